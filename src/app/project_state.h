@@ -1,0 +1,111 @@
+// The one record of a project's inputs: everything the engineer enters, in the units of the method
+// (°C, m, mm, kW, fractions for the two relative humidities). Results are not held here: the
+// recalculation pass computes them afresh from this record (see calc/recalculate.h).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace zeltar {
+
+// The six enclosure rows, always in this order.
+enum Row : int { WallA = 0, WallB, WallC, WallD, Ceiling, Floor };
+inline constexpr int kRowCount = 6;
+// Walls A to D and the ceiling have sun and outside/inside tiles, finishes and solar rows.
+inline constexpr int kSurfaceRowCount = 5;
+// Row suffixes of the parameter names ("StructureThicknessCeiling").
+inline constexpr std::array<const char*, kRowCount> kRowSuffixes{"A", "B", "C", "D", "Ceiling", "Floor"};
+
+inline constexpr double kOutsideAirCoefficient = 23;  // W/(m2 K), outer surface in outside air
+inline constexpr double kInnerRoomCoefficient = 10;   // W/(m2 K), outer surface in another room
+inline constexpr double kInnerSurfaceCoefficient = 10; // W/(m2 K), room side of every row
+
+struct EnclosureRow {
+    int structureMaterial = 0;       // index into the row's construction list
+    double structureThickness = 0;   // mm
+    int insulationMaterial = 0;      // index into the row's insulation list
+    double insulationThickness = 0;  // mm
+    double outsideTemperature = 0;   // °C on the far side of the row
+    int outsideFacing = 1;           // 1 outside air, 0 another room (walls and ceiling)
+    double outerSurfaceCoefficient = kOutsideAirCoefficient; // W/(m2 K)
+    double innerSurfaceCoefficient = kInnerSurfaceCoefficient; // W/(m2 K)
+    int sunlit = 1;                  // 1 the row receives sun (walls and ceiling)
+    int surfaceFinish = 0;           // index into the finishes (walls and ceiling)
+    std::string orientationText;     // compass direction the wall faces, e.g. "     Ю" (walls)
+};
+
+struct ProjectState {
+    std::array<EnclosureRow, kRowCount> rows;
+
+    // Site and climate
+    int city = 0;
+    double latitude = 0;                 // degrees north
+    double outsideDesignTemperature = 0; // °C
+    double outsideRelativeHumidity = 0;  // fraction
+
+    // Room
+    double roomLength = 0; // m
+    double roomWidth = 0;  // m
+    double roomHeight = 0; // m
+    std::int32_t planOrientation = 0; // degrees, 0..315 in steps of 45
+    int floorType = 0;
+    int roomType = 0;
+    double roomTemperature = 0;      // °C
+    double roomRelativeHumidity = 0; // fraction
+
+    // Equipment
+    double equipmentRunningHours = 0; // h/day (processing time of one load for chambers and rails)
+    double capacityReserve = 0;       // %
+
+    // Ventilation
+    double airExchangeRate = 0; // air changes per day
+
+    // Goods
+    double stackHeight = 0;  // m
+    double stackDensity = 0; // kg/m3
+    std::int32_t packagingShare = 0; // % of the goods mass
+    double netCapacity = 0;  // t; written back by each recalculation, read by the turnover fields
+    double dailyTurnoverPercent = 0; // % of the net capacity per day
+    double dailyTurnover = 0;        // t/day
+    int product = 0;
+    int productGroup = 0;
+    double cryoscopicTemperature = 0; // °C of the selected product, for the respiration test
+    double productInletTemperature = 0; // °C
+    double productFinalTemperature = 0; // °C
+    int packagingMaterial = 0;
+    int highTurnover = 0; // flag
+
+    // Operational loads
+    double doorHeight = 0;    // m
+    double doorWidth = 0;     // m
+    double loadUnitMass = 0;  // kg per vehicle pass
+    int doorProtection = 0;
+    int doorType = 0;
+    int doorTimeMode = 0;     // flag: door gain from the open time instead of the passes
+    double doorOpenTime = 0;  // h/day
+    double lightingPowerDensity = 0; // W/m2
+    double lightingHours = 0;        // h/day
+    std::int32_t staffCount = 0;
+    double vehiclePower = 0;  // kW
+    double vehicleHours = 0;  // h/day
+    std::int32_t fanSharePercent = 0; // % of the other gains
+    int fanDetailedCalculation = 0;   // flag: fans from power and count
+    double fanPower = 0;      // kW per fan
+    std::int32_t fanCount = 0;
+    std::string consumer1Name;
+    double consumer1Power = 0; // kW
+    double consumer1Hours = 0; // h/day
+    std::string consumer2Name;
+    double consumer2Power = 0; // kW
+    double consumer2Hours = 0; // h/day
+
+    // Header of the report
+    std::string clientName;
+    std::string contractorName;
+    std::string siteName;
+    std::string projectDate;
+    std::string projectName;
+};
+
+} // namespace zeltar

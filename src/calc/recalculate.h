@@ -1,0 +1,93 @@
+// The recalculation pass: a pure function from the project's inputs to every result the window
+// shows (field texts cut to two or one decimals, warning colours, enabled states of the door and fan
+// fields) and to the two values the window stores back into the project (net capacity, and the
+// computed door-open time in passes mode).
+#pragma once
+
+#include "app/project_state.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zeltar::calc {
+
+// Every field the pass writes, in the order it writes them. The control is the window's field, the
+// parameter the name the results are known by (the command-line contract prints these names).
+enum class ResultField : int {
+    StructureMaterialTextA, StructureMaterialTextB, StructureMaterialTextC, StructureMaterialTextD,
+    StructureMaterialTextCeiling,
+    ProductEnthalpyDifference, PackagingEnthalpyDifference, RespirationHeat,
+    RoomArea, RoomVolume,
+    GrossCapacity, NetCapacity, PackagingShare, DailyTurnover,
+    EnclosureHeatGainA, SolarTemperatureDifferenceA, SolarHeatGainA,
+    EnclosureHeatGainB, SolarTemperatureDifferenceB, SolarHeatGainB,
+    EnclosureHeatGainC, SolarTemperatureDifferenceC, SolarHeatGainC,
+    EnclosureHeatGainD, SolarTemperatureDifferenceD, SolarHeatGainD,
+    EnclosureHeatGainCeiling, SolarTemperatureDifferenceCeiling, SolarHeatGainCeiling,
+    EnclosureHeatGainFloor,
+    HeatGainQ1, HeatGainQ12, HeatGainQ3, HeatGainQ21, HeatGainQ22, HeatGainQ2, HeatGainQ5,
+    VehiclePasses, DoorOpenTime, DoorHeatGain, LightingHeatGain, StaffHeatGain, VehicleHeatGain,
+    ConsumerHeatGain, FanHeatGain, HeatGainQ4, TotalHeatGain, EquipmentCapacity,
+    SummaryQ1, SummaryQ12, SummaryQ2, SummaryQ3, SummaryQ4, SummaryQ5,
+    Count
+};
+inline constexpr int kResultFieldCount = static_cast<int>(ResultField::Count);
+
+struct ResultFieldInfo {
+    std::string_view control;   // e.g. "Edit36"
+    std::string_view parameter; // e.g. "EnclosureHeatGainA"
+};
+// Indexed by ResultField.
+extern const std::array<ResultFieldInfo, kResultFieldCount> kResultFields;
+
+enum class Warning { White, Red };
+
+// Full (uncut) values of the pass, in the units of the method: gains in kW.
+struct RecalcValues {
+    std::array<double, 6> heatTransferCoefficient{}; // W/(m2 K), by row
+    std::array<double, 6> enclosureHeatGain{};       // kW, by row
+    std::array<double, 5> solarTemperatureDifference{}; // K, walls and ceiling
+    std::array<double, 5> solarHeatGain{};           // kW, walls and ceiling
+    double roomArea = 0, roomVolume = 0;
+    double productEnthalpyDifference = 0, packagingEnthalpyDifference = 0; // kJ/kg, cut as used
+    double respirationHeat = 0; // W/t
+    double netCapacity = 0, grossCapacity = 0, packagingMass = 0; // t
+    double roomAirDensity = 0; // kg/m3
+    double outsideAirMoisture = 0, outsideAirEnthalpy = 0; // kg/kg, J/kg
+    double q1 = 0, q12 = 0, q3 = 0, q21 = 0, q22 = 0, q2 = 0, q5 = 0;
+    double vehiclePasses = 0, doorOpenShare = 0;
+    double doorHeatGain = 0, lightingHeatGain = 0, staffHeatGain = 0, vehicleHeatGain = 0;
+    double consumerHeatGain = 0, fanHeatGain = 0, q4 = 0;
+    double totalHeatGain = 0, equipmentCapacity = 0;
+};
+
+struct RecalcResult {
+    // Text per result field; nullopt where the pass leaves the field as it is (the packaging share
+    // outside rail rooms, the door-open time in time mode).
+    std::array<std::optional<std::string>, kResultFieldCount> texts;
+
+    Warning roomTemperatureColor = Warning::White;         // Edit43
+    Warning productInletTemperatureColor = Warning::White; // Edit82
+    Warning productFinalTemperatureColor = Warning::White; // Edit83
+
+    // Enabled states set by the door and fan modes.
+    bool doorOpenTimeEnabled = false;  // Edit131
+    bool loadUnitMassEnabled = true;   // Edit93 and Edit94
+    bool fanShareEnabled = true;       // Edit103
+    bool fanDetailEnabled = false;     // Edit114 and Edit130
+
+    // Written back into the project by the window.
+    double netCapacity = 0;
+    std::optional<double> doorOpenTime; // the shown (cut) open time in passes mode
+
+    RecalcValues values;
+
+    const std::optional<std::string>& text(ResultField f) const { return texts[static_cast<int>(f)]; }
+};
+
+RecalcResult Recalculate(const ProjectState& state);
+
+} // namespace zeltar::calc
