@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <string_view>
 
 namespace zeltar::refdata {
@@ -147,5 +148,13 @@ inline constexpr std::array<City, 127> kCities{{
 
 inline constexpr int kDefaultCity = 64;                              // "Москва"
 inline constexpr int kCustomCity = static_cast<int>(kCities.size()) - 1; // "свой вариант"
+
+// Design temperature of the outside air in °C: the weighted mean 0.4 x mean maximum + 0.6 x
+// absolute maximum, rounded to one decimal (a half to the even neighbour).
+inline double CityDesignTemperature(int city)
+{
+    const City& c = kCities[static_cast<std::size_t>(city)];
+    return std::nearbyint(10 * (0.4 * c.meanMaxTemperature + 0.6 * c.absoluteMaxTemperature)) / 10;
+}
 
 } // namespace zeltar::refdata

@@ -1,0 +1,45 @@
+// zeltar-cli: the calculator without its window, for scripts and for reproducing a case exactly.
+#include "commands.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: zeltar-cli COMMAND [ARGS]\n"
+    "\n"
+    "Commands:\n"
+    "  calc FILE.zlt            load a project into a fresh program, recalculate once and print\n"
+    "                           every result as NAME<TAB>TEXT, sorted by NAME\n"
+    "  play SCRIPT              start a fresh window model and play a script of user events\n"
+    "  report FILE.zlt OUT.pdf  write the calculation report of a project as a one-page A4 PDF\n"
+    "  --help                   this text\n"
+    "\n"
+    "COMMAND --help tells more about a command.\n";
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    const std::string command = args.front();
+    args.erase(args.begin());
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == "calc")
+        return zeltar::cli::RunCalc(args);
+    if (command == "play")
+        return zeltar::cli::RunPlay(args);
+    if (command == "report")
+        return zeltar::cli::RunReport(args);
+    std::fprintf(stderr, "zeltar-cli: unknown command '%s'\n\n%s", command.c_str(), kUsage);
+    return 2;
+}
