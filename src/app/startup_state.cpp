@@ -1,6 +1,6 @@
 #include "app/startup_state.h"
 
-#include "plan/directions.h"
+#include "plan/compass.h"
 #include "refdata/cities.h"
 #include "refdata/products.h"
 #include "refdata/room_types.h"
@@ -34,8 +34,9 @@ ProjectState StartupState(std::string today)
         row.surfaceFinish = 0;
     }
     s.planOrientation = 0;
+    const auto directions = plan::WallDirectionTexts(s.planOrientation);
     for (int wall = WallA; wall <= WallD; ++wall)
-        s.rows[wall].orientationText = std::string(plan::kDirectionNames[static_cast<std::size_t>(2 * wall)]);
+        s.rows[wall].orientationText = std::string(directions[static_cast<std::size_t>(wall)]);
 
     // Start-up defaults.
     s.floorType = 0;

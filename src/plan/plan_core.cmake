@@ -1,0 +1,1 @@
+zeltar_core_library(zeltar_plan compass.cpp)
