@@ -1,0 +1,24 @@
+// The report's view of the main window: the texts the form model shows at this moment.
+#pragma once
+
+#include "report/report_source.h"
+
+namespace zeltar {
+class FormModel;
+}
+
+namespace zeltar::report {
+
+class FormModelReportSource final : public ReportSource {
+public:
+    explicit FormModelReportSource(const FormModel& form) : form_(form) {}
+
+    // The control's text as the window shows it; "" for a name the window does not have.
+    std::string text(std::string_view control) const override;
+    int roomType() const override;
+
+private:
+    const FormModel& form_;
+};
+
+} // namespace zeltar::report
