@@ -1,0 +1,23 @@
+// Moist air: moisture content and specific enthalpy from temperature and relative humidity, over
+// the saturation moisture table interpolated by a cubic spline. Used by the ventilation gain, the
+// door-opening gain and the city selection.
+#pragma once
+
+namespace zeltar::calc {
+
+struct MoistAirState {
+    double moisture = 0; // x, kg of water per kg of dry air
+    double enthalpy = 0; // h, J per kg of dry air
+};
+
+// Saturation moisture content x_s (kg/kg dry air) at t °C: the spline through the table (-50..95 °C),
+// exact at the whole degrees of the table, extrapolated by the end polynomials outside it.
+double SaturationMoisture(double temperature);
+
+// Air at `temperature` °C and `relativeHumidity` (fraction, at most 0.99 from the fields).
+MoistAirState MoistAir(double temperature, double relativeHumidity);
+
+// Density of air in kg/m3 at `temperature` °C, the simple form the method uses.
+double AirDensity(double temperature);
+
+} // namespace zeltar::calc

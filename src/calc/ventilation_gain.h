@@ -1,0 +1,22 @@
+// Ventilation heat gain Q3: the room air replaced by outside air a number of times per day.
+#pragma once
+
+#include "app/project_state.h"
+#include "calc/moist_air.h"
+
+namespace zeltar::calc {
+
+// Mass flow of exchanged air in kg/s for a room volume in m3, air changes per day and the room air
+// density in kg/m3.
+double VentilationMassFlow(double volumeM3, double airChangesPerDay, double roomAirDensity);
+
+struct Ventilation {
+    double roomAirDensity = 0; // kg/m3
+    MoistAirState outsideAir;  // at the design temperature and humidity
+    MoistAirState roomAir;
+    double gain = 0;           // Q3, kW
+};
+// Q3 rounded to whole watts: (h_outside - h_room) G, outside air at the design temperature.
+Ventilation VentilationGain(const ProjectState& state);
+
+} // namespace zeltar::calc
