@@ -7,6 +7,7 @@
 #include "app/project_state.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -37,10 +38,16 @@ struct LineSpec {
                                 // empty for StateValue lines
     std::string_view parameter; // parameter name ("StructureThicknessA", "SunlitA", "PlanOrientation")
     FlagCondition condition = FlagCondition::None;
+    std::string_view meaning;   // what the line holds, in Russian, for messages
+                                // ("толщина изоляции стены А, мм")
 };
 
 // Lines 1..131 at indices 0..130.
 extern const std::array<LineSpec, kLineCount> kLines;
+inline const LineSpec& LineAt(int line) { return kLines[static_cast<std::size_t>(line - 1)]; }
+
+// A Flag line's condition holds only for exactly 1; any other stored value means false.
+inline constexpr bool FlagHolds(std::int64_t stored) { return stored == 1; }
 
 // The file's content as UTF-8 texts, one per line (without line ends).
 using ProjectLines = std::array<std::string, kLineCount>;
@@ -58,17 +65,29 @@ struct LoadedProject {
     std::array<double, kLineCount> numbers{};    // converted value of Decimal/Percent/Integer lines
                                                  // (Percent already divided by 100)
     std::array<std::int64_t, kLineCount> integers{}; // value of ListIndex/StateValue/Flag lines
+                                                     // as stored (Flag lines: see FlagHolds)
+    double number(int line) const { return numbers[static_cast<std::size_t>(line - 1)]; }
+    std::int64_t integer(int line) const { return integers[static_cast<std::size_t>(line - 1)]; }
+    const std::string& text(int line) const { return lines[static_cast<std::size_t>(line - 1)]; }
 };
 
 // Windows-1251 <-> UTF-8. Encoding fails (nullopt) for a character the code page cannot hold.
 std::string DecodeCp1251(std::string_view bytes);
 std::optional<std::string> EncodeCp1251(std::string_view utf8);
 
-// Reads and checks a whole file; never applies anything. On any problem returns the first one.
+// Reads and checks a whole file; never applies anything. Lines end with CR LF, a lone LF or a lone
+// CR; lines after the 131st are ignored. A file of fewer than 131 lines is refused at once, naming
+// the first missing line; otherwise the first problem by line order is returned. Refused: a number
+// field (TD, TP, TI) whose text is no finite number, is not whole where it must be, or exceeds 1e9
+// in magnitude; a list, state or flag line that is no whole number; a list index outside its list
+// (-1 included); a surface flag other than 0 or 1; a plan orientation that is negative, 720 or
+// more, or not a multiple of 45; values for which the calculation is undefined: a negative layer
+// thickness, running hours or load-unit mass of 0 or less, a temperature at or below -273,15 °C,
+// a relative humidity outside 0..100 %. Flag lines (119-131) take any whole number (see FlagHolds).
 std::variant<LoadedProject, FileProblem> ReadProjectFile(std::string_view bytes);
 
 // Writes the lines as file bytes (CR LF after each line). Fails with the line whose text
-// Windows-1251 cannot hold.
+// Windows-1251 cannot hold, or which holds a line break (it would shift every later line).
 std::variant<std::string, FileProblem> WriteProjectFile(const ProjectLines& lines);
 
 // Applies a checked file to a project as the load command does: numbers from the texts as stored
