@@ -1,6 +1,9 @@
 # The report layout on an abstract canvas (Qt-free).
 zeltar_core_library(zeltar_report
     print_scale.cpp
+    report_layout.cpp
+    report_page.cpp
+    report_phrase.cpp
 )
 target_link_libraries(zeltar_report PUBLIC zeltar_fields)
 

@@ -1,0 +1,207 @@
+#include "report/report_layout.h"
+
+#include "report/letterhead_tables.h"
+#include "report/report_page.h"
+#include "report/report_tables.h"
+
+#include <array>
+#include <string>
+
+namespace zeltar::report {
+
+namespace {
+
+// Step 1: the preview image is filled white; on paper the frame itself is filled white.
+void ClearSurface(ReportPage& page)
+{
+    page.setBrush(kWhite);
+    if (page.surface() == Surface::Preview) {
+        page.setDevicePen(1, kWhite);
+        page.rectangle(kPreviewImage);
+    }
+    page.setPen(kRulePenWidth.on(page.surface()));
+}
+
+// Step 2: the frame round the whole report.
+void DrawFrame(ReportPage& page)
+{
+    const Box& frame = kFrame.on(page.surface());
+    if (page.surface() == Surface::Print) {
+        page.rectangle(frame);
+        return;
+    }
+    const std::array<Point, 5> outline{{frame.topLeft,
+                                        {frame.bottomRight.x, frame.topLeft.y},
+                                        frame.bottomRight,
+                                        {frame.topLeft.x, frame.bottomRight.y},
+                                        frame.topLeft}};
+    page.polyline(outline);
+}
+
+// Step 3: the title between two full-width rules.
+void DrawTitleBand(ReportPage& page)
+{
+    const Surface surface = page.surface();
+    page.rule(kTitleRuleAbove.on(surface));
+    page.setFont(FontUse::Title);
+    page.text(kTitleAt.on(surface), kTitle);
+    page.rule(kTitleRuleBelow.on(surface));
+}
+
+// Step 4: site and room, three columns of labels and values.
+void DrawSiteBlock(ReportPage& page, const ReportSource& source)
+{
+    page.setFont(FontUse::Body);
+    for (const SiteColumn& column : kSiteColumns) {
+        const ColumnPlace& place = column.place.on(page.surface());
+        for (std::size_t k = 0; k < column.rowCount; ++k) {
+            const int y = place.firstRowY + static_cast<int>(k) * place.rowStep;
+            page.text({place.labelX, y}, Resolve(column.rows[k].label, source));
+            page.text({place.valueX, y}, Resolve(column.rows[k].value, source), Align::Right);
+        }
+    }
+}
+
+// Steps 5 and 6: grid, two header lines per column, and one row per enclosure element.
+template <std::size_t Columns>
+void DrawTable(ReportPage& page, const ReportSource& source, const GridPlace<Columns>& grid,
+               const std::array<TableColumn, Columns>& columns)
+{
+    for (int y : grid.rulesY)
+        page.rule({grid.left, grid.right, y});
+    for (int x : grid.linesX)
+        page.line({x, grid.rulesY.front()}, {x, grid.rulesY.back()});
+
+    page.setFont(FontUse::Body);
+    const Surface surface = page.surface();
+    for (const TableColumn& column : columns) {
+        page.text({column.headerX.on(surface), grid.headerY[0]}, column.header1);
+        page.text({column.headerX.on(surface), grid.headerY[1]}, column.header2);
+    }
+    for (std::size_t row = 0; row < kTableRows; ++row) {
+        const int y = grid.firstRowY + static_cast<int>(row) * grid.rowStep;
+        for (const TableColumn& column : columns)
+            page.text({column.cellX.on(surface), y}, Resolve(column.cells[row], source), column.cellAlign);
+    }
+}
+
+void DrawTotal(ReportPage& page, const ReportSource& source, const TotalLine& total)
+{
+    page.setFont(FontUse::Total);
+    page.text(total.labelAt.on(page.surface()), Resolve(total.label, source));
+    page.text(total.valueRightAt.on(page.surface()), Resolve(total.value, source), Align::Right);
+    page.setFont(FontUse::Body);
+}
+
+// Step 7: goods and operational gains, one line each.
+void DrawReportLines(ReportPage& page, const ReportSource& source)
+{
+    const Surface surface = page.surface();
+    for (const ReportLine& line : kReportLines) {
+        const int y = line.y.on(surface);
+        page.setFont(line.font);
+        page.text({kLineLabelX.on(surface), y}, Resolve(line.label, source));
+        for (std::size_t i = 0; i < line.valueCount; ++i) {
+            const LineValue& value = line.values[i];
+            const int x = kValueColumnX[static_cast<std::size_t>(value.column)].on(surface);
+            page.text({x, y}, Resolve(value.text, source), Align::Right);
+        }
+    }
+}
+
+// Step 8: the client's header fields, as typed.
+void DrawHeaderBlock(ReportPage& page, const ReportSource& source)
+{
+    const Surface surface = page.surface();
+    page.setFont(FontUse::Body);
+    page.rule(kHeaderRule.on(surface));
+    const ColumnPlace& place = kHeaderPlace.on(surface);
+    for (std::size_t k = 0; k < kHeaderLines.size(); ++k) {
+        const int y = place.firstRowY + static_cast<int>(k) * place.rowStep;
+        page.text({place.labelX, y}, kHeaderLines[k].label);
+        page.text({place.valueX, y}, source.text(kHeaderLines[k].control));
+    }
+}
+
+std::string DottedLeader(int dots)
+{
+    std::string leader;
+    for (int i = 0; i < dots; ++i)
+        leader += i == 0 ? "." : "  .";
+    return leader;
+}
+
+// A point of the logo mark, given in thousandths of the mark's box.
+Point InLogoBox(const Box& box, Point point)
+{
+    const int width = box.bottomRight.x - box.topLeft.x;
+    const int height = box.bottomRight.y - box.topLeft.y;
+    return {box.topLeft.x + point.x * width / kLogoMarkScale, box.topLeft.y + point.y * height / kLogoMarkScale};
+}
+
+// Step 9: the maker's letterhead above the title.
+void DrawLetterhead(ReportPage& page)
+{
+    const Surface surface = page.surface();
+    page.setFont(FontUse::LogoWord);
+    page.text(kLogoWordAt.on(surface), kLogoWord);
+
+    page.setPen(kRegisteredCirclePenWidth.on(surface));
+    page.ellipse(kRegisteredCircle.on(surface));
+    page.setFont(FontUse::RegisteredSign);
+    page.text(kRegisteredLetterAt.on(surface), kRegisteredLetter);
+
+    page.setFont(FontUse::CompanyLine);
+    page.text(kCompanyLineAt.on(surface), kCompanyLine);
+
+    page.setFont(FontUse::ContactLines);
+    for (std::size_t k = 0; k < kContactLines.size(); ++k)
+        page.text({kContactLinesX.on(surface), kContactLinesY[k].on(surface)}, kContactLines[k]);
+
+    page.setFont(FontUse::DottedLeader);
+    page.text(kDottedLeaderAt.on(surface), DottedLeader(kDottedLeaderDots.on(surface)));
+
+    page.setDevicePen(kLogoMarkPenWidth);
+    page.setBrush(kBlack);
+    const Box& box = kLogoMarkBox.on(surface);
+    for (const LogoBar& bar : kLogoMarkBars) {
+        std::array<Point, 4> corners{};
+        for (std::size_t i = 0; i < bar.size(); ++i)
+            corners[i] = InLogoBox(box, bar[i]);
+        page.polygon(corners);
+    }
+    page.setBrush(kWhite);
+}
+
+// One straight pass over the steps.
+void DrawReport(ReportPage& page, const ReportSource& source)
+{
+    ClearSurface(page);
+    DrawFrame(page);
+    DrawTitleBand(page);
+    DrawSiteBlock(page, source);
+    DrawTable(page, source, kEnclosureGrid.on(page.surface()), kEnclosureColumns);
+    DrawTotal(page, source, kTableTotals[0]);
+    DrawTable(page, source, kSolarGrid.on(page.surface()), kSolarColumns);
+    DrawTotal(page, source, kTableTotals[1]);
+    DrawTotal(page, source, kTableTotals[2]);
+    DrawReportLines(page, source);
+    DrawHeaderBlock(page, source);
+    DrawLetterhead(page);
+}
+
+} // namespace
+
+void DrawPrintedReport(Canvas& canvas, const ReportSource& source, ScaleFactors factors)
+{
+    ReportPage page(canvas, Surface::Print, factors);
+    DrawReport(page, source);
+}
+
+void DrawPreviewReport(Canvas& canvas, const ReportSource& source)
+{
+    ReportPage page(canvas, Surface::Preview, {});
+    DrawReport(page, source);
+}
+
+} // namespace zeltar::report

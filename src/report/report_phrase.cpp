@@ -1,0 +1,53 @@
+#include "report/report_phrase.h"
+
+#include "fields/number_text.h"
+
+namespace zeltar::report {
+
+namespace {
+
+// The processing rooms: chambers (2, 3) and meat on rails (4, 5).
+constexpr int kFirstProcessingRoomType = 2;
+constexpr int kLastProcessingRoomType = 5;
+
+constexpr std::string_view kDailyTurnoverPercentControl = "Edit79"; // %
+constexpr std::string_view kDailyTurnoverControl = "Edit124";       // t/day
+constexpr std::string_view kTurnoverNotNormalised = "значение не нормировано";
+
+std::string PieceText(const Piece& piece, const ReportSource& source)
+{
+    switch (piece.kind) {
+    case PieceKind::Fixed: return std::string(piece.text);
+    case PieceKind::Number: return fields::StripBlanks(source.text(piece.text));
+    case PieceKind::List: return fields::TrimTrailingBlanks(source.text(piece.text));
+    case PieceKind::AsShown: return source.text(piece.text);
+    case PieceKind::Turnover: return TurnoverText(source);
+    }
+    return {};
+}
+
+} // namespace
+
+bool TurnoverIsNormalised(int roomType)
+{
+    return roomType < kFirstProcessingRoomType || roomType > kLastProcessingRoomType;
+}
+
+std::string TurnoverText(const ReportSource& source)
+{
+    if (!TurnoverIsNormalised(source.roomType()))
+        return std::string(kTurnoverNotNormalised);
+    return Resolve(Join(Number(kDailyTurnoverPercentControl), Fixed(" %   =  "), Number(kDailyTurnoverControl),
+                        Fixed(" т/сут")),
+                   source);
+}
+
+std::string Resolve(const Phrase& phrase, const ReportSource& source)
+{
+    std::string text;
+    for (std::size_t i = 0; i < phrase.count; ++i)
+        text += PieceText(phrase.pieces[i], source);
+    return text;
+}
+
+} // namespace zeltar::report

@@ -1,0 +1,169 @@
+// The report's text rules on the window's texts: display blanks dropped from numbers, trailing
+// blanks from list texts, substitutes for empty texts, sentences joined without extra blanks, the
+// turnover line by room type, and the fixed cells of the floor row.
+#include "known_project.h"
+#include "recording_canvas.h"
+#include "report/report_layout.h"
+#include "report/report_phrase.h"
+
+#include <gtest/gtest.h>
+
+namespace zeltar::report::testing {
+namespace {
+
+RecordingCanvas Printed(const ReportSource& source)
+{
+    RecordingCanvas canvas;
+    DrawPrintedReport(canvas, source, {1, 1});
+    return canvas;
+}
+
+// The texts drawn with the top-left corner of their cell at `at`.
+std::vector<std::string> TextsAt(const RecordingCanvas& canvas, Point at)
+{
+    std::vector<std::string> texts;
+    for (const Drawn& d : canvas.texts()) {
+        if (d.points.front() == at)
+            texts.push_back(d.text);
+    }
+    return texts;
+}
+
+// Left edge of a text right-placed at x in the 40-unit body font of the recording canvas.
+int RightPlaced(int x, std::string_view text)
+{
+    return x - RecordingCanvas::MeasuredWidth(text, {"Arial", 40, false});
+}
+
+using Texts = std::vector<std::string>;
+
+// Guards display blanks printing, and an empty numeric field printing nothing instead of "0".
+TEST(ReportTextRules, EmptyAndZeroNumericFieldsPrintZero)
+{
+    FakeSource source = KnownProject();
+    source.texts["Edit22"] = "";    // room length, empty
+    source.texts["Edit23"] = "  0"; // room width, shown as zero
+    source.texts["Edit24"] = "-,";  // room height, an unfinished number
+    const RecordingCanvas canvas = Printed(source);
+    EXPECT_EQ(TextsAt(canvas, {RightPlaced(1370, "0"), 380}), Texts{"0"});
+    EXPECT_EQ(TextsAt(canvas, {RightPlaced(1370, "0"), 420}), Texts{"0"});
+    EXPECT_EQ(TextsAt(canvas, {RightPlaced(1370, "0"), 460}), Texts{"0"});
+}
+
+// Guards a list without a selection printing nothing or crashing: it prints " 0".
+TEST(ReportTextRules, ListWithoutSelectionPrintsBlankZero)
+{
+    FakeSource source = KnownProject();
+    source.texts["ComboBox13"] = "";
+    source.texts["ComboBox21"] = "";
+    const RecordingCanvas canvas = Printed(source);
+    EXPECT_EQ(TextsAt(canvas, {RightPlaced(730, " 0"), 380}), Texts{" 0"});
+    EXPECT_EQ(TextsAt(canvas, {RightPlaced(1750, " 0 / без тары"), 1710}), Texts{" 0 / без тары"});
+}
+
+// Guards the city's trailing blanks being measured: the name ends at the value column's edge.
+TEST(ReportTextRules, CityNameIsTrimmedAndRightAlignedByItsLastLetter)
+{
+    const RecordingCanvas canvas = Printed(KnownProject()); // "Абакан" padded to 30 characters
+    EXPECT_EQ(TextsAt(canvas, {730 - 6 * 20, 380}), Texts{"Абакан"});
+}
+
+// Guards the turnover wording for the processing rooms and the stores.
+TEST(ReportTextRules, TurnoverLineByRoomType)
+{
+    const struct {
+        int roomType;
+        const char* text;
+    } cases[] = {
+        {0, "10 %   =  7,05 т/сут"},   {1, "10 %   =  7,05 т/сут"},   {2, "значение не нормировано"},
+        {3, "значение не нормировано"}, {4, "значение не нормировано"}, {5, "значение не нормировано"},
+        {6, "10 %   =  7,05 т/сут"},   {7, "10 %   =  7,05 т/сут"},
+    };
+    for (const auto& c : cases) {
+        FakeSource source = KnownProject();
+        source.selectedRoomType = c.roomType;
+        EXPECT_EQ(TextsAt(Printed(source), {RightPlaced(1750, c.text), 1760}), Texts{c.text})
+            << "room type " << c.roomType;
+    }
+}
+
+// Guards the element cell: the outside/inside marker without its blanks between the brackets, in
+// both tables; the floor has no marker.
+TEST(ReportTextRules, ElementCellsCarryTheOutsideInsideText)
+{
+    const RecordingCanvas canvas = Printed(KnownProject());
+    EXPECT_EQ(TextsAt(canvas, {80, 710}), Texts{"Стена А (нар)"});
+    EXPECT_EQ(TextsAt(canvas, {80, 790}), Texts{"Стена В (вн)"});
+    EXPECT_EQ(TextsAt(canvas, {80, 870}), Texts{"Потолок (нар)"});
+    EXPECT_EQ(TextsAt(canvas, {80, 910}), Texts{"Пол"});
+    EXPECT_EQ(TextsAt(canvas, {80, 1240}), Texts{"Стена В (вн)"});
+    EXPECT_EQ(TextsAt(canvas, {80, 1360}), Texts{"Пол"});
+}
+
+// Guards the floor row of the solar table printing window texts instead of its fixed dashes, and
+// the ceiling's orientation.
+TEST(ReportTextRules, FloorRowOfTheSolarTablePrintsDashes)
+{
+    FakeSource source = KnownProject();
+    const RecordingCanvas canvas = Printed(source);
+    const int floorY = 1160 + 5 * 40;
+    EXPECT_EQ(TextsAt(canvas, {560, floorY}), Texts{"---"});
+    EXPECT_EQ(TextsAt(canvas, {960, floorY}), Texts{"---"});
+    EXPECT_EQ(TextsAt(canvas, {1210, floorY}), Texts{"                   ---"});
+    EXPECT_EQ(TextsAt(canvas, {RightPlaced(1920, "---"), floorY}), Texts{"---"});
+    EXPECT_EQ(TextsAt(canvas, {RightPlaced(2210, "---"), floorY}), Texts{"---"});
+    EXPECT_EQ(TextsAt(canvas, {560, 1160 + 4 * 40}), Texts{"---"});
+    EXPECT_EQ(TextsAt(canvas, {960, 1160 + 4 * 40}), Texts{"да"});
+}
+
+// Guards values joined into sentences with their display blanks (two blanks where one belongs).
+TEST(ReportTextRules, ValuesJoinedIntoSentencesLoseTheirDisplayBlanks)
+{
+    FakeSource source = KnownProject();
+    source.texts["Edit96"] = "  12,5";
+    source.texts["Edit30"] = "  0,5";
+    const RecordingCanvas canvas = Printed(source);
+    EXPECT_EQ(TextsAt(canvas, {70, 2190}),
+              Texts{"От освещения (удельная мощность - 5 Вт/кв.м / время работы - 12,5 ч/сут.)"});
+    EXPECT_EQ(TextsAt(canvas, {70, 1480}),
+              Texts{"ИТОГО : Теплоприток от вентиляции (кратность воздухообмена = 0,5) :"});
+}
+
+// Guards captions and header fields being "cleaned": they print exactly as the window shows them,
+// leading blanks and all, and a long client name is drawn whole (it may run past the frame).
+TEST(ReportTextRules, CaptionsAndHeaderFieldsPrintAsShown)
+{
+    FakeSource source = KnownProject();
+    source.texts["Label46"] = "Время термообработки, ч";
+    source.texts["Edit125"] = "   Очень длинное наименование клиента, которое не помещается в строку отчета";
+    source.texts["Edit129"] = "";
+    const RecordingCanvas canvas = Printed(source);
+    EXPECT_EQ(TextsAt(canvas, {1470, 500}), Texts{"Время термообработки, ч"});
+    EXPECT_EQ(TextsAt(canvas, {370, 2970}),
+              Texts{"   Очень длинное наименование клиента, которое не помещается в строку отчета"});
+    EXPECT_EQ(TextsAt(canvas, {370, 3290}), Texts{""});
+}
+
+// Guards the consumers' own names leaking into the report: the lines say №1 and №2 only.
+TEST(ReportTextRules, ConsumerNamesAreNotPrinted)
+{
+    FakeSource source = KnownProject();
+    source.texts["Edit107"] = "Компрессор";
+    const RecordingCanvas canvas = Printed(source);
+    for (const Drawn& d : canvas.texts())
+        EXPECT_EQ(d.text.find("Компрессор"), std::string::npos) << d.text;
+    EXPECT_EQ(TextsAt(canvas, {70, 2590}),
+              Texts{"Дополнительный потребитель №1 (мощность - 1,5 кВт / время работы - 4 ч/сут.)"});
+}
+
+// Guards a room type without a selection (-1) reading outside the room-type groups.
+TEST(ReportTextRules, TurnoverWithoutRoomTypeSelection)
+{
+    EXPECT_TRUE(TurnoverIsNormalised(-1));
+    EXPECT_TRUE(TurnoverIsNormalised(8));
+    EXPECT_FALSE(TurnoverIsNormalised(2));
+    EXPECT_FALSE(TurnoverIsNormalised(5));
+}
+
+} // namespace
+} // namespace zeltar::report::testing
