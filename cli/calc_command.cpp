@@ -4,9 +4,9 @@
 
 #include "app/startup_state.h"
 #include "calc/recalculate.h"
+#include "calc/result_listing.h"
 #include "project/project_file.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,7 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -37,9 +37,6 @@ constexpr const char* kCalcUsage =
 // A project file is 131 short lines; anything far larger is not one (and must not be read whole).
 constexpr std::streamsize kMaxProjectFileBytes = 1 << 20;
 
-// Project file lines whose field texts stand when the pass leaves the field as it is.
-constexpr int kPackagingShareLine = 51;
-constexpr int kDoorOpenTimeLine = 80;
 
 struct ReadOutcome {
     std::string bytes;
@@ -66,6 +63,18 @@ ReadOutcome ReadWholeFile(const std::string& path)
     return out;
 }
 
+// The stored text of the field behind `parameter` (the two fields whose texts stand where the pass
+// leaves them as they are).
+const std::string& StoredText(const project::LoadedProject& file, std::string_view parameter)
+{
+    for (std::size_t i = 0; i < project::kLines.size(); ++i) {
+        if (project::kLines[i].parameter == parameter && project::kLines[i].kind != project::LineKind::ListIndex)
+            return file.lines[i];
+    }
+    static const std::string none;
+    return none;
+}
+
 std::string Today()
 {
     const std::time_t now = std::time(nullptr);
@@ -74,40 +83,6 @@ std::string Today()
     char text[16];
     std::strftime(text, sizeof text, "%d.%m.%Y", &local);
     return text;
-}
-
-const char* ColourName(calc::Warning w)
-{
-    return w == calc::Warning::Red ? "red" : "white";
-}
-
-// The text a result field shows after the pass: the computed text, or the file's text where the
-// pass leaves the field as it is.
-std::string FieldTextAfterPass(const calc::RecalcResult& result, calc::ResultField field,
-                               const project::LoadedProject& file)
-{
-    if (const auto& text = result.text(field))
-        return *text;
-    if (field == calc::ResultField::PackagingShare)
-        return file.lines[kPackagingShareLine - 1];
-    if (field == calc::ResultField::DoorOpenTime)
-        return file.lines[kDoorOpenTimeLine - 1];
-    return {};
-}
-
-std::vector<std::pair<std::string, std::string>> ResultLines(const calc::RecalcResult& result,
-                                                             const project::LoadedProject& file)
-{
-    std::vector<std::pair<std::string, std::string>> lines;
-    for (int i = 0; i < calc::kResultFieldCount; ++i) {
-        const auto field = static_cast<calc::ResultField>(i);
-        lines.emplace_back(std::string(calc::kResultFields[i].parameter), FieldTextAfterPass(result, field, file));
-    }
-    lines.emplace_back("RoomTemperature.Color", ColourName(result.roomTemperatureColor));
-    lines.emplace_back("ProductInletTemperature.Color", ColourName(result.productInletTemperatureColor));
-    lines.emplace_back("ProductFinalTemperature.Color", ColourName(result.productFinalTemperatureColor));
-    std::sort(lines.begin(), lines.end());
-    return lines;
 }
 
 } // namespace
@@ -142,8 +117,9 @@ int RunCalc(const std::vector<std::string>& args)
         ProjectState state = StartupState(Today());
         project::ApplyToState(file, state);
         const calc::RecalcResult result = calc::Recalculate(state);
-        for (const auto& [name, text] : ResultLines(result, file))
-            std::printf("%s\t%s\n", name.c_str(), text.c_str());
+        const calc::TextsBeforePass before{StoredText(file, "PackagingShare"), StoredText(file, "DoorOpenTime")};
+        for (const calc::ListingLine& line : calc::ResultListing(result, before))
+            std::printf("%s\t%s\n", line.name.c_str(), line.text.c_str());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zeltar-cli calc: %s: %s\n", path.c_str(), e.what());
         return 1;

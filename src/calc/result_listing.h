@@ -1,0 +1,28 @@
+// The results of one pass as a listing of NAME and TEXT, sorted by NAME in byte order: every field
+// the pass writes under its parameter name, texts as the window shows them after the pass, and the
+// warning colours of the three temperature fields ("RoomTemperature.Color" red or white).
+#pragma once
+
+#include "calc/recalculate.h"
+
+#include <string>
+#include <vector>
+
+namespace zeltar::calc {
+
+// Texts the two fields hold before the pass; they stay where the pass leaves the field as it is
+// (the packaging share outside rail rooms, the door-open time in time mode).
+struct TextsBeforePass {
+    std::string packagingShare; // Edit76
+    std::string doorOpenTime;   // Edit131
+};
+
+struct ListingLine {
+    std::string name;
+    std::string text;
+    friend bool operator==(const ListingLine&, const ListingLine&) = default;
+};
+
+std::vector<ListingLine> ResultListing(const RecalcResult& result, const TextsBeforePass& before);
+
+} // namespace zeltar::calc
