@@ -1,6 +1,6 @@
-// Moist air: moisture content and specific enthalpy from temperature and relative humidity, over
-// the saturation moisture table interpolated by a cubic spline. Used by the ventilation gain, the
-// door-opening gain and the city selection.
+// Moist air: moisture content and enthalpy per kg of dry air from temperature and relative
+// humidity, over the saturation moisture table interpolated by a cubic spline. Used by the
+// ventilation gain, the door-opening gain and the city selection.
 #pragma once
 
 namespace zeltar::calc {

@@ -93,12 +93,6 @@ TEST(MoistAir, DryAirHasOnlySensibleHeat)
     EXPECT_DOUBLE_EQ(air.enthalpy, 1006 * -12.5);
 }
 
-TEST(AirDensity, FollowsTheAbsoluteTemperature)
-{
-    EXPECT_DOUBLE_EQ(AirDensity(0), 352.96 / 273.15);
-    EXPECT_GT(AirDensity(-30), AirDensity(30));
-}
-
 // Guards the lookup's ends (held, not extrapolated) and the interpolation from the upper knot.
 TEST(LinearLookup, InterpolatesAndHoldsTheEndValues)
 {

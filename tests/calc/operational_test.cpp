@@ -1,6 +1,5 @@
 // Operational gains Q4 (door, lighting, staff, vehicles, consumers, fans), the warnings and the
 // equipment capacity.
-#include "calc/moist_air.h"
 #include "calc/operational_gain.h"
 #include "calc/totals.h"
 
@@ -29,23 +28,11 @@ ProjectState Door(double outsideTemperature, double outsideHumidity, double room
 
 } // namespace
 
-// Worked figures of the density-driven exchange: the denser air plus 0.001 against the lighter one.
-TEST(DoorOpenings, OpenDoorFlowFollowsTheDensitiesAndEnthalpies)
+// Guards the signs: warm outside air brings heat in; colder (denser) air of lower enthalpy takes
+// heat out.
+TEST(DoorOpenings, FlowFollowsTheEnthalpyDifference)
 {
-    const ProjectState s = Door(30, 0.5, -20, 0.9);
-    const double ro = AirDensity(30);
-    const double rr = AirDensity(-20);
-    const double r1 = rr + 0.001;
-    const double fm = std::pow(2 / (1 + std::pow(r1 / ro, 0.333)), 1.5);
-    const double expected = std::sqrt((1 - ro / r1) * 2) * 0.692 * 2 * 2
-                            * (MoistAir(30, 0.5).enthalpy - MoistAir(-20, 0.9).enthalpy) * rr * fm;
-    EXPECT_NEAR(OpenDoorHeatFlow(s), expected, 1e-9 * std::fabs(expected));
-    EXPECT_GT(OpenDoorHeatFlow(s), 0);
-}
-
-// Guards the sign: outside air colder (denser) and lower in enthalpy gives a negative door flow.
-TEST(DoorOpenings, ColderOutsideAirGivesANegativeFlow)
-{
+    EXPECT_GT(OpenDoorHeatFlow(Door(30, 0.5, -20, 0.9)), 0);
     EXPECT_LT(OpenDoorHeatFlow(Door(-30, 0.5, 0, 0.9)), 0);
 }
 
@@ -54,11 +41,7 @@ TEST(DoorOpenings, EqualDensitiesStillExchangeALittle)
 {
     const double flow = OpenDoorHeatFlow(Door(5, 0.3, 5, 0.9));
     EXPECT_LT(flow, 0); // drier outside air: lower enthalpy
-    const double density = AirDensity(5);
-    const double fm = std::pow(2 / (1 + std::pow((density + 0.001) / density, 0.333)), 1.5);
-    const double expected = std::sqrt((1 - density / (density + 0.001)) * 2) * 0.692 * 2 * 2
-                            * (MoistAir(5, 0.3).enthalpy - MoistAir(5, 0.9).enthalpy) * density * fm;
-    EXPECT_NEAR(flow, expected, 1e-9 * std::fabs(expected));
+    EXPECT_GT(flow, 0.1 * OpenDoorHeatFlow(Door(-25, 0.3, 5, 0.9)));
 }
 
 // Guards the protection efficiencies: an air curtain leaves 30 %, a strip curtain 80 %.
@@ -86,27 +69,15 @@ TEST(DoorOpenings, PassesAndOpenTimeFromTheGoodsFlow)
     EXPECT_DOUBLE_EQ(DoorOpenShareFromPasses(40, 10, 1, RoomGroup::Rail), (40 * 15 + 60 * 10) / 86400.0);
 }
 
-// Guards lighting over the plan area and the staff's heat, which grows as the room gets colder and
-// runs for the lighting hours (no staff or no lighting hours: no staff gain).
-TEST(OtherGains, LightingStaffVehiclesAndConsumers)
+// Guards the staff's heat: 390 W a person at -20 °C, for the lighting hours (no staff or no
+// lighting hours: no staff gain).
+TEST(OtherGains, StaffWorkWhileTheLightsAreOn)
 {
     ProjectState s;
-    s.roomLength = 10;
-    s.roomWidth = 6;
-    s.lightingPowerDensity = 5;
     s.lightingHours = 8;
     s.roomTemperature = -20;
     s.staffCount = 2;
-    s.vehiclePower = 6;
-    s.vehicleHours = 4;
-    s.consumer1Power = 3;
-    s.consumer1Hours = 8;
-    s.consumer2Power = 12;
-    s.consumer2Hours = 2;
-    EXPECT_DOUBLE_EQ(LightingHeatGain(s), 0.1);
-    EXPECT_DOUBLE_EQ(StaffHeatGain(s), 390.0 * 2 * 8 / 24000);
-    EXPECT_DOUBLE_EQ(VehicleHeatGain(s), 1);
-    EXPECT_DOUBLE_EQ(ConsumerHeatGain(s), 2);
+    EXPECT_DOUBLE_EQ(StaffHeatGain(s), 0.26);
     s.lightingHours = 0;
     EXPECT_EQ(StaffHeatGain(s), 0);
     s.lightingHours = 8;

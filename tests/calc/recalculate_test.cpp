@@ -227,18 +227,6 @@ TEST(RecalculateTotals, ChamberCapacityDependsOnProcessingTimeOnlyThroughQ2)
         EXPECT_DOUBLE_EQ(r->values.equipmentCapacity, 1.1 * r->values.totalHeatGain);
 }
 
-TEST(RecalculateTotals, StoreCapacitySpreadsTheTotalOverTheRunningHours)
-{
-    ProjectState s = SeventyTonneStore();
-    s.equipmentRunningHours = 12;
-    s.capacityReserve = 10;
-    const RecalcResult r = Recalculate(s);
-    const RecalcValues& v = r.values;
-    EXPECT_DOUBLE_EQ(v.totalHeatGain, v.q1 + v.q12 + v.q2 + v.q3 + v.q4 + v.q5);
-    EXPECT_NEAR(v.equipmentCapacity, 2.2 * v.totalHeatGain, 1e-12);
-    EXPECT_EQ(r.netCapacity, v.netCapacity);
-}
-
 // Guards that the wall directions feed the solar rows only: turning the plan changes Q12, not Q1.
 TEST(RecalculateSolar, TurningThePlanChangesQ12NotQ1)
 {
