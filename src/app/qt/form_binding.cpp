@@ -1,0 +1,381 @@
+#include "app/qt/form_binding.h"
+
+#include "app/qt/button_tabs.h"
+#include "app/qt/key_codes.h"
+#include "app/qt/window_style.h"
+#include "fields/field_table.h"
+#include "plan/qt/plan_widgets.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+
+namespace zeltar::gui {
+
+namespace {
+
+const QColor kDisabledFieldBackground{0xE4, 0xE4, 0xE4};
+constexpr int kPopupMargin = 30; // px beside the longest entry of an open list
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// Copy, cut, paste, undo and redo by their keyboard shortcuts.
+bool IsClipboardShortcut(const QKeyEvent& event)
+{
+    return event.matches(QKeySequence::Paste) || event.matches(QKeySequence::Cut) ||
+           event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Undo) ||
+           event.matches(QKeySequence::Redo);
+}
+
+// The control character a Ctrl+letter shortcut types (Ctrl+V: 0x16); 0 for other shortcuts.
+char32_t ControlCharacterOf(const QKeyEvent& event)
+{
+    if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return static_cast<char32_t>(event.key() - Qt::Key_A + 1);
+    return 0;
+}
+
+void PaintBackground(QWidget* widget, ControlColor color, bool isList)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, BackgroundColor(color, Qt::white));
+    if (color == ControlColor::Default)
+        palette.setColor(QPalette::Disabled, QPalette::Base, kDisabledFieldBackground);
+    if (isList)
+        palette.setColor(QPalette::Button, BackgroundColor(color, kButtonFace));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+FormBinding::FormBinding(FormModel& model, const WindowWidgets& widgets, ErrorPresenter showError, QObject* parent)
+    : QObject(parent), model_(model), tabs_(widgets.tabs), showError_(std::move(showError))
+{
+    for (const std::string& name : model_.controlNames()) {
+        const auto it = widgets.controls.find(name);
+        if (it == widgets.controls.end())
+            throw std::logic_error("the window has no widget for control " + name);
+        bind(name, it->second);
+    }
+    connect(tabs_, &ButtonTabs::tabClicked, this, [this](int tab) {
+        model_.showTab(tab);
+        sync();
+    });
+    shownRevision_ = std::numeric_limits<std::uint64_t>::max();
+}
+
+QWidget* FormBinding::widget(std::string_view name) const
+{
+    const auto it = widgets_.find(name);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+void FormBinding::bind(const std::string& name, QWidget* widget)
+{
+    widgets_.emplace(name, widget);
+    switch (model_.control(name).type) {
+    case ControlType::Edit: {
+        auto* edit = qobject_cast<QLineEdit*>(widget);
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, name, edit](const QString& text) { lineEditTextEdited(name, edit, text); });
+        break;
+    }
+    case ControlType::ComboBox: {
+        auto* combo = qobject_cast<QComboBox*>(widget);
+        int widest = 0;
+        for (const std::string& item : model_.listItems(name)) {
+            combo->addItem(FromUtf8(item));
+            widest = std::max(widest, combo->fontMetrics().horizontalAdvance(FromUtf8(item).trimmed()));
+        }
+        combo->view()->setMinimumWidth(widest + kPopupMargin);
+        connect(combo, &QComboBox::activated, this, [this, name](int index) {
+            if (mirroring_)
+                return;
+            model_.choose(name, index);
+            sync();
+        });
+        break;
+    }
+    case ControlType::CheckBox:
+        connect(qobject_cast<QCheckBox*>(widget), &QCheckBox::clicked, this, [this, name] {
+            model_.click(name);
+            sync();
+        });
+        break;
+    case ControlType::Button:
+    case ControlType::BitBtn:
+        connect(qobject_cast<QPushButton*>(widget), &QPushButton::clicked, this, [this, name] {
+            model_.click(name);
+            sync();
+        });
+        break;
+    case ControlType::PaintBox:
+        if (auto* tile = qobject_cast<plan::SurfaceTileWidget*>(widget))
+            connect(tile, &plan::SurfaceTileWidget::clicked, this, [this, name] {
+                model_.click(name);
+                sync();
+            });
+        break;
+    case ControlType::Label:
+        break;
+    }
+    widget->installEventFilter(this);
+}
+
+bool FormBinding::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr)
+        return false;
+    const std::string name = widget->objectName().toStdString();
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (!mirroring_)
+            focusGained(name);
+        return false;
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            return lineEditKeyPress(name, edit, key);
+        if (qobject_cast<QComboBox*>(widget))
+            return comboBoxKeyPress(key);
+        return false;
+    }
+    case QEvent::KeyRelease: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (qobject_cast<QLineEdit*>(widget) && !key->isAutoRepeat() && model_.focus() == name) {
+            model_.keyRelease(ReleaseKeyCode(*key));
+            sync();
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+void FormBinding::focusGained(const std::string& name)
+{
+    if (name == model_.focus())
+        return;
+    model_.setFocus(name);
+    sync();
+}
+
+// The model's focus follows the keyboard's before a key is handed on (normally it already does).
+bool FormBinding::ensureFocus(const std::string& name)
+{
+    if (model_.focus() == name)
+        return true;
+    const bool moved = model_.setFocus(name);
+    sync();
+    return moved;
+}
+
+// Returns true when the key is swallowed; otherwise the line edit inserts or deletes and reports
+// the new text through textEdited.
+bool FormBinding::lineEditKeyPress(const std::string& name, QLineEdit* edit, QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        return false;
+    if (!ensureFocus(name))
+        return true;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        model_.pressEnter();
+        sync();
+        return true;
+    }
+    if (event->key() == Qt::Key_Space && model_.pressSpace()) {
+        sync();
+        return true;
+    }
+    if (event->key() == Qt::Key_Backspace)
+        return !model_.keyPress(fields::kBackspace);
+    if (IsClipboardShortcut(*event)) {
+        // Numeric fields filter the control characters of these shortcuts away, as any other.
+        if (fields::FindNumericField(name) == nullptr)
+            return false;
+        return !model_.keyPress(ControlCharacterOf(*event));
+    }
+    const QString text = event->text();
+    if (text.isEmpty() || text.at(0) < QChar(' ') || text.at(0) == QChar(0x7F))
+        return false; // caret movement, Delete and the like: the line edit's own
+    const char32_t character = text.toUcs4().front();
+    if (!model_.keyPress(character))
+        return true;
+    const int maxLength = model_.control(name).maxLength;
+    const qsizetype lengthAfter = edit->text().size() - edit->selectedText().size() + 1;
+    return maxLength > 0 && lengthAfter > maxLength;
+}
+
+bool FormBinding::comboBoxKeyPress(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        model_.pressEnter();
+        sync();
+        return true;
+    }
+    if (event->key() == Qt::Key_Space && model_.pressSpace()) {
+        sync();
+        return true;
+    }
+    return false;
+}
+
+void FormBinding::lineEditTextEdited(const std::string& name, QLineEdit* edit, const QString& text)
+{
+    if (mirroring_)
+        return;
+    if (!ensureFocus(name))
+        return;
+    // Pasted text is held to the field's maximum length as typed text is.
+    QString accepted = text;
+    const int maxLength = model_.control(name).maxLength;
+    const qsizetype before = FromUtf8(model_.control(name).text).size();
+    if (maxLength > 0 && accepted.size() > maxLength && accepted.size() > before) {
+        accepted.truncate(std::max<qsizetype>(maxLength, before));
+        const QSignalBlocker blocker(edit);
+        edit->setText(accepted);
+    }
+    model_.textEdited(accepted.toStdString());
+    sync();
+}
+
+void FormBinding::sync()
+{
+    if (model_.revision() != shownRevision_) {
+        mirroring_ = true;
+        mirrorControls();
+        mirroring_ = false;
+        shownRevision_ = model_.revision();
+    }
+    syncTab();
+    syncFocus();
+    std::vector<std::string> errors = model_.takeErrors();
+    if (errors.empty())
+        return;
+    for (std::string& error : errors)
+        pendingErrors_.push_back(std::move(error));
+    // Shown once the event that queued them is over, never inside a focus change.
+    if (!errorsScheduled_) {
+        errorsScheduled_ = true;
+        QMetaObject::invokeMethod(this, &FormBinding::showErrors, Qt::QueuedConnection);
+    }
+}
+
+void FormBinding::showErrors()
+{
+    errorsScheduled_ = false;
+    std::vector<std::string> errors;
+    errors.swap(pendingErrors_);
+    for (const std::string& error : errors)
+        showError_(FromUtf8(error));
+}
+
+void FormBinding::syncTab()
+{
+    if (tabs_->currentIndex() == model_.currentTab())
+        return;
+    mirroring_ = true;
+    tabs_->setCurrentIndex(model_.currentTab());
+    mirroring_ = false;
+}
+
+void FormBinding::syncFocus()
+{
+    QWidget* target = widget(model_.focus());
+    if (target == nullptr || !target->isVisible() || !target->isEnabled() || target->hasFocus())
+        return;
+    mirroring_ = true;
+    target->setFocus(Qt::OtherFocusReason);
+    mirroring_ = false;
+}
+
+void FormBinding::mirrorControls()
+{
+    for (const auto& [name, widget] : widgets_)
+        mirror(name, model_.control(name), widget);
+}
+
+void FormBinding::mirror(const std::string& name, const ControlState& state, QWidget* widget)
+{
+    const QSignalBlocker blocker(widget);
+    if (widget->isEnabled() != state.enabled)
+        widget->setEnabled(state.enabled);
+    if (widget->isHidden() == state.visible)
+        widget->setVisible(state.visible);
+    const QString text = FromUtf8(state.text);
+
+    switch (state.type) {
+    case ControlType::Edit: {
+        auto* edit = qobject_cast<QLineEdit*>(widget);
+        if (edit->isReadOnly() != state.readOnly)
+            edit->setReadOnly(state.readOnly);
+        if (edit->text() != text) {
+            const int caret = edit->cursorPosition();
+            edit->setText(text);
+            if (edit->hasFocus())
+                edit->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
+            else
+                edit->home(false); // unfocused fields show the start of their text
+        }
+        break;
+    }
+    case ControlType::ComboBox: {
+        auto* combo = qobject_cast<QComboBox*>(widget);
+        if (combo->currentIndex() != state.index)
+            combo->setCurrentIndex(state.index);
+        break;
+    }
+    case ControlType::CheckBox: {
+        auto* box = qobject_cast<QCheckBox*>(widget);
+        box->setChecked(state.index == 1);
+        if (box->text() != text)
+            box->setText(text);
+        break;
+    }
+    case ControlType::Label: {
+        auto* label = qobject_cast<QLabel*>(widget);
+        if (label->text() != text)
+            label->setText(text);
+        break;
+    }
+    case ControlType::Button:
+    case ControlType::BitBtn: {
+        auto* button = qobject_cast<QPushButton*>(widget);
+        if (button->text() != text)
+            button->setText(text);
+        break;
+    }
+    case ControlType::PaintBox:
+        if (auto* tile = qobject_cast<plan::SurfaceTileWidget*>(widget))
+            tile->setFlag(state.index);
+        else if (auto* planWidget = qobject_cast<plan::PlanWidget*>(widget))
+            planWidget->setOrientation(model_.state().planOrientation);
+        break;
+    }
+
+    if (state.type == ControlType::Edit || state.type == ControlType::ComboBox) {
+        const auto shown = shownColors_.find(name);
+        if (shown == shownColors_.end() || shown->second != state.color) {
+            PaintBackground(widget, state.color, state.type == ControlType::ComboBox);
+            shownColors_[name] = state.color;
+        }
+    }
+}
+
+} // namespace zeltar::gui

@@ -1,0 +1,25 @@
+// zeltar: the desktop program. `zeltar FILE.zlt` opens that project at start.
+#include "app/form_model.h"
+#include "app/qt/app_setup.h"
+#include "app/qt/main_window.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QLocale>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zeltar"));
+    zeltar::gui::UseWindowStyle();
+    zeltar::gui::InstallRussianQtTranslations(application);
+
+    // The date field starts with today's date in the system's short format.
+    zeltar::FormModel model(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString());
+    zeltar::gui::MainWindow window(model);
+    window.show();
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        window.openProjectFile(arguments.at(1));
+    return QApplication::exec();
+}

@@ -1,0 +1,157 @@
+#include "app/qt/main_window.h"
+
+#include "app/qt/button_tabs.h"
+#include "app/qt/window_artwork.h"
+#include "app/qt/window_style.h"
+#include "report/form_report_source.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QPushButton>
+
+namespace zeltar::gui {
+
+namespace {
+
+// The control name of each command's button, from the layout.
+std::string_view ButtonOf(Command command)
+{
+    for (const CommandPlace& place : CommandPlaces())
+        if (place.command == command)
+            return place.name;
+    return {};
+}
+
+} // namespace
+
+MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
+    : QWidget(parent), model_(model), dialogs_(std::move(dialogs))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(kWindowCaption));
+    setWindowIcon(ProgramIcon());
+    setFixedSize(kWindowWidth, kWindowHeight);
+    setFont(WindowFont());
+    setPalette(WindowPalette());
+    setAutoFillBackground(true);
+
+    widgets_ = BuildWindowWidgets(this);
+    binding_ = std::make_unique<FormBinding>(
+        model_, widgets_, [this](const QString& message) { dialogs_.showError(this, message); }, this);
+    reportSource_ = std::make_unique<report::FormModelReportSource>(model_);
+    for (const auto& [command, button] : widgets_.commands)
+        // After the binding's own connection, which gives the button the model's focus.
+        connect(button, &QPushButton::clicked, this, [this, command = command] { runCommand(command); });
+    binding_->sync();
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::control(std::string_view name) const
+{
+    const auto it = widgets_.controls.find(name);
+    return it == widgets_.controls.end() ? nullptr : it->second;
+}
+
+int MainWindow::shownTab() const
+{
+    return widgets_.tabs->currentIndex();
+}
+
+void MainWindow::runCommand(Command command)
+{
+    switch (command) {
+    case Command::Load: loadProject(); break;
+    case Command::Save: saveProject(); break;
+    case Command::Preview: previewReport(); break;
+    case Command::Print: printReport(); break;
+    case Command::Exit: close(); break;
+    }
+}
+
+bool MainWindow::focusCommandButton(Command command)
+{
+    const bool focused = model_.setFocus(ButtonOf(command));
+    binding_->sync();
+    return focused;
+}
+
+void MainWindow::loadProject()
+{
+    if (!focusCommandButton(Command::Load) || !settleUnsavedChanges())
+        return;
+    const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Open));
+    model_.loadProject(dialogs_.openProject(this, start));
+    binding_->sync();
+}
+
+bool MainWindow::saveProject()
+{
+    if (!focusCommandButton(Command::Save))
+        return false;
+    const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Save));
+    const DialogAnswer answer = dialogs_.saveProject(this, start);
+    const bool saved = model_.saveProject(answer) && answer.accepted;
+    binding_->sync();
+    return saved;
+}
+
+void MainWindow::previewReport()
+{
+    if (!focusCommandButton(Command::Preview))
+        return;
+    dialogs_.preview(this, *reportSource_, [this] { dialogs_.print(this, *reportSource_); });
+    binding_->sync();
+}
+
+void MainWindow::printReport()
+{
+    if (!focusCommandButton(Command::Print))
+        return;
+    dialogs_.print(this, *reportSource_);
+    binding_->sync();
+}
+
+void MainWindow::openProjectFile(const QString& path)
+{
+    model_.loadProject({true, QFileInfo(path).absoluteFilePath().toStdString()});
+    binding_->sync();
+}
+
+bool MainWindow::settleUnsavedChanges()
+{
+    if (!model_.modified())
+        return true;
+    switch (dialogs_.askSaveChanges(this)) {
+    case SaveChangesAnswer::Save: return saveProject();
+    case SaveChangesAnswer::Discard: return true;
+    case SaveChangesAnswer::Cancel: break;
+    }
+    return false;
+}
+
+// Exit by the button or the title bar: the field being edited commits first (as the exit button
+// takes the focus); unsaved inputs are saved or given up only on the user's answer.
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!focusCommandButton(Command::Exit) || !settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    binding_->syncFocus();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        binding_->syncFocus();
+}
+
+} // namespace zeltar::gui

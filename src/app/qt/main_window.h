@@ -1,0 +1,63 @@
+// The main window `TForm1`: the fixed 1024 x 750 window built from the layout tables and bound to
+// the form model, with the five commands of the command bar. Exit, the title bar's close and
+// loading another project ask whether to save inputs changed since the last save or load.
+#pragma once
+
+#include "app/form_model.h"
+#include "app/qt/form_binding.h"
+#include "app/qt/window_builder.h"
+#include "app/qt/window_dialogs.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace zeltar::report {
+class FormModelReportSource;
+}
+
+namespace zeltar::gui {
+
+inline constexpr char kWindowCaption[] = "ЗЕЛТАР 2.1 Free - Программа расчёта теплопритоков в холодильную камеру  ";
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(FormModel& model, WindowDialogs dialogs = StandardDialogs(), QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    FormModel& model() { return model_; }
+    FormBinding& binding() { return *binding_; }
+    // The widget of a control (or named caption, or command button); nullptr for an unknown name.
+    QWidget* control(std::string_view name) const;
+    int shownTab() const;
+
+    // The commands of the command bar. Save returns whether the project was written.
+    void loadProject();
+    bool saveProject();
+    void previewReport();
+    void printReport();
+    // A project named on the command line, loaded as the load command loads a chosen file.
+    void openProjectFile(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void runCommand(Command command);
+    // The focus moves to a command's button first, which commits the field being edited; false when
+    // that commit failed (its error is shown) and the command must not run.
+    bool focusCommandButton(Command command);
+    // Before inputs would be lost: true when the caller may go on (saved, or the user discards).
+    bool settleUnsavedChanges();
+
+    FormModel& model_;
+    WindowDialogs dialogs_;
+    WindowWidgets widgets_;
+    std::unique_ptr<FormBinding> binding_;
+    std::unique_ptr<report::FormModelReportSource> reportSource_;
+};
+
+} // namespace zeltar::gui

@@ -1,0 +1,182 @@
+#include "app/qt/window_builder.h"
+
+#include "app/qt/button_tabs.h"
+#include "app/qt/window_artwork.h"
+#include "app/qt/window_style.h"
+#include "plan/qt/plan_widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace zeltar::gui {
+
+namespace {
+
+using plan::SurfaceTileWidget;
+
+constexpr std::string_view kPlanPaintBox = "PaintBox1";
+constexpr std::string_view kSectionPaintBox = "PaintBox3";
+constexpr std::string_view kLogoPaintBox = "PaintBox13";
+constexpr std::array<std::string_view, 5> kSunTiles{"PaintBox2", "PaintBox4", "PaintBox5", "PaintBox6", "PaintBox7"};
+
+constexpr int kWallLetterPixels = 20;
+constexpr int kCommandIconPixels = 24;
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void Place(QWidget* widget, const Box& box)
+{
+    widget->setGeometry(box.x, box.y, box.width, box.height);
+}
+
+QWidget* CreateArea(const AreaPlace& place, QWidget* parent, ButtonTabs*& tabs)
+{
+    switch (place.kind) {
+    case AreaKind::Bar: {
+        auto* bar = new QWidget(parent);
+        QPalette palette = bar->palette();
+        palette.setColor(QPalette::Window, kDarkBlue);
+        bar->setPalette(palette);
+        bar->setAutoFillBackground(true);
+        Place(bar, place.box);
+        return bar;
+    }
+    case AreaKind::Group: {
+        auto* group = new QGroupBox(ToQString(place.caption), parent);
+        Place(group, place.box);
+        return group;
+    }
+    case AreaKind::Tabs:
+        tabs = new ButtonTabs(parent);
+        tabs->setObjectName(QStringLiteral("PageControl1"));
+        Place(tabs, place.box);
+        return tabs;
+    case AreaKind::Page:
+        if (tabs == nullptr)
+            throw std::logic_error("a tab page before its tabbed area");
+        return tabs->addPage(ToQString(place.caption));
+    }
+    return nullptr;
+}
+
+// The widget kind follows the control name's prefix.
+QWidget* CreateControl(std::string_view name, QWidget* parent)
+{
+    if (name.starts_with("ComboBox")) {
+        auto* combo = new QComboBox(parent);
+        combo->setMaxVisibleItems(20);
+        return combo;
+    }
+    if (name.starts_with("CheckBox"))
+        return new QCheckBox(parent);
+    if (name.starts_with("Edit"))
+        return new QLineEdit(parent);
+    if (name.starts_with("Button") || name.starts_with("BitBtn"))
+        return new QPushButton(parent);
+    if (name == kPlanPaintBox)
+        return new plan::PlanWidget(parent);
+    if (name == kSectionPaintBox)
+        return new plan::SectionSketchWidget(parent);
+    if (name == kLogoPaintBox)
+        return new LogoWidget(parent);
+    if (name.starts_with("PaintBox")) {
+        const bool sun = std::ranges::find(kSunTiles, name) != kSunTiles.end();
+        return new SurfaceTileWidget(sun ? SurfaceTileWidget::Kind::Sun : SurfaceTileWidget::Kind::Facing, parent);
+    }
+    throw std::logic_error("no widget kind for control " + std::string(name));
+}
+
+void StyleCaption(QLabel* label, CaptionStyle style)
+{
+    switch (style) {
+    case CaptionStyle::Plain: break;
+    case CaptionStyle::Right: label->setAlignment(Qt::AlignRight | Qt::AlignVCenter); break;
+    case CaptionStyle::Centered: label->setAlignment(Qt::AlignCenter); break;
+    case CaptionStyle::Bold: label->setFont(BoldFont(WindowFont().pixelSize())); break;
+    case CaptionStyle::BoldCentered:
+        label->setFont(BoldFont(WindowFont().pixelSize()));
+        label->setAlignment(Qt::AlignCenter);
+        break;
+    case CaptionStyle::OnBar: {
+        label->setFont(BoldFont(WindowFont().pixelSize()));
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        label->setPalette(palette);
+        break;
+    }
+    case CaptionStyle::WallLetter:
+    case CaptionStyle::WallLetterRegular: {
+        QFont font = BoldFont(kWallLetterPixels);
+        font.setBold(style == CaptionStyle::WallLetter);
+        label->setFont(font);
+        label->setAlignment(Qt::AlignCenter);
+        break;
+    }
+    }
+}
+
+void WriteInHotTrackColour(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Text, kHotTrack);
+        palette.setColor(group, QPalette::ButtonText, kHotTrack);
+    }
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+WindowWidgets BuildWindowWidgets(QWidget* window)
+{
+    WindowWidgets widgets;
+    std::map<Area, QWidget*> areas{{Area::Window, window}};
+    for (const AreaPlace& place : AreaPlaces())
+        areas[place.area] = CreateArea(place, areas.at(place.parent), widgets.tabs);
+
+    for (const CommandPlace& place : CommandPlaces()) {
+        auto* button = new QPushButton(areas.at(Area::CommandBar));
+        button->setObjectName(ToQString(place.name));
+        button->setIcon(DrawCommandIcon(place.command));
+        button->setIconSize(QSize(kCommandIconPixels, kCommandIconPixels));
+        Place(button, place.box);
+        widgets.commands[place.command] = button;
+        widgets.controls.emplace(place.name, button);
+    }
+
+    for (const auto placements : {PanelControlPlaces(), PageControlPlaces()})
+        for (const ControlPlace& place : placements) {
+            QWidget* widget = CreateControl(place.name, areas.at(place.area));
+            widget->setObjectName(ToQString(place.name));
+            Place(widget, place.box);
+            if (std::ranges::find(kHotTrackControls, place.name) != kHotTrackControls.end())
+                WriteInHotTrackColour(widget);
+            widgets.controls.emplace(place.name, widget);
+        }
+
+    // Captions last, so that those lying on the plan are drawn over it.
+    for (const auto placements : {PanelCaptionPlaces(), PageCaptionPlaces()})
+        for (const CaptionPlace& place : placements) {
+            auto* label = new QLabel(ToQString(place.text), areas.at(place.area));
+            StyleCaption(label, place.style);
+            Place(label, place.box);
+            if (!place.name.empty()) {
+                label->setObjectName(ToQString(place.name));
+                widgets.controls.emplace(place.name, label);
+            }
+        }
+    return widgets;
+}
+
+} // namespace zeltar::gui

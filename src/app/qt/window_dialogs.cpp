@@ -1,0 +1,74 @@
+#include "app/qt/window_dialogs.h"
+
+#include "report/qt/report_commands.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace zeltar::gui {
+
+namespace {
+
+const QString kMessageTitle = QStringLiteral("ЗЕЛТАР");
+// The first filter, all files, is the one selected; no default extension is added to a name.
+const QStringList kProjectFilters{QStringLiteral("Все файлы (*)"), QStringLiteral("Проекты ZELTAR (*.zlt)")};
+
+DialogAnswer RunFileDialog(QWidget* parent, const QString& fileName, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, mode == QFileDialog::AcceptOpen ? QStringLiteral("Загрузить проект")
+                                                               : QStringLiteral("Сохранить проект"));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilters(kProjectFilters);
+    dialog.selectNameFilter(kProjectFilters.front());
+    // Saving over an existing file replaces it without a question, as the program always did.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QFileInfo start(fileName);
+    if (start.isAbsolute())
+        dialog.setDirectory(start.absolutePath());
+    dialog.selectFile(start.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {true, dialog.selectedFiles().front().toStdString()};
+}
+
+SaveChangesAnswer AskSaveChanges(QWidget* parent)
+{
+    QMessageBox box(QMessageBox::Question, kMessageTitle, QStringLiteral("Сохранить изменения в проекте?"),
+                    QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return SaveChangesAnswer::Save;
+    if (box.clickedButton() == discard)
+        return SaveChangesAnswer::Discard;
+    return SaveChangesAnswer::Cancel;
+}
+
+} // namespace
+
+WindowDialogs StandardDialogs()
+{
+    WindowDialogs dialogs;
+    dialogs.openProject = [](QWidget* parent, const QString& fileName) {
+        return RunFileDialog(parent, fileName, QFileDialog::AcceptOpen);
+    };
+    dialogs.saveProject = [](QWidget* parent, const QString& fileName) {
+        return RunFileDialog(parent, fileName, QFileDialog::AcceptSave);
+    };
+    dialogs.askSaveChanges = AskSaveChanges;
+    dialogs.showError = [](QWidget* parent, const QString& message) {
+        QMessageBox::critical(parent, kMessageTitle, message);
+    };
+    dialogs.preview = report::ShowPreview;
+    dialogs.print = report::PrintReport;
+    return dialogs;
+}
+
+} // namespace zeltar::gui
