@@ -59,7 +59,7 @@ public:
         , product_(ListEntry(refdata::kProducts, state.product, "продукт"))
         , packaging_(ListEntry(refdata::kPackagingMaterials, state.packagingMaterial, "материал тары"))
     {
-        ListEntry(refdata::kFloorTypes, state.floorType, "тип пола");
+        ListEntry(refdata::kFloorTypes, state.floorType, "тип пола"); // refuse a floor type not in the list
     }
 
     RecalcResult Run()
