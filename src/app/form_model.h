@@ -39,11 +39,18 @@ struct DialogAnswer {
     std::string path; // UTF-8
 };
 
+// The window's two file dialogs; each remembers its own file name.
+enum class FileDialog { Open, Save };
+
+// The name both dialogs hold before their first use.
+inline constexpr std::string_view kInitialDialogFileName = "Новый Проект";
+
 class FormModel {
 public:
-    // Start-up: creation values, then the start-up defaults in their order (applied once, here);
-    // no recalculation; the focus on the city list. `today` is the date in the system's short
-    // format, shown in the date field.
+    // Start-up: creation values, then the start-up defaults in their order (applied once, here:
+    // coming back from another window never resets an input); no recalculation, every result
+    // shows "  0"; the focus on the city list, the first tab page shown. `today` is the date in the
+    // system's short format, shown in the date field.
     explicit FormModel(std::string today);
     ~FormModel();
     FormModel(const FormModel&) = delete;
@@ -55,44 +62,78 @@ public:
     const ControlState& control(std::string_view name) const;
     // Every control name the model knows, in a stable order.
     std::vector<std::string> controlNames() const;
-    // Entry texts of a list.
+    // Entry texts of a list, padded with blanks to 30 characters as the list holds them (the last
+    // entry unpadded). Empty for a name that is no list.
     std::vector<std::string> listItems(std::string_view comboBox) const;
 
     std::string focus() const;  // name of the focused control ("" none)
     int currentTab() const;     // 0..4
 
     // --- events -----------------------------------------------------------------------------
-    // The control gains the focus as on a click or Tab: its tab page is shown first, the control
-    // that had the focus loses it (a numeric field commits). A hidden or disabled control cannot
-    // take the focus: returns false, queues an error message and the focus stays.
+    // Every event below ends as the window's handler ends: at most one recalculation per commit,
+    // choice, check-box change or list/check-box exit. A handler that fails (a text that is no
+    // number) queues the error and skips its remaining steps: nothing else changes.
+
+    // The control gains the focus as on a click or Tab. The control that had the focus loses it
+    // first (a numeric field commits, a list or check box recalculates; a failed commit keeps the
+    // focus where it was and returns false); then the control's tab page is shown and a numeric
+    // field is prepared for editing (blanks removed, a lone 0 emptied). A hidden or disabled
+    // control, a label or a paint area cannot take the focus: returns false, queues an error
+    // message and the focus stays. Focusing the focused control changes nothing.
     bool setFocus(std::string_view name);
     // The user shows another tab page (no focus change).
     void showTab(int tab);
-    // Key filter of the focused field: whether the character may be inserted.
+    // Key filter of the focused field: whether the character may be inserted (false for a
+    // read-only field or a control without text). Numeric fields record the comma position here.
     bool keyPress(char32_t character);
-    // The focused field's text after the toolkit inserted or deleted characters.
+    // The focused field's text after the toolkit inserted or deleted characters. A free-text
+    // field's parameter follows its text at once; a numeric field's only at its commit.
     void textEdited(std::string_view text);
-    // Key release in the focused field (cleanup of comma and minus); keyCode as in number_text.h.
+    // Key release in the focused field (cleanup of comma and minus in the kinds that admit them);
+    // keyCode as in number_text.h (kCommaKeyCode, kMinusKeyCode for the main keyboard's keys).
     void keyRelease(int keyCode);
     // Convenience for scripts: a key press, the insertion at the end (within the maximum length)
     // and the release, with the key code of the main keyboard for "," and "-".
     void typeCharacter(char32_t character);
-    void pressEnter();
-    void pressSpace();
+    // The Enter key in the focused control: moves the focus as the control's Enter rule says
+    // (which commits the field left). Returns false where the control has no Enter rule.
+    bool pressEnter();
+    // The space bar's rule of Edit9 and ComboBox14: the Enter move, then the fill button
+    // (BitBtn7, BitBtn8). Returns false in every other control, where the space bar is the
+    // toolkit's ordinary key (a blank typed, a check box or button pressed).
+    bool pressSpace();
+    // Backspace at the end of the focused field's text, through its key filter and cleanup.
     void pressBackspace();
-    // The user picks entry `index` of a list (the list takes the focus first).
+    // The user picks entry `index` of a list: the list takes the focus first (as setFocus), then
+    // its choice handler runs. An index outside the list queues an error and changes nothing.
     void choose(std::string_view comboBox, int index);
-    // A tile (PaintBox2..12), check box (CheckBox1..3) or button (Button1, BitBtn7, BitBtn8).
+    // A tile (PaintBox2, PaintBox4..12: flips its flag, no focus change, no recalculation), check
+    // box (CheckBox1..3) or button (Button1 "КОМПАС", BitBtn7, BitBtn8): the tab page is shown
+    // first; a check box or button takes the focus as a mouse click does. Other paint areas do
+    // nothing.
     void click(std::string_view name);
 
     // --- file commands ------------------------------------------------------------------------
-    // Save: writes the project to the chosen path (atomically: a temporary file renamed over the
-    // old one). Returns false on an error (message queued, nothing changed on disk).
+    // Both commands start as a click on their button does: the button (BitBtn5 save, BitBtn4
+    // load) takes the focus, so a field being edited commits first; when that commit fails the
+    // command stops there. After a cancel the project name field shows the dialog's file name
+    // (a cancelled load also recalculates).
+    //
+    // Save: writes the project to the chosen path through a temporary file beside it, renamed over
+    // the old file only when everything was written. A text Windows-1251 cannot hold refuses the
+    // save (the message names the field). Returns false on any error: message queued, nothing
+    // written, the window unchanged. On success the project name field shows the path.
     bool saveProject(const DialogAnswer& answer);
-    // Load: reads and checks the whole file first; applies it only when sound, then recalculates.
+    // Load: reads and checks the whole file first; a missing, unreadable or faulty file queues a
+    // message naming the file (and the line) and leaves the window exactly as it was. A sound file
+    // is applied: field texts, list choices, surface flags, orientation, check boxes and the saved
+    // display states, the parameters; the plan and tiles redrawn, the states that follow the
+    // loaded choices (climate fields, floor field, capacity fields), the project name field shows
+    // the path, and one recalculation.
     bool loadProject(const DialogAnswer& answer);
-    // The file name the dialogs start with ("Новый Проект" at first).
-    std::string dialogFileName() const;
+    // The file name a dialog starts with: "Новый Проект" until it saved or loaded successfully,
+    // then that file's path.
+    std::string dialogFileName(FileDialog dialog = FileDialog::Open) const;
     // Inputs changed since start-up or the last save or load.
     bool modified() const;
 

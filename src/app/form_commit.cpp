@@ -1,0 +1,184 @@
+// Leaving a numeric field: the one commit routine of every field (normalise, clamp, show, store),
+// the extra effects some commits carry, and the recalculation that ends each change.
+#include "app/form_impl.h"
+
+#include "app/form_parameters.h"
+#include "app/form_rows.h"
+#include "calc/recalculate.h"
+#include "fields/number_text.h"
+#include "refdata/room_types.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace zeltar {
+
+namespace {
+
+using fields::CommitEffect;
+using fields::ComputedBound;
+
+// The stacking height that a room height presets is shown within 0..20 m.
+constexpr double kStackHeightShownMax = 20;
+// The tonnes-per-day field's bound: round((NetCapacity + 1) x 1.5).
+constexpr double kTurnoverBoundFactor = 1.5;
+// A net capacity of exactly 0 is taken as 0.01 t when tonnes per day are entered.
+constexpr double kSmallestNetCapacity = 0.01;
+constexpr double kMaxDailyTurnoverPercent = 150;
+
+ControlColor ColorOf(calc::Warning warning)
+{
+    return warning == calc::Warning::Red ? ControlColor::Red : ControlColor::White;
+}
+
+// Tonnes per day of a daily share of the net capacity, to 0.1 t (a half to the even neighbour).
+double DailyTonnes(double percent, double netCapacity)
+{
+    return fields::RoundHalfEven(percent * netCapacity / 10) / 10;
+}
+
+} // namespace
+
+double FormModel::Impl::upperBound(const fields::NumericField& field) const
+{
+    switch (field.computedUpper) {
+    case ComputedBound::None: return field.upper;
+    case ComputedBound::StackHeight: return fields::RoundHalfEven(state.roomHeight) - 1;
+    case ComputedBound::DailyTurnover:
+        return fields::RoundHalfEven((state.netCapacity + 1) * kTurnoverBoundFactor);
+    case ComputedBound::DoorHeight: return fields::RoundHalfEven(state.roomHeight);
+    case ComputedBound::DoorWidth: return fields::RoundHalfEven(state.roomWidth);
+    }
+    return field.upper;
+}
+
+bool FormModel::Impl::commitField(const fields::NumericField& field)
+{
+    const std::string typed = at(field.control).text;
+    const std::optional<std::string> normal = fields::NormalizeAndClamp(typed, field.lower, upperBound(field));
+    if (!normal) {
+        fail(fields::NotAFloatMessage(typed));
+        return false;
+    }
+    const std::string shown = std::string(fields::kDisplayBlanks) + *normal;
+    double value = 0;
+    if (field.storage == fields::Storage::Whole) {
+        const std::optional<std::int32_t> whole = fields::ParseInteger(shown);
+        if (!whole) {
+            fail(fields::NotAnIntegerMessage(shown));
+            return false; // the field keeps the typed text, the parameter its value
+        }
+        value = *whole;
+    } else {
+        const std::optional<double> real = fields::ParseDecimal(shown);
+        if (!real) {
+            fail(fields::NotAFloatMessage(shown));
+            return false;
+        }
+        value = *real;
+    }
+    setText(field.control, shown);
+    const ParameterSlot slot = FindParameter(state, field.parameter);
+    if (slot.whole)
+        *slot.whole = static_cast<int>(value);
+    else
+        *slot.real = field.storage == fields::Storage::Percent ? value / 100 : value;
+    applyCommitEffect(field.effect);
+    recalculate();
+    return true;
+}
+
+void FormModel::Impl::applyCommitEffect(CommitEffect effect)
+{
+    switch (effect) {
+    case CommitEffect::None:
+        return;
+    case CommitEffect::DesignTemperature:
+        setOutsideTemperatures(state.outsideDesignTemperature, at("Edit20").text);
+        return;
+    case CommitEffect::RoomHeight: {
+        // The parameter keeps the unclamped height until Edit74 itself is committed.
+        state.stackHeight = std::max(state.roomHeight - 1, 0.0);
+        const std::optional<std::string> shown =
+            fields::NormalizeAndClamp(fields::FormatGeneral(state.stackHeight), 0, kStackHeightShownMax);
+        setText("Edit74", std::string(fields::kDisplayBlanks) + shown.value_or("0"));
+        return;
+    }
+    case CommitEffect::RoomTemperature:
+        raiseGoodsTemperatures();
+        return;
+    case CommitEffect::DailyTurnoverPercent:
+        state.dailyTurnover = DailyTonnes(state.dailyTurnoverPercent, state.netCapacity);
+        setText("Edit124", fields::DisplayText(state.dailyTurnover));
+        return;
+    case CommitEffect::DailyTurnover:
+        if (state.netCapacity == 0)
+            state.netCapacity = kSmallestNetCapacity;
+        state.dailyTurnoverPercent =
+            std::min(state.dailyTurnover * 100 / state.netCapacity, kMaxDailyTurnoverPercent);
+        state.dailyTurnover = DailyTonnes(state.dailyTurnoverPercent, state.netCapacity);
+        setText("Edit124", fields::DisplayText(state.dailyTurnover));
+        // The percentage is shown to one decimal; the parameter keeps its full precision.
+        setText("Edit79", fields::DisplayText(fields::RoundHalfEven(state.dailyTurnoverPercent * 10) / 10));
+        return;
+    }
+}
+
+void FormModel::Impl::raiseGoodsTemperatures()
+{
+    const int roomType = state.roomType;
+    if (roomType >= 0 && roomType < static_cast<int>(refdata::kRoomTypes.size())) {
+        // Stores keep their goods at the room temperature; chambers and rails only raise them to it.
+        if (refdata::GroupOf(roomType) == refdata::RoomGroup::Store ||
+            state.productFinalTemperature < state.roomTemperature)
+            state.productFinalTemperature = state.roomTemperature;
+    }
+    setText("Edit83", fields::DisplayText(state.productFinalTemperature));
+    if (state.productInletTemperature < state.productFinalTemperature)
+        state.productInletTemperature = state.productFinalTemperature + 1;
+    setText("Edit82", fields::DisplayText(state.productInletTemperature));
+}
+
+void FormModel::Impl::setOutsideTemperatures(double designTemperature, const std::string& designText)
+{
+    for (int row = 0; row < kRowCount; ++row) {
+        state.rows[static_cast<std::size_t>(row)].outsideTemperature = designTemperature;
+        setText(kOutsideTemperatureFields[static_cast<std::size_t>(row)], designText);
+    }
+    // The floor on heated ground keeps its heated base at 1 °C.
+    if (state.floorType == refdata::kFloorOnHeatedGround) {
+        state.rows[Floor].outsideTemperature = refdata::kHeatedBaseTemperature;
+        setText(kOutsideTemperatureFields[Floor], fields::DisplayText(refdata::kHeatedBaseTemperature));
+    }
+}
+
+void FormModel::Impl::recalculate()
+{
+    calc::RecalcResult result;
+    try {
+        result = calc::Recalculate(state);
+    } catch (const std::exception& e) {
+        fail(std::string("Расчёт не выполнен: ") + e.what() + ".");
+        return;
+    }
+    for (std::size_t i = 0; i < calc::kResultFields.size(); ++i)
+        if (result.texts[i] && at(calc::kResultFields[i].control).text != *result.texts[i])
+            setText(calc::kResultFields[i].control, *result.texts[i]);
+
+    setColor("Edit43", ColorOf(result.roomTemperatureColor));
+    setColor("Edit82", ColorOf(result.productInletTemperatureColor));
+    setColor("Edit83", ColorOf(result.productFinalTemperatureColor));
+
+    setEnabled("Edit131", result.doorOpenTimeEnabled);
+    setEnabled("Edit93", result.loadUnitMassEnabled);
+    setEnabled("Edit94", result.loadUnitMassEnabled);
+    setEnabled("Edit103", result.fanShareEnabled);
+    setEnabled("Edit114", result.fanDetailEnabled);
+    setEnabled("Edit130", result.fanDetailEnabled);
+
+    state.netCapacity = result.netCapacity;
+    if (result.doorOpenTime)
+        state.doorOpenTime = *result.doorOpenTime;
+}
+
+} // namespace zeltar

@@ -1,0 +1,163 @@
+// Saving and loading the project on the form: the 131 lines gathered from and put back into the
+// controls, the project name after either dialog, and the all-or-nothing load.
+#include "app/form_impl.h"
+
+#include "app/form_parameters.h"
+#include "app/project_file_io.h"
+
+namespace zeltar {
+
+namespace {
+
+using project::FlagCondition;
+using project::LineKind;
+
+constexpr int kLastTextLine = 82;
+
+// The field a line comes from, for messages: its caption where it has one.
+std::string FieldName(std::string_view control)
+{
+    if (const fields::TextField* f = fields::FindTextField(control))
+        return "поле «" + std::string(f->caption) + "» (" + std::string(control) + ")";
+    return "поле " + std::string(control);
+}
+
+} // namespace
+
+project::ProjectLines FormModel::Impl::collectLines() const
+{
+    project::ProjectLines lines;
+    for (int line = 1; line <= project::kLineCount; ++line) {
+        const project::LineSpec& spec = project::LineAt(line);
+        std::string& out = lines[static_cast<std::size_t>(line - 1)];
+        switch (spec.kind) {
+        case LineKind::Text:
+        case LineKind::Decimal:
+        case LineKind::Percent:
+        case LineKind::Integer:
+            out = at(spec.control).text;
+            break;
+        case LineKind::ListIndex:
+            out = std::to_string(at(spec.control).index);
+            break;
+        case LineKind::StateValue:
+            out = std::to_string(static_cast<int>(ParameterValue(state, spec.parameter)));
+            break;
+        case LineKind::Flag: {
+            const ControlState& c = at(spec.control);
+            bool holds = false;
+            switch (spec.condition) {
+            case FlagCondition::Checked: holds = c.index == 1; break;
+            case FlagCondition::Enabled: holds = c.enabled; break;
+            case FlagCondition::Visible: holds = c.visible; break;
+            case FlagCondition::Red: holds = c.color == ControlColor::Red; break;
+            case FlagCondition::None: break;
+            }
+            out = holds ? "1" : "0";
+            break;
+        }
+        }
+    }
+    return lines;
+}
+
+void FormModel::Impl::markUnmodified()
+{
+    unmodifiedLines = collectLines();
+}
+
+bool FormModel::Impl::save(const DialogAnswer& answer)
+{
+    // A click on the button takes the focus: the field being edited commits first.
+    if (!focusOn("BitBtn5"))
+        return false;
+    if (!answer.accepted) {
+        setText("Edit129", saveDialogFileName);
+        state.projectName = saveDialogFileName;
+        return false;
+    }
+    auto written = project::WriteProjectFile(collectLines());
+    if (const auto* problem = std::get_if<project::FileProblem>(&written)) {
+        std::string message = "Проект не сохранён, файл «" + answer.path + "» не изменён. ";
+        if (problem->line > 0)
+            message += "Причина — " + FieldName(project::LineAt(problem->line).control) + ": ";
+        fail(message + problem->message);
+        return false;
+    }
+    if (std::optional<FileError> error = ReplaceFile(answer.path, std::get<std::string>(written))) {
+        fail(std::move(error->message));
+        return false;
+    }
+    saveDialogFileName = answer.path;
+    setText("Edit129", answer.path);
+    state.projectName = answer.path;
+    markUnmodified();
+    return true;
+}
+
+bool FormModel::Impl::load(const DialogAnswer& answer)
+{
+    if (!focusOn("BitBtn4"))
+        return false;
+    if (!answer.accepted) {
+        setText("Edit129", openDialogFileName);
+        state.projectName = openDialogFileName;
+        recalculate();
+        return false;
+    }
+    auto bytes = ReadFileBytes(answer.path);
+    if (auto* error = std::get_if<FileError>(&bytes)) {
+        fail(std::move(error->message));
+        return false;
+    }
+    auto read = project::ReadProjectFile(std::get<std::string>(bytes));
+    if (const auto* problem = std::get_if<project::FileProblem>(&read)) {
+        fail("Проект не загружен из файла «" + answer.path + "», окно не изменено. " + problem->message);
+        return false;
+    }
+    apply(std::get<project::LoadedProject>(read), answer.path);
+    openDialogFileName = answer.path;
+    markUnmodified();
+    return true;
+}
+
+void FormModel::Impl::apply(const project::LoadedProject& file, const std::string& path)
+{
+    for (int line = 1; line <= project::kLineCount; ++line) {
+        const project::LineSpec& spec = project::LineAt(line);
+        if (line <= kLastTextLine)
+            setText(spec.control, file.text(line));
+        else if (spec.kind == LineKind::ListIndex)
+            setIndex(spec.control, static_cast<int>(file.integer(line)));
+        else if (spec.condition == FlagCondition::Checked)
+            setIndex(spec.control, project::FlagHolds(file.integer(line)) ? 1 : 0);
+    }
+    project::ApplyToState(file, state);
+    state.projectName = path;
+    setText("Edit129", path);
+
+    // States the file does not hold follow the loaded choices, as their handlers would set them.
+    showCityFieldsState();
+    showFloorFieldState();
+    showRoomGroupFields(state.roomType);
+    // The saved display states win over what the choices imply.
+    for (int line = 1; line <= project::kLineCount; ++line) {
+        const project::LineSpec& spec = project::LineAt(line);
+        const bool holds = project::FlagHolds(file.integer(line));
+        switch (spec.kind == LineKind::Flag ? spec.condition : FlagCondition::None) {
+        case FlagCondition::Enabled: setEnabled(spec.control, holds); break;
+        case FlagCondition::Visible: setVisible(spec.control, holds); break;
+        case FlagCondition::Red: setColor(spec.control, holds ? ControlColor::Red : ControlColor::Default); break;
+        case FlagCondition::Checked:
+        case FlagCondition::None: break;
+        }
+    }
+    setVisible("DailyTurnoverLabel", at("Edit124").visible);
+
+    // The plan and the tiles are drawn again from the loaded orientation and flags.
+    showWallDirections();
+    showTiles();
+    recalculate();
+}
+
+} // namespace zeltar

@@ -1,0 +1,161 @@
+// The form model's public face: each event is handed to the handler of its purpose (see
+// form_impl.h); the controls and the project record are read back from here.
+#include "app/form_model.h"
+
+#include "app/form_impl.h"
+#include "app/form_lists.h"
+
+namespace zeltar {
+
+FormModel::FormModel(std::string today) : impl_(std::make_unique<Impl>(std::move(today))) {}
+
+FormModel::~FormModel() = default;
+
+const ProjectState& FormModel::state() const
+{
+    return impl_->state;
+}
+
+bool FormModel::hasControl(std::string_view name) const
+{
+    return impl_->controls.contains(name);
+}
+
+const ControlState& FormModel::control(std::string_view name) const
+{
+    return impl_->at(name);
+}
+
+std::vector<std::string> FormModel::controlNames() const
+{
+    return impl_->names;
+}
+
+std::vector<std::string> FormModel::listItems(std::string_view comboBox) const
+{
+    return ListEntries(comboBox);
+}
+
+std::string FormModel::focus() const
+{
+    return impl_->focus;
+}
+
+int FormModel::currentTab() const
+{
+    return impl_->tab;
+}
+
+bool FormModel::setFocus(std::string_view name)
+{
+    return impl_->focusOn(name);
+}
+
+void FormModel::showTab(int tab)
+{
+    if (tab < fields::kEnclosureTab || tab > fields::kOperationalTab || tab == impl_->tab)
+        return;
+    impl_->tab = tab;
+    ++impl_->revision;
+}
+
+bool FormModel::keyPress(char32_t character)
+{
+    return impl_->keyPress(character);
+}
+
+void FormModel::textEdited(std::string_view text)
+{
+    impl_->editFocusedText(std::string(text));
+}
+
+void FormModel::keyRelease(int keyCode)
+{
+    impl_->keyRelease(keyCode);
+}
+
+void FormModel::typeCharacter(char32_t character)
+{
+    impl_->typeCharacter(character);
+}
+
+bool FormModel::pressEnter()
+{
+    return impl_->moveByEnter();
+}
+
+bool FormModel::pressSpace()
+{
+    return impl_->pressSpace();
+}
+
+void FormModel::pressBackspace()
+{
+    impl_->pressBackspace();
+}
+
+void FormModel::choose(std::string_view comboBox, int index)
+{
+    if (const fields::ListField* list = fields::FindListField(comboBox))
+        impl_->choose(*list, index);
+    else
+        impl_->fail("Элемент " + std::string(comboBox) + " не является списком.");
+}
+
+void FormModel::click(std::string_view name)
+{
+    if (!hasControl(name)) {
+        impl_->fail("Элемента " + std::string(name) + " в окне нет.");
+        return;
+    }
+    if (impl_->at(name).type == ControlType::PaintBox) {
+        impl_->clickTile(name); // the plan, the section sketch and the logo do nothing
+        return;
+    }
+    if (const fields::CheckBoxField* box = fields::FindCheckBoxField(name)) {
+        impl_->clickCheckBox(*box);
+        return;
+    }
+    if (!impl_->focusOn(name))
+        return;
+    if (name == "Button1")
+        impl_->turnCompass();
+    else if (name == "BitBtn7")
+        impl_->fillFromFirstRow();
+    else if (name == "BitBtn8")
+        impl_->fillFinishes();
+}
+
+bool FormModel::saveProject(const DialogAnswer& answer)
+{
+    return impl_->save(answer);
+}
+
+bool FormModel::loadProject(const DialogAnswer& answer)
+{
+    return impl_->load(answer);
+}
+
+std::string FormModel::dialogFileName(FileDialog dialog) const
+{
+    return dialog == FileDialog::Save ? impl_->saveDialogFileName : impl_->openDialogFileName;
+}
+
+bool FormModel::modified() const
+{
+    return impl_->collectLines() != impl_->unmodifiedLines;
+}
+
+std::vector<std::string> FormModel::takeErrors()
+{
+    std::vector<std::string> errors;
+    errors.swap(impl_->errors);
+    return errors;
+}
+
+std::uint64_t FormModel::revision() const
+{
+    return impl_->revision;
+}
+
+} // namespace zeltar

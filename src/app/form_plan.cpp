@@ -1,0 +1,92 @@
+// The plan's compass button and the ten sun and outside/inside tiles: they change the orientation
+// or a surface flag and what the plan and tiles write (directions, texts, outer coefficients); the
+// results follow at the next recalculation.
+#include "app/form_impl.h"
+
+#include "app/form_rows.h"
+#include "plan/compass.h"
+#include "plan/surface_tiles.h"
+
+namespace zeltar {
+
+namespace {
+
+enum class TileKind { Sun, Facing };
+
+struct Tile {
+    std::string_view paintBox;
+    int row;
+    TileKind kind;
+    std::string_view textField;
+    std::string_view copyField; // the solar tab's copy of an outside/inside text
+};
+
+constexpr Tile kTiles[]{
+    {"PaintBox2", WallA, TileKind::Sun, "Edit44", ""},
+    {"PaintBox4", WallB, TileKind::Sun, "Edit45", ""},
+    {"PaintBox5", WallC, TileKind::Sun, "Edit46", ""},
+    {"PaintBox6", WallD, TileKind::Sun, "Edit47", ""},
+    {"PaintBox7", Ceiling, TileKind::Sun, "Edit48", ""},
+    {"PaintBox8", WallA, TileKind::Facing, "Edit49", "Edit57"},
+    {"PaintBox9", WallB, TileKind::Facing, "Edit50", "Edit58"},
+    {"PaintBox10", WallC, TileKind::Facing, "Edit51", "Edit59"},
+    {"PaintBox11", WallD, TileKind::Facing, "Edit52", "Edit60"},
+    {"PaintBox12", Ceiling, TileKind::Facing, "Edit53", "Edit61"},
+};
+
+int& FlagOf(ProjectState& state, const Tile& tile)
+{
+    EnclosureRow& row = state.rows[static_cast<std::size_t>(tile.row)];
+    return tile.kind == TileKind::Sun ? row.sunlit : row.outsideFacing;
+}
+
+} // namespace
+
+void FormModel::Impl::turnCompass()
+{
+    state.planOrientation = plan::TurnedOrientation(state.planOrientation);
+    showWallDirections();
+}
+
+void FormModel::Impl::showWallDirections()
+{
+    // Drawing the plan brings an orientation of 360° or more back by one turn.
+    state.planOrientation = plan::NormalizedOrientation(state.planOrientation);
+    const auto texts = plan::WallDirectionTexts(state.planOrientation);
+    for (int wall = WallA; wall <= WallD; ++wall) {
+        const auto w = static_cast<std::size_t>(wall);
+        state.rows[w].orientationText = std::string(texts[w]);
+        setText(kWallDirectionFields[w], std::string(texts[w]));
+    }
+}
+
+void FormModel::Impl::showTiles()
+{
+    for (const Tile& tile : kTiles) {
+        const int flag = FlagOf(state, tile);
+        setIndex(tile.paintBox, flag);
+        if (tile.kind == TileKind::Sun) {
+            setText(tile.textField, std::string(plan::SunTextFor(flag)));
+        } else {
+            const std::string text(plan::FacingTextFor(flag));
+            setText(tile.textField, text);
+            setText(tile.copyField, text);
+            state.rows[static_cast<std::size_t>(tile.row)].outerSurfaceCoefficient = plan::OuterCoefficientFor(flag);
+        }
+    }
+}
+
+bool FormModel::Impl::clickTile(std::string_view paintBox)
+{
+    for (const Tile& tile : kTiles) {
+        if (tile.paintBox != paintBox)
+            continue;
+        int& flag = FlagOf(state, tile);
+        flag = flag == 1 ? 0 : 1;
+        showTiles();
+        return true;
+    }
+    return false;
+}
+
+} // namespace zeltar
