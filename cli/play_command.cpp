@@ -1,14 +1,291 @@
-// zeltar-cli play (being built).
+// zeltar-cli play SCRIPT: a fresh window model, as the program is right after start-up, driven by
+// a script of user events, one a line; `print` shows what the window shows.
 #include "commands.h"
 
+#include "app/form_model.h"
+#include "app/form_text.h"
+
+#include <charconv>
 #include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
 
 namespace zeltar::cli {
 
-int RunPlay(const std::vector<std::string>&)
+namespace {
+
+constexpr const char* kPlayUsage =
+    "Usage: zeltar-cli play SCRIPT\n"
+    "\n"
+    "Starts the window model as the program starts (today's date in the date field) and plays\n"
+    "SCRIPT, one command a line. A line whose first non-blank character is '#', and everything\n"
+    "from a blank followed by '#', is a comment; blanks at the end of a line are dropped.\n"
+    "NAME is a control name (Edit22, ComboBox13, CheckBox2, PaintBox8, Button1, BitBtn7).\n"
+    "\n"
+    "  focus NAME              NAME gains the focus as on a click (its tab page is shown, the\n"
+    "                          control that had the focus loses it and commits)\n"
+    "  type TEXT               types TEXT (everything after 'type ') into the focused field, each\n"
+    "                          character through the key filter, the maximum length and the cleanup\n"
+    "  key Enter|Space|Backspace\n"
+    "                          a key in the focused control\n"
+    "  choose NAME INDEX       picks entry INDEX (0-based) of list NAME\n"
+    "  click NAME              a tile (PaintBox2..12), check box (CheckBox1..3) or button\n"
+    "                          (Button1, BitBtn7, BitBtn8)\n"
+    "  save FILE | save cancel, load FILE | load cancel\n"
+    "                          the commands, with the file dialog answered\n"
+    "  print NAME              NAME<TAB>TEXT, blanks included (a list: its index; a check box or\n"
+    "                          tile: 1 or 0)\n"
+    "  print NAME.enabled | NAME.visible   NAME.enabled<TAB>1 or 0\n"
+    "  print NAME.color        red, white, yellow or default\n"
+    "  print focus | print tab the focused control; the shown tab page (0-4)\n"
+    "\n"
+    "An error box of the program prints ERROR<TAB>message and the script goes on. An unknown\n"
+    "command or name stops the script with exit code 1.\n";
+
+// Stops the script: the message names the script's line.
+struct ScriptError {
+    std::string message;
+};
+
+std::string Today()
 {
-    std::fputs("zeltar-cli: the play command is not available in this build\n", stderr);
-    return 2;
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%d.%m.%Y", &local);
+    return text;
+}
+
+// The line without its comment and its trailing blanks.
+std::string_view WithoutComment(std::string_view line)
+{
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos || line[first] == '#')
+        return {};
+    for (std::size_t i = first + 1; i < line.size(); ++i)
+        if (line[i] == '#' && (line[i - 1] == ' ' || line[i - 1] == '\t')) {
+            line = line.substr(0, i);
+            break;
+        }
+    const std::size_t last = line.find_last_not_of(" \t\r");
+    return line.substr(0, last + 1);
+}
+
+// The first word and the rest after one separating blank.
+std::pair<std::string_view, std::string_view> SplitWord(std::string_view text)
+{
+    const std::size_t start = text.find_first_not_of(" \t");
+    if (start == std::string_view::npos)
+        return {};
+    text = text.substr(start);
+    const std::size_t end = text.find_first_of(" \t");
+    if (end == std::string_view::npos)
+        return {text, {}};
+    return {text.substr(0, end), text.substr(end + 1)};
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    const std::size_t start = text.find_first_not_of(" \t");
+    if (start == std::string_view::npos)
+        return {};
+    return text.substr(start, text.find_last_not_of(" \t") - start + 1);
+}
+
+const char* ColorName(ControlColor color)
+{
+    switch (color) {
+    case ControlColor::Red: return "red";
+    case ControlColor::White: return "white";
+    case ControlColor::Yellow: return "yellow";
+    case ControlColor::Default: return "default";
+    }
+    return "default";
+}
+
+class Player {
+public:
+    explicit Player(FormModel& model) : model_(model) {}
+
+    void run(std::string_view command, std::string_view argument)
+    {
+        if (command == "focus")
+            model_.setFocus(knownControl(Trimmed(argument)));
+        else if (command == "type")
+            for (const char32_t c : Characters(argument))
+                model_.typeCharacter(c);
+        else if (command == "key")
+            key(Trimmed(argument));
+        else if (command == "choose")
+            choose(argument);
+        else if (command == "click")
+            click(Trimmed(argument));
+        else if (command == "save" || command == "load")
+            file(command == "save", Trimmed(argument));
+        else if (command == "print")
+            print(Trimmed(argument));
+        else
+            throw ScriptError{"unknown command '" + std::string(command) + "'"};
+        for (const std::string& error : model_.takeErrors())
+            std::printf("ERROR\t%s\n", error.c_str());
+    }
+
+private:
+    std::string knownControl(std::string_view name) const
+    {
+        if (name.empty())
+            throw ScriptError{"a control name is missing"};
+        if (!model_.hasControl(name))
+            throw ScriptError{"unknown control '" + std::string(name) + "'"};
+        return std::string(name);
+    }
+
+    void key(std::string_view name)
+    {
+        if (name == "Enter") {
+            model_.pressEnter();
+        } else if (name == "Backspace") {
+            model_.pressBackspace();
+        } else if (name == "Space") {
+            if (model_.pressSpace())
+                return;
+            // Elsewhere the space bar is the toolkit's own key: it presses a focused check box or
+            // button and types a blank into a field.
+            const std::string focused = model_.focus();
+            const ControlType type = focused.empty() ? ControlType::Label : model_.control(focused).type;
+            if (type == ControlType::CheckBox || type == ControlType::Button || type == ControlType::BitBtn)
+                clickFocused(focused);
+            else
+                model_.typeCharacter(U' ');
+        } else {
+            throw ScriptError{"unknown key '" + std::string(name) + "' (Enter, Space or Backspace)"};
+        }
+    }
+
+    void clickFocused(const std::string& name)
+    {
+        if (name == "Button1" || name == "BitBtn7" || name == "BitBtn8" || name.starts_with("CheckBox"))
+            model_.click(name);
+    }
+
+    void choose(std::string_view argument)
+    {
+        const auto [name, rest] = SplitWord(argument);
+        const std::string list = knownControl(name);
+        if (model_.control(list).type != ControlType::ComboBox)
+            throw ScriptError{"'" + list + "' is not a list"};
+        const std::string_view indexText = Trimmed(rest);
+        int index = 0;
+        const auto [end, ec] = std::from_chars(indexText.data(), indexText.data() + indexText.size(), index);
+        if (indexText.empty() || ec != std::errc{} || end != indexText.data() + indexText.size())
+            throw ScriptError{"choose needs a list entry number, not '" + std::string(indexText) + "'"};
+        model_.choose(list, index);
+    }
+
+    void click(std::string_view argument)
+    {
+        const std::string name = knownControl(argument);
+        const ControlType type = model_.control(name).type;
+        const bool clickable = type == ControlType::PaintBox || type == ControlType::CheckBox || name == "Button1" ||
+                               name == "BitBtn7" || name == "BitBtn8";
+        if (!clickable)
+            throw ScriptError{"'" + name + "' is not a tile, check box or button that click knows"};
+        model_.click(name);
+    }
+
+    void file(bool save, std::string_view path)
+    {
+        if (path.empty())
+            throw ScriptError{std::string(save ? "save" : "load") + " needs a file name or 'cancel'"};
+        DialogAnswer answer;
+        answer.accepted = path != "cancel";
+        if (answer.accepted)
+            answer.path = std::string(path);
+        if (save)
+            model_.saveProject(answer);
+        else
+            model_.loadProject(answer);
+    }
+
+    void print(std::string_view what)
+    {
+        if (what == "focus") {
+            std::printf("focus\t%s\n", model_.focus().c_str());
+            return;
+        }
+        if (what == "tab") {
+            std::printf("tab\t%d\n", model_.currentTab());
+            return;
+        }
+        const std::size_t dot = what.find('.');
+        const std::string name = knownControl(what.substr(0, dot));
+        const ControlState& c = model_.control(name);
+        if (dot == std::string_view::npos) {
+            std::string text = c.text;
+            if (c.type == ControlType::ComboBox || c.type == ControlType::CheckBox ||
+                (c.type == ControlType::PaintBox && c.index >= 0))
+                text = std::to_string(c.index);
+            std::printf("%s\t%s\n", name.c_str(), text.c_str());
+            return;
+        }
+        const std::string_view property = what.substr(dot + 1);
+        if (property == "enabled")
+            std::printf("%s.enabled\t%d\n", name.c_str(), c.enabled ? 1 : 0);
+        else if (property == "visible")
+            std::printf("%s.visible\t%d\n", name.c_str(), c.visible ? 1 : 0);
+        else if (property == "color")
+            std::printf("%s.color\t%s\n", name.c_str(), ColorName(c.color));
+        else
+            throw ScriptError{"unknown property '" + std::string(property) + "' (enabled, visible, color)"};
+    }
+
+    FormModel& model_;
+};
+
+} // namespace
+
+int RunPlay(const std::vector<std::string>& args)
+{
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::fputs(kPlayUsage, stdout);
+        return 0;
+    }
+    if (args.size() != 1) {
+        std::fputs(kPlayUsage, stderr);
+        return 2;
+    }
+    std::ifstream in(args[0], std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "zeltar-cli play: cannot read the script '%s'\n", args[0].c_str());
+        return 2;
+    }
+    std::stringstream script;
+    script << in.rdbuf();
+
+    FormModel model(Today());
+    Player player(model);
+    std::string line;
+    int number = 0;
+    while (std::getline(script, line)) {
+        ++number;
+        const std::string_view command_line = WithoutComment(line);
+        if (command_line.empty())
+            continue;
+        const auto [command, argument] = SplitWord(command_line);
+        try {
+            player.run(command, argument);
+        } catch (const ScriptError& e) {
+            std::fflush(stdout);
+            std::fprintf(stderr, "zeltar-cli play: %s:%d: %s\n", args[0].c_str(), number, e.message.c_str());
+            return 1;
+        }
+    }
+    return 0;
 }
 
 } // namespace zeltar::cli
