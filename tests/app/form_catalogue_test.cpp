@@ -1,0 +1,107 @@
+// The control catalogue and the field table agree with each other, with the project record and
+// with the project file: a misspelt name would make an Enter key, a commit or a save fail.
+#include "form_test_support.h"
+
+#include "app/form_parameters.h"
+#include "calc/recalculate.h"
+#include "fields/field_table.h"
+#include "project/project_file.h"
+
+#include <set>
+
+namespace zeltar::test {
+namespace {
+
+bool CanBeFocused(const FormModel& form, std::string_view name)
+{
+    if (!form.hasControl(name))
+        return false;
+    const ControlType type = form.control(name).type;
+    return type != ControlType::Label && type != ControlType::PaintBox;
+}
+
+TEST(FormCatalogue, EveryNumberedControlOfTheWindowExistsOnce)
+{
+    FormModel form{std::string(kToday)};
+    const std::vector<std::string> names = form.controlNames();
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size()) << "a name twice";
+    for (int n = 1; n <= 131; ++n)
+        EXPECT_TRUE(form.hasControl("Edit" + std::to_string(n))) << n;
+    for (int n = 1; n <= 25; ++n) {
+        const std::string list = "ComboBox" + std::to_string(n);
+        ASSERT_TRUE(form.hasControl(list));
+        EXPECT_EQ(form.control(list).type, ControlType::ComboBox);
+        EXPECT_FALSE(form.listItems(list).empty()) << list;
+    }
+    for (int n = 1; n <= 3; ++n)
+        EXPECT_EQ(form.control("CheckBox" + std::to_string(n)).type, ControlType::CheckBox);
+}
+
+// Guards: an Enter rule, a space-bar rule or a pass-on field leading to a control that does not
+// exist or cannot take the focus.
+TEST(FormCatalogue, EveryEnterTargetCanTakeTheFocus)
+{
+    FormModel form{std::string(kToday)};
+    for (const fields::NumericField& f : fields::NumericFields()) {
+        EXPECT_TRUE(CanBeFocused(form, f.control)) << f.control;
+        EXPECT_TRUE(CanBeFocused(form, f.enterTarget)) << f.control;
+        if (!f.enterAlternative.empty()) {
+            EXPECT_TRUE(CanBeFocused(form, f.enterAlternative)) << f.control;
+        }
+        if (!f.spacePresses.empty()) {
+            EXPECT_EQ(form.control(f.spacePresses).type, ControlType::BitBtn) << f.control;
+        }
+        EXPECT_EQ(form.control(f.control).tab, f.tab) << f.control;
+    }
+    for (const fields::ListField& l : fields::ListFields()) {
+        EXPECT_TRUE(CanBeFocused(form, l.enterTarget)) << l.control;
+        if (!l.enterAlternative.empty()) {
+            EXPECT_TRUE(CanBeFocused(form, l.enterAlternative)) << l.control;
+        }
+    }
+    for (const fields::PassOnField& p : fields::PassOnFields()) {
+        EXPECT_TRUE(form.control(p.control).readOnly) << p.control;
+        EXPECT_TRUE(CanBeFocused(form, p.enterTarget)) << p.control;
+    }
+}
+
+// Guards: a field committing into a parameter the record does not have, or into one of the wrong
+// type (a count stored as a double would never reach the integer the calculation reads).
+TEST(FormCatalogue, EveryParameterOfTheTablesIsOfTheProjectRecord)
+{
+    ProjectState state;
+    for (const fields::NumericField& f : fields::NumericFields()) {
+        const ParameterSlot slot = FindParameter(state, f.parameter);
+        if (f.storage == fields::Storage::Whole) {
+            EXPECT_NE(slot.whole, nullptr) << f.parameter;
+        } else {
+            EXPECT_NE(slot.real, nullptr) << f.parameter;
+        }
+    }
+    for (const fields::ListField& l : fields::ListFields())
+        EXPECT_NE(FindParameter(state, l.parameter).whole, nullptr) << l.parameter;
+    for (const fields::CheckBoxField& c : fields::CheckBoxFields())
+        EXPECT_NE(FindParameter(state, c.parameter).whole, nullptr) << c.parameter;
+    for (const fields::TextField& t : fields::TextFields())
+        EXPECT_NE(FindParameter(state, t.parameter).text, nullptr) << t.parameter;
+    EXPECT_THROW(FindParameter(state, "RoomLenght"), std::out_of_range);
+}
+
+// Guards: a save or load touching a control the window lacks, and a result written nowhere.
+TEST(FormCatalogue, EveryControlOfTheFileAndOfTheResultsExists)
+{
+    FormModel form{std::string(kToday)};
+    ProjectState state;
+    for (const project::LineSpec& line : project::kLines) {
+        if (line.kind == project::LineKind::StateValue) {
+            EXPECT_NE(FindParameter(state, line.parameter).whole, nullptr) << line.parameter;
+        } else {
+            EXPECT_TRUE(form.hasControl(line.control)) << line.control;
+        }
+    }
+    for (const calc::ResultFieldInfo& result : calc::kResultFields)
+        EXPECT_TRUE(form.hasControl(result.control)) << result.control;
+}
+
+} // namespace
+} // namespace zeltar::test

@@ -1,0 +1,273 @@
+// Saving and loading on the form: the round trip, the project name after either dialog, the
+// all-or-nothing load and the save that never destroys the previous file.
+#include "form_test_support.h"
+
+#include "refdata/cities.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace zeltar::test {
+namespace {
+
+std::string FileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Every control's text, selection and states, for comparing two windows.
+std::string Snapshot(const FormModel& form)
+{
+    std::string out;
+    for (const std::string& name : form.controlNames()) {
+        const ControlState& c = form.control(name);
+        out += name + "|" + c.text + "|" + std::to_string(c.index) + "|" + std::to_string(c.enabled) +
+               std::to_string(c.visible) + std::to_string(static_cast<int>(c.color)) + "\n";
+    }
+    return out;
+}
+
+// A project touching every kind of input: lists with presets, tiles, compass, check boxes, texts.
+void FillProject(FormModel& form)
+{
+    form.choose("ComboBox13", refdata::kCustomCity);
+    Enter(form, "Edit20", "34,5");
+    Enter(form, "Edit21", "61");
+    form.choose("ComboBox19", 2);
+    form.choose("ComboBox20", 1);
+    Enter(form, "Edit22", "12,5");
+    Enter(form, "Edit23", "8");
+    Enter(form, "Edit24", "6");
+    Enter(form, "Edit74", "5"); // stacking height committed: its parameter is what it shows
+    Enter(form, "Edit43", "3");
+    form.choose("ComboBox1", 11);
+    Enter(form, "Edit1", "380");
+    Enter(form, "Edit5", "120");
+    ASSERT_TRUE(form.setFocus("Edit9"));
+    form.pressSpace();
+    form.choose("ComboBox14", 2);
+    form.click("PaintBox2");
+    form.click("PaintBox11");
+    form.click("Button1");
+    form.click("Button1");
+    form.click("Button1");
+    Enter(form, "Edit30", "4,5");
+    form.choose("ComboBox21", 43); // "лимоны"
+    form.click("CheckBox2");
+    Enter(form, "Edit79", "25");
+    form.click("CheckBox1");
+    Enter(form, "Edit131", "2,5");
+    form.choose("ComboBox23", 2);
+    Enter(form, "Edit97", "3");
+    Type(form, "Edit125", "ООО «Северный холод»");
+    Type(form, "Edit107", "Погрузчик");
+    Enter(form, "Edit108", "1,5");
+    form.setFocus("ComboBox13");
+    ASSERT_TRUE(form.takeErrors().empty());
+}
+
+// A save -> load round trip into a fresh window restores every text, choice, flag, caption,
+// visibility and colour, and the recalculation reproduces every result.
+TEST(FormFile, SaveThenLoadIntoAFreshWindowReproducesEveryControl)
+{
+    TempDir dir;
+    FormModel saved{std::string(kToday)};
+    FillProject(saved);
+    ASSERT_TRUE(saved.saveProject({true, dir.file("project.zlt")}));
+    EXPECT_EQ(Text(saved, "Edit129"), dir.file("project.zlt"));
+
+    FormModel loaded{"01.01.2030"};
+    ASSERT_TRUE(loaded.loadProject({true, dir.file("project.zlt")}));
+    EXPECT_TRUE(loaded.takeErrors().empty());
+    EXPECT_EQ(Snapshot(loaded), Snapshot(saved));
+    EXPECT_EQ(Text(loaded, "Edit128"), kToday);
+    EXPECT_EQ(loaded.state().city, refdata::kCustomCity);
+    EXPECT_TRUE(loaded.control("Edit20").enabled); // the custom climate stays editable
+    EXPECT_FALSE(loaded.control("Edit18").enabled); // floor on ground
+    EXPECT_EQ(loaded.state().clientName, "ООО «Северный холод»");
+    EXPECT_EQ(loaded.state().consumer1Name, "Погрузчик");
+    EXPECT_EQ(loaded.state().planOrientation, 135);
+    EXPECT_DOUBLE_EQ(loaded.state().rows[WallD].outerSurfaceCoefficient, 10);
+}
+
+TEST(FormFile, LoadingARailProjectHidesTheCapacityFields)
+{
+    TempDir dir;
+    FormModel saved{std::string(kToday)};
+    saved.choose("ComboBox20", 4);
+    saved.choose("ComboBox21", 6);
+    ASSERT_TRUE(saved.saveProject({true, dir.file("rail.zlt")}));
+    FormModel loaded{std::string(kToday)};
+    ASSERT_TRUE(loaded.loadProject({true, dir.file("rail.zlt")}));
+    EXPECT_EQ(Snapshot(loaded), Snapshot(saved));
+    EXPECT_FALSE(loaded.control("Edit74").visible);
+    EXPECT_EQ(loaded.control("ComboBox22").color, ControlColor::Red);
+}
+
+// Guards a half-applied load: a faulty line late in the file must leave every control as it was.
+TEST(FormFile, AFaultyFileLeavesTheWindowAsItWas)
+{
+    TempDir dir;
+    FormModel form{std::string(kToday)};
+    ASSERT_TRUE(form.saveProject({true, dir.file("good.zlt")}));
+    std::string bytes = FileBytes(dir.file("good.zlt"));
+    const std::size_t cityLine = bytes.find("\r\n64\r\n");
+    ASSERT_NE(cityLine, std::string::npos);
+    std::string bad = bytes;
+    bad.replace(cityLine, 6, "\r\n300\r\n");
+    bad.replace(0, 3, "  9"); // line 1 would change Edit1 if applied before the check
+    WriteBytes(dir.file("bad.zlt"), bad);
+
+    Enter(form, "Edit22", "7");
+    const std::string before = Snapshot(form);
+    EXPECT_FALSE(form.loadProject({true, dir.file("bad.zlt")}));
+    const std::vector<std::string> errors = form.takeErrors();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find(dir.file("bad.zlt")), std::string::npos) << errors[0];
+    EXPECT_NE(errors[0].find("Строка 95"), std::string::npos) << errors[0];
+    EXPECT_EQ(Snapshot(form), before);
+    EXPECT_EQ(form.dialogFileName(FileDialog::Open), kInitialDialogFileName);
+
+    WriteBytes(dir.file("short.zlt"), bytes.substr(0, bytes.size() / 2));
+    EXPECT_FALSE(form.loadProject({true, dir.file("short.zlt")}));
+    EXPECT_EQ(form.takeErrors().size(), 1u);
+    EXPECT_EQ(Snapshot(form), before);
+}
+
+// Guards the silent pass of a missing file (shown as the project's name): a message, no change.
+TEST(FormFile, AMissingFileIsReportedAndChangesNothing)
+{
+    TempDir dir;
+    FormModel form{std::string(kToday)};
+    ASSERT_TRUE(form.setFocus("Edit125")); // leaving the city list recalculates
+    form.click("PaintBox2");               // results now stale until the next recalculation
+    const std::string before = Snapshot(form);
+    EXPECT_FALSE(form.loadProject({true, dir.file("нет такого.zlt")}));
+    const std::vector<std::string> errors = form.takeErrors();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "Файл «" + dir.file("нет такого.zlt") + "» не найден.");
+    EXPECT_EQ(Snapshot(form), before); // no recalculation either
+    EXPECT_EQ(form.dialogFileName(FileDialog::Open), kInitialDialogFileName);
+}
+
+TEST(FormFile, CancelledDialogsShowTheirFileNameAsTheProject)
+{
+    TempDir dir;
+    FormModel form{std::string(kToday)};
+    Type(form, "Edit129", "Склад 3");
+    EXPECT_FALSE(form.saveProject({false, {}}));
+    EXPECT_EQ(Text(form, "Edit129"), "Новый Проект");
+    EXPECT_TRUE(form.takeErrors().empty());
+
+    ASSERT_TRUE(form.saveProject({true, dir.file("a.zlt")}));
+    EXPECT_EQ(form.dialogFileName(FileDialog::Save), dir.file("a.zlt"));
+    EXPECT_EQ(form.dialogFileName(FileDialog::Open), "Новый Проект");
+    // The line of the project name holds the name as it was before the save.
+    EXPECT_NE(FileBytes(dir.file("a.zlt")).find("\r\n\xcd\xee\xe2\xfb\xe9 \xcf\xf0\xee\xe5\xea\xf2\r\n"),
+              std::string::npos);
+
+    // A cancelled load still recalculates: the sun tile's change reaches the results.
+    form.click("PaintBox2");
+    const std::string sunlitDifference = Text(form, "Edit62");
+    EXPECT_FALSE(form.loadProject({false, {}}));
+    EXPECT_EQ(Text(form, "Edit129"), "Новый Проект");
+    EXPECT_NE(Text(form, "Edit62"), sunlitDifference);
+    EXPECT_FALSE(form.saveProject({false, {}}));
+    EXPECT_EQ(Text(form, "Edit129"), dir.file("a.zlt"));
+}
+
+// Guards a save that loses a text silently or destroys the previous file.
+TEST(FormFile, ATextWindows1251CannotHoldRefusesTheSave)
+{
+    TempDir dir;
+    FormModel form{std::string(kToday)};
+    ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")}));
+    const std::string previous = FileBytes(dir.file("p.zlt"));
+    Type(form, "Edit125", "Холод ");
+    form.typeCharacter(U'\U0001F9CA'); // an ice cube
+    EXPECT_FALSE(form.saveProject({true, dir.file("p.zlt")}));
+    const std::vector<std::string> errors = form.takeErrors();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("КЛИЕНТ"), std::string::npos) << errors[0];
+    EXPECT_NE(errors[0].find("Edit125"), std::string::npos) << errors[0];
+    EXPECT_EQ(FileBytes(dir.file("p.zlt")), previous);
+    EXPECT_FALSE(form.saveProject({true, dir.file("q.zlt")}));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("q.zlt")));
+    EXPECT_EQ(Text(form, "Edit129"), dir.file("p.zlt"));
+}
+
+TEST(FormFile, FileErrorsNameTheFileAndLeaveNothingBehind)
+{
+    TempDir dir;
+    FormModel form{std::string(kToday)};
+    const std::string missingFolder = dir.file("нет/p.zlt");
+    EXPECT_FALSE(form.saveProject({true, missingFolder}));
+    std::vector<std::string> errors = form.takeErrors();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "Не удалось сохранить проект в файл «" + missingFolder + "»: папка не найдена.");
+    EXPECT_EQ(Text(form, "Edit129"), "");
+
+    EXPECT_FALSE(form.saveProject({true, dir.path().string()}));
+    EXPECT_NE(form.takeErrors().at(0).find("это папка"), std::string::npos);
+    EXPECT_FALSE(form.loadProject({true, dir.path().string()}));
+    EXPECT_NE(form.takeErrors().at(0).find("это папка"), std::string::npos);
+
+    ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")}));
+    Enter(form, "Edit22", "9");
+    ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")})); // replaces the old file
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        ++files;
+    EXPECT_EQ(files, 1) << "a temporary file stayed behind";
+    FormModel check{std::string(kToday)};
+    ASSERT_TRUE(check.loadProject({true, dir.file("p.zlt")}));
+    EXPECT_EQ(Text(check, "Edit22"), "  9");
+}
+
+// The save button takes the focus: the field being edited is committed before the file is written,
+// and a text that is no number stops the save.
+TEST(FormFile, SaveCommitsTheFieldBeingEdited)
+{
+    TempDir dir;
+    FormModel form{std::string(kToday)};
+    Type(form, "Edit22", "12");
+    ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")}));
+    EXPECT_EQ(form.focus(), "BitBtn5");
+    FormModel check{std::string(kToday)};
+    ASSERT_TRUE(check.loadProject({true, dir.file("p.zlt")}));
+    EXPECT_EQ(Text(check, "Edit22"), "  12");
+    EXPECT_DOUBLE_EQ(check.state().roomLength, 12);
+
+    ASSERT_TRUE(form.setFocus("Edit23"));
+    form.textEdited("1-2");
+    EXPECT_FALSE(form.saveProject({true, dir.file("r.zlt")}));
+    EXPECT_EQ(form.takeErrors(), std::vector<std::string>{"'1-2' is not a valid floating point value."});
+    EXPECT_FALSE(std::filesystem::exists(dir.file("r.zlt")));
+}
+
+TEST(FormFile, ModifiedFollowsEditsSavesAndLoads)
+{
+    TempDir dir;
+    FormModel form{std::string(kToday)};
+    EXPECT_FALSE(form.modified());
+    form.click("PaintBox4");
+    EXPECT_TRUE(form.modified());
+    ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")}));
+    EXPECT_FALSE(form.modified());
+    Enter(form, "Edit23", "3");
+    EXPECT_TRUE(form.modified());
+    ASSERT_TRUE(form.loadProject({true, dir.file("p.zlt")}));
+    EXPECT_FALSE(form.modified());
+    EXPECT_EQ(Text(form, "Edit23"), "  0");
+}
+
+} // namespace
+} // namespace zeltar::test

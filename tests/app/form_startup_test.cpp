@@ -1,0 +1,94 @@
+// The window right after start-up: defaults once, no recalculation, focus on the city list.
+#include "form_test_support.h"
+
+#include "calc/recalculate.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace zeltar::test {
+namespace {
+
+std::string FileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// Guards every start-up text, list choice, surface flag, caption, visibility and colour flag at
+// once: the reference file is the project saved right after start-up.
+TEST(FormStartup, SavedRightAfterStartIsTheDefaultProject)
+{
+    TempDir dir;
+    FormModel form{std::string(kToday)};
+    ASSERT_TRUE(form.saveProject({true, dir.file("start.zlt")}));
+    EXPECT_EQ(FileBytes(dir.file("start.zlt")),
+              FileBytes(std::string(ZELTAR_TEST_DATA_DIR) + "/reference-projects/defaults.zlt"));
+}
+
+TEST(FormStartup, CityListHasTheFocusAndTheClimateFieldsAreDisabled)
+{
+    FormModel form{std::string(kToday)};
+    EXPECT_EQ(form.focus(), "ComboBox13");
+    EXPECT_EQ(form.currentTab(), 0);
+    EXPECT_EQ(form.control("ComboBox13").index, 64);
+    EXPECT_EQ(Text(form, "ComboBox13").find("Москва"), 0u);
+    EXPECT_EQ(Text(form, "Edit19"), "  56");
+    EXPECT_EQ(Text(form, "Edit20"), "  31,6");
+    EXPECT_EQ(Text(form, "Edit21"), "  56");
+    for (const char* climate : {"Edit19", "Edit20", "Edit21"})
+        EXPECT_FALSE(form.control(climate).enabled) << climate;
+    EXPECT_EQ(Text(form, "Edit128"), kToday);
+    EXPECT_FALSE(form.modified());
+    EXPECT_TRUE(form.takeErrors().empty());
+}
+
+// Guards a recalculation at start-up: the goods' enthalpy difference would already show 32,8.
+TEST(FormStartup, EveryResultShowsZeroUntilTheFirstChange)
+{
+    FormModel form{std::string(kToday)};
+    for (const calc::ResultFieldInfo& result : calc::kResultFields) {
+        if (!result.parameter.starts_with("StructureMaterialText")) {
+            EXPECT_EQ(Text(form, result.control), "  0") << result.control;
+        }
+    }
+    EXPECT_EQ(form.control("Edit43").color, ControlColor::Default);
+
+    // Leaving the city list is the first change: every result is filled at once.
+    ASSERT_TRUE(form.setFocus("Edit22"));
+    EXPECT_EQ(Text(form, "Edit84"), "  32,8");
+    EXPECT_EQ(Text(form, "Edit62"), "  8,9");
+    EXPECT_EQ(form.control("Edit43").color, ControlColor::White);
+}
+
+TEST(FormStartup, ColoursAndEnabledStatesOfTheWindow)
+{
+    FormModel form{std::string(kToday)};
+    for (const char* yellow : {"ComboBox1", "ComboBox8", "ComboBox14", "ComboBox17", "Edit1", "Edit17", "Edit9",
+                               "Edit15"})
+        EXPECT_EQ(form.control(yellow).color, ControlColor::Yellow) << yellow;
+    for (const char* plain : {"ComboBox9", "ComboBox11", "ComboBox18", "Edit18"})
+        EXPECT_EQ(form.control(plain).color, ControlColor::Default) << plain;
+    EXPECT_TRUE(form.control("Edit103").enabled);
+    for (const char* off : {"Edit114", "Edit130", "Edit131"})
+        EXPECT_FALSE(form.control(off).enabled) << off;
+    EXPECT_EQ(Text(form, "Edit31"), "железобетон");
+    EXPECT_EQ(Text(form, "Edit26"), "     Ю");
+    EXPECT_EQ(Text(form, "Button1"), "КОМПАС");
+    EXPECT_EQ(Text(form, "BitBtn7"), "ВВОД ДАННЫХ ПО ПЕРВОЙ СТРОКЕ");
+}
+
+// List entries are padded to 30 characters, the last entry of a list is not.
+TEST(FormStartup, ListEntriesArePaddedButTheLast)
+{
+    FormModel form{std::string(kToday)};
+    const std::vector<std::string> cities = form.listItems("ComboBox13");
+    ASSERT_EQ(cities.size(), 127u);
+    EXPECT_EQ(cities[0], "Абакан" + std::string(24, ' '));
+    EXPECT_EQ(cities[126], "свой вариант");
+}
+
+} // namespace
+} // namespace zeltar::test

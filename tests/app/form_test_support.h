@@ -1,0 +1,60 @@
+// Helpers of the form model tests: a model as started on a fixed day, typing into a field the way
+// the user does, and temporary files.
+#pragma once
+
+#include "app/form_model.h"
+#include "app/form_text.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace zeltar::test {
+
+inline constexpr std::string_view kToday = "08.12.2025";
+
+// Focuses the control, deletes what it shows and types the text character by character (key
+// filter, length, cleanup), as the user does.
+inline void Type(FormModel& form, std::string_view control, std::string_view text)
+{
+    ASSERT_TRUE(form.setFocus(control)) << control;
+    while (!form.control(control).text.empty())
+        form.pressBackspace();
+    for (const char32_t c : Characters(text))
+        form.typeCharacter(c);
+}
+
+// Types the text into the field and leaves it by clicking elsewhere (the room length field, or
+// the city list when the field is the room length itself).
+inline void Enter(FormModel& form, std::string_view control, std::string_view text)
+{
+    Type(form, control, text);
+    form.setFocus(control == "ComboBox13" ? "Edit22" : "ComboBox13");
+}
+
+inline std::string Text(const FormModel& form, std::string_view control)
+{
+    return form.control(control).text;
+}
+
+// A folder of its own for one test, removed at the end.
+class TempDir {
+public:
+    TempDir()
+    {
+        path_ = std::filesystem::temp_directory_path() /
+                ("zeltar-form-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() { std::filesystem::remove_all(path_); }
+    std::string file(std::string_view name) const { return (path_ / name).string(); }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace zeltar::test
