@@ -61,7 +61,7 @@ constexpr LineEntry Flag(std::string_view control, std::string_view parameter,
 
 constexpr auto kThickness = ValueRule::LayerThickness;
 constexpr auto kTemperature = ValueRule::Temperature;
-constexpr auto kPositive = ValueRule::Positive;
+constexpr auto kFieldMinimum = ValueRule::FieldMinimum;
 
 } // namespace
 
@@ -114,7 +114,7 @@ constexpr std::array<LineEntry, kLineCount> kLineEntries{{
     Text("Edit53", "OutsideFacingCeiling", "наружный или внутренний потолок"),
     // 41-43: room air and equipment
     Percent("Edit54", "RoomRelativeHumidity", "относительная влажность в камере, %", &S::roomRelativeHumidity),
-    Decimal("Edit55", "EquipmentRunningHours", "время работы оборудования, ч/сут", &S::equipmentRunningHours, kPositive),
+    Decimal("Edit55", "EquipmentRunningHours", "время работы оборудования, ч/сут", &S::equipmentRunningHours, kFieldMinimum),
     Decimal("Edit56", "CapacityReserve", "резерв холодопроизводительности, %", &S::capacityReserve),
     // 44-48: copies of the outside/inside texts on the solar tab
     Text("Edit57", "OutsideFacingTextA", "наружная или внутренняя стена А (вкладка Q12)"),
@@ -135,7 +135,7 @@ constexpr std::array<LineEntry, kLineCount> kLineEntries{{
     // 57-80: operational loads, consumers and the header of the report
     Decimal("Edit91", "DoorHeight", "высота двери, м", &S::doorHeight),
     Decimal("Edit92", "DoorWidth", "ширина двери, м", &S::doorWidth),
-    Decimal("Edit93", "LoadUnitMass", "масса грузового места, кг", &S::loadUnitMass, kPositive),
+    Decimal("Edit93", "LoadUnitMass", "масса грузового места, кг", &S::loadUnitMass, kFieldMinimum),
     Decimal("Edit95", "LightingPowerDensity", "удельная мощность освещения, Вт/кв.м", &S::lightingPowerDensity),
     Decimal("Edit96", "LightingHours", "время работы освещения, ч/сут", &S::lightingHours),
     Integer("Edit97", "StaffCount", "количество людей, работающих в камере", &S::staffCount),

@@ -32,8 +32,10 @@ using StateSlot = std::variant<std::monostate, double ProjectState::*, int Proje
 enum class ValueRule {
     None,
     LayerThickness, // mm, 0 or more: a negative layer can cancel the surface resistances
-    Temperature,    // °C, above absolute zero: air densities divide by t + 273,15
-    Positive,       // above 0: running hours and load-unit mass are divisors
+    Temperature,    // °C, above absolute zero (air densities divide by t + 273,15) and not above
+                    // kHottestTemperature
+    FieldMinimum,   // not below the smallest value the control's field accepts: running hours
+                    // (1 h) and load-unit mass (5 kg) divide gains, a tiny one overflows them
     Humidity,       // %, 0 to 100
     ListIndex,      // 0 to listSize - 1
     SurfaceFlag,    // 0 or 1
@@ -51,6 +53,10 @@ struct LineEntry {
 extern const std::array<LineEntry, kLineCount> kLineEntries;
 
 inline constexpr double kAbsoluteZeroCelsius = -273.15;
+// Far above any temperature field (walls hold at most 300 °C). Beyond about 1e5 °C the saturation
+// moisture content of the air, extrapolated from its table, grows so large that the moisture of
+// saturated air is no longer a number.
+inline constexpr double kHottestTemperature = 10000;
 // No field can hold a larger magnitude; beyond it products of inputs could overflow.
 inline constexpr double kLargestFieldMagnitude = 1e9;
 inline constexpr int kFullTurnDegrees = 360;

@@ -82,8 +82,10 @@ std::optional<std::string> EncodeCp1251(std::string_view utf8);
 // in magnitude; a list, state or flag line that is no whole number; a list index outside its list
 // (-1 included); a surface flag other than 0 or 1; a plan orientation that is negative, 720 or
 // more, or not a multiple of 45; values for which the calculation is undefined: a negative layer
-// thickness, running hours or load-unit mass of 0 or less, a temperature at or below -273,15 °C,
-// a relative humidity outside 0..100 %. Flag lines (119-131) take any whole number (see FlagHolds).
+// thickness, running hours below 1 h or a load-unit mass below 5 kg (the least their fields
+// accept; smaller divisors overflow the gains), a temperature at or below -273,15 °C
+// or above 10000 °C, a relative humidity outside 0..100 %. Flag lines (119-131) take any whole
+// number (see FlagHolds).
 std::variant<LoadedProject, FileProblem> ReadProjectFile(std::string_view bytes);
 
 // Writes the lines as file bytes (CR LF after each line). Fails with the line whose text

@@ -5,6 +5,7 @@
 #include "project/line_table.h"
 #include "project/project_file.h"
 
+#include "fields/field_table.h"
 #include "fields/number_text.h"
 
 #include <cmath>
@@ -56,14 +57,18 @@ std::optional<FileProblem> CheckRule(const LineEntry& entry, int line, const std
             return LineProblem(line, "толщина " + Quoted(text) + " не может быть отрицательной");
         return std::nullopt;
     case ValueRule::Temperature:
-        if (value <= detail::kAbsoluteZeroCelsius)
+        if (value <= detail::kAbsoluteZeroCelsius || value > detail::kHottestTemperature)
             return LineProblem(line, "температура " + Quoted(text) +
-                                         " должна быть выше -273,15 °C (абсолютного нуля)");
+                                         " должна быть выше -273,15 °C (абсолютного нуля) и не выше 10000 °C");
         return std::nullopt;
-    case ValueRule::Positive:
-        if (value <= 0)
-            return LineProblem(line, "значение " + Quoted(text) + " должно быть больше 0");
+    case ValueRule::FieldMinimum: {
+        const fields::NumericField* field = fields::FindNumericField(entry.spec.control);
+        const double lowest = field ? field->lower : 0;
+        if (value < lowest || value <= 0)
+            return LineProblem(line, "значение " + Quoted(text) + " должно быть не меньше " +
+                                         fields::FormatGeneral(lowest));
         return std::nullopt;
+    }
     case ValueRule::Humidity:
         if (value < 0 || value > 100)
             return LineProblem(line, "влажность " + Quoted(text) + " должна быть от 0 до 100 %");

@@ -120,8 +120,9 @@ struct HostileLine {
 // Each refusal rule with a hostile value; the problem must name that line, its meaning and the
 // offending text. Faults guarded: texts, NaN, infinities or overflowing magnitudes reaching the
 // calculation; indices outside a list (a crash or no selection); surface flags and orientations the
-// plan cannot draw; divisions by zero (running hours, load-unit mass); temperatures at or below
-// absolute zero (air density); humidities outside 0..100 %; negative layers (the heat transfer
+// plan cannot draw; divisions by zero or by tiny divisors (running hours, load-unit mass below what
+// their fields accept); temperatures at or below
+// absolute zero (air density) or hotter than 10000 °C (moisture of saturated air); humidities outside 0..100 %; negative layers (the heat transfer
 // coefficient's denominator can vanish).
 TEST(ReadProjectFile, RefusesEachHostileValueNamingItsLine)
 {
@@ -149,10 +150,14 @@ TEST(ReadProjectFile, RefusesEachHostileValueNamingItsLine)
         {118, "-45", "negative orientation"},
         {119, "yes", "flag that is no number"},
         {42, "  0", "no running hours"},
+        {42, "1e-300", "tiny running hours overflowing the equipment capacity"},
+        {42, "  0,5", "running hours below the field's least 1 h"},
         {59, "  -5", "negative load-unit mass"},
+        {59, "1e-300", "tiny load-unit mass overflowing the vehicle passes"},
         {30, "  -300", "room below absolute zero"},
         {9, "  -273,15", "outside air at absolute zero"},
         {56, "  -1000", "goods below absolute zero"},
+        {20, "  1000000", "outside air so hot that saturated air's moisture overflows"},
         {21, "  101", "outside humidity above 100 %"},
         {41, "  -1", "negative room humidity"},
         {5, "  -100", "negative insulation thickness"},
