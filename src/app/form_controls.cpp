@@ -11,6 +11,7 @@
 #include "refdata/products.h"
 #include "refdata/room_types.h"
 
+#include <array>
 #include <stdexcept>
 
 namespace zeltar {
@@ -82,6 +83,10 @@ constexpr CaptionControl kCaptionControls[]{
     {"BitBtn7", ControlType::BitBtn, fields::kEnclosureTab, kFillCaption},
     {"BitBtn8", ControlType::BitBtn, fields::kSolarTab, kFillCaption},
 };
+
+// Copies of the construction material names of walls A to D and the ceiling on the solar tab.
+constexpr std::array<std::string_view, kSurfaceRowCount> kMaterialCopyFields{"Edit31", "Edit32", "Edit33", "Edit34",
+                                                                             "Edit35"};
 
 constexpr int kPaintBoxCount = 13; // PaintBox1 plan, PaintBox3 section sketch, the others tiles or logo
 
@@ -191,12 +196,11 @@ void FormModel::Impl::showStartupDefaults()
 
     // The construction material names on the solar tab, as the recalculation writes them.
     for (int row = WallA; row <= WallD; ++row)
-        setText(calc::kResultFields[static_cast<std::size_t>(calc::ResultField::StructureMaterialTextA) +
-                                    static_cast<std::size_t>(row)].control,
+        setText(kMaterialCopyFields[static_cast<std::size_t>(row)],
                 std::string(refdata::kWallStructureMaterials[static_cast<std::size_t>(
                                                                  state.rows[static_cast<std::size_t>(row)].structureMaterial)]
                                 .name));
-    setText(calc::kResultFields[static_cast<std::size_t>(calc::ResultField::StructureMaterialTextCeiling)].control,
+    setText(kMaterialCopyFields[Ceiling],
             std::string(refdata::kCeilingStructureMaterials[static_cast<std::size_t>(state.rows[Ceiling].structureMaterial)].name));
     // No recalculation at start-up: every other result shows "  0".
     for (const calc::ResultFieldInfo& result : calc::kResultFields)

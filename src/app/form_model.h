@@ -24,7 +24,8 @@ struct ControlState {
     ControlType type = ControlType::Edit;
     std::string text;      // field text; list: the selected entry's text ("" when none);
                            // check box, label, button: caption
-    int index = -1;        // list: selected entry (-1 none); check box: 1 checked, 0 not
+    int index = -1;        // list: selected entry (-1 none); check box: 1 checked, 0 not;
+                           // tile (PaintBox2, PaintBox4..12): its flag, 1 or 0
     bool enabled = true;
     bool visible = true;
     bool readOnly = false;

@@ -13,26 +13,22 @@ void ChooseCustomCity(FormModel& form)
     form.choose("ComboBox13", refdata::kCustomCity);
 }
 
+// Guards the wiring of the one commit routine: display form, bounds, and the three storages.
 TEST(FormCommit, TextsAreNormalisedClampedAndStored)
 {
     FormModel form{std::string(kToday)};
-    Enter(form, "Edit22", "007");
-    EXPECT_EQ(Text(form, "Edit22"), "  7");
     Enter(form, "Edit23", "12,50");
     EXPECT_EQ(Text(form, "Edit23"), "  12,5");
     EXPECT_DOUBLE_EQ(form.state().roomWidth, 12.5);
-    Enter(form, "Edit24", ",5");
-    EXPECT_EQ(Text(form, "Edit24"), "  0,5");
     Enter(form, "Edit43", "-,5");
     EXPECT_EQ(Text(form, "Edit43"), "  -0,5");
-    Enter(form, "Edit30", ",");
-    EXPECT_EQ(Text(form, "Edit30"), "  0");
     Enter(form, "Edit1", "1500");
     EXPECT_EQ(Text(form, "Edit1"), "  1000");
     EXPECT_DOUBLE_EQ(form.state().rows[WallA].structureThickness, 1000);
-    Enter(form, "Edit54", "95");
-    EXPECT_DOUBLE_EQ(form.state().roomRelativeHumidity, 0.95);
-    Enter(form, "Edit97", "7");
+    Enter(form, "Edit54", "96");
+    EXPECT_DOUBLE_EQ(form.state().roomRelativeHumidity, 0.96);
+    Enter(form, "Edit97", "07");
+    EXPECT_EQ(Text(form, "Edit97"), "  7");
     EXPECT_EQ(form.state().staffCount, 7);
 }
 
