@@ -61,7 +61,12 @@ public:
     bool hasControl(std::string_view name) const;
     // Throws std::out_of_range for an unknown name.
     const ControlState& control(std::string_view name) const;
-    // Every control name the model knows, in a stable order.
+    // Every control name the model knows, in a stable order: Edit1..Edit131, ComboBox1..ComboBox25,
+    // CheckBox1..CheckBox3, the captions Label46 (running hours), Label63, Label105, Label106,
+    // Label111, Label117 and those hidden with their fields by the room type (StackHeightLabel,
+    // StackDensityLabel, PackagingShareLabel, GrossCapacityLabel, DailyTurnoverLabel),
+    // PaintBox1..PaintBox13 (plan, tiles, section sketch), Button1 ("КОМПАС") and BitBtn1..BitBtn5
+    // (preview, print, exit, load, save), BitBtn7 and BitBtn8 (fill from the first row).
     std::vector<std::string> controlNames() const;
     // Entry texts of a list, padded with blanks to 30 characters as the list holds them (the last
     // entry unpadded). Empty for a name that is no list.
