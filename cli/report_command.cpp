@@ -1,14 +1,111 @@
-// zeltar-cli report (being built).
+// zeltar-cli report FILE.zlt OUT.pdf: the calculation report of a project as a one-page A4 PDF at
+// 300 dpi, the page exactly as the printer would get it.
 #include "commands.h"
 
 #include <cstdio>
+#include <string>
+
+#ifdef ZELTAR_REPORT_COMMAND
+#include "app/form_model.h"
+#include "report/form_report_source.h"
+#include "report/qt/report_printing.h"
+
+#include <QDate>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+
+#include <cstdlib>
+#endif
 
 namespace zeltar::cli {
 
-int RunReport(const std::vector<std::string>&)
+namespace {
+
+constexpr const char* kReportUsage =
+    "Usage: zeltar-cli report FILE.zlt OUT.pdf\n"
+    "\n"
+    "Loads the project as the program's window does (so that the report shows exactly the window's\n"
+    "texts), recalculates, and writes the calculation report as a one-page A4 PDF at 300 dpi, laid\n"
+    "out as it is printed. OUT.pdf is replaced only when the whole page was written.\n";
+
+#ifdef ZELTAR_REPORT_COMMAND
+
+constexpr int kPdfDotsPerInch = 300;
+
+// The report's printer: PDF output on A4 at 300 dpi, origin at the printable area as on paper.
+void SetUpPdfPrinter(QPrinter& printer, const QString& path)
 {
-    std::fputs("zeltar-cli: the report command is not available in this build\n", stderr);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setResolution(kPdfDotsPerInch);
+}
+
+int WriteReport(const std::string& projectPath, const std::string& pdfPath)
+{
+    FormModel model(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString());
+    if (!model.loadProject({true, projectPath})) {
+        for (const std::string& error : model.takeErrors())
+            std::fprintf(stderr, "zeltar-cli report: %s\n", error.c_str());
+        return 1;
+    }
+    for (const std::string& error : model.takeErrors())
+        std::fprintf(stderr, "zeltar-cli report: %s\n", error.c_str());
+
+    // Written beside the target first, so that a failure leaves no half-written report behind.
+    const QString target = QString::fromStdString(pdfPath);
+    const QString partial = target + QStringLiteral(".part");
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpPdfPrinter(printer, partial);
+    const report::FormModelReportSource source(model);
+    const report::PrintResult result = report::PrintOnPrinter(printer, source, [](report::PrintAxis) {});
+    if (result.status != report::PrintStatus::Printed) {
+        QFile::remove(partial);
+        const QString message = result.message.isEmpty() ? QStringLiteral("the PDF printer refused its resolution")
+                                                          : QString(result.message).replace(partial, target);
+        std::fprintf(stderr, "zeltar-cli report: %s\n", message.toUtf8().constData());
+        return 1;
+    }
+    if (std::rename(partial.toLocal8Bit().constData(), target.toLocal8Bit().constData()) != 0) {
+        QFile::remove(partial);
+        std::fprintf(stderr, "zeltar-cli report: cannot write '%s'\n", pdfPath.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+#endif
+
+} // namespace
+
+int RunReport(const std::vector<std::string>& args)
+{
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::fputs(kReportUsage, stdout);
+        return 0;
+    }
+    if (args.size() != 2) {
+        std::fputs(kReportUsage, stderr);
+        return 2;
+    }
+#ifdef ZELTAR_REPORT_COMMAND
+    // Fonts and the PDF engine need a GUI application; no window is ever shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "zeltar-cli";
+    char* argv[] = {name, nullptr};
+    QGuiApplication application(argc, argv);
+    return WriteReport(args[0], args[1]);
+#else
+    std::fputs("zeltar-cli: the report command needs the Qt build (ZELTAR_BUILD_GUI)\n", stderr);
     return 2;
+#endif
 }
 
 } // namespace zeltar::cli

@@ -1,30 +1,35 @@
 // The report commands of the main window.
 #include "report/qt/report_commands.h"
 
-#include <QDialog>
-#include <QPainter>
+#include "report/qt/preview_window.h"
+#include "report/qt/report_printing.h"
+#include "report/qt/resolution_warning.h"
+
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace zeltar::report {
 
-void ShowPreview(QWidget* mainWindow, const ReportSource&, std::function<void()>)
+void ShowPreview(QWidget* mainWindow, const ReportSource& source, std::function<void()> printCommand)
 {
-    QDialog preview(mainWindow);
-    preview.setWindowTitle(QStringLiteral("ZELTAR 1.0 - Предварительный просмотр печати"));
-    preview.setFixedSize(1024, 750);
+    PreviewWindow preview(mainWindow, source, std::move(printCommand));
     preview.exec();
 }
 
-void PrintReport(QWidget* parent, const ReportSource&)
+void PrintReport(QWidget* parent, const ReportSource& source)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    QPainter painter;
-    if (painter.begin(&printer))
-        painter.end();
+    // The warning is shown once per axis whose resolution is not allowed; the job is then abandoned.
+    const PrintResult result = PrintOnPrinter(printer, source, [parent](PrintAxis) {
+        ResolutionWarning warning(parent);
+        warning.exec();
+    });
+    if (result.status == PrintStatus::Failed)
+        QMessageBox::critical(parent, QStringLiteral("Ошибка печати"), result.message);
 }
 
 } // namespace zeltar::report

@@ -1,0 +1,143 @@
+#include "report/qt/preview_window.h"
+
+#include "report/qt/button_glyphs.h"
+#include "report/qt/painter_canvas.h"
+#include "report/report_layout.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace zeltar::report {
+
+namespace {
+
+constexpr int kWindowWidth = 1024;  // px, fixed
+constexpr int kWindowHeight = 750;  // px, fixed
+constexpr int kContentWidth = 1001; // px, the panels' width
+constexpr int kContentHeight = 1431;
+constexpr int kPanelHeight = 49;
+constexpr int kTopPanelY = 0;
+constexpr int kBottomPanelY = 1382;
+constexpr QRect kImageRect{32, 50, 950, 1330};
+constexpr QRect kReturnButtonRect{752, 8, 241, 33}; // within its panel
+constexpr QRect kPrintButtonRect{552, 8, 193, 33};
+constexpr int kButtonFontPixels = 13;
+
+const QColor kButtonShadowGrey(160, 160, 160);
+const QColor kNavy(0, 0, 128);
+
+QPushButton* MakeButton(QWidget* panel, const QString& name, const QString& caption, const QIcon& glyph,
+                        const QRect& rect)
+{
+    auto* button = new QPushButton(glyph, caption, panel);
+    button->setObjectName(name);
+    button->setGeometry(rect);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(kButtonFontPixels);
+    button->setFont(font);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, kNavy);
+    button->setPalette(palette);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+PreviewWindow::PreviewWindow(QWidget* mainWindow, const ReportSource& source, std::function<void()> printCommand)
+    : QDialog(mainWindow), mainWindow_(mainWindow), source_(source), printCommand_(std::move(printCommand)),
+      image_(kImageRect.size(), QImage::Format_RGB32)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("ZELTAR 1.0 - Предварительный просмотр печати"));
+    setFixedSize(kWindowWidth, kWindowHeight);
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    image_.fill(Qt::white);
+
+    auto* scrollArea = new QScrollArea(this);
+    scrollArea->setObjectName(QStringLiteral("ScrollArea"));
+    scrollArea->setGeometry(0, 0, kWindowWidth, kWindowHeight);
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scrollArea->verticalScrollBar()->setTracking(true);
+
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("Content"));
+    content->setFixedSize(kContentWidth, kContentHeight);
+    content->setAutoFillBackground(true);
+    content->setPalette(palette);
+
+    makePanel(content, kTopPanelY, QStringLiteral("BitBtn1"), QStringLiteral("BitBtn3"));
+    imageLabel_ = new QLabel(content);
+    imageLabel_->setObjectName(QStringLiteral("Image1"));
+    imageLabel_->setGeometry(kImageRect);
+    imageLabel_->setPixmap(QPixmap::fromImage(image_));
+    makePanel(content, kBottomPanelY, QStringLiteral("BitBtn2"), QStringLiteral("BitBtn4"));
+
+    scrollArea->setWidget(content);
+}
+
+QWidget* PreviewWindow::makePanel(QWidget* content, int y, const QString& returnName, const QString& printName)
+{
+    auto* panel = new QWidget(content);
+    panel->setGeometry(0, y, kContentWidth, kPanelHeight);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, kButtonShadowGrey);
+    panel->setPalette(palette);
+
+    QPushButton* back =
+        MakeButton(panel, returnName, QStringLiteral("   ВЕРНУТЬСЯ НА ГЛАВНУЮ"), ReturnGlyph(), kReturnButtonRect);
+    connect(back, &QPushButton::clicked, this, &QDialog::accept);
+    QPushButton* print =
+        MakeButton(panel, printName, QStringLiteral("     ПЕЧАТЬ ПРОЕКТА"), PrintGlyph(), kPrintButtonRect);
+    connect(print, &QPushButton::clicked, this, [this] {
+        if (printCommand_)
+            printCommand_();
+    });
+    return panel;
+}
+
+void PreviewWindow::refresh()
+{
+    if (mainWindow_ != nullptr) {
+        move(mainWindow_->frameGeometry().topLeft());
+        setWindowIcon(mainWindow_->windowIcon());
+    }
+    image_.fill(Qt::white);
+    {
+        QPainter painter(&image_);
+        PainterCanvas canvas(painter);
+        DrawPreviewReport(canvas, source_);
+    }
+    imageLabel_->setPixmap(QPixmap::fromImage(image_));
+}
+
+const QImage& PreviewWindow::image() const
+{
+    return image_;
+}
+
+bool PreviewWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        refresh();
+    return QDialog::event(event);
+}
+
+void PreviewWindow::showEvent(QShowEvent* event)
+{
+    // Also drawn when shown, for window systems that never activate the window.
+    refresh();
+    QDialog::showEvent(event);
+}
+
+} // namespace zeltar::report

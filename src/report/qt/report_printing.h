@@ -1,0 +1,40 @@
+// The report on a printer (or a PDF through QPrinter): the resolution check, the scaled page, and
+// clear messages for printer errors.
+#pragma once
+
+#include "report/print_scale.h"
+#include "report/report_source.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QPainter;
+class QPrinter;
+
+namespace zeltar::report {
+
+enum class PrintAxis { Horizontal, Vertical };
+
+// The factors for the printer's resolution on both axes, or nullopt when an axis has none;
+// `refusedAxis` is called once per axis whose resolution is not allowed, horizontal first.
+std::optional<ScaleFactors> PrinterFactors(int horizontalDotsPerInch, int verticalDotsPerInch,
+                                           const std::function<void(PrintAxis)>& refusedAxis);
+
+// Draws the printed report with an active painter whose origin is the printable area's corner.
+void PaintReportPage(QPainter& painter, const ReportSource& source, ScaleFactors factors);
+
+enum class PrintStatus { Printed, ResolutionRefused, Failed };
+
+struct PrintResult {
+    PrintStatus status = PrintStatus::Printed;
+    QString message; // why it failed (Russian), for the error box
+};
+
+// One page on a configured printer. A resolution without a factor is refused before the job starts
+// (so no page and no blank sheet comes out) after `refusedAxis` was called for each such axis.
+PrintResult PrintOnPrinter(QPrinter& printer, const ReportSource& source,
+                           const std::function<void(PrintAxis)>& refusedAxis);
+
+} // namespace zeltar::report

@@ -1,0 +1,124 @@
+// The preview window TForm2 and the resolution warning TForm3.
+#include "known_project.h"
+#include "report/qt/preview_window.h"
+#include "report/qt/resolution_warning.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace zeltar::report::testing {
+namespace {
+
+// Guards the warning's texts and places: seven lines at x 16, exactly as the user must read them,
+// none cut off by the fixed window.
+TEST(ResolutionWarning, SevenLinesAtTheirPlaces)
+{
+    ResolutionWarning warning;
+    EXPECT_EQ(warning.objectName(), "Form3");
+    EXPECT_EQ(warning.windowTitle(), "Form3");
+    EXPECT_EQ(warning.minimumSize(), QSize(400, 250));
+    EXPECT_EQ(warning.maximumSize(), QSize(400, 250));
+    EXPECT_EQ(warning.pos(), QPoint(722, 391));
+    std::map<int, QString> lines;
+    for (const QLabel* label : warning.findChildren<QLabel*>()) {
+        EXPECT_EQ(label->x(), 16);
+        EXPECT_LE(label->x() + label->sizeHint().width(), 400) << "cut off: " << label->text().toStdString();
+        lines[label->y()] = label->text();
+    }
+    const std::map<int, QString> expected{
+        {16, "ВНИМАНИЕ !"},
+        {48, "Допустимые значения разрешения печати принтера по горизонтали :"},
+        {72, "300 dpi, 600 dpi, 1200 dpi"},
+        {96, "Допустимые значения разрешения печати принтера по вертикали :"},
+        {120, "300 dpi, 600 dpi, 1200 dpi"},
+        {160, "Пожалуйста установите любые из указанных значений в окне наст-"},
+        {184, "ройки печати или воспользуйтесь другим принтером."},
+    };
+    EXPECT_EQ(lines, expected);
+    EXPECT_TRUE(warning.findChildren<QPushButton*>().isEmpty());
+}
+
+class PreviewWindowTest : public ::testing::Test {
+protected:
+    QWidget mainWindow;
+    FakeSource source = KnownProject();
+    int printed = 0;
+    PreviewWindow preview{&mainWindow, source, [this] { ++printed; }};
+
+    QPushButton* button(const char* name) { return preview.findChild<QPushButton*>(QString::fromLatin1(name)); }
+};
+
+// Guards the window's fixed size, caption, image and the panels' buttons with their captions.
+TEST_F(PreviewWindowTest, WindowImageAndButtons)
+{
+    EXPECT_EQ(preview.windowTitle(), "ZELTAR 1.0 - Предварительный просмотр печати");
+    EXPECT_EQ(preview.minimumSize(), QSize(1024, 750));
+    EXPECT_EQ(preview.maximumSize(), QSize(1024, 750));
+    const QLabel* image = preview.findChild<QLabel*>(QStringLiteral("Image1"));
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->geometry(), QRect(32, 50, 950, 1330));
+    const QScrollArea* area = preview.findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(area->widget()->height(), 1431);
+
+    for (const char* name : {"BitBtn1", "BitBtn2"}) {
+        QPushButton* back = button(name);
+        ASSERT_NE(back, nullptr) << name;
+        EXPECT_EQ(back->text(), "   ВЕРНУТЬСЯ НА ГЛАВНУЮ");
+        EXPECT_EQ(back->geometry(), QRect(752, 8, 241, 33));
+        EXPECT_FALSE(back->icon().isNull());
+    }
+    for (const char* name : {"BitBtn3", "BitBtn4"}) {
+        QPushButton* print = button(name);
+        ASSERT_NE(print, nullptr) << name;
+        EXPECT_EQ(print->text(), "     ПЕЧАТЬ ПРОЕКТА");
+        EXPECT_EQ(print->geometry(), QRect(552, 8, 193, 33));
+    }
+    EXPECT_EQ(button("BitBtn1")->parentWidget()->y(), 0);
+    EXPECT_EQ(button("BitBtn2")->parentWidget()->y(), 1382);
+}
+
+// Guards a stale report: the preview draws the window's current texts at each activation, and
+// moves back to the main window's corner.
+TEST_F(PreviewWindowTest, RedrawnAndPlacedAtEachActivation)
+{
+    mainWindow.move(140, 90);
+    preview.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    const QImage first = preview.image();
+    EXPECT_EQ(preview.pos(), mainWindow.frameGeometry().topLeft());
+
+    source.texts["Edit42"] = "  123,45"; // the Q1 total changed in the main window
+    preview.move(400, 300);              // the user moved the preview
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&preview, &activate);
+    EXPECT_NE(preview.image(), first);
+    EXPECT_EQ(preview.pos(), mainWindow.frameGeometry().topLeft());
+    preview.hide();
+}
+
+// Guards the print buttons: both run the main window's print command and the preview stays open;
+// a return button closes it.
+TEST_F(PreviewWindowTest, PrintButtonsPrintAndReturnButtonsClose)
+{
+    preview.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    QTest::mouseClick(button("BitBtn3"), Qt::LeftButton);
+    QTest::mouseClick(button("BitBtn4"), Qt::LeftButton);
+    EXPECT_EQ(printed, 2);
+    EXPECT_TRUE(preview.isVisible());
+    QTest::mouseClick(button("BitBtn2"), Qt::LeftButton);
+    EXPECT_FALSE(preview.isVisible());
+}
+
+} // namespace
+} // namespace zeltar::report::testing

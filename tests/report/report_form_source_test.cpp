@@ -1,0 +1,98 @@
+// The report over the form model: what it prints is what the window shows after loading a project.
+#include "app/form_model.h"
+#include "recording_canvas.h"
+#include "report/form_report_source.h"
+#include "report/report_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+namespace zeltar::report::testing {
+namespace {
+
+const std::filesystem::path kProjects = std::filesystem::path(ZELTAR_TEST_DATA_DIR) / "reference-projects";
+
+// Remembers every control the report asks for.
+class LoggingSource final : public ReportSource {
+public:
+    explicit LoggingSource(const ReportSource& inner) : inner_(inner) {}
+    std::string text(std::string_view control) const override
+    {
+        asked.insert(std::string(control));
+        return inner_.text(control);
+    }
+    int roomType() const override { return inner_.roomType(); }
+    mutable std::set<std::string> asked;
+
+private:
+    const ReportSource& inner_;
+};
+
+std::string ExpectedResult(const std::filesystem::path& expectedFile, const std::string& name)
+{
+    std::ifstream in(expectedFile);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind(name + "\t", 0) == 0) {
+            std::string text = line.substr(name.size() + 1);
+            text.erase(0, text.find_first_not_of(' '));
+            return text;
+        }
+    }
+    return "?";
+}
+
+bool Drew(const RecordingCanvas& canvas, const std::string& text)
+{
+    return !canvas.textsEqualTo(text).empty();
+}
+
+// Guards a misnamed control, which would silently print "0" or " 0" for a value the window shows.
+TEST(ReportOverFormModel, EveryControlTheReportReadsExistsInTheWindow)
+{
+    FormModel model("01.02.2027");
+    const FormModelReportSource form(model);
+    const LoggingSource source(form);
+    RecordingCanvas canvas;
+    DrawPrintedReport(canvas, source, {1, 1});
+    EXPECT_GT(source.asked.size(), 100u);
+    for (const std::string& control : source.asked)
+        EXPECT_TRUE(model.hasControl(control)) << control;
+}
+
+// Guards a report drawn from anything but the window's texts after a load (e.g. stale results):
+// the totals of every reference project print exactly as the window shows them, and the turnover
+// line and running-hours caption follow the room type.
+TEST(ReportOverFormModel, ReferenceProjectsPrintTheWindowsResults)
+{
+    int projects = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(kProjects)) {
+        if (entry.path().extension() != ".zlt")
+            continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        ++projects;
+        FormModel model("01.02.2027");
+        ASSERT_TRUE(model.loadProject({true, entry.path().string()}));
+        const FormModelReportSource source(model);
+        RecordingCanvas canvas;
+        DrawPrintedReport(canvas, source, {1, 1});
+
+        std::filesystem::path expected = entry.path();
+        expected.replace_extension(".expected");
+        EXPECT_TRUE(Drew(canvas, "Q1 = " + ExpectedResult(expected, "HeatGainQ1") + " кВт"));
+        EXPECT_TRUE(Drew(canvas, "Q сум. = " + ExpectedResult(expected, "TotalHeatGain") + " кВт"));
+        EXPECT_TRUE(Drew(canvas, "Q об. = " + ExpectedResult(expected, "EquipmentCapacity") + " кВт"));
+
+        const int roomType = model.state().roomType;
+        const bool processingRoom = roomType >= 2 && roomType <= 5;
+        EXPECT_EQ(Drew(canvas, "значение не нормировано"), processingRoom) << "room type " << roomType;
+        EXPECT_EQ(Drew(canvas, "Время термообработки, ч"), processingRoom) << "room type " << roomType;
+    }
+    EXPECT_GE(projects, 20);
+}
+
+} // namespace
+} // namespace zeltar::report::testing
