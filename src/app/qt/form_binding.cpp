@@ -105,6 +105,8 @@ void FormBinding::bind(const std::string& name, QWidget* widget)
         connect(combo, &QComboBox::activated, this, [this, name](int index) {
             if (mirroring_)
                 return;
+            if (!holdsFocus(name))
+                return;
             model_.choose(name, index);
             sync();
         });
@@ -112,6 +114,8 @@ void FormBinding::bind(const std::string& name, QWidget* widget)
     }
     case ControlType::CheckBox:
         connect(qobject_cast<QCheckBox*>(widget), &QCheckBox::clicked, this, [this, name] {
+            if (!holdsFocus(name))
+                return;
             model_.click(name);
             sync();
         });
@@ -119,6 +123,8 @@ void FormBinding::bind(const std::string& name, QWidget* widget)
     case ControlType::Button:
     case ControlType::BitBtn:
         connect(qobject_cast<QPushButton*>(widget), &QPushButton::clicked, this, [this, name] {
+            if (!holdsFocus(name))
+                return;
             model_.click(name);
             sync();
         });
@@ -186,6 +192,22 @@ bool FormBinding::ensureFocus(const std::string& name)
     return moved;
 }
 
+// A click, choice or edit counts only in the control that has the model's focus: the focus
+// change of the same click already ran (and may have failed, its error already queued), and a
+// wheel turned over a list without the focus changes nothing. Otherwise the widget, which the
+// toolkit may have changed, shows the model's state again.
+bool FormBinding::holdsFocus(const std::string& name)
+{
+    if (model_.focus() == name)
+        return true;
+    const bool wasMirroring = mirroring_;
+    mirroring_ = true;
+    mirror(name, model_.control(name), widget(name));
+    mirroring_ = wasMirroring;
+    syncFocus();
+    return false;
+}
+
 // Returns true when the key is swallowed; otherwise the line edit inserts or deletes and reports
 // the new text through textEdited.
 bool FormBinding::lineEditKeyPress(const std::string& name, QLineEdit* edit, QKeyEvent* event)
@@ -211,6 +233,8 @@ bool FormBinding::lineEditKeyPress(const std::string& name, QLineEdit* edit, QKe
             return false;
         return !model_.keyPress(ControlCharacterOf(*event));
     }
+    if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+        return false; // other shortcuts (select all, word-wise moves): the line edit's own
     const QString text = event->text();
     if (text.isEmpty() || text.at(0) < QChar(' ') || text.at(0) == QChar(0x7F))
         return false; // caret movement, Delete and the like: the line edit's own
@@ -238,9 +262,7 @@ bool FormBinding::comboBoxKeyPress(QKeyEvent* event)
 
 void FormBinding::lineEditTextEdited(const std::string& name, QLineEdit* edit, const QString& text)
 {
-    if (mirroring_)
-        return;
-    if (!ensureFocus(name))
+    if (mirroring_ || !holdsFocus(name))
         return;
     // Pasted text is held to the field's maximum length as typed text is.
     QString accepted = text;

@@ -52,6 +52,7 @@ private:
     bool comboBoxKeyPress(QKeyEvent* event);
     void lineEditTextEdited(const std::string& name, QLineEdit* edit, const QString& text);
     bool ensureFocus(const std::string& name);
+    bool holdsFocus(const std::string& name);
     void mirrorControls();
     void mirror(const std::string& name, const ControlState& state, QWidget* widget);
     void syncTab();

@@ -40,8 +40,12 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
         model_, widgets_, [this](const QString& message) { dialogs_.showError(this, message); }, this);
     reportSource_ = std::make_unique<report::FormModelReportSource>(model_);
     for (const auto& [command, button] : widgets_.commands)
-        // After the binding's own connection, which gives the button the model's focus.
-        connect(button, &QPushButton::clicked, this, [this, command = command] { runCommand(command); });
+        // The click gave the button the model's focus first (committing the field being edited);
+        // when that failed, its error is shown and the command does not run.
+        connect(button, &QPushButton::clicked, this, [this, command = command] {
+            if (model_.focus() == ButtonOf(command))
+                runCommand(command);
+        });
     binding_->sync();
 }
 

@@ -1,0 +1,170 @@
+// The window's commands: the unsaved-changes question before exit, title-bar close and loading
+// another project; save and load through the file dialogs; a command button committing the field
+// being edited first.
+#include "window_fixture.h"
+
+#include "plan/qt/plan_widgets.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using zeltar::gui::SaveChangesAnswer;
+using zeltar::gui::test::WindowUnderTest;
+
+namespace {
+
+const QString kReferenceProject = QStringLiteral(ZELTAR_TEST_DATA_DIR "/reference-projects/p0003.zlt");
+
+// An input changed and committed: the project differs from its start.
+void ChangeRoomLength(WindowUnderTest& w)
+{
+    QVERIFY(w.focus("Edit22"));
+    w.type("7");
+    w.pressKey(Qt::Key_Return);
+    QVERIFY(w.model.modified());
+}
+
+} // namespace
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Fault: a question without need, or the window kept open.
+    void exitWithoutChangesClosesAtOnce()
+    {
+        WindowUnderTest w;
+        QTest::mouseClick(w.button("BitBtn3"), Qt::LeftButton);
+        QCOMPARE(w.scripted.saveChangesQuestions, 0);
+        QVERIFY(!w.window.isVisible());
+    }
+
+    // Fault: unsaved input lost to a stray click on exit or the title bar's close.
+    void exitWithChangesAsksAndCancelKeepsTheWindow()
+    {
+        WindowUnderTest w;
+        ChangeRoomLength(w);
+        w.scripted.saveChangesAnswer = SaveChangesAnswer::Cancel;
+        QTest::mouseClick(w.button("BitBtn3"), Qt::LeftButton);
+        QCOMPARE(w.scripted.saveChangesQuestions, 1);
+        QVERIFY(w.window.isVisible());
+        QVERIFY(!w.window.close()); // the title bar's close asks the same
+        QCOMPARE(w.scripted.saveChangesQuestions, 2);
+        QVERIFY(w.window.isVisible());
+    }
+
+    void exitWithChangesDiscardedCloses()
+    {
+        WindowUnderTest w;
+        ChangeRoomLength(w);
+        w.scripted.saveChangesAnswer = SaveChangesAnswer::Discard;
+        QVERIFY(w.window.close());
+        QCOMPARE(w.scripted.saveChangesQuestions, 1);
+        QCOMPARE(w.scripted.saveStartNames.size(), 0);
+    }
+
+    // Fault: "Да" closing without saving, or closing although the save was cancelled.
+    void exitAnsweredYesSavesFirst()
+    {
+        WindowUnderTest w;
+        ChangeRoomLength(w);
+        w.scripted.saveChangesAnswer = SaveChangesAnswer::Save;
+        w.scripted.saveAnswer = {}; // the save dialog cancelled: the window stays
+        QVERIFY(!w.window.close());
+        QCOMPARE(w.scripted.saveStartNames, QStringList{QStringLiteral("Новый Проект")});
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("камера.zlt"));
+        w.scripted.saveAnswer = {true, path.toStdString()};
+        QVERIFY(w.window.close());
+        QVERIFY(QFile::exists(path));
+    }
+
+    // Fault: the field being typed in not committed before the command, so the file misses it.
+    void commandButtonCommitsTheEditedFieldFirst()
+    {
+        WindowUnderTest w;
+        QVERIFY(w.focus("Edit23"));
+        w.type("9");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.zlt"));
+        w.scripted.saveAnswer = {true, path.toStdString()};
+        QTest::mouseClick(w.button("BitBtn5"), Qt::LeftButton);
+        QCOMPARE(w.model.state().roomWidth, 9.0);
+        QCOMPARE(w.text("Edit23"), QStringLiteral("  9"));
+        QVERIFY(QFile::exists(path));
+        QVERIFY(!w.model.modified());
+        QCOMPARE(w.text("Edit129"), path);
+    }
+
+    // Fault: a command run although the field being left failed to commit.
+    void failedCommitStopsTheCommand()
+    {
+        WindowUnderTest w;
+        QVERIFY(w.focus("Edit43"));
+        w.pressKey(Qt::Key_A, Qt::ControlModifier);
+        w.pressKey(Qt::Key_Minus, Qt::KeypadModifier);
+        w.pressKey(Qt::Key_Minus, Qt::KeypadModifier);
+        QTest::mouseClick(w.button("BitBtn5"), Qt::LeftButton);
+        w.settle();
+        QCOMPARE(w.scripted.saveStartNames.size(), 0);
+        QCOMPARE(w.scripted.errors.size(), 1);
+        QCOMPARE(QApplication::focusWidget(), w.widget("Edit43"));
+    }
+
+    // Fault: the loaded project not mirrored: texts, the plan's orientation, the tiles.
+    void loadShowsTheProject()
+    {
+        WindowUnderTest w;
+        w.scripted.openAnswer = {true, kReferenceProject.toStdString()};
+        QTest::mouseClick(w.button("BitBtn4"), Qt::LeftButton);
+        QCOMPARE(w.scripted.openStartNames, QStringList{QStringLiteral("Новый Проект")});
+        QCOMPARE(w.text("Edit129"), kReferenceProject);
+        QCOMPARE(w.text("Edit22"), QStringLiteral("  11,9"));
+        QCOMPARE(qobject_cast<zeltar::plan::PlanWidget*>(w.widget("PaintBox1"))->orientation(),
+                 w.model.state().planOrientation);
+        QCOMPARE(qobject_cast<zeltar::plan::SurfaceTileWidget*>(w.widget("PaintBox8"))->flag(),
+                 w.model.state().rows[zeltar::WallA].outsideFacing);
+        QVERIFY(w.text("Edit106") != QStringLiteral("  0")); // recalculated on load
+        QVERIFY(!w.model.modified());
+    }
+
+    // Fault: loading over unsaved input without the question, or loading after Отмена.
+    void loadAsksBeforeReplacingUnsavedInput()
+    {
+        WindowUnderTest w;
+        ChangeRoomLength(w);
+        w.scripted.openAnswer = {true, kReferenceProject.toStdString()};
+        w.scripted.saveChangesAnswer = SaveChangesAnswer::Cancel;
+        w.window.loadProject();
+        QCOMPARE(w.scripted.saveChangesQuestions, 1);
+        QCOMPARE(w.scripted.openStartNames.size(), 0);
+        QCOMPARE(w.model.state().roomLength, 7.0);
+
+        w.scripted.saveChangesAnswer = SaveChangesAnswer::Discard;
+        w.window.loadProject();
+        QCOMPARE(w.scripted.openStartNames.size(), 1);
+        QCOMPARE(w.text("Edit22"), QStringLiteral("  11,9"));
+    }
+
+    // Fault: a file named on the command line not opened as a load, or its error not shown.
+    void projectFileAtStartIsLoaded()
+    {
+        WindowUnderTest w;
+        w.window.openProjectFile(kReferenceProject);
+        QCOMPARE(w.text("Edit129"), kReferenceProject);
+
+        WindowUnderTest missing;
+        missing.window.openProjectFile(QStringLiteral("/nonexistent/проект.zlt"));
+        missing.settle();
+        QCOMPARE(missing.scripted.errors.size(), 1);
+        QVERIFY(missing.scripted.errors.front().contains(QStringLiteral("проект.zlt")));
+        QCOMPARE(missing.text("Edit22"), QStringLiteral("  0"));
+    }
+};
+
+QTEST_MAIN(CommandsTest)
+#include "gui_commands_test.moc"

@@ -1,0 +1,113 @@
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <stdexcept>
+
+namespace zeltar::gui::test {
+
+WindowDialogs ScriptedDialogs::dialogs()
+{
+    WindowDialogs d;
+    d.openProject = [this](QWidget*, const QString& name) {
+        openStartNames << name;
+        return openAnswer;
+    };
+    d.saveProject = [this](QWidget*, const QString& name) {
+        saveStartNames << name;
+        return saveAnswer;
+    };
+    d.askSaveChanges = [this](QWidget*) {
+        ++saveChangesQuestions;
+        return saveChangesAnswer;
+    };
+    d.showError = [this](QWidget*, const QString& message) { errors << message; };
+    d.preview = [](QWidget*, const report::ReportSource&, std::function<void()>) {};
+    d.print = [](QWidget*, const report::ReportSource&) {};
+    return d;
+}
+
+WindowUnderTest::WindowUnderTest()
+{
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        throw std::runtime_error("the main window did not become active");
+}
+
+QWidget* WindowUnderTest::widget(std::string_view name) const
+{
+    QWidget* w = window.control(name);
+    if (w == nullptr)
+        throw std::out_of_range("no widget " + std::string(name));
+    return w;
+}
+
+QLineEdit* WindowUnderTest::edit(std::string_view name) const
+{
+    return qobject_cast<QLineEdit*>(widget(name));
+}
+
+QComboBox* WindowUnderTest::comboBox(std::string_view name) const
+{
+    return qobject_cast<QComboBox*>(widget(name));
+}
+
+QPushButton* WindowUnderTest::button(std::string_view name) const
+{
+    return qobject_cast<QPushButton*>(widget(name));
+}
+
+QString WindowUnderTest::text(std::string_view name) const
+{
+    return edit(name)->text();
+}
+
+bool WindowUnderTest::focus(std::string_view name)
+{
+    QWidget* w = widget(name);
+    if (qobject_cast<QLineEdit*>(w))
+        QTest::mouseClick(w, Qt::LeftButton);
+    else
+        w->setFocus(Qt::MouseFocusReason);
+    return QApplication::focusWidget() == w;
+}
+
+void WindowUnderTest::type(const QString& keys)
+{
+    for (const QChar key : keys) {
+        QWidget* target = QApplication::focusWidget();
+        if (key.unicode() < 0x80) {
+            QTest::keyClicks(target, QString(key));
+            continue;
+        }
+        // Letters beyond ASCII (Cyrillic): a key without a Qt key code, carrying its text.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(key));
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(key));
+        QApplication::sendEvent(target, &release);
+    }
+}
+
+void WindowUnderTest::retype(const QString& keys)
+{
+    pressKey(Qt::Key_A, Qt::ControlModifier); // select all: typing replaces the text
+    type(keys);
+}
+
+void WindowUnderTest::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+void WindowUnderTest::settle()
+{
+    QCoreApplication::processEvents();
+}
+
+} // namespace zeltar::gui::test

@@ -1,0 +1,58 @@
+// A started main window over a fresh form model, shown and active (offscreen), with its dialogs
+// answered by the test instead of modal loops.
+#pragma once
+
+#include "app/form_model.h"
+#include "app/qt/main_window.h"
+#include "app/qt/window_dialogs.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <string_view>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace zeltar::gui::test {
+
+// The answers the dialogs give, and what they were asked.
+struct ScriptedDialogs {
+    DialogAnswer openAnswer;
+    DialogAnswer saveAnswer;
+    SaveChangesAnswer saveChangesAnswer = SaveChangesAnswer::Cancel;
+    int saveChangesQuestions = 0;
+    QStringList openStartNames;
+    QStringList saveStartNames;
+    QStringList errors;
+
+    WindowDialogs dialogs();
+};
+
+class WindowUnderTest {
+public:
+    WindowUnderTest();
+
+    QLineEdit* edit(std::string_view name) const;
+    QComboBox* comboBox(std::string_view name) const;
+    QPushButton* button(std::string_view name) const;
+    QWidget* widget(std::string_view name) const;
+    QString text(std::string_view name) const; // a line edit's text
+    // Gives the control the keyboard focus as a click does; false when it did not get it.
+    bool focus(std::string_view name);
+    // Types into the widget that has the keyboard focus.
+    void type(const QString& keys);
+    // Selects the focused field's whole text and types over it.
+    void retype(const QString& keys);
+    void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Lets queued work (the error box) run.
+    void settle();
+
+    ScriptedDialogs scripted;
+    FormModel model{"08.12.2025"};
+    MainWindow window{model, scripted.dialogs()};
+};
+
+} // namespace zeltar::gui::test
