@@ -14,8 +14,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPrinter>
 
 #include <cstdlib>
@@ -36,13 +34,20 @@ constexpr const char* kReportUsage =
 
 constexpr int kPdfDotsPerInch = 300;
 
+// Qt's own diagnostics (runtime directory, painter notes) are not the command's output: the command
+// reports its errors itself.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "zeltar-cli report: %s\n", message.toUtf8().constData());
+}
+
 // The report's printer: PDF output on A4 at 300 dpi, origin at the printable area as on paper.
 void SetUpPdfPrinter(QPrinter& printer, const QString& path)
 {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
+    report::UseReportSheet(printer);
     printer.setResolution(kPdfDotsPerInch);
 }
 
@@ -58,7 +63,7 @@ int WriteReport(const std::string& projectPath, const std::string& pdfPath)
         std::fprintf(stderr, "zeltar-cli report: %s\n", error.c_str());
 
     // Written beside the target first, so that a failure leaves no half-written report behind.
-    const QString target = QString::fromStdString(pdfPath);
+    const QString target = QFile::decodeName(pdfPath.c_str());
     const QString partial = target + QStringLiteral(".part");
     QPrinter printer(QPrinter::HighResolution);
     SetUpPdfPrinter(printer, partial);
@@ -71,7 +76,7 @@ int WriteReport(const std::string& projectPath, const std::string& pdfPath)
         std::fprintf(stderr, "zeltar-cli report: %s\n", message.toUtf8().constData());
         return 1;
     }
-    if (std::rename(partial.toLocal8Bit().constData(), target.toLocal8Bit().constData()) != 0) {
+    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0) {
         QFile::remove(partial);
         std::fprintf(stderr, "zeltar-cli report: cannot write '%s'\n", pdfPath.c_str());
         return 1;
@@ -97,6 +102,7 @@ int RunReport(const std::vector<std::string>& args)
     // Fonts and the PDF engine need a GUI application; no window is ever shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietQtMessages);
     int argc = 1;
     char name[] = "zeltar-cli";
     char* argv[] = {name, nullptr};

@@ -4,7 +4,6 @@
 #include "known_project.h"
 #include "recording_canvas.h"
 #include "report/report_layout.h"
-#include "report/report_phrase.h"
 
 #include <gtest/gtest.h>
 
@@ -154,15 +153,6 @@ TEST(ReportTextRules, ConsumerNamesAreNotPrinted)
         EXPECT_EQ(d.text.find("Компрессор"), std::string::npos) << d.text;
     EXPECT_EQ(TextsAt(canvas, {70, 2590}),
               Texts{"Дополнительный потребитель №1 (мощность - 1,5 кВт / время работы - 4 ч/сут.)"});
-}
-
-// Guards a room type without a selection (-1) reading outside the room-type groups.
-TEST(ReportTextRules, TurnoverWithoutRoomTypeSelection)
-{
-    EXPECT_TRUE(TurnoverIsNormalised(-1));
-    EXPECT_TRUE(TurnoverIsNormalised(8));
-    EXPECT_FALSE(TurnoverIsNormalised(2));
-    EXPECT_FALSE(TurnoverIsNormalised(5));
 }
 
 } // namespace

@@ -20,6 +20,7 @@ void ShowPreview(QWidget* mainWindow, const ReportSource& source, std::function<
 void PrintReport(QWidget* parent, const ReportSource& source)
 {
     QPrinter printer(QPrinter::HighResolution);
+    UseReportSheet(printer);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return;

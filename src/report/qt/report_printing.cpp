@@ -3,6 +3,8 @@
 #include "report/qt/painter_canvas.h"
 #include "report/report_layout.h"
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 
@@ -47,6 +49,12 @@ std::optional<ScaleFactors> PrinterFactors(int horizontalDotsPerInch, int vertic
     if (!horizontal || !vertical)
         return std::nullopt;
     return ScaleFactors{*horizontal, *vertical};
+}
+
+void UseReportSheet(QPrinter& printer)
+{
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
 }
 
 void PaintReportPage(QPainter& painter, const ReportSource& source, ScaleFactors factors)

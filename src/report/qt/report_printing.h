@@ -22,6 +22,10 @@ enum class PrintAxis { Horizontal, Vertical };
 std::optional<ScaleFactors> PrinterFactors(int horizontalDotsPerInch, int verticalDotsPerInch,
                                            const std::function<void(PrintAxis)>& refusedAxis);
 
+// The sheet the report is laid out for: A4 portrait (the 7,67 x 11 inch frame does not fit on a
+// Letter sheet). The print dialog starts with it; the user may still choose another.
+void UseReportSheet(QPrinter& printer);
+
 // Draws the printed report with an active painter whose origin is the printable area's corner.
 void PaintReportPage(QPainter& painter, const ReportSource& source, ScaleFactors factors);
 

@@ -116,7 +116,7 @@ PrintResult PrintPdf(const QString& path, int dotsPerInch, int* warnings = nullp
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    UseReportSheet(printer);
     printer.setResolution(dotsPerInch);
     return PrintOnPrinter(printer, KnownProject(), [warnings](PrintAxis) {
         if (warnings != nullptr)
