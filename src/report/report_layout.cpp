@@ -181,10 +181,10 @@ void DrawReport(ReportPage& page, const ReportSource& source)
     DrawTitleBand(page);
     DrawSiteBlock(page, source);
     DrawTable(page, source, kEnclosureGrid.on(page.surface()), kEnclosureColumns);
-    DrawTotal(page, source, kTableTotals[0]);
+    DrawTotal(page, source, kEnclosureTotal);
     DrawTable(page, source, kSolarGrid.on(page.surface()), kSolarColumns);
-    DrawTotal(page, source, kTableTotals[1]);
-    DrawTotal(page, source, kTableTotals[2]);
+    DrawTotal(page, source, kSolarTotal);
+    DrawTotal(page, source, kVentilationTotal);
     DrawReportLines(page, source);
     DrawHeaderBlock(page, source);
     DrawLetterhead(page);

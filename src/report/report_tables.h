@@ -185,20 +185,24 @@ struct TotalLine {
     Both<Point> valueRightAt;
 };
 
-inline constexpr std::array<TotalLine, 3> kTableTotals{{
-    {Join("ИТОГО : Теплопритоки через строительную и теплоизоляционную конструкцию стен, потолка и пола :"),
-     {{70, 980}, {25, 357}},
-     Join(Fixed("Q1 = "), Number("Edit42"), Fixed(" кВт")),
-     {{2270, 980}, {905, 357}}},
-    {Join("ИТОГО : Теплопритоки от солнечной радиации через конструкцию стен и потолка :"),
-     {{70, 1430}, {25, 541}},
-     Join(Fixed("Q12 = "), Number("Edit72"), Fixed(" кВт")),
-     {{2270, 1420}, {905, 541}}},
-    {Join(Fixed("ИТОГО : Теплоприток от вентиляции (кратность воздухообмена = "), Number("Edit30"), Fixed(") :")),
-     {{70, 1480}, {25, 561}},
-     Join(Fixed("Q3 = "), Number("Edit73"), Fixed(" кВт")),
-     {{2270, 1470}, {905, 561}}},
-}};
+inline constexpr TotalLine kEnclosureTotal{
+    Join("ИТОГО : Теплопритоки через строительную и теплоизоляционную конструкцию стен, потолка и пола :"),
+    {{70, 980}, {25, 357}},
+    Join(Fixed("Q1 = "), Number("Edit42"), Fixed(" кВт")),
+    {{2270, 980}, {905, 357}}};
+
+// The solar total's value stands 10 units above its label on paper.
+inline constexpr TotalLine kSolarTotal{
+    Join("ИТОГО : Теплопритоки от солнечной радиации через конструкцию стен и потолка :"),
+    {{70, 1430}, {25, 541}},
+    Join(Fixed("Q12 = "), Number("Edit72"), Fixed(" кВт")),
+    {{2270, 1420}, {905, 541}}};
+
+inline constexpr TotalLine kVentilationTotal{
+    Join(Fixed("ИТОГО : Теплоприток от вентиляции (кратность воздухообмена = "), Number("Edit30"), Fixed(") :")),
+    {{70, 1480}, {25, 561}},
+    Join(Fixed("Q3 = "), Number("Edit73"), Fixed(" кВт")),
+    {{2270, 1470}, {905, 561}}};
 
 // --- Goods and operational lines: label left, values right in one of three columns ------------------
 enum class ValueColumn { Mid, Sub, Total };
