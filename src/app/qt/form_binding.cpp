@@ -7,10 +7,8 @@
 #include "plan/qt/plan_widgets.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,6 +45,17 @@ char32_t ControlCharacterOf(const QKeyEvent& event)
     if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
         return static_cast<char32_t>(event.key() - Qt::Key_A + 1);
     return 0;
+}
+
+// The widget as the kind the model's control type needs; a layout that disagrees is a fault of
+// the program, found at start-up.
+template <class Widget>
+Widget* As(QWidget* widget, const std::string& name)
+{
+    auto* typed = qobject_cast<Widget*>(widget);
+    if (typed == nullptr)
+        throw std::logic_error("the widget of control " + name + " is not a " + Widget::staticMetaObject.className());
+    return typed;
 }
 
 void PaintBackground(QWidget* widget, ControlColor color, bool isList)
@@ -89,13 +98,13 @@ void FormBinding::bind(const std::string& name, QWidget* widget)
     widgets_.emplace(name, widget);
     switch (model_.control(name).type) {
     case ControlType::Edit: {
-        auto* edit = qobject_cast<QLineEdit*>(widget);
+        auto* edit = As<QLineEdit>(widget, name);
         connect(edit, &QLineEdit::textEdited, this,
                 [this, name, edit](const QString& text) { lineEditTextEdited(name, edit, text); });
         break;
     }
     case ControlType::ComboBox: {
-        auto* combo = qobject_cast<QComboBox*>(widget);
+        auto* combo = As<QComboBox>(widget, name);
         int widest = 0;
         for (const std::string& item : model_.listItems(name)) {
             combo->addItem(FromUtf8(item));
@@ -113,7 +122,7 @@ void FormBinding::bind(const std::string& name, QWidget* widget)
         break;
     }
     case ControlType::CheckBox:
-        connect(qobject_cast<QCheckBox*>(widget), &QCheckBox::clicked, this, [this, name] {
+        connect(As<QCheckBox>(widget, name), &QCheckBox::clicked, this, [this, name] {
             if (!holdsFocus(name))
                 return;
             model_.click(name);
@@ -122,7 +131,7 @@ void FormBinding::bind(const std::string& name, QWidget* widget)
         break;
     case ControlType::Button:
     case ControlType::BitBtn:
-        connect(qobject_cast<QPushButton*>(widget), &QPushButton::clicked, this, [this, name] {
+        connect(As<QPushButton>(widget, name), &QPushButton::clicked, this, [this, name] {
             if (!holdsFocus(name))
                 return;
             model_.click(name);
@@ -137,6 +146,7 @@ void FormBinding::bind(const std::string& name, QWidget* widget)
             });
         break;
     case ControlType::Label:
+        As<QLabel>(widget, name);
         break;
     }
     widget->installEventFilter(this);
