@@ -62,9 +62,10 @@ void SurfaceTileWidget::paintEvent(QPaintEvent*)
         PaintFacingTile(painter, flag_ == 1, palette().color(QPalette::Link));
 }
 
-void SurfaceTileWidget::mousePressEvent(QMouseEvent* event)
+// A click is a left button released over the tile.
+void SurfaceTileWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     event->accept();
 }
