@@ -17,6 +17,19 @@ using zeltar::gui::test::WindowUnderTest;
 class BindingTest : public QObject {
     Q_OBJECT
 private slots:
+    // Fault: the start-up focus of the model not given to the window (the city list), or Enter in
+    // a list not forwarded.
+    void startsInTheCityListAndEnterWalksOn()
+    {
+        WindowUnderTest w;
+        QCOMPARE(QApplication::focusWidget(), w.widget("ComboBox13"));
+        w.pressKey(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w.widget("ComboBox19"));
+        w.pressKey(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), w.widget("Edit22"));
+        QCOMPARE(w.text("Edit22"), QString());
+    }
+
     // Fault: typed text or Enter not forwarded, or the committed text not mirrored back.
     void typingAndEnterCommitAndMoveTheFocus()
     {
