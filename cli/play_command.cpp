@@ -3,7 +3,7 @@
 #include "commands.h"
 
 #include "app/form_model.h"
-#include "app/form_text.h"
+#include "fields/utf8.h"
 
 #include <charconv>
 #include <cstdio>
@@ -117,7 +117,7 @@ public:
         if (command == "focus")
             model_.setFocus(knownControl(Trimmed(argument)));
         else if (command == "type")
-            for (const char32_t c : Characters(argument))
+            for (const char32_t c : fields::Characters(argument))
                 model_.typeCharacter(c);
         else if (command == "key")
             key(Trimmed(argument));

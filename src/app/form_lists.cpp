@@ -1,6 +1,6 @@
 #include "app/form_lists.h"
 
-#include "app/form_text.h"
+#include "fields/utf8.h"
 
 #include "refdata/cities.h"
 #include "refdata/materials.h"
@@ -25,7 +25,7 @@ std::vector<std::string> Padded(const std::array<Entry, N>& table)
             text = std::string(table[i]);
         else
             text = std::string(table[i].name);
-        const std::size_t characters = CharacterCount(text);
+        const std::size_t characters = fields::CharacterCount(text);
         if (i + 1 < N && characters < static_cast<std::size_t>(kListTextWidth))
             text.append(static_cast<std::size_t>(kListTextWidth) - characters, ' ');
         entries.push_back(std::move(text));

@@ -3,7 +3,7 @@
 #include "app/form_impl.h"
 
 #include "app/form_parameters.h"
-#include "app/form_text.h"
+#include "fields/utf8.h"
 #include "fields/number_text.h"
 #include "refdata/cities.h"
 #include "refdata/room_types.h"
@@ -225,9 +225,9 @@ void FormModel::Impl::typeCharacter(char32_t character)
         const ControlState& c = at(focus);
         std::string text = c.text;
         if (character == fields::kBackspace)
-            DropLastCharacter(text);
-        else if (c.maxLength == 0 || CharacterCount(text) < static_cast<std::size_t>(c.maxLength))
-            AppendCharacter(text, character);
+            fields::DropLastCharacter(text);
+        else if (c.maxLength == 0 || fields::CharacterCount(text) < static_cast<std::size_t>(c.maxLength))
+            fields::AppendUtf8(text, character);
         if (text != c.text)
             editFocusedText(std::move(text));
     }

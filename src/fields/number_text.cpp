@@ -1,5 +1,7 @@
 #include "fields/number_text.h"
 
+#include "fields/utf8.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -44,57 +46,6 @@ DecimalDigits ToDecimalDigits(double value)
 bool IsEmptyLike(std::string_view text)
 {
     return text.empty() || text == "-" || text == "," || text == "-,";
-}
-
-// Code points of a UTF-8 text, so that positions count characters as the field shows them.
-std::u32string ToCodePoints(std::string_view text)
-{
-    std::u32string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        int length = 1;
-        char32_t cp = c;
-        if (c >= 0xF0 && c < 0xF8) {
-            length = 4;
-            cp = c & 0x07u;
-        } else if (c >= 0xE0) {
-            length = 3;
-            cp = c & 0x0Fu;
-        } else if (c >= 0xC0) {
-            length = 2;
-            cp = c & 0x1Fu;
-        }
-        if (i + static_cast<std::size_t>(length) > text.size())
-            length = 1;
-        for (int k = 1; k < length; ++k)
-            cp = (cp << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3Fu);
-        out.push_back(length == 1 ? c : cp);
-        i += static_cast<std::size_t>(length);
-    }
-    return out;
-}
-
-std::string ToUtf8(std::u32string_view text)
-{
-    std::string out;
-    for (char32_t cp : text) {
-        if (cp < 0x80) {
-            out.push_back(static_cast<char>(cp));
-        } else if (cp < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else if (cp < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        }
-    }
-    return out;
 }
 
 // 1-based position of the first `c` in `s`, 0 when there is none.
@@ -262,7 +213,7 @@ bool FilterKey(FieldKind kind, char32_t character, std::string_view text, int& c
     const bool admitsComma = kind == FieldKind::Decimal || kind == FieldKind::SignedDecimal;
     const bool admitsMinus = kind == FieldKind::SignedDigits || kind == FieldKind::SignedDecimal;
     // A field without a comma holds none, so its comma position is always 0.
-    commaPositionBeforeKey = admitsComma ? static_cast<int>(PositionOf(ToCodePoints(text), U',')) : 0;
+    commaPositionBeforeKey = admitsComma ? static_cast<int>(PositionOf(Characters(text), U',')) : 0;
     if (character == kBackspace || (character >= U'0' && character <= U'9'))
         return true;
     if (character == U',')
@@ -274,7 +225,7 @@ bool FilterKey(FieldKind kind, char32_t character, std::string_view text, int& c
 
 std::string CleanAfterKey(std::string text, int keyCode, int commaPositionBeforeKey)
 {
-    std::u32string s = ToCodePoints(text);
+    std::u32string s = Characters(text);
     const std::size_t c = commaPositionBeforeKey > 0 ? static_cast<std::size_t>(commaPositionBeforeKey) : 0;
     // 1. The first minus, taken before any change.
     const std::size_t m = PositionOf(s, U'-');

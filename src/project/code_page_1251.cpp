@@ -4,6 +4,8 @@
 #include "project/code_page_1251.h"
 #include "project/project_file.h"
 
+#include "fields/utf8.h"
+
 #include <array>
 #include <cstddef>
 #include <utility>
@@ -11,6 +13,9 @@
 namespace zeltar::project {
 
 namespace {
+
+using fields::AppendUtf8;
+using fields::NextCodePoint;
 
 // Unicode code point of each byte 0x80..0xFF.
 constexpr std::array<char32_t, 128> kUpperHalf{
@@ -31,55 +36,6 @@ constexpr std::array<char32_t, 128> kUpperHalf{
     0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447, // 0xF0 р..ч
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F, // 0xF8 ш..я
 };
-
-void AppendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        // The table holds nothing above U+FFFF.
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 sequence at `pos`, advancing it; nullopt for a malformed, overlong or
-// surrogate sequence.
-std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos)
-{
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    int continuation = 0;
-    char32_t c = 0;
-    char32_t smallest = 0;
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        continuation = 1; c = lead & 0x1F; smallest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        continuation = 2; c = lead & 0x0F; smallest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        continuation = 3; c = lead & 0x07; smallest = 0x10000;
-    } else {
-        return std::nullopt;
-    }
-    if (text.size() - pos <= static_cast<std::size_t>(continuation))
-        return std::nullopt; // the sequence is cut off by the end of the text
-    for (int i = 1; i <= continuation; ++i) {
-        const auto byte = static_cast<unsigned char>(text[pos + static_cast<std::size_t>(i)]);
-        if ((byte & 0xC0) != 0x80)
-            return std::nullopt;
-        c = (c << 6) | (byte & 0x3F);
-    }
-    if (c < smallest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-        return std::nullopt;
-    pos += static_cast<std::size_t>(continuation) + 1;
-    return c;
-}
 
 std::optional<char> ByteOf(char32_t c)
 {

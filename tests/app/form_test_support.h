@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/form_model.h"
-#include "app/form_text.h"
+#include "fields/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ inline void Type(FormModel& form, std::string_view control, std::string_view tex
     ASSERT_TRUE(form.setFocus(control)) << control;
     while (!form.control(control).text.empty())
         form.pressBackspace();
-    for (const char32_t c : Characters(text))
+    for (const char32_t c : fields::Characters(text))
         form.typeCharacter(c);
 }
 
