@@ -28,25 +28,25 @@ project::ProjectLines FormModel::Impl::collectLines() const
 {
     project::ProjectLines lines;
     for (int line = 1; line <= project::kLineCount; ++line) {
-        const project::LineSpec& spec = project::LineAt(line);
+        const project::LineSpec& lineSpec = project::LineAt(line);
         std::string& out = lines[static_cast<std::size_t>(line - 1)];
-        switch (spec.kind) {
+        switch (lineSpec.kind) {
         case LineKind::Text:
         case LineKind::Decimal:
         case LineKind::Percent:
         case LineKind::Integer:
-            out = at(spec.control).text;
+            out = at(lineSpec.control).text;
             break;
         case LineKind::ListIndex:
-            out = std::to_string(at(spec.control).index);
+            out = std::to_string(at(lineSpec.control).index);
             break;
         case LineKind::StateValue:
-            out = std::to_string(static_cast<int>(ParameterValue(state, spec.parameter)));
+            out = std::to_string(static_cast<int>(ParameterValue(state, lineSpec.parameter)));
             break;
         case LineKind::Flag: {
-            const ControlState& c = at(spec.control);
+            const ControlState& c = at(lineSpec.control);
             bool holds = false;
-            switch (spec.condition) {
+            switch (lineSpec.condition) {
             case FlagCondition::Checked: holds = c.index == 1; break;
             case FlagCondition::Enabled: holds = c.enabled; break;
             case FlagCondition::Visible: holds = c.visible; break;
@@ -124,13 +124,13 @@ bool FormModel::Impl::load(const DialogAnswer& answer)
 void FormModel::Impl::apply(const project::LoadedProject& file, const std::string& path)
 {
     for (int line = 1; line <= project::kLineCount; ++line) {
-        const project::LineSpec& spec = project::LineAt(line);
+        const project::LineSpec& lineSpec = project::LineAt(line);
         if (line <= kLastTextLine)
-            setText(spec.control, file.text(line));
-        else if (spec.kind == LineKind::ListIndex)
-            setIndex(spec.control, static_cast<int>(file.integer(line)));
-        else if (spec.condition == FlagCondition::Checked)
-            setIndex(spec.control, project::FlagHolds(file.integer(line)) ? 1 : 0);
+            setText(lineSpec.control, file.text(line));
+        else if (lineSpec.kind == LineKind::ListIndex)
+            setIndex(lineSpec.control, static_cast<int>(file.integer(line)));
+        else if (lineSpec.condition == FlagCondition::Checked)
+            setIndex(lineSpec.control, project::FlagHolds(file.integer(line)) ? 1 : 0);
     }
     project::ApplyToState(file, state);
     state.projectName = path;
@@ -142,12 +142,12 @@ void FormModel::Impl::apply(const project::LoadedProject& file, const std::strin
     showRoomGroupFields(state.roomType);
     // The saved display states win over what the choices imply.
     for (int line = 1; line <= project::kLineCount; ++line) {
-        const project::LineSpec& spec = project::LineAt(line);
+        const project::LineSpec& lineSpec = project::LineAt(line);
         const bool holds = project::FlagHolds(file.integer(line));
-        switch (spec.kind == LineKind::Flag ? spec.condition : FlagCondition::None) {
-        case FlagCondition::Enabled: setEnabled(spec.control, holds); break;
-        case FlagCondition::Visible: setVisible(spec.control, holds); break;
-        case FlagCondition::Red: setColor(spec.control, holds ? ControlColor::Red : ControlColor::Default); break;
+        switch (lineSpec.kind == LineKind::Flag ? lineSpec.condition : FlagCondition::None) {
+        case FlagCondition::Enabled: setEnabled(lineSpec.control, holds); break;
+        case FlagCondition::Visible: setVisible(lineSpec.control, holds); break;
+        case FlagCondition::Red: setColor(lineSpec.control, holds ? ControlColor::Red : ControlColor::Default); break;
         case FlagCondition::Checked:
         case FlagCondition::None: break;
         }

@@ -21,7 +21,7 @@ using detail::LineEntry;
 // state value, or a flag (true only for exactly 1).
 int WholeValue(const LineEntry& entry, const LoadedProject& file, std::size_t index)
 {
-    switch (entry.spec.kind) {
+    switch (entry.lineSpec.kind) {
     case LineKind::Integer: return static_cast<int>(file.numbers[index]);
     case LineKind::Flag: return FlagHolds(file.integers[index]) ? 1 : 0;
     default: return static_cast<int>(file.integers[index]);

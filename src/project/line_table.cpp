@@ -220,10 +220,10 @@ namespace {
 
 constexpr std::array<LineSpec, kLineCount> SpecsOf(const std::array<detail::LineEntry, kLineCount>& entries)
 {
-    std::array<LineSpec, kLineCount> specs{};
+    std::array<LineSpec, kLineCount> lineSpecs{};
     for (std::size_t i = 0; i < entries.size(); ++i)
-        specs[i] = entries[i].spec;
-    return specs;
+        lineSpecs[i] = entries[i].lineSpec;
+    return lineSpecs;
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The project file's lines as data: besides each line's public spec (kind, control, parameter,
+// The project file's lines as data: besides each line's public description (kind, control, parameter,
 // flag condition, meaning), where its value goes in the project record and which rule a sound value
 // must meet. The reader, the checks and ApplyToState all walk this one table.
 #pragma once
@@ -43,7 +43,7 @@ enum class ValueRule {
 };
 
 struct LineEntry {
-    LineSpec spec;
+    LineSpec lineSpec;
     StateSlot slot;
     ValueRule rule = ValueRule::None;
     int listSize = 0; // entries of the list, for ListIndex lines

@@ -62,7 +62,7 @@ std::optional<FileProblem> CheckRule(const LineEntry& entry, int line, const std
                                          " должна быть выше -273,15 °C (абсолютного нуля) и не выше 10000 °C");
         return std::nullopt;
     case ValueRule::FieldMinimum: {
-        const fields::NumericField* field = fields::FindNumericField(entry.spec.control);
+        const fields::NumericField* field = fields::FindNumericField(entry.lineSpec.control);
         const double lowest = field ? field->lower : 0;
         if (value < lowest || value <= 0)
             return LineProblem(line, "значение " + Quoted(text) + " должно быть не меньше " +
@@ -96,7 +96,7 @@ std::optional<FileProblem> ReadFieldNumber(const LineEntry& entry, int line, con
                                            double& number)
 {
     std::optional<double> value;
-    if (entry.spec.kind == LineKind::Integer) {
+    if (entry.lineSpec.kind == LineKind::Integer) {
         value = fields::ParseInteger(WithoutTrailingBlanks(text));
         if (!value)
             return LineProblem(line, Quoted(text) + " не является целым числом");
@@ -109,7 +109,7 @@ std::optional<FileProblem> ReadFieldNumber(const LineEntry& entry, int line, con
         return LineProblem(line, "число " + Quoted(text) + " слишком велико по модулю (больше 1000000000)");
     if (auto problem = CheckRule(entry, line, text, *value))
         return problem;
-    number = entry.spec.kind == LineKind::Percent ? *value / 100 : *value;
+    number = entry.lineSpec.kind == LineKind::Percent ? *value / 100 : *value;
     return std::nullopt;
 }
 
@@ -131,7 +131,7 @@ std::optional<FileProblem> ReadLine(int line, LoadedProject& file)
     const auto index = static_cast<std::size_t>(line - 1);
     const LineEntry& entry = detail::kLineEntries[index];
     const std::string& text = file.lines[index];
-    switch (entry.spec.kind) {
+    switch (entry.lineSpec.kind) {
     case LineKind::Text:
         return std::nullopt;
     case LineKind::Decimal:
