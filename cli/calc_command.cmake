@@ -1,2 +1,2 @@
-# zeltar-cli calc: the project file, the start-up state and the recalculation pass.
-target_link_libraries(zeltar-cli PRIVATE zeltar_calc zeltar_project zeltar_state)
+# zeltar-cli calc: the window's load through the form model, listed by the recalculation's names.
+target_link_libraries(zeltar-cli PRIVATE zeltar_form zeltar_calc)

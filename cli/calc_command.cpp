@@ -1,22 +1,15 @@
-// zeltar-cli calc FILE: load a project into a fresh program state, recalculate once and print
-// every value the pass writes as NAME<TAB>TEXT, sorted by NAME, texts exactly as the window shows.
+// zeltar-cli calc FILE: load a project into a freshly started program exactly as the window's load
+// command does, and print every value the recalculation writes as NAME<TAB>TEXT, sorted by NAME,
+// texts exactly as the window shows them.
+#include "cli_support.h"
 #include "commands.h"
 
-#include "app/startup_state.h"
-#include "calc/recalculate.h"
+#include "app/form_model.h"
 #include "calc/result_listing.h"
-#include "project/project_file.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <ctime>
 #include <exception>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <string_view>
-#include <variant>
 #include <vector>
 
 namespace zeltar::cli {
@@ -34,62 +27,16 @@ constexpr const char* kCalcUsage =
     "Exit status: 0 on success, 1 when the file cannot be read or is not a sound project, 2 on a\n"
     "usage error.\n";
 
-// A project file is 131 short lines; anything far larger is not one (and must not be read whole).
-constexpr std::streamsize kMaxProjectFileBytes = 1 << 20;
-
-
-struct ReadOutcome {
-    std::string bytes;
-    std::string error; // empty on success
-};
-
-ReadOutcome ReadWholeFile(const std::string& path)
+calc::Warning WarningOf(const FormModel& model, std::string_view control)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return {{}, "is a directory"};
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {{}, std::strerror(errno)};
-    ReadOutcome out;
-    char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        out.bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (static_cast<std::streamsize>(out.bytes.size()) > kMaxProjectFileBytes)
-            return {{}, "too large to be a project file"};
-    }
-    if (in.bad())
-        return {{}, "read error"};
-    return out;
-}
-
-// The stored text of the field behind `parameter` (the two fields whose texts stand where the pass
-// leaves them as they are).
-const std::string& StoredText(const project::LoadedProject& file, std::string_view parameter)
-{
-    for (std::size_t i = 0; i < project::kLines.size(); ++i) {
-        if (project::kLines[i].parameter == parameter && project::kLines[i].kind != project::LineKind::ListIndex)
-            return file.lines[i];
-    }
-    static const std::string none;
-    return none;
-}
-
-std::string Today()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%d.%m.%Y", &local);
-    return text;
+    return model.control(control).color == ControlColor::Red ? calc::Warning::Red : calc::Warning::White;
 }
 
 } // namespace
 
 int RunCalc(const std::vector<std::string>& args)
 {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    if (AsksForHelp(args)) {
         std::fputs(kCalcUsage, stdout);
         return 0;
     }
@@ -97,31 +44,22 @@ int RunCalc(const std::vector<std::string>& args)
         std::fputs(kCalcUsage, stderr);
         return 2;
     }
-    const std::string& path = args[0];
-    const ReadOutcome read = ReadWholeFile(path);
-    if (!read.error.empty()) {
-        std::fprintf(stderr, "zeltar-cli calc: cannot read %s: %s\n", path.c_str(), read.error.c_str());
-        return 1;
-    }
-    auto checked = project::ReadProjectFile(read.bytes);
-    if (const auto* problem = std::get_if<project::FileProblem>(&checked)) {
-        if (problem->line > 0)
-            std::fprintf(stderr, "zeltar-cli calc: %s: line %d: %s\n", path.c_str(), problem->line,
-                         problem->message.c_str());
-        else
-            std::fprintf(stderr, "zeltar-cli calc: %s: %s\n", path.c_str(), problem->message.c_str());
-        return 1;
-    }
-    const auto& file = std::get<project::LoadedProject>(checked);
     try {
-        ProjectState state = StartupState(Today());
-        project::ApplyToState(file, state);
-        const calc::RecalcResult result = calc::Recalculate(state);
-        const calc::TextsBeforePass before{StoredText(file, "PackagingShare"), StoredText(file, "DoorOpenTime")};
-        for (const calc::ListingLine& line : calc::ResultListing(result, before))
+        FormModel model(Today());
+        const bool loaded = model.loadProject({true, args[0]});
+        for (const std::string& error : model.takeErrors())
+            std::fprintf(stderr, "zeltar-cli calc: %s\n", error.c_str());
+        if (!loaded)
+            return 1;
+        const auto textAfterPass = [&](calc::ResultField field) {
+            return model.control(calc::kResultFields[static_cast<int>(field)].control).text;
+        };
+        for (const calc::ListingLine& line :
+             calc::ResultListing(textAfterPass, WarningOf(model, "Edit43"), WarningOf(model, "Edit82"),
+                                 WarningOf(model, "Edit83")))
             std::printf("%s\t%s\n", line.name.c_str(), line.text.c_str());
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "zeltar-cli calc: %s: %s\n", path.c_str(), e.what());
+        std::fprintf(stderr, "zeltar-cli calc: %s: %s\n", args[0].c_str(), e.what());
         return 1;
     }
     return std::fflush(stdout) == 0 ? 0 : 1;

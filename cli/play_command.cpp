@@ -1,5 +1,6 @@
 // zeltar-cli play SCRIPT: a fresh window model, as the program is right after start-up, driven by
 // a script of user events, one a line; `print` shows what the window shows.
+#include "cli_support.h"
 #include "commands.h"
 
 #include "app/form_model.h"
@@ -7,7 +8,6 @@
 
 #include <charconv>
 #include <cstdio>
-#include <ctime>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -50,16 +50,6 @@ constexpr const char* kPlayUsage =
 struct ScriptError {
     std::string message;
 };
-
-std::string Today()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%d.%m.%Y", &local);
-    return text;
-}
 
 // The line without its comment and its trailing blanks.
 std::string_view WithoutComment(std::string_view line)
@@ -251,7 +241,7 @@ private:
 
 int RunPlay(const std::vector<std::string>& args)
 {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    if (AsksForHelp(args)) {
         std::fputs(kPlayUsage, stdout);
         return 0;
     }

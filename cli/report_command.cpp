@@ -1,5 +1,6 @@
 // zeltar-cli report FILE.zlt OUT.pdf: the calculation report of a project as a one-page A4 PDF at
 // 300 dpi, the page exactly as the printer would get it.
+#include "cli_support.h"
 #include "commands.h"
 
 #include <cstdio>
@@ -10,10 +11,8 @@
 #include "report/form_report_source.h"
 #include "report/qt/report_printing.h"
 
-#include <QDate>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QPrinter>
 
 #include <cstdlib>
@@ -53,7 +52,7 @@ void SetUpPdfPrinter(QPrinter& printer, const QString& path)
 
 int WriteReport(const std::string& projectPath, const std::string& pdfPath)
 {
-    FormModel model(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString());
+    FormModel model(Today());
     if (!model.loadProject({true, projectPath})) {
         for (const std::string& error : model.takeErrors())
             std::fprintf(stderr, "zeltar-cli report: %s\n", error.c_str());
@@ -90,7 +89,7 @@ int WriteReport(const std::string& projectPath, const std::string& pdfPath)
 
 int RunReport(const std::vector<std::string>& args)
 {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    if (AsksForHelp(args)) {
         std::fputs(kReportUsage, stdout);
         return 0;
     }

@@ -24,19 +24,26 @@ std::string TextAfterPass(const RecalcResult& result, ResultField field, const T
 
 } // namespace
 
-std::vector<ListingLine> ResultListing(const RecalcResult& result, const TextsBeforePass& before)
+std::vector<ListingLine> ResultListing(const std::function<std::string(ResultField)>& textAfterPass,
+                                       Warning roomTemperature, Warning productInletTemperature,
+                                       Warning productFinalTemperature)
 {
     std::vector<ListingLine> lines;
     lines.reserve(kResultFieldCount + 3);
-    for (int i = 0; i < kResultFieldCount; ++i) {
-        lines.push_back({std::string(kResultFields[i].parameter),
-                         TextAfterPass(result, static_cast<ResultField>(i), before)});
-    }
-    lines.push_back({"RoomTemperature.Color", ColourName(result.roomTemperatureColor)});
-    lines.push_back({"ProductInletTemperature.Color", ColourName(result.productInletTemperatureColor)});
-    lines.push_back({"ProductFinalTemperature.Color", ColourName(result.productFinalTemperatureColor)});
+    for (int i = 0; i < kResultFieldCount; ++i)
+        lines.push_back({std::string(kResultFields[i].parameter), textAfterPass(static_cast<ResultField>(i))});
+    lines.push_back({"RoomTemperature.Color", ColourName(roomTemperature)});
+    lines.push_back({"ProductInletTemperature.Color", ColourName(productInletTemperature)});
+    lines.push_back({"ProductFinalTemperature.Color", ColourName(productFinalTemperature)});
     std::sort(lines.begin(), lines.end(), [](const ListingLine& a, const ListingLine& b) { return a.name < b.name; });
     return lines;
+}
+
+std::vector<ListingLine> ResultListing(const RecalcResult& result, const TextsBeforePass& before)
+{
+    return ResultListing([&](ResultField field) { return TextAfterPass(result, field, before); },
+                         result.roomTemperatureColor, result.productInletTemperatureColor,
+                         result.productFinalTemperatureColor);
 }
 
 } // namespace zeltar::calc

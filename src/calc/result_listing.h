@@ -5,6 +5,7 @@
 
 #include "calc/recalculate.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,12 @@ struct ListingLine {
     friend bool operator==(const ListingLine&, const ListingLine&) = default;
 };
 
+// The listing from the texts of the result fields as they stand after the pass and the warning
+// colours of RoomTemperature, ProductInletTemperature and ProductFinalTemperature.
+std::vector<ListingLine> ResultListing(const std::function<std::string(ResultField)>& textAfterPass,
+                                       Warning roomTemperature, Warning productInletTemperature,
+                                       Warning productFinalTemperature);
+// The listing of one pass over fields that held `before`.
 std::vector<ListingLine> ResultListing(const RecalcResult& result, const TextsBeforePass& before);
 
 } // namespace zeltar::calc
