@@ -1,19 +1,29 @@
 // The window's commands: the unsaved-changes question before exit, title-bar close and loading
 // another project; save and load through the file dialogs; a command button committing the field
-// being edited first.
+// being edited first; the report windows created with the main window and reused.
 #include "window_fixture.h"
 
 #include "plan/qt/plan_widgets.h"
+#include "report/qt/preview_window.h"
+#include "report/qt/report_commands.h"
+#include "report/qt/resolution_warning.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+using zeltar::FormModel;
+using zeltar::gui::MainWindow;
 using zeltar::gui::SaveChangesAnswer;
+using zeltar::gui::test::ScriptedDialogs;
 using zeltar::gui::test::WindowUnderTest;
+using zeltar::report::PreviewWindow;
+using zeltar::report::ResolutionWarning;
 
 namespace {
 
@@ -163,6 +173,61 @@ private slots:
         QCOMPARE(missing.scripted.errors.size(), 1);
         QVERIFY(missing.scripted.errors.front().contains(QStringLiteral("проект.zlt")));
         QCOMPARE(missing.text("Edit22"), QStringLiteral("  0"));
+    }
+
+    // Fault: the preview TForm2 or the resolution warning TForm3 made anew at each use instead of
+    // created hidden with the main window and only shown and hidden after; a reused preview showing
+    // its first drawing; the preview's print buttons given another warning window.
+    void reportWindowsAreCreatedAtStartAndReused()
+    {
+        {
+            ScriptedDialogs scripted;
+            FormModel model{"08.12.2025"};
+            MainWindow fresh{model, scripted.dialogs()};
+            const auto* preview = fresh.findChild<PreviewWindow*>(QStringLiteral("Form2"));
+            const auto* warning = fresh.findChild<ResolutionWarning*>(QStringLiteral("Form3"));
+            QVERIFY(preview != nullptr);
+            QVERIFY(warning != nullptr);
+            QCOMPARE(preview->parentWidget(), &fresh);
+            QCOMPARE(warning->parentWidget(), &fresh);
+            QVERIFY(preview->isHidden());
+            QVERIFY(warning->isHidden());
+        }
+
+        WindowUnderTest w;
+        auto* preview = w.window.findChild<PreviewWindow*>(QStringLiteral("Form2"));
+        auto* warning = w.window.findChild<ResolutionWarning*>(QStringLiteral("Form3"));
+        QList<QWidget*> modalWhileOpen;
+        QList<QImage> imagesShown;
+        // The real modal preview; while it is open, print from it, then return to the main window.
+        w.scripted.onPreview = [&](PreviewWindow& shown) {
+            QTimer::singleShot(0, &shown, [&] {
+                modalWhileOpen << QApplication::activeModalWidget();
+                imagesShown << shown.image();
+                QTest::mouseClick(shown.findChild<QPushButton*>(QStringLiteral("BitBtn3")), Qt::LeftButton);
+                QTest::mouseClick(shown.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+                if (shown.isVisible())
+                    shown.reject(); // a return button that failed ends the loop all the same
+            });
+            zeltar::report::ShowPreview(shown);
+        };
+
+        QTest::mouseClick(w.button("BitBtn1"), Qt::LeftButton);
+        QVERIFY(!preview->isVisible());
+        // A window manager gives the activation back to the main window; offscreen does not.
+        w.window.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &w.window);
+        ChangeRoomLength(w);
+        QTest::mouseClick(w.button("BitBtn1"), Qt::LeftButton);
+
+        QCOMPARE(w.scripted.previewsShown, (QList<PreviewWindow*>{preview, preview}));
+        QCOMPARE(modalWhileOpen, (QList<QWidget*>{preview, preview}));
+        QCOMPARE(w.scripted.printWarnings, (QList<ResolutionWarning*>{warning, warning}));
+        QCOMPARE(imagesShown.size(), 2);
+        QVERIFY(imagesShown[0] != imagesShown[1]); // the second showing drew the new room length
+        QVERIFY(!preview->isVisible());
+        QCOMPARE(w.window.findChildren<PreviewWindow*>().size(), 1);
+        QCOMPARE(w.window.findChildren<ResolutionWarning*>().size(), 1);
     }
 };
 

@@ -27,8 +27,14 @@ WindowDialogs ScriptedDialogs::dialogs()
         return saveChangesAnswer;
     };
     d.showError = [this](QWidget*, const QString& message) { errors << message; };
-    d.preview = [](QWidget*, const report::ReportSource&, std::function<void()>) {};
-    d.print = [](QWidget*, const report::ReportSource&) {};
+    d.preview = [this](report::PreviewWindow& preview) {
+        previewsShown << &preview;
+        if (onPreview)
+            onPreview(preview);
+    };
+    d.print = [this](QWidget*, const report::ReportSource&, report::ResolutionWarning& warning) {
+        printWarnings << &warning;
+    };
     return d;
 }
 

@@ -6,15 +6,22 @@
 #include "app/qt/main_window.h"
 #include "app/qt/window_dialogs.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <string_view>
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+
+namespace zeltar::report {
+class PreviewWindow;
+class ResolutionWarning;
+} // namespace zeltar::report
 
 namespace zeltar::gui::test {
 
@@ -27,6 +34,11 @@ struct ScriptedDialogs {
     QStringList openStartNames;
     QStringList saveStartNames;
     QStringList errors;
+    // The report windows the commands were given, one entry per preview or print.
+    QList<report::PreviewWindow*> previewsShown;
+    QList<report::ResolutionWarning*> printWarnings;
+    // Runs when the preview is shown (nothing by default: no modal loop).
+    std::function<void(report::PreviewWindow&)> onPreview;
 
     WindowDialogs dialogs();
 };

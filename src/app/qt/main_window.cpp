@@ -4,6 +4,8 @@
 #include "app/qt/window_artwork.h"
 #include "app/qt/window_style.h"
 #include "report/form_report_source.h"
+#include "report/qt/preview_window.h"
+#include "report/qt/resolution_warning.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -39,6 +41,11 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
     binding_ = std::make_unique<FormBinding>(
         model_, widgets_, [this](const QString& message) { dialogs_.showError(this, message); }, this);
     reportSource_ = std::make_unique<report::FormModelReportSource>(model_);
+    // The report's windows, created once after the main window and hidden: the preview, whose print
+    // buttons print as the main window's print button does (the preview staying open), then the
+    // printer resolution warning.
+    previewWindow_ = std::make_unique<report::PreviewWindow>(this, *reportSource_, [this] { runPrint(); });
+    resolutionWarning_ = std::make_unique<report::ResolutionWarning>(this);
     for (const auto& [command, button] : widgets_.commands)
         // The click gave the button the model's focus first (committing the field being edited);
         // when that failed, its error is shown and the command does not run.
@@ -104,7 +111,7 @@ void MainWindow::previewReport()
 {
     if (!focusCommandButton(Command::Preview))
         return;
-    dialogs_.preview(this, *reportSource_, [this] { dialogs_.print(this, *reportSource_); });
+    dialogs_.preview(*previewWindow_);
     binding_->sync();
 }
 
@@ -112,8 +119,13 @@ void MainWindow::printReport()
 {
     if (!focusCommandButton(Command::Print))
         return;
-    dialogs_.print(this, *reportSource_);
+    runPrint();
     binding_->sync();
+}
+
+void MainWindow::runPrint()
+{
+    dialogs_.print(this, *reportSource_, *resolutionWarning_);
 }
 
 void MainWindow::openProjectFile(const QString& path)

@@ -1,6 +1,8 @@
 // The main window `TForm1`: the fixed 1024 x 750 window built from the layout tables and bound to
 // the form model, with the five commands of the command bar. Exit, the title bar's close and
 // loading another project ask whether to save inputs changed since the last save or load.
+// It creates the preview window `TForm2` and the printer resolution warning `TForm3` with itself;
+// both stay hidden until a report command shows them, and live as long as the main window.
 #pragma once
 
 #include "app/form_model.h"
@@ -14,7 +16,9 @@
 
 namespace zeltar::report {
 class FormModelReportSource;
-}
+class PreviewWindow;
+class ResolutionWarning;
+} // namespace zeltar::report
 
 namespace zeltar::gui {
 
@@ -52,12 +56,18 @@ private:
     bool focusCommandButton(Command command);
     // Before inputs would be lost: true when the caller may go on (saved, or the user discards).
     bool settleUnsavedChanges();
+    // The print dialog and the page, without moving the focus: the print command's work, also run
+    // by the preview's print buttons while the preview is open.
+    void runPrint();
 
     FormModel& model_;
     WindowDialogs dialogs_;
     WindowWidgets widgets_;
     std::unique_ptr<FormBinding> binding_;
     std::unique_ptr<report::FormModelReportSource> reportSource_;
+    // Children of this window, destroyed before the report source they draw from.
+    std::unique_ptr<report::PreviewWindow> previewWindow_;
+    std::unique_ptr<report::ResolutionWarning> resolutionWarning_;
 };
 
 } // namespace zeltar::gui

@@ -1,6 +1,7 @@
 // The dialogs the main window opens: the file dialogs of the load and save commands, the
 // unsaved-changes question, the error box and the report commands. Held as functions so that tests
-// can answer them without a modal loop.
+// can answer them without a modal loop. The report's two windows are not made here: the main window
+// creates them at start-up and hands them to the report commands.
 #pragma once
 
 #include "app/form_model.h"
@@ -11,6 +12,11 @@
 #include <functional>
 
 class QWidget;
+
+namespace zeltar::report {
+class PreviewWindow;
+class ResolutionWarning;
+} // namespace zeltar::report
 
 namespace zeltar::gui {
 
@@ -23,8 +29,11 @@ struct WindowDialogs {
     // "Сохранить изменения в проекте?" with Да / Нет / Отмена.
     std::function<SaveChangesAnswer(QWidget* parent)> askSaveChanges;
     std::function<void(QWidget* parent, const QString& message)> showError;
-    std::function<void(QWidget* parent, const report::ReportSource& source, std::function<void()> printCommand)> preview;
-    std::function<void(QWidget* parent, const report::ReportSource& source)> print;
+    // Shows the preview window TForm2 modally.
+    std::function<void(report::PreviewWindow& preview)> preview;
+    // Prints the report; `warning` is TForm3, shown for a printer resolution that is not allowed.
+    std::function<void(QWidget* parent, const report::ReportSource& source, report::ResolutionWarning& warning)>
+        print;
 };
 
 // Qt's file dialogs and message boxes, the report's preview window and printing.

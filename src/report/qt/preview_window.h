@@ -1,5 +1,6 @@
 // TForm2: the print preview. The report drawn on a 950 x 1330 image in a vertically scrolling
-// window, with a panel of buttons above and below it: back to the main window, and print.
+// window, with a panel of buttons above and below it: back to the main window, and print. One
+// preview lives as long as the main window; closing it only hides it.
 #pragma once
 
 #include "report/report_source.h"

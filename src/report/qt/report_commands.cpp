@@ -11,13 +11,12 @@
 
 namespace zeltar::report {
 
-void ShowPreview(QWidget* mainWindow, const ReportSource& source, std::function<void()> printCommand)
+void ShowPreview(PreviewWindow& preview)
 {
-    PreviewWindow preview(mainWindow, source, std::move(printCommand));
     preview.exec();
 }
 
-void PrintReport(QWidget* parent, const ReportSource& source)
+void PrintReport(QWidget* parent, const ReportSource& source, ResolutionWarning& warning)
 {
     QPrinter printer(QPrinter::HighResolution);
     UseReportSheet(printer);
@@ -25,10 +24,7 @@ void PrintReport(QWidget* parent, const ReportSource& source)
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The warning is shown once per axis whose resolution is not allowed; the job is then abandoned.
-    const PrintResult result = PrintOnPrinter(printer, source, [parent](PrintAxis) {
-        ResolutionWarning warning(parent);
-        warning.exec();
-    });
+    const PrintResult result = PrintOnPrinter(printer, source, [&warning](PrintAxis) { warning.exec(); });
     if (result.status == PrintStatus::Failed)
         QMessageBox::critical(parent, QStringLiteral("Ошибка печати"), result.message);
 }

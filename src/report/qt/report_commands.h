@@ -1,22 +1,23 @@
-// The two report commands of the main window: the print preview window and printing the report.
+// The two report commands of the main window, on the preview window TForm2 and the resolution
+// warning TForm3 that the main window creates at start-up and keeps until the program ends.
 #pragma once
 
 #include "report/report_source.h"
-
-#include <functional>
 
 class QWidget;
 
 namespace zeltar::report {
 
-// Preview window (modal, placed at the main window's corner, redrawn at each activation); its two
-// print buttons run `printCommand`, the main window's print command, and the preview stays open.
-// Returns when the user closes the preview.
-void ShowPreview(QWidget* mainWindow, const ReportSource& source, std::function<void()> printCommand);
+class PreviewWindow;
+class ResolutionWarning;
+
+// Shows the preview modally (it places and redraws itself at each activation); returns when the
+// user closes it. The window is only hidden, never destroyed.
+void ShowPreview(PreviewWindow& preview);
 
 // The print dialog and one printed page of the report. Cancel prints nothing; a printer resolution
-// other than 300, 600 or 1200 dpi on an axis shows the resolution warning and prints nothing;
-// printer errors are shown as message boxes.
-void PrintReport(QWidget* parent, const ReportSource& source);
+// other than 300, 600 or 1200 dpi on an axis shows `warning` modally, once per such axis, and
+// prints nothing; printer errors are shown as message boxes.
+void PrintReport(QWidget* parent, const ReportSource& source, ResolutionWarning& warning);
 
 } // namespace zeltar::report
