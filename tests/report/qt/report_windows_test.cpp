@@ -1,5 +1,6 @@
 // The preview window TForm2 and the resolution warning TForm3.
 #include "known_project.h"
+#include "report/print_scale.h"
 #include "report/qt/preview_window.h"
 #include "report/qt/resolution_warning.h"
 
@@ -13,12 +14,22 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 namespace zeltar::report::testing {
 namespace {
 
-// Guards the warning's texts and places: seven lines at x 16, exactly as the user must read them,
-// none cut off by the fixed window.
+// The resolutions in dots per inch that a warning line names ("300 dpi, 600 dpi, ...").
+std::set<int> NamedResolutions(const QString& line)
+{
+    std::set<int> named;
+    for (const QString& item : line.split(QStringLiteral(", ")))
+        named.insert(item.section(QLatin1Char(' '), 0, 0).toInt());
+    return named;
+}
+
+// Guards the warning's texts and places: the window shows its seven lines at x 16, one label each
+// at its line's height, none cut off by the fixed window, and no button.
 TEST(ResolutionWarning, SevenLinesAtTheirPlaces)
 {
     ResolutionWarning warning;
@@ -27,23 +38,38 @@ TEST(ResolutionWarning, SevenLinesAtTheirPlaces)
     EXPECT_EQ(warning.minimumSize(), QSize(400, 250));
     EXPECT_EQ(warning.maximumSize(), QSize(400, 250));
     EXPECT_EQ(warning.pos(), QPoint(722, 391));
-    std::map<int, QString> lines;
+    std::map<int, QString> shown;
     for (const QLabel* label : warning.findChildren<QLabel*>()) {
         EXPECT_EQ(label->x(), 16);
         EXPECT_LE(label->x() + label->sizeHint().width(), 400) << "cut off: " << label->text().toStdString();
-        lines[label->y()] = label->text();
+        shown[label->y()] = label->text();
     }
-    const std::map<int, QString> expected{
-        {16, "ВНИМАНИЕ !"},
-        {48, "Допустимые значения разрешения печати принтера по горизонтали :"},
-        {72, "300 dpi, 600 dpi, 1200 dpi"},
-        {96, "Допустимые значения разрешения печати принтера по вертикали :"},
-        {120, "300 dpi, 600 dpi, 1200 dpi"},
-        {160, "Пожалуйста установите любые из указанных значений в окне наст-"},
-        {184, "ройки печати или воспользуйтесь другим принтером."},
-    };
-    EXPECT_EQ(lines, expected);
+    std::map<int, QString> lines;
+    for (const WarningLine& line : kWarningLines)
+        lines[line.y] = QString::fromUtf8(line.text);
+    EXPECT_EQ(shown, lines);
+    EXPECT_EQ(shown.size(), 7u);
+    EXPECT_EQ(shown.begin()->second, "ВНИМАНИЕ !");
     EXPECT_TRUE(warning.findChildren<QPushButton*>().isEmpty());
+}
+
+// Guards a warning that names other resolutions than the printing accepts: both lists of allowed
+// values (horizontal and vertical) are exactly the resolutions that have a print factor.
+TEST(ResolutionWarning, NamesTheResolutionsThePrintingAccepts)
+{
+    std::set<int> accepted;
+    for (int dotsPerInch = 1; dotsPerInch <= 4800; ++dotsPerInch)
+        if (ResolutionFactor(dotsPerInch))
+            accepted.insert(dotsPerInch);
+    int lists = 0;
+    for (const WarningLine& line : kWarningLines) {
+        const QString text = QString::fromUtf8(line.text);
+        if (!text.contains(QStringLiteral("dpi")))
+            continue;
+        ++lists;
+        EXPECT_EQ(NamedResolutions(text), accepted) << text.toStdString();
+    }
+    EXPECT_EQ(lists, 2);
 }
 
 class PreviewWindowTest : public ::testing::Test {
