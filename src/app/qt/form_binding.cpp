@@ -26,11 +26,6 @@ namespace {
 const QColor kDisabledFieldBackground{0xE4, 0xE4, 0xE4};
 constexpr int kPopupMargin = 30; // px beside the longest entry of an open list
 
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 // Copy, cut, paste, undo and redo by their keyboard shortcuts.
 bool IsClipboardShortcut(const QKeyEvent& event)
 {
@@ -96,6 +91,10 @@ QWidget* FormBinding::widget(std::string_view name) const
 void FormBinding::bind(const std::string& name, QWidget* widget)
 {
     widgets_.emplace(name, widget);
+    const auto clickInFocus = [this, name] {
+        if (holdsFocus(name))
+            click(name);
+    };
     switch (model_.control(name).type) {
     case ControlType::Edit: {
         auto* edit = As<QLineEdit>(widget, name);
@@ -107,8 +106,8 @@ void FormBinding::bind(const std::string& name, QWidget* widget)
         auto* combo = As<QComboBox>(widget, name);
         int widest = 0;
         for (const std::string& item : model_.listItems(name)) {
-            combo->addItem(FromUtf8(item));
-            widest = std::max(widest, combo->fontMetrics().horizontalAdvance(FromUtf8(item).trimmed()));
+            combo->addItem(QString::fromStdString(item));
+            widest = std::max(widest, combo->fontMetrics().horizontalAdvance(QString::fromStdString(item).trimmed()));
         }
         combo->view()->setMinimumWidth(widest + kPopupMargin);
         connect(combo, &QComboBox::activated, this, [this, name](int index) {
@@ -122,28 +121,16 @@ void FormBinding::bind(const std::string& name, QWidget* widget)
         break;
     }
     case ControlType::CheckBox:
-        connect(As<QCheckBox>(widget, name), &QCheckBox::clicked, this, [this, name] {
-            if (!holdsFocus(name))
-                return;
-            model_.click(name);
-            sync();
-        });
+        connect(As<QCheckBox>(widget, name), &QCheckBox::clicked, this, clickInFocus);
         break;
     case ControlType::Button:
     case ControlType::BitBtn:
-        connect(As<QPushButton>(widget, name), &QPushButton::clicked, this, [this, name] {
-            if (!holdsFocus(name))
-                return;
-            model_.click(name);
-            sync();
-        });
+        connect(As<QPushButton>(widget, name), &QPushButton::clicked, this, clickInFocus);
         break;
     case ControlType::PaintBox:
+        // The tiles take no focus: a click counts wherever the focus is.
         if (auto* tile = qobject_cast<plan::SurfaceTileWidget*>(widget))
-            connect(tile, &plan::SurfaceTileWidget::clicked, this, [this, name] {
-                model_.click(name);
-                sync();
-            });
+            connect(tile, &plan::SurfaceTileWidget::clicked, this, [this, name] { click(name); });
         break;
     case ControlType::Label:
         As<QLabel>(widget, name);
@@ -168,7 +155,7 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event)
         if (auto* edit = qobject_cast<QLineEdit*>(widget))
             return lineEditKeyPress(name, edit, key);
         if (qobject_cast<QComboBox*>(widget))
-            return comboBoxKeyPress(key);
+            return enterOrSpacePressed(key);
         return false;
     }
     case QEvent::KeyRelease: {
@@ -226,15 +213,8 @@ bool FormBinding::lineEditKeyPress(const std::string& name, QLineEdit* edit, QKe
         return false;
     if (!ensureFocus(name))
         return true;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        model_.pressEnter();
-        sync();
+    if (enterOrSpacePressed(event))
         return true;
-    }
-    if (event->key() == Qt::Key_Space && model_.pressSpace()) {
-        sync();
-        return true;
-    }
     if (event->key() == Qt::Key_Backspace)
         return !model_.keyPress(fields::kBackspace);
     if (IsClipboardShortcut(*event)) {
@@ -256,7 +236,9 @@ bool FormBinding::lineEditKeyPress(const std::string& name, QLineEdit* edit, QKe
     return maxLength > 0 && lengthAfter > maxLength;
 }
 
-bool FormBinding::comboBoxKeyPress(QKeyEvent* event)
+// Enter and the space bar in a field or list: Enter takes the model's Enter route, the space bar its
+// rule where the focused control has one. True when the key was used, and so swallowed.
+bool FormBinding::enterOrSpacePressed(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         model_.pressEnter();
@@ -270,6 +252,12 @@ bool FormBinding::comboBoxKeyPress(QKeyEvent* event)
     return false;
 }
 
+void FormBinding::click(const std::string& name)
+{
+    model_.click(name);
+    sync();
+}
+
 void FormBinding::lineEditTextEdited(const std::string& name, QLineEdit* edit, const QString& text)
 {
     if (mirroring_ || !holdsFocus(name))
@@ -277,7 +265,7 @@ void FormBinding::lineEditTextEdited(const std::string& name, QLineEdit* edit, c
     // Pasted text is held to the field's maximum length as typed text is.
     QString accepted = text;
     const int maxLength = model_.control(name).maxLength;
-    const qsizetype before = FromUtf8(model_.control(name).text).size();
+    const qsizetype before = QString::fromStdString(model_.control(name).text).size();
     if (maxLength > 0 && accepted.size() > maxLength && accepted.size() > before) {
         accepted.truncate(std::max<qsizetype>(maxLength, before));
         const QSignalBlocker blocker(edit);
@@ -315,7 +303,7 @@ void FormBinding::showErrors()
     std::vector<std::string> errors;
     errors.swap(pendingErrors_);
     for (const std::string& error : errors)
-        showError_(FromUtf8(error));
+        showError_(QString::fromStdString(error));
 }
 
 void FormBinding::syncTab()
@@ -350,7 +338,7 @@ void FormBinding::mirror(const std::string& name, const ControlState& state, QWi
         widget->setEnabled(state.enabled);
     if (widget->isHidden() == state.visible)
         widget->setVisible(state.visible);
-    const QString text = FromUtf8(state.text);
+    const QString text = QString::fromStdString(state.text);
 
     switch (state.type) {
     case ControlType::Edit: {

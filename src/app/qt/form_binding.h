@@ -49,7 +49,8 @@ private:
     void bind(const std::string& name, QWidget* widget);
     void focusGained(const std::string& name);
     bool lineEditKeyPress(const std::string& name, QLineEdit* edit, QKeyEvent* event);
-    bool comboBoxKeyPress(QKeyEvent* event);
+    bool enterOrSpacePressed(QKeyEvent* event);
+    void click(const std::string& name);
     void lineEditTextEdited(const std::string& name, QLineEdit* edit, const QString& text);
     bool ensureFocus(const std::string& name);
     bool holdsFocus(const std::string& name);

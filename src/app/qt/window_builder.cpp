@@ -30,11 +30,6 @@ constexpr std::array<std::string_view, 5> kSunTiles{"PaintBox2", "PaintBox4", "P
 constexpr int kWallLetterPixels = 20;
 constexpr int kCommandIconPixels = 24;
 
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void Place(QWidget* widget, const Box& box)
 {
     widget->setGeometry(box.x, box.y, box.width, box.height);
@@ -53,7 +48,7 @@ QWidget* CreateArea(const AreaPlace& place, QWidget* parent, ButtonTabs*& tabs)
         return bar;
     }
     case AreaKind::Group: {
-        auto* group = new QGroupBox(ToQString(place.caption), parent);
+        auto* group = new QGroupBox(QString::fromUtf8(place.caption), parent);
         Place(group, place.box);
         return group;
     }
@@ -65,7 +60,7 @@ QWidget* CreateArea(const AreaPlace& place, QWidget* parent, ButtonTabs*& tabs)
     case AreaKind::Page:
         if (tabs == nullptr)
             throw std::logic_error("a tab page before its tabbed area");
-        return tabs->addPage(ToQString(place.caption));
+        return tabs->addPage(QString::fromUtf8(place.caption));
     }
     return nullptr;
 }
@@ -147,7 +142,7 @@ WindowWidgets BuildWindowWidgets(QWidget* window)
 
     for (const CommandPlace& place : CommandPlaces()) {
         auto* button = new QPushButton(areas.at(Area::CommandBar));
-        button->setObjectName(ToQString(place.name));
+        button->setObjectName(QString::fromUtf8(place.name));
         button->setIcon(DrawCommandIcon(place.command));
         button->setIconSize(QSize(kCommandIconPixels, kCommandIconPixels));
         Place(button, place.box);
@@ -158,7 +153,7 @@ WindowWidgets BuildWindowWidgets(QWidget* window)
     for (const auto placements : {PanelControlPlaces(), PageControlPlaces()})
         for (const ControlPlace& place : placements) {
             QWidget* widget = CreateControl(place.name, areas.at(place.area));
-            widget->setObjectName(ToQString(place.name));
+            widget->setObjectName(QString::fromUtf8(place.name));
             Place(widget, place.box);
             if (std::ranges::find(kHotTrackControls, place.name) != kHotTrackControls.end())
                 WriteInHotTrackColour(widget);
@@ -168,11 +163,11 @@ WindowWidgets BuildWindowWidgets(QWidget* window)
     // Captions last, so that those lying on the plan are drawn over it.
     for (const auto placements : {PanelCaptionPlaces(), PageCaptionPlaces()})
         for (const CaptionPlace& place : placements) {
-            auto* label = new QLabel(ToQString(place.text), areas.at(place.area));
+            auto* label = new QLabel(QString::fromUtf8(place.text), areas.at(place.area));
             StyleCaption(label, place.style);
             Place(label, place.box);
             if (!place.name.empty()) {
-                label->setObjectName(ToQString(place.name));
+                label->setObjectName(QString::fromUtf8(place.name));
                 widgets.controls.emplace(place.name, label);
             }
         }

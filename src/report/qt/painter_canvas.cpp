@@ -21,11 +21,6 @@ QColor ToQColor(Colour colour)
     return {colour.red, colour.green, colour.blue};
 }
 
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QPolygon ToQPolygon(std::span<const Point> points)
 {
     QPolygon polygon;
@@ -50,7 +45,7 @@ PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter)
 
 void PainterCanvas::setFont(const Font& font)
 {
-    designFont_ = QFont(ToQString(font.face));
+    designFont_ = QFont(QString::fromUtf8(font.face));
     designFont_.setBold(font.bold);
     // Unhinted glyphs advance by their design widths, which scale exactly.
     designFont_.setHintingPreference(QFont::PreferNoHinting);
@@ -79,12 +74,12 @@ void PainterCanvas::setBrush(const Brush& brush)
 int PainterCanvas::textWidth(std::string_view text)
 {
     const QFontMetricsF metrics(designFont_, painter_.device());
-    return static_cast<int>(std::lround(metrics.horizontalAdvance(ToQString(text)) * scale_));
+    return static_cast<int>(std::lround(metrics.horizontalAdvance(QString::fromUtf8(text)) * scale_));
 }
 
 void PainterCanvas::text(Point topLeft, std::string_view text)
 {
-    const QString string = ToQString(text);
+    const QString string = QString::fromUtf8(text);
     const QFontMetricsF metrics(designFont_, painter_.device());
     // Opaque: the character cell is filled white, then the text is drawn in black on it.
     painter_.fillRect(QRectF(topLeft.x, topLeft.y, metrics.horizontalAdvance(string) * scale_,
