@@ -1,7 +1,9 @@
 // Regions of the window and the controls and captions outside the tabbed area.
+#include "app/qt/layout_tables.h"
 #include "app/qt/window_layout.h"
 
 #include <array>
+#include <string_view>
 
 namespace zeltar::gui {
 
@@ -44,64 +46,102 @@ constexpr std::array kAreas{
     AreaPlace{HeaderBar, Window, AreaKind::Bar, "", {0, 662, kWindowWidth, kWindowHeight - 662}},
 };
 
-// Rows of the summary column "ТЕПЛОПРИТОКИ": Q1, Q12, Q2, Q3, Q4, Q5.
-constexpr int SummaryRowY(int row)
+// The summary column "ТЕПЛОПРИТОКИ": a line per gain with its name, its field and "кВт" (the
+// rows Q1 to Q5, then the sum and the equipment capacity lower down).
+struct SummaryRow {
+    std::string_view gain;
+    std::string_view field;
+};
+constexpr std::array<SummaryRow, 6> kSummaryRows{{
+    {"Q1", "Edit118"},
+    {"Q12", "Edit119"},
+    {"Q2", "Edit120"},
+    {"Q3", "Edit121"},
+    {"Q4", "Edit122"},
+    {"Q5", "Edit123"},
+}};
+constexpr int SummaryRowY(std::size_t row) // of the field
 {
-    return 24 + 28 * row;
+    return 24 + 28 * static_cast<int>(row);
+}
+constexpr Box SummaryField(int y)
+{
+    return {46, y, 80, 21};
+}
+constexpr CaptionPlace SummaryUnit(int fieldY)
+{
+    return {"", SummaryGroup, "кВт", {132, fieldY + 3, 36, 16}};
 }
 
-constexpr std::array kControls{
-    // The logo: a mark at (84, 58) and its lettering below, in the area (22, 58) 260 x 119.
-    ControlPlace{"PaintBox13", Window, {22, 58, 260, 119}},
-    // City and climate.
-    ControlPlace{"ComboBox13", CityGroup, {8, 18, 265, 21}},
-    ControlPlace{"Edit19", CityGroup, {216, 44, 57, 21}},
-    ControlPlace{"Edit20", CityGroup, {216, 68, 57, 21}},
-    ControlPlace{"Edit21", CityGroup, {216, 92, 57, 21}},
-    // Plan with its compass, wall letters and tiles: sun tile and outside/inside tile of each wall.
-    ControlPlace{"PaintBox1", RoomGroup, {40, 48, 140, 140}},
-    ControlPlace{"PaintBox5", RoomGroup, {64, 16, 30, 30}},   // wall В (top)
-    ControlPlace{"PaintBox10", RoomGroup, {126, 16, 30, 30}},
-    ControlPlace{"PaintBox2", RoomGroup, {64, 190, 30, 30}},  // wall А (bottom)
-    ControlPlace{"PaintBox8", RoomGroup, {126, 190, 30, 30}},
-    ControlPlace{"PaintBox6", RoomGroup, {6, 72, 30, 30}},    // wall Г (left)
-    ControlPlace{"PaintBox11", RoomGroup, {6, 134, 30, 30}},
-    ControlPlace{"PaintBox4", RoomGroup, {184, 72, 30, 30}},  // wall Б (right)
-    ControlPlace{"PaintBox9", RoomGroup, {184, 134, 30, 30}},
-    ControlPlace{"Button1", RoomGroup, {2, 17, 60, 24}},
-    // Section sketch with the ceiling's tiles above the roof, the volume inside the room and the
-    // floor placement on the ground.
-    ControlPlace{"PaintBox3", RoomGroup, {220, 50, 160, 110}},
-    ControlPlace{"PaintBox7", RoomGroup, {254, 16, 30, 30}},
-    ControlPlace{"PaintBox12", RoomGroup, {316, 16, 30, 30}},
-    ControlPlace{"Edit25", RoomGroup, {265, 84, 70, 21}},
-    ControlPlace{"ComboBox19", RoomGroup, {230, 129, 140, 21}},
-    ControlPlace{"Edit115", RoomGroup, {300, 170, 70, 21}},
-    // Dimensions, room type, room climate, equipment.
-    ControlPlace{"Edit22", RoomGroup, {446, 20, 48, 21}},
-    ControlPlace{"Edit23", RoomGroup, {446, 46, 48, 21}},
-    ControlPlace{"Edit24", RoomGroup, {446, 72, 48, 21}},
-    ControlPlace{"ComboBox20", RoomTypeGroup, {6, 17, 193, 21}},
-    ControlPlace{"Edit43", RoomClimateGroup, {152, 22, 47, 21}},
-    ControlPlace{"Edit54", RoomClimateGroup, {152, 52, 47, 21}},
-    ControlPlace{"Edit55", EquipmentGroup, {180, 24, 50, 21}},
-    ControlPlace{"Edit56", EquipmentGroup, {180, 52, 50, 21}},
+constexpr std::array<ControlPlace, kSummaryRows.size()> SummaryRowFields()
+{
+    std::array<ControlPlace, kSummaryRows.size()> fields{};
+    for (std::size_t row = 0; row < kSummaryRows.size(); ++row)
+        fields[row] = {kSummaryRows[row].field, SummaryGroup, SummaryField(SummaryRowY(row))};
+    return fields;
+}
+
+// The rows' names, then their units.
+constexpr std::array<CaptionPlace, 2 * kSummaryRows.size()> SummaryRowCaptions()
+{
+    std::array<CaptionPlace, 2 * kSummaryRows.size()> captions{};
+    for (std::size_t row = 0; row < kSummaryRows.size(); ++row) {
+        captions[row] = {"", SummaryGroup, kSummaryRows[row].gain, {8, SummaryRowY(row) + 3, 36, 16}, Bold};
+        captions[kSummaryRows.size() + row] = SummaryUnit(SummaryRowY(row));
+    }
+    return captions;
+}
+
+constexpr std::array kControls = Joined(
+    std::array{
+        // The logo: a mark at (84, 58) and its lettering below, in the area (22, 58) 260 x 119.
+        ControlPlace{"PaintBox13", Window, {22, 58, 260, 119}},
+        // City and climate.
+        ControlPlace{"ComboBox13", CityGroup, {8, 18, 265, 21}},
+        ControlPlace{"Edit19", CityGroup, {216, 44, 57, 21}},
+        ControlPlace{"Edit20", CityGroup, {216, 68, 57, 21}},
+        ControlPlace{"Edit21", CityGroup, {216, 92, 57, 21}},
+        // Plan with its compass, wall letters and tiles: sun tile and outside/inside tile of each wall.
+        ControlPlace{"PaintBox1", RoomGroup, {40, 48, 140, 140}},
+        ControlPlace{"PaintBox5", RoomGroup, {64, 16, 30, 30}},   // wall В (top)
+        ControlPlace{"PaintBox10", RoomGroup, {126, 16, 30, 30}},
+        ControlPlace{"PaintBox2", RoomGroup, {64, 190, 30, 30}},  // wall А (bottom)
+        ControlPlace{"PaintBox8", RoomGroup, {126, 190, 30, 30}},
+        ControlPlace{"PaintBox6", RoomGroup, {6, 72, 30, 30}},    // wall Г (left)
+        ControlPlace{"PaintBox11", RoomGroup, {6, 134, 30, 30}},
+        ControlPlace{"PaintBox4", RoomGroup, {184, 72, 30, 30}},  // wall Б (right)
+        ControlPlace{"PaintBox9", RoomGroup, {184, 134, 30, 30}},
+        ControlPlace{"Button1", RoomGroup, {2, 17, 60, 24}},
+        // Section sketch with the ceiling's tiles above the roof, the volume inside the room and the
+        // floor placement on the ground.
+        ControlPlace{"PaintBox3", RoomGroup, {220, 50, 160, 110}},
+        ControlPlace{"PaintBox7", RoomGroup, {254, 16, 30, 30}},
+        ControlPlace{"PaintBox12", RoomGroup, {316, 16, 30, 30}},
+        ControlPlace{"Edit25", RoomGroup, {265, 84, 70, 21}},
+        ControlPlace{"ComboBox19", RoomGroup, {230, 129, 140, 21}},
+        ControlPlace{"Edit115", RoomGroup, {300, 170, 70, 21}},
+        // Dimensions, room type, room climate, equipment.
+        ControlPlace{"Edit22", RoomGroup, {446, 20, 48, 21}},
+        ControlPlace{"Edit23", RoomGroup, {446, 46, 48, 21}},
+        ControlPlace{"Edit24", RoomGroup, {446, 72, 48, 21}},
+        ControlPlace{"ComboBox20", RoomTypeGroup, {6, 17, 193, 21}},
+        ControlPlace{"Edit43", RoomClimateGroup, {152, 22, 47, 21}},
+        ControlPlace{"Edit54", RoomClimateGroup, {152, 52, 47, 21}},
+        ControlPlace{"Edit55", EquipmentGroup, {180, 24, 50, 21}},
+        ControlPlace{"Edit56", EquipmentGroup, {180, 52, 50, 21}},
+    },
     // Summary column.
-    ControlPlace{"Edit118", SummaryGroup, {46, SummaryRowY(0), 80, 21}},
-    ControlPlace{"Edit119", SummaryGroup, {46, SummaryRowY(1), 80, 21}},
-    ControlPlace{"Edit120", SummaryGroup, {46, SummaryRowY(2), 80, 21}},
-    ControlPlace{"Edit121", SummaryGroup, {46, SummaryRowY(3), 80, 21}},
-    ControlPlace{"Edit122", SummaryGroup, {46, SummaryRowY(4), 80, 21}},
-    ControlPlace{"Edit123", SummaryGroup, {46, SummaryRowY(5), 80, 21}},
-    ControlPlace{"Edit106", SummaryGroup, {46, 218, 80, 21}},
-    ControlPlace{"Edit116", SummaryGroup, {46, 290, 80, 21}},
-    // Header bar.
-    ControlPlace{"Edit125", HeaderBar, {96, 4, 240, 21}},
-    ControlPlace{"Edit126", HeaderBar, {96, 27, 240, 21}},
-    ControlPlace{"Edit127", HeaderBar, {414, 4, 380, 21}},
-    ControlPlace{"Edit129", HeaderBar, {414, 27, 380, 21}},
-    ControlPlace{"Edit128", HeaderBar, {852, 4, 100, 21}},
-};
+    SummaryRowFields(),
+    std::array{
+        ControlPlace{"Edit106", SummaryGroup, SummaryField(218)},
+        ControlPlace{"Edit116", SummaryGroup, SummaryField(290)},
+        // Header bar.
+        ControlPlace{"Edit125", HeaderBar, {96, 4, 240, 21}},
+        ControlPlace{"Edit126", HeaderBar, {96, 27, 240, 21}},
+        ControlPlace{"Edit127", HeaderBar, {414, 4, 380, 21}},
+        ControlPlace{"Edit129", HeaderBar, {414, 27, 380, 21}},
+        ControlPlace{"Edit128", HeaderBar, {852, 4, 100, 21}},
+    });
 
 constexpr std::array kCommands{
     CommandPlace{"BitBtn4", Command::Load, {8, 4, 190, 32}},
@@ -111,54 +151,46 @@ constexpr std::array kCommands{
     CommandPlace{"BitBtn3", Command::Exit, {870, 4, 140, 32}},
 };
 
-constexpr std::array kCaptions{
-    CaptionPlace{"", CityGroup, "Географическая широта, град.", {8, 47, 206, 16}},
-    CaptionPlace{"", CityGroup, "Расчетная температура, гр.С", {8, 71, 206, 16}},
-    CaptionPlace{"", CityGroup, "Относительная влажность, %", {8, 95, 206, 16}},
-    // Letters of the walls around the plan, and the labels lying on it.
-    CaptionPlace{"", RoomGroup, "В", {98, 17, 24, 28}, WallLetterRegular},
-    CaptionPlace{"", RoomGroup, "А", {98, 191, 24, 28}, WallLetter},
-    CaptionPlace{"", RoomGroup, "Г", {9, 104, 24, 28}, WallLetter},
-    CaptionPlace{"", RoomGroup, "Б", {187, 104, 24, 28}, WallLetter},
-    CaptionPlace{"", RoomGroup, "ширина", {50, 60, 120, 14}, Centered},
-    CaptionPlace{"", RoomGroup, "длина", {53, 150, 40, 14}},
-    CaptionPlace{"", RoomGroup, "дверь", {90, 162, 40, 14}, Centered},
-    CaptionPlace{"", RoomGroup, "объем,куб.м", {242, 66, 116, 14}, Centered},
-    CaptionPlace{"", RoomGroup, "площадь,кв.м", {222, 173, 76, 16}},
-    CaptionPlace{"", RoomGroup, "длина,м", {388, 23, 56, 16}},
-    CaptionPlace{"", RoomGroup, "ширина,м", {388, 49, 56, 16}},
-    CaptionPlace{"", RoomGroup, "высота,м", {388, 75, 56, 16}},
-    CaptionPlace{"", RoomClimateGroup, "Температура в камере, гр.С", {6, 25, 144, 16}},
-    CaptionPlace{"", RoomClimateGroup, "Отн.влажность в камере, %", {6, 55, 144, 16}},
-    CaptionPlace{"Label46", EquipmentGroup, "", {8, 27, 168, 16}},
-    CaptionPlace{"", EquipmentGroup, "Резерв холодопроизвод.,  %", {8, 55, 168, 16}},
+constexpr std::array kCaptions = Joined(
+    std::array{
+        CaptionPlace{"", CityGroup, "Географическая широта, град.", {8, 47, 206, 16}},
+        CaptionPlace{"", CityGroup, "Расчетная температура, гр.С", {8, 71, 206, 16}},
+        CaptionPlace{"", CityGroup, "Относительная влажность, %", {8, 95, 206, 16}},
+        // Letters of the walls around the plan, and the labels lying on it.
+        CaptionPlace{"", RoomGroup, "В", {98, 17, 24, 28}, WallLetterRegular},
+        CaptionPlace{"", RoomGroup, "А", {98, 191, 24, 28}, WallLetter},
+        CaptionPlace{"", RoomGroup, "Г", {9, 104, 24, 28}, WallLetter},
+        CaptionPlace{"", RoomGroup, "Б", {187, 104, 24, 28}, WallLetter},
+        CaptionPlace{"", RoomGroup, "ширина", {50, 60, 120, 14}, Centered},
+        CaptionPlace{"", RoomGroup, "длина", {53, 150, 40, 14}},
+        CaptionPlace{"", RoomGroup, "дверь", {90, 162, 40, 14}, Centered},
+        CaptionPlace{"", RoomGroup, "объем,куб.м", {242, 66, 116, 14}, Centered},
+        CaptionPlace{"", RoomGroup, "площадь,кв.м", {222, 173, 76, 16}},
+        CaptionPlace{"", RoomGroup, "длина,м", {388, 23, 56, 16}},
+        CaptionPlace{"", RoomGroup, "ширина,м", {388, 49, 56, 16}},
+        CaptionPlace{"", RoomGroup, "высота,м", {388, 75, 56, 16}},
+        CaptionPlace{"", RoomClimateGroup, "Температура в камере, гр.С", {6, 25, 144, 16}},
+        CaptionPlace{"", RoomClimateGroup, "Отн.влажность в камере, %", {6, 55, 144, 16}},
+        CaptionPlace{"Label46", EquipmentGroup, "", {8, 27, 168, 16}},
+        CaptionPlace{"", EquipmentGroup, "Резерв холодопроизвод.,  %", {8, 55, 168, 16}},
+    },
     // Summary column.
-    CaptionPlace{"", SummaryGroup, "Q1", {8, SummaryRowY(0) + 3, 36, 16}, Bold},
-    CaptionPlace{"", SummaryGroup, "Q12", {8, SummaryRowY(1) + 3, 36, 16}, Bold},
-    CaptionPlace{"", SummaryGroup, "Q2", {8, SummaryRowY(2) + 3, 36, 16}, Bold},
-    CaptionPlace{"", SummaryGroup, "Q3", {8, SummaryRowY(3) + 3, 36, 16}, Bold},
-    CaptionPlace{"", SummaryGroup, "Q4", {8, SummaryRowY(4) + 3, 36, 16}, Bold},
-    CaptionPlace{"", SummaryGroup, "Q5", {8, SummaryRowY(5) + 3, 36, 16}, Bold},
-    CaptionPlace{"", SummaryGroup, "кВт", {132, SummaryRowY(0) + 3, 36, 16}},
-    CaptionPlace{"", SummaryGroup, "кВт", {132, SummaryRowY(1) + 3, 36, 16}},
-    CaptionPlace{"", SummaryGroup, "кВт", {132, SummaryRowY(2) + 3, 36, 16}},
-    CaptionPlace{"", SummaryGroup, "кВт", {132, SummaryRowY(3) + 3, 36, 16}},
-    CaptionPlace{"", SummaryGroup, "кВт", {132, SummaryRowY(4) + 3, 36, 16}},
-    CaptionPlace{"", SummaryGroup, "кВт", {132, SummaryRowY(5) + 3, 36, 16}},
-    CaptionPlace{"", SummaryGroup, "СУММА ТЕПЛОПРИТОКОВ", {2, 198, 173, 16}, BoldCentered},
-    CaptionPlace{"", SummaryGroup, "Q сум.", {6, 221, 40, 16}, Bold},
-    CaptionPlace{"", SummaryGroup, "кВт", {132, 221, 36, 16}},
-    CaptionPlace{"", SummaryGroup, "ХОЛ-ПРОИЗВОДИТЕЛЬНОСТЬ", {2, 254, 173, 16}, BoldCentered},
-    CaptionPlace{"", SummaryGroup, "ОБОРУДОВАНИЯ", {2, 268, 173, 16}, BoldCentered},
-    CaptionPlace{"", SummaryGroup, "Q об.", {6, 293, 40, 16}, Bold},
-    CaptionPlace{"", SummaryGroup, "кВт", {132, 293, 36, 16}},
-    // Header bar.
-    CaptionPlace{"", HeaderBar, "КЛИЕНТ", {8, 7, 86, 16}, OnBar},
-    CaptionPlace{"", HeaderBar, "ИСПОЛНИТЕЛЬ", {8, 30, 86, 16}, OnBar},
-    CaptionPlace{"", HeaderBar, "ОБЪЕКТ", {352, 7, 60, 16}, OnBar},
-    CaptionPlace{"", HeaderBar, "ПРОЕКТ", {352, 30, 60, 16}, OnBar},
-    CaptionPlace{"", HeaderBar, "ДАТА", {808, 7, 42, 16}, OnBar},
-};
+    SummaryRowCaptions(),
+    std::array{
+        CaptionPlace{"", SummaryGroup, "СУММА ТЕПЛОПРИТОКОВ", {2, 198, 173, 16}, BoldCentered},
+        CaptionPlace{"", SummaryGroup, "Q сум.", {6, 221, 40, 16}, Bold},
+        SummaryUnit(218),
+        CaptionPlace{"", SummaryGroup, "ХОЛ-ПРОИЗВОДИТЕЛЬНОСТЬ", {2, 254, 173, 16}, BoldCentered},
+        CaptionPlace{"", SummaryGroup, "ОБОРУДОВАНИЯ", {2, 268, 173, 16}, BoldCentered},
+        CaptionPlace{"", SummaryGroup, "Q об.", {6, 293, 40, 16}, Bold},
+        SummaryUnit(290),
+        // Header bar.
+        CaptionPlace{"", HeaderBar, "КЛИЕНТ", {8, 7, 86, 16}, OnBar},
+        CaptionPlace{"", HeaderBar, "ИСПОЛНИТЕЛЬ", {8, 30, 86, 16}, OnBar},
+        CaptionPlace{"", HeaderBar, "ОБЪЕКТ", {352, 7, 60, 16}, OnBar},
+        CaptionPlace{"", HeaderBar, "ПРОЕКТ", {352, 30, 60, 16}, OnBar},
+        CaptionPlace{"", HeaderBar, "ДАТА", {808, 7, 42, 16}, OnBar},
+    });
 
 } // namespace
 
