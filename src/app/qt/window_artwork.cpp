@@ -112,6 +112,38 @@ void PaintExit(QPainter& painter)
     DrawArrow(painter, QPointF(12, 12), QPointF(22, 12), kRed);
 }
 
+// Mark at (62, 0) 149 x 49 (window (84, 58)); lettering below it in the rest of the area.
+void PaintLogo(QPainter& painter, const QWidget& area)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    const QRectF mark(62, 0, 149, 49);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kDarkBlue);
+    painter.drawRoundedRect(mark, 8, 8);
+    DrawSnowflake(painter, QPointF(mark.left() + 26, mark.center().y()), 17, Qt::white, 2.2);
+    QFont markFont = area.font();
+    markFont.setPixelSize(24);
+    markFont.setBold(true);
+    painter.setFont(markFont);
+    painter.setPen(Qt::white);
+    painter.drawText(mark.adjusted(50, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("ZELTAR"));
+
+    QFont titleFont = area.font();
+    titleFont.setPixelSize(34);
+    titleFont.setBold(true);
+    titleFont.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+    painter.setFont(titleFont);
+    painter.setPen(kDarkBlue);
+    painter.drawText(QRectF(0, 52, area.width(), 42), Qt::AlignCenter, QStringLiteral("ЗЕЛТАР"));
+
+    QFont subtitleFont = area.font();
+    subtitleFont.setPixelSize(12);
+    painter.setFont(subtitleFont);
+    painter.drawText(QRectF(0, 96, area.width(), 18), Qt::AlignCenter,
+                     QStringLiteral("расчёт теплопритоков в холодильную камеру"));
+}
+
 } // namespace
 
 QIcon DrawCommandIcon(Command command)
@@ -147,42 +179,9 @@ QIcon ProgramIcon()
     return icon;
 }
 
-LogoWidget::LogoWidget(QWidget* parent) : QWidget(parent)
+plan::PictureWidget* CreateLogo(QWidget* parent)
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-// Mark at (62, 0) 149 x 49 (window (84, 58)); lettering below it in the rest of the area.
-void LogoWidget::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-
-    const QRectF mark(62, 0, 149, 49);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kDarkBlue);
-    painter.drawRoundedRect(mark, 8, 8);
-    DrawSnowflake(painter, QPointF(mark.left() + 26, mark.center().y()), 17, Qt::white, 2.2);
-    QFont markFont = font();
-    markFont.setPixelSize(24);
-    markFont.setBold(true);
-    painter.setFont(markFont);
-    painter.setPen(Qt::white);
-    painter.drawText(mark.adjusted(50, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("ZELTAR"));
-
-    QFont titleFont = font();
-    titleFont.setPixelSize(34);
-    titleFont.setBold(true);
-    titleFont.setLetterSpacing(QFont::AbsoluteSpacing, 3);
-    painter.setFont(titleFont);
-    painter.setPen(kDarkBlue);
-    painter.drawText(QRectF(0, 52, width(), 42), Qt::AlignCenter, QStringLiteral("ЗЕЛТАР"));
-
-    QFont subtitleFont = font();
-    subtitleFont.setPixelSize(12);
-    painter.setFont(subtitleFont);
-    painter.drawText(QRectF(0, 96, width(), 18), Qt::AlignCenter,
-                     QStringLiteral("расчёт теплопритоков в холодильную камеру"));
+    return new plan::PictureWidget(PaintLogo, parent);
 }
 
 } // namespace zeltar::gui

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "app/qt/window_layout.h"
+#include "plan/qt/picture_widget.h"
 
 #include <QIcon>
-#include <QWidget>
 
 namespace zeltar::gui {
 
@@ -12,14 +12,8 @@ QIcon DrawCommandIcon(Command command);
 // The window's icon: a snowflake on a dark blue tile (zeltar.svg draws the same for the desktop).
 QIcon ProgramIcon();
 
-// The logo area: a mark and two lines of lettering in dark blue; it does not react to input.
-class LogoWidget : public QWidget {
-    Q_OBJECT
-public:
-    explicit LogoWidget(QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
+// The logo area (PaintBox13): a mark and two lines of lettering in dark blue; it does not react
+// to input.
+plan::PictureWidget* CreateLogo(QWidget* parent);
 
 } // namespace zeltar::gui

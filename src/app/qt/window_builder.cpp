@@ -82,9 +82,9 @@ QWidget* CreateControl(std::string_view name, QWidget* parent)
     if (name == kPlanPaintBox)
         return new plan::PlanWidget(parent);
     if (name == kSectionPaintBox)
-        return new plan::SectionSketchWidget(parent);
+        return plan::CreateSectionSketch(parent);
     if (name == kLogoPaintBox)
-        return new LogoWidget(parent);
+        return CreateLogo(parent);
     if (name.starts_with("PaintBox")) {
         const bool sun = std::ranges::find(kSunTiles, name) != kSunTiles.end();
         return new SurfaceTileWidget(sun ? SurfaceTileWidget::Kind::Sun : SurfaceTileWidget::Kind::Facing, parent);

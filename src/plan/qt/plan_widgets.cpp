@@ -26,17 +26,11 @@ void PlanWidget::paintEvent(QPaintEvent*)
     PaintPlan(painter, orientation_, palette().color(QPalette::Button), palette().color(QPalette::Window));
 }
 
-SectionSketchWidget::SectionSketchWidget(QWidget* parent) : QWidget(parent)
+PictureWidget* CreateSectionSketch(QWidget* parent)
 {
-    setFixedSize(kSectionWidth, kSectionHeight);
-    // Decoration only: the volume field and the floor list placed over it take the clicks.
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void SectionSketchWidget::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    PaintSectionSketch(painter);
+    auto* sketch = new PictureWidget([](QPainter& painter, const QWidget&) { PaintSectionSketch(painter); }, parent);
+    sketch->setFixedSize(kSectionWidth, kSectionHeight);
+    return sketch;
 }
 
 SurfaceTileWidget::SurfaceTileWidget(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind)

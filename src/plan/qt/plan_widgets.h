@@ -3,6 +3,8 @@
 // given; the window sets their orientation or flag from the form model.
 #pragma once
 
+#include "plan/qt/picture_widget.h"
+
 #include <QWidget>
 
 namespace zeltar::plan {
@@ -22,14 +24,9 @@ private:
     int orientation_ = 0;
 };
 
-class SectionSketchWidget : public QWidget {
-    Q_OBJECT
-public:
-    explicit SectionSketchWidget(QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
+// The section sketch (PaintBox3), 160 x 110: decoration only, the volume field and the floor
+// placement list placed over it take the clicks.
+PictureWidget* CreateSectionSketch(QWidget* parent);
 
 class SurfaceTileWidget : public QWidget {
     Q_OBJECT
