@@ -14,106 +14,109 @@ namespace {
 using enum Area;
 using enum CaptionStyle;
 
-// Enclosure page: a grid of six rows (walls А to Г, ceiling, floor) and eight columns: row
-// caption, construction list, its thickness, insulation list, its thickness, outside temperature,
-// outside/inside text, heat gain.
-constexpr std::array kEnclosureColumnX{6, 64, 268, 328, 532, 592, 654, 698};
-constexpr std::array kEnclosureColumnWidth{56, 200, 56, 200, 56, 58, 40, 80};
-constexpr Box EnclosureCell(int column, int row)
-{
-    return {kEnclosureColumnX[column], 38 + 26 * row, kEnclosureColumnWidth[column], 21};
-}
-constexpr Box EnclosureRowCaption(int row)
-{
-    return {kEnclosureColumnX[0], 41 + 26 * row, kEnclosureColumnWidth[0], 16};
-}
-
-// Solar page: five rows (walls А to Г, ceiling): row caption, orientation, construction name,
-// sunlit text, finish list, outside/inside text, excess temperature difference, heat gain.
-constexpr std::array kSolarColumnX{6, 64, 118, 322, 402, 606, 650, 726};
-constexpr std::array kSolarColumnWidth{56, 50, 200, 76, 200, 40, 72, 80};
-constexpr Box SolarCell(int column, int row)
-{
-    return {kSolarColumnX[column], 46 + 26 * row, kSolarColumnWidth[column], 21};
-}
-constexpr Box SolarRowCaption(int row)
-{
-    return {kSolarColumnX[0], 49 + 26 * row, kSolarColumnWidth[0], 16};
-}
-
 // A column of a grid page: its control in each row from the top ("", or none past the column's
 // end, where a row has no control). Column 0 holds the row captions, which are no controls.
 using GridColumn = std::span<const std::string_view>;
 
+// A page laid out as a grid: rows 26 px apart, eight columns, headings above the columns.
+struct GridPage {
+    Area page;
+    std::size_t rows;
+    std::array<GridColumn, 8> controls;
+    std::array<int, 8> columnX;     // px
+    std::array<int, 8> columnWidth; // px
+    int firstRowY;                  // px, top of the first row's controls
+    int headingY;                   // px, top of the headings' first line
+};
+constexpr int kGridRowPitch = 26; // px
+
+// Enclosure page: six rows (walls А to Г, ceiling, floor): row caption, construction list, its
+// thickness, insulation list, its thickness, outside temperature, outside/inside text, heat gain.
 constexpr RowControls kOutsideFacingTexts{"Edit49", "Edit50", "Edit51", "Edit52", "Edit53", ""};
 constexpr RowControls kEnclosureHeatGainFields{"Edit36", "Edit37", "Edit38", "Edit39", "Edit40", "Edit41"};
-constexpr std::array<GridColumn, 8> kEnclosureGrid{
-    GridColumn{}, kStructureMaterialLists, kStructureThicknessFields, kInsulationMaterialLists,
-    kInsulationThicknessFields, kOutsideTemperatureFields, kOutsideFacingTexts, kEnclosureHeatGainFields,
+constexpr GridPage kEnclosureGrid{
+    EnclosurePage,
+    kRowCount,
+    {GridColumn{}, kStructureMaterialLists, kStructureThicknessFields, kInsulationMaterialLists,
+     kInsulationThicknessFields, kOutsideTemperatureFields, kOutsideFacingTexts, kEnclosureHeatGainFields},
+    {6, 64, 268, 328, 532, 592, 654, 698},
+    {56, 200, 56, 200, 56, 58, 40, 80},
+    38,
+    6,
 };
 
+// Solar page: five rows (walls А to Г, ceiling): row caption, orientation, construction name,
+// sunlit text, finish list, outside/inside text, excess temperature difference, heat gain.
 using SurfaceRowControls = std::array<std::string_view, kSurfaceRowCount>;
 constexpr SurfaceRowControls kMaterialNameCopies{"Edit31", "Edit32", "Edit33", "Edit34", "Edit35"};
 constexpr SurfaceRowControls kSunlitTexts{"Edit44", "Edit45", "Edit46", "Edit47", "Edit48"};
 constexpr SurfaceRowControls kOutsideFacingCopies{"Edit57", "Edit58", "Edit59", "Edit60", "Edit61"};
 constexpr SurfaceRowControls kExcessTemperatureFields{"Edit62", "Edit63", "Edit64", "Edit65", "Edit66"};
 constexpr SurfaceRowControls kSolarHeatGainFields{"Edit67", "Edit68", "Edit69", "Edit70", "Edit71"};
-constexpr std::array<GridColumn, 8> kSolarGrid{
-    GridColumn{}, kWallDirectionFields, kMaterialNameCopies, kSunlitTexts,
-    kSurfaceFinishLists, kOutsideFacingCopies, kExcessTemperatureFields, kSolarHeatGainFields,
+constexpr GridPage kSolarGrid{
+    SolarPage,
+    kSurfaceRowCount,
+    {GridColumn{}, kWallDirectionFields, kMaterialNameCopies, kSunlitTexts, kSurfaceFinishLists,
+     kOutsideFacingCopies, kExcessTemperatureFields, kSolarHeatGainFields},
+    {6, 64, 118, 322, 402, 606, 650, 726},
+    {56, 50, 200, 76, 200, 40, 72, 80},
+    46,
+    2,
 };
 
-// How many cells of the grid's first `Rows` rows hold a control.
-template <const auto& Grid, std::size_t Rows>
-constexpr std::size_t GridControlCount()
+constexpr bool HasControl(const GridPage& grid, std::size_t column, std::size_t row)
+{
+    const GridColumn& names = grid.controls[column];
+    return row < names.size() && !names[row].empty();
+}
+
+constexpr std::size_t ControlCount(const GridPage& grid)
 {
     std::size_t count = 0;
-    for (std::size_t row = 0; row < Rows; ++row)
-        for (const GridColumn& column : Grid)
-            count += row < column.size() && !column[row].empty() ? 1 : 0;
+    for (std::size_t row = 0; row < grid.rows; ++row)
+        for (std::size_t column = 0; column < grid.controls.size(); ++column)
+            count += HasControl(grid, column, row) ? 1 : 0;
     return count;
 }
 
 // The controls of a grid page, row by row from the top and left to right within a row (their tab
-// order); `cell` places column and row.
-template <const auto& Grid, std::size_t Rows>
-constexpr auto GridControls(Area page, Box (*cell)(int column, int row))
+// order).
+template <const GridPage& Grid>
+constexpr std::array<ControlPlace, ControlCount(Grid)> GridControls()
 {
-    std::array<ControlPlace, GridControlCount<Grid, Rows>()> places{};
+    std::array<ControlPlace, ControlCount(Grid)> places{};
     std::size_t next = 0;
-    for (std::size_t row = 0; row < Rows; ++row)
-        for (std::size_t column = 0; column < Grid.size(); ++column) {
-            const GridColumn& names = Grid[column];
-            if (row < names.size() && !names[row].empty())
-                places[next++] = {names[row], page, cell(static_cast<int>(column), static_cast<int>(row))};
+    for (std::size_t row = 0; row < Grid.rows; ++row)
+        for (std::size_t column = 0; column < Grid.controls.size(); ++column) {
+            if (!HasControl(Grid, column, row))
+                continue;
+            const Box cell{Grid.columnX[column], Grid.firstRowY + kGridRowPitch * static_cast<int>(row),
+                           Grid.columnWidth[column], 21};
+            places[next++] = {Grid.controls[column][row], Grid.page, cell};
         }
     return places;
 }
 
-// Bold captions of the enclosure rows, the first `Rows` of them, at `place` of each row.
+// The bold names of the rows ("Стена А" ...) in column 0, level with the rows' controls.
 constexpr std::array<std::string_view, kRowCount> kRowCaptions{"Стена А", "Стена Б", "Стена В",
                                                                "Стена Г", "Потолок", "Пол"};
-template <std::size_t Rows>
-constexpr std::array<CaptionPlace, Rows> RowCaptions(Area page, Box (*place)(int row))
+template <const GridPage& Grid>
+constexpr std::array<CaptionPlace, Grid.rows> RowCaptions()
 {
-    std::array<CaptionPlace, Rows> captions{};
-    for (std::size_t row = 0; row < Rows; ++row)
-        captions[row] = {"", page, kRowCaptions[row], place(static_cast<int>(row)), Bold};
+    std::array<CaptionPlace, Grid.rows> captions{};
+    for (std::size_t row = 0; row < Grid.rows; ++row) {
+        const Box box{Grid.columnX[0], Grid.firstRowY + 3 + kGridRowPitch * static_cast<int>(row),
+                      Grid.columnWidth[0], 16};
+        captions[row] = {"", Grid.page, kRowCaptions[row], box, Bold};
+    }
     return captions;
 }
 
-// A caption line above a grid column, centred on it (lines 13 px apart).
-constexpr Box ColumnHeading(int x, int width, int line, int firstLineY)
+// A line of a column's heading, centred over the column (lines 13 px apart).
+constexpr CaptionPlace Heading(const GridPage& grid, std::string_view text, std::size_t column, int line)
 {
-    return {x - 6, firstLineY + 13 * line, width + 12, 14};
-}
-constexpr Box EnclosureHeading(int column, int line, int firstLineY = 6)
-{
-    return ColumnHeading(kEnclosureColumnX[column], kEnclosureColumnWidth[column], line, firstLineY);
-}
-constexpr Box SolarHeading(int column, int line, int firstLineY = 2)
-{
-    return ColumnHeading(kSolarColumnX[column], kSolarColumnWidth[column], line, firstLineY);
+    const Box box{grid.columnX[column] - 6, grid.headingY + 13 * line, grid.columnWidth[column] + 12, 14};
+    return {"", grid.page, text, box, Centered};
 }
 
 // Labelled rows inside the groups of the goods and operational pages.
@@ -137,13 +140,13 @@ constexpr Box LowerLine(int x, int fieldY, int width)
 
 constexpr std::array kControls = Joined(
     // --- "Через ограждение Q1" ---------------------------------------------------------------
-    GridControls<kEnclosureGrid, kRowCount>(EnclosurePage, EnclosureCell),
+    GridControls<kEnclosureGrid>(),
     std::array{
         ControlPlace{"Edit42", EnclosurePage, {698, 200, 80, 21}},
         ControlPlace{"BitBtn7", EnclosurePage, {64, 200, 260, 28}},
     },
     // --- "Поправка на солнечную радиацию Q12" ------------------------------------------------
-    GridControls<kSolarGrid, kSurfaceRowCount>(SolarPage, SolarCell),
+    GridControls<kSolarGrid>(),
     std::array{
         ControlPlace{"Edit72", SolarPage, {726, 184, 80, 21}},
         ControlPlace{"BitBtn8", SolarPage, {342, 182, 260, 28}},
@@ -209,33 +212,33 @@ constexpr std::array kControls = Joined(
 constexpr std::array kCaptions = Joined(
     // --- "Через ограждение Q1" ---------------------------------------------------------------
     std::array{
-        CaptionPlace{"", EnclosurePage, "Материал строительной конструкции", EnclosureHeading(1, 1), Centered},
-        CaptionPlace{"", EnclosurePage, "Толщина", EnclosureHeading(2, 0), Centered},
-        CaptionPlace{"", EnclosurePage, "стены, мм", EnclosureHeading(2, 1), Centered},
-        CaptionPlace{"", EnclosurePage, "Материал изоляции", EnclosureHeading(3, 1), Centered},
-        CaptionPlace{"", EnclosurePage, "Толщина", EnclosureHeading(4, 0), Centered},
-        CaptionPlace{"", EnclosurePage, "изол., мм", EnclosureHeading(4, 1), Centered},
-        CaptionPlace{"", EnclosurePage, "Температура", EnclosureHeading(5, 0), Centered},
-        CaptionPlace{"", EnclosurePage, "снаружи", EnclosureHeading(5, 1), Centered},
-        CaptionPlace{"", EnclosurePage, "Теплоприток", EnclosureHeading(7, 0), Centered},
-        CaptionPlace{"", EnclosurePage, "кВт", EnclosureHeading(7, 1), Centered},
+        Heading(kEnclosureGrid, "Материал строительной конструкции", 1, 1),
+        Heading(kEnclosureGrid, "Толщина", 2, 0),
+        Heading(kEnclosureGrid, "стены, мм", 2, 1),
+        Heading(kEnclosureGrid, "Материал изоляции", 3, 1),
+        Heading(kEnclosureGrid, "Толщина", 4, 0),
+        Heading(kEnclosureGrid, "изол., мм", 4, 1),
+        Heading(kEnclosureGrid, "Температура", 5, 0),
+        Heading(kEnclosureGrid, "снаружи", 5, 1),
+        Heading(kEnclosureGrid, "Теплоприток", 7, 0),
+        Heading(kEnclosureGrid, "кВт", 7, 1),
     },
-    RowCaptions<kRowCount>(EnclosurePage, EnclosureRowCaption),
+    RowCaptions<kEnclosureGrid>(),
     std::array{
         CaptionPlace{"", EnclosurePage, "ИТОГО Q1", {592, 203, 100, 16}, Right},
         // --- "Поправка на солнечную радиацию Q12" --------------------------------------------
-        CaptionPlace{"", SolarPage, "Ориентация", SolarHeading(1, 1), Centered},
-        CaptionPlace{"", SolarPage, "стены", SolarHeading(1, 2), Centered},
-        CaptionPlace{"", SolarPage, "Материал строительной конструкции", SolarHeading(2, 2), Centered},
-        CaptionPlace{"", SolarPage, "Освещенность", SolarHeading(3, 2), Centered},
-        CaptionPlace{"", SolarPage, "Покрытие", SolarHeading(4, 2), Centered},
-        CaptionPlace{"", SolarPage, "Избыточная", SolarHeading(6, 0), Centered},
-        CaptionPlace{"", SolarPage, "разность", SolarHeading(6, 1), Centered},
-        CaptionPlace{"", SolarPage, "температур", SolarHeading(6, 2), Centered},
-        CaptionPlace{"", SolarPage, "Теплоприток", SolarHeading(7, 1), Centered},
-        CaptionPlace{"", SolarPage, "кВт", SolarHeading(7, 2), Centered},
+        Heading(kSolarGrid, "Ориентация", 1, 1),
+        Heading(kSolarGrid, "стены", 1, 2),
+        Heading(kSolarGrid, "Материал строительной конструкции", 2, 2),
+        Heading(kSolarGrid, "Освещенность", 3, 2),
+        Heading(kSolarGrid, "Покрытие", 4, 2),
+        Heading(kSolarGrid, "Избыточная", 6, 0),
+        Heading(kSolarGrid, "разность", 6, 1),
+        Heading(kSolarGrid, "температур", 6, 2),
+        Heading(kSolarGrid, "Теплоприток", 7, 1),
+        Heading(kSolarGrid, "кВт", 7, 2),
     },
-    RowCaptions<kSurfaceRowCount>(SolarPage, SolarRowCaption),
+    RowCaptions<kSolarGrid>(),
     std::array{
         CaptionPlace{"", SolarPage, " ИТОГО Q12", {606, 187, 114, 16}, Right},
         // --- "От вентиляции Q3" -----------------------------------------------------------------
