@@ -53,6 +53,14 @@ Widget* As(QWidget* widget, const std::string& name)
     return typed;
 }
 
+// A caption set only when it changed: a new text lays the widget out and repaints it.
+template <class Widget>
+void ShowCaption(Widget* widget, const QString& text)
+{
+    if (widget->text() != text)
+        widget->setText(text);
+}
+
 void PaintBackground(QWidget* widget, ControlColor color, bool isList)
 {
     QPalette palette = widget->palette();
@@ -364,23 +372,12 @@ void FormBinding::mirror(const std::string& name, const ControlState& state, QWi
     case ControlType::CheckBox: {
         auto* box = qobject_cast<QCheckBox*>(widget);
         box->setChecked(state.index == 1);
-        if (box->text() != text)
-            box->setText(text);
+        ShowCaption(box, text);
         break;
     }
-    case ControlType::Label: {
-        auto* label = qobject_cast<QLabel*>(widget);
-        if (label->text() != text)
-            label->setText(text);
-        break;
-    }
+    case ControlType::Label: ShowCaption(qobject_cast<QLabel*>(widget), text); break;
     case ControlType::Button:
-    case ControlType::BitBtn: {
-        auto* button = qobject_cast<QPushButton*>(widget);
-        if (button->text() != text)
-            button->setText(text);
-        break;
-    }
+    case ControlType::BitBtn: ShowCaption(qobject_cast<QPushButton*>(widget), text); break;
     case ControlType::PaintBox:
         if (auto* tile = qobject_cast<plan::SurfaceTileWidget*>(widget))
             tile->setFlag(state.index);
