@@ -92,9 +92,7 @@ private slots:
     {
         WindowUnderTest w;
         QVERIFY(w.focus("Edit43"));
-        w.pressKey(Qt::Key_A, Qt::ControlModifier);
-        w.pressKey(Qt::Key_Minus, Qt::KeypadModifier);
-        w.pressKey(Qt::Key_Minus, Qt::KeypadModifier);
+        w.retypeKeypadMinus(2);
         w.type("5");
         QCOMPARE(w.text("Edit43"), QStringLiteral("--5"));
         w.pressKey(Qt::Key_Return);

@@ -115,9 +115,7 @@ private slots:
     {
         WindowUnderTest w;
         QVERIFY(w.focus("Edit43"));
-        w.pressKey(Qt::Key_A, Qt::ControlModifier);
-        w.pressKey(Qt::Key_Minus, Qt::KeypadModifier);
-        w.pressKey(Qt::Key_Minus, Qt::KeypadModifier);
+        w.retypeKeypadMinus(2);
         QTest::mouseClick(w.button("BitBtn5"), Qt::LeftButton);
         w.settle();
         QCOMPARE(w.scripted.saveStartNames.size(), 0);

@@ -106,6 +106,13 @@ void WindowUnderTest::retype(const QString& keys)
     type(keys);
 }
 
+void WindowUnderTest::retypeKeypadMinus(int count)
+{
+    pressKey(Qt::Key_A, Qt::ControlModifier);
+    for (int i = 0; i < count; ++i)
+        pressKey(Qt::Key_Minus, Qt::KeypadModifier);
+}
+
 void WindowUnderTest::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);

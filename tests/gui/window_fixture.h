@@ -58,6 +58,9 @@ public:
     void type(const QString& keys);
     // Selects the focused field's whole text and types over it.
     void retype(const QString& keys);
+    // Selects the focused field's whole text and types `count` minus signs over it on the keypad,
+    // whose minus the cleanup does not remove (so "--" reaches the commit).
+    void retypeKeypadMinus(int count);
     void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Lets queued work (the error box) run.
     void settle();
