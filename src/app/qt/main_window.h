@@ -16,9 +16,7 @@
 
 namespace zeltar::report {
 class FormModelReportSource;
-class PreviewWindow;
-class ResolutionWarning;
-} // namespace zeltar::report
+}
 
 namespace zeltar::gui {
 

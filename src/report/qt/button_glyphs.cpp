@@ -9,7 +9,6 @@ namespace zeltar::report {
 namespace {
 
 constexpr int kGlyphSize = 20; // pixels
-const QColor kNavy(0, 0, 128);
 
 QPixmap EmptyGlyph()
 {
@@ -26,7 +25,7 @@ QIcon ReturnGlyph()
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kNavy);
+    painter.setBrush(kButtonNavy);
     // An arrow pointing left: head and shaft.
     painter.drawPolygon(QPolygon({QPoint(1, 10), QPoint(9, 3), QPoint(9, 7), QPoint(18, 7), QPoint(18, 13),
                                   QPoint(9, 13), QPoint(9, 17)}));
@@ -37,11 +36,11 @@ QIcon PrintGlyph()
 {
     QPixmap pixmap = EmptyGlyph();
     QPainter painter(&pixmap);
-    painter.setPen(QPen(kNavy, 1));
+    painter.setPen(QPen(kButtonNavy, 1));
     // Sheet in the paper feed, printer body, printed sheet coming out.
     painter.setBrush(Qt::white);
     painter.drawRect(5, 1, 9, 6);
-    painter.setBrush(kNavy);
+    painter.setBrush(kButtonNavy);
     painter.drawRect(1, 7, 17, 7);
     painter.setBrush(Qt::white);
     painter.drawRect(5, 12, 9, 6);

@@ -28,7 +28,6 @@ constexpr QRect kPrintButtonRect{552, 8, 193, 33};
 constexpr int kButtonFontPixels = 13;
 
 const QColor kButtonShadowGrey(160, 160, 160);
-const QColor kNavy(0, 0, 128);
 
 QPushButton* MakeButton(QWidget* panel, const QString& name, const QString& caption, const QIcon& glyph,
                         const QRect& rect)
@@ -40,7 +39,7 @@ QPushButton* MakeButton(QWidget* panel, const QString& name, const QString& capt
     font.setPixelSize(kButtonFontPixels);
     button->setFont(font);
     QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, kNavy);
+    palette.setColor(QPalette::ButtonText, kButtonNavy);
     button->setPalette(palette);
     button->setAutoDefault(false);
     return button;
