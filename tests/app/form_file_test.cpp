@@ -5,18 +5,9 @@
 #include "refdata/cities.h"
 
 #include <fstream>
-#include <sstream>
 
 namespace zeltar::test {
 namespace {
-
-std::string FileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 void WriteBytes(const std::string& path, const std::string& bytes)
 {

@@ -3,19 +3,9 @@
 
 #include "calc/recalculate.h"
 
-#include <fstream>
-#include <sstream>
 
 namespace zeltar::test {
 namespace {
-
-std::string FileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // Guards every start-up text, list choice, surface flag, caption, visibility and colour flag at
 // once: the reference file is the project saved right after start-up.

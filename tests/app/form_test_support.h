@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -37,6 +39,15 @@ inline void Enter(FormModel& form, std::string_view control, std::string_view te
 inline std::string Text(const FormModel& form, std::string_view control)
 {
     return form.control(control).text;
+}
+
+// The whole content of a file, byte for byte.
+inline std::string FileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
 }
 
 // A folder of its own for one test, removed at the end.
