@@ -12,4 +12,4 @@ if [ -x build/src/app/zeltar ]; then
     fi
     exec build/src/app/zeltar "$@"
 fi
-exec build/cli/zeltar-cli calc "${1:-samples/cold-store.zlt}"
+exec build/cli/zeltar-cli calc "${1:-samples/frozen-goods-store.zlt}"
