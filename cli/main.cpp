@@ -15,6 +15,8 @@ constexpr const char* kUsage =
     "                           every result as NAME<TAB>TEXT, sorted by NAME\n"
     "  play SCRIPT              start a fresh window model and play a script of user events\n"
     "  report FILE.zlt OUT.pdf  write the calculation report of a project as a one-page A4 PDF\n"
+    "  overview FILE.zlt        the project at a glance: room, city, type and the heat gains, as\n"
+    "                           the window shows them\n"
     "  --help                   this text\n"
     "\n"
     "COMMAND --help tells more about a command.\n";
@@ -40,6 +42,8 @@ int main(int argc, char** argv)
         return zeltar::cli::RunPlay(args);
     if (command == "report")
         return zeltar::cli::RunReport(args);
+    if (command == "overview")
+        return zeltar::cli::RunOverview(args);
     std::fprintf(stderr, "zeltar-cli: unknown command '%s'\n\n%s", command.c_str(), kUsage);
     return 2;
 }

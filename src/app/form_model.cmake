@@ -7,6 +7,7 @@ zeltar_core_library(zeltar_form
     form_lists.cpp
     form_model.cpp
     form_navigation.cpp
+    form_overview.cpp
     form_parameters.cpp
     form_plan.cpp
     form_presets.cpp

@@ -1,25 +1,43 @@
-// zeltar: the desktop program. `zeltar FILE.zlt` opens that project at start.
+// zeltar: the desktop program. `zeltar FILE.zlt` opens that project at start; `zeltar --screenshot
+// FILE.png [FILE.zlt]` draws the window into a picture without a display and ends (see --help).
 #include "app/form_model.h"
 #include "app/qt/app_setup.h"
 #include "app/qt/main_window.h"
+#include "app/qt/start_options.h"
+#include "app/qt/window_screenshot.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QLocale>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
+    const zeltar::gui::StartOptions options = zeltar::gui::ReadStartOptions(argc, argv);
+    if (options.exitCode)
+        return *options.exitCode;
+    const bool screenshot = !options.screenshotPath.isEmpty();
+    std::unique_ptr<QTemporaryDir> privateState;
+    if (screenshot && !(privateState = zeltar::gui::PrepareScreenshotRun())) {
+        std::fputs("zeltar: cannot make a temporary folder for the screenshot run\n", stderr);
+        return 1;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zeltar"));
+    QApplication::setApplicationVersion(zeltar::gui::ProgramVersion());
     zeltar::gui::UseWindowStyle();
     zeltar::gui::InstallRussianQtTranslations(application);
 
     // The date field starts with today's date in the system's short format.
     zeltar::FormModel model(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString());
-    zeltar::gui::MainWindow window(model);
+    zeltar::gui::MainWindow window(model, screenshot ? zeltar::gui::ScreenshotDialogs() : zeltar::gui::StandardDialogs());
     window.show();
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
-        window.openProjectFile(arguments.at(1));
+    const bool opened = options.projectPath.isEmpty() || window.openProjectFile(options.projectPath);
+    if (screenshot)
+        return zeltar::gui::SaveScreenshot(window, opened, options.screenshotPath);
     return QApplication::exec();
 }

@@ -128,10 +128,11 @@ void MainWindow::runPrint()
     dialogs_.print(this, *reportSource_, *resolutionWarning_);
 }
 
-void MainWindow::openProjectFile(const QString& path)
+bool MainWindow::openProjectFile(const QString& path)
 {
-    model_.loadProject({true, QFileInfo(path).absoluteFilePath().toStdString()});
+    const bool loaded = model_.loadProject({true, QFileInfo(path).absoluteFilePath().toStdString()});
     binding_->sync();
+    return loaded;
 }
 
 bool MainWindow::settleUnsavedChanges()

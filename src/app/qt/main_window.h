@@ -39,8 +39,9 @@ public:
     bool saveProject();
     void previewReport();
     void printReport();
-    // A project named on the command line, loaded as the load command loads a chosen file.
-    void openProjectFile(const QString& path);
+    // A project named on the command line, loaded as the load command loads a chosen file;
+    // false when it could not be loaded (the error box tells why).
+    bool openProjectFile(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
