@@ -122,7 +122,7 @@ TEST(FormCommit, DailyTurnoverWithNetCapacityZero)
     EXPECT_EQ(Text(form, "Edit124"), "  0");
 }
 
-// Notes 5 and 6: percent and tonnes per day follow each other with the same net capacity.
+// Percent and tonnes per day follow each other with the same net capacity.
 TEST(FormCommit, DailyTurnoverPercentAndTonnesFollowEachOther)
 {
     FormModel form{std::string(kToday)};
