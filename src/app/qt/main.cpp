@@ -35,9 +35,11 @@ int main(int argc, char* argv[])
     // The date field starts with today's date in the system's short format.
     zeltar::FormModel model(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString());
     zeltar::gui::MainWindow window(model, screenshot ? zeltar::gui::ScreenshotDialogs() : zeltar::gui::StandardDialogs());
-    window.show();
-    const bool opened = options.projectPath.isEmpty() || window.openProjectFile(options.projectPath);
     if (screenshot)
-        return zeltar::gui::SaveScreenshot(window, opened, options.screenshotPath);
+        return zeltar::gui::TakeScreenshot(window, options.projectPath, options.screenshotPath);
+
+    window.show();
+    if (!options.projectPath.isEmpty())
+        window.openProjectFile(options.projectPath);
     return QApplication::exec();
 }

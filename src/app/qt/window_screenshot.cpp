@@ -51,10 +51,13 @@ WindowDialogs ScreenshotDialogs()
     return dialogs;
 }
 
-int SaveScreenshot(MainWindow& window, bool projectOpened, const QString& pngPath)
+int TakeScreenshot(MainWindow& window, const QString& projectPath, const QString& pngPath)
 {
+    window.show();
+    const bool opened = projectPath.isEmpty() || window.openProjectFile(projectPath);
+    // The window laid out, and the error box of a failed load answered on stderr.
     QCoreApplication::processEvents();
-    if (!projectOpened)
+    if (!opened)
         return 1;
     const QPixmap picture = window.grab();
     if (picture.isNull() || !picture.save(pngPath, "PNG")) {

@@ -23,8 +23,9 @@ std::unique_ptr<QTemporaryDir> PrepareScreenshotRun();
 // once, no dialog ever waits for input.
 WindowDialogs ScreenshotDialogs();
 
-// Draws the shown window into `pngPath` after the pending events (the messages of a failed load
-// among them) are handled. Returns the exit code: 0, or 1 with the message on stderr.
-int SaveScreenshot(MainWindow& window, bool projectOpened, const QString& pngPath);
+// Shows the window (made with ScreenshotDialogs), opens the project when one is named, and draws
+// the window at its full size into `pngPath`. Returns the exit code: 0, or 1 with the message on
+// stderr (a project that does not load, a picture that cannot be written).
+int TakeScreenshot(MainWindow& window, const QString& projectPath, const QString& pngPath);
 
 } // namespace zeltar::gui
