@@ -12,6 +12,8 @@
 #include <QTreeView>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 using zeltar::gui::test::WindowUnderTest;
 
 namespace {
@@ -32,11 +34,6 @@ int PixelsOf(const QImage& image, const QColor& colour)
         for (int x = 0; x < image.width(); ++x)
             count += image.pixelColor(x, y) == colour ? 1 : 0;
     return count;
-}
-
-QScrollArea* ClientScrollArea(WindowUnderTest& w)
-{
-    return w.window.findChild<QScrollArea*>();
 }
 
 } // namespace
@@ -80,45 +77,27 @@ private slots:
     }
 
     // Fault: on a laptop screen the window's lower part (results, project name, command bar) was
-    // cut off; on a large screen the window must stay as it was, whole and without scroll bars.
+    // cut off, and the Enter walk led the focus out of sight; on a large screen the window must
+    // stay as it was, whole and without scroll bars.
     void clientScrollsOnScreensSmallerThanTheWindow()
     {
         WindowUnderTest w;
-        QScrollArea* area = ClientScrollArea(w);
-        QVERIFY(area != nullptr);
-        struct Screen {
-            QRect available;
-            bool scrollsAcross;
-            bool scrollsDown;
-        };
-        for (const Screen& screen : {Screen{{0, 0, 1366, 728}, false, true}, Screen{{0, 0, 1024, 600}, true, true},
-                                     Screen{{0, 0, 910, 512}, true, true}, Screen{{0, 0, 1920, 1040}, false, false}}) {
-            w.window.fitToScreen(screen.available);
+        auto* area = w.window.findChild<QScrollArea*>();
+        for (const QRect& screen : {QRect(0, 0, 1366, 728), QRect(0, 0, 1024, 600), QRect(0, 0, 1920, 1040)}) {
+            w.window.fitToScreen(screen);
             QCoreApplication::processEvents();
-            QVERIFY(w.window.width() <= screen.available.width());
-            QVERIFY(w.window.height() <= screen.available.height());
-            QCOMPARE(area->horizontalScrollBar()->maximum() > 0, screen.scrollsAcross);
-            QCOMPARE(area->verticalScrollBar()->maximum() > 0, screen.scrollsDown);
-            QCOMPARE(w.window.minimumSize(), w.window.maximumSize());
+            QVERIFY(w.window.width() <= screen.width() && w.window.height() <= screen.height());
+            QCOMPARE(area->horizontalScrollBar()->maximum() > 0, screen.width() < 1100);
             // Every part of the client can be scrolled into view.
             QCOMPARE(area->viewport()->width() + area->horizontalScrollBar()->maximum(), 1024);
             QCOMPARE(area->viewport()->height() + area->verticalScrollBar()->maximum(), 750);
         }
         QCOMPARE(w.window.size(), QSize(1024, 750));
-    }
 
-    // Fault: the Enter walk leading the focus out of sight on a small screen.
-    void focusedControlIsScrolledIntoView()
-    {
-        WindowUnderTest w;
         w.window.fitToScreen({0, 0, 1024, 600});
         QCoreApplication::processEvents();
-        QScrollArea* area = ClientScrollArea(w);
-        QCOMPARE(area->verticalScrollBar()->value(), 0);
         QVERIFY(w.focus("Edit129")); // the project name, at the window's foot
-        QVERIFY(area->verticalScrollBar()->value() > 0);
-        const QRect shown = w.widget("Edit129")->visibleRegion().boundingRect();
-        QCOMPARE(shown.size(), w.widget("Edit129")->size());
+        QCOMPARE(w.widget("Edit129")->visibleRegion().boundingRect().size(), w.widget("Edit129")->size());
     }
 
     // Fault: file dialogs too narrow to show the name, size, type and date of the files.
@@ -135,13 +114,10 @@ private slots:
             QVERIFY(view != nullptr && view->isVisible());
             QTRY_VERIFY(view->model()->rowCount(view->rootIndex()) > 10);
             const QHeaderView* header = view->header();
-            QVERIFY(header->count() >= 4);
-            for (int column = 0; column < 4; ++column) {
-                QVERIFY(!header->isSectionHidden(column));
-                const int right = header->sectionViewportPosition(column) + header->sectionSize(column);
-                QVERIFY2(right <= view->viewport()->width(), qPrintable(QString::number(column)));
-                QVERIFY(header->sectionSize(column) >= header->sectionSizeHint(column));  // caption
-                QVERIFY(header->sectionSize(column) >= static_cast<QAbstractItemView*>(view)->sizeHintForColumn(column)); // texts
+            const auto* texts = static_cast<const QAbstractItemView*>(view);
+            for (int column = 0; column < 4; ++column) { // name, size, type, date: whole captions and texts
+                QVERIFY(header->sectionViewportPosition(column) + header->sectionSize(column) <= view->viewport()->width());
+                QVERIFY(header->sectionSize(column) >= std::max(header->sectionSizeHint(column), texts->sizeHintForColumn(column)));
             }
         }
     }

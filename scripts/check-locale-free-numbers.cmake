@@ -2,23 +2,26 @@
 # printf-family calls with a floating-point conversion, strtod/strtof/strtold/atof, the std::sto*
 # floating-point conversions, or string streams. Under a comma locale (QApplication sets the
 # user's locale) they read and write "12,5" where the program expects "12.5".
-#   cmake -DROOTS="src;cli" [-DSOURCE_DIR=DIR] -P locale_free_numbers.cmake
-#   cmake -DFILES="a.cpp;b.cpp" -DEXPECT_FINDINGS=N -P locale_free_numbers.cmake  (checks the check)
+#   cmake -P scripts/check-locale-free-numbers.cmake       (src/ and cli/ of this source tree)
+#   cmake -DFILES="a.cpp;b.cpp" -DEXPECT_FINDINGS=N -P scripts/check-locale-free-numbers.cmake  (checks the check)
 set(float_conversion "%[-+ #0]*[0-9*]*(\\.[0-9*]*)?(hh|h|ll|l|L|q|j|z|t)?[eEfFgGaA]")
 set(printf_call "printf[ \t]*\\(")
 set(banned_call "(^|[^A-Za-z0-9_])(strtod|strtof|strtold|atof|stod|stof|stold)[ \t]*\\(")
 set(stream_class "stringstream|<sstream>")
 
+if(NOT FILES)
+    set(ROOTS src cli)
+endif()
+get_filename_component(source_dir ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
+
 set(files ${FILES})
 foreach(root IN LISTS ROOTS)
-    if(NOT IS_ABSOLUTE ${root})
-        set(root ${SOURCE_DIR}/${root})
-    endif()
-    file(GLOB_RECURSE found ${root}/*.cpp ${root}/*.h ${root}/*.hpp ${root}/*.cc)
+    file(GLOB_RECURSE found ${source_dir}/${root}/*.cpp ${source_dir}/${root}/*.h ${source_dir}/${root}/*.hpp
+         ${source_dir}/${root}/*.cc)
     list(APPEND files ${found})
 endforeach()
 if(NOT files)
-    message(FATAL_ERROR "no source files to check (ROOTS='${ROOTS}' FILES='${FILES}')")
+    message(FATAL_ERROR "no source files to check under ${source_dir}")
 endif()
 
 set(findings 0)
