@@ -13,6 +13,7 @@
 
 #include <clocale>
 #include <string>
+#include <utility>
 
 using zeltar::gui::test::WindowUnderTest;
 
@@ -52,14 +53,12 @@ private slots:
     void committedNumbersReadAsTyped()
     {
         WindowUnderTest w;
-        QVERIFY(w.focus("Edit22"));
-        w.retype("12,5");
-        w.pressKey(Qt::Key_Return);
-        QCOMPARE(w.text("Edit22"), QStringLiteral("  12,5"));
-        QVERIFY(w.focus("Edit1"));
-        w.retype("350");
-        w.pressKey(Qt::Key_Return);
-        QCOMPARE(w.text("Edit1"), QStringLiteral("  350"));
+        for (const auto& [field, typed] : {std::pair{"Edit22", "12,5"}, std::pair{"Edit1", "350"}}) {
+            QVERIFY(w.focus(field));
+            w.retype(QString::fromLatin1(typed));
+            w.pressKey(Qt::Key_Return);
+            QCOMPARE(w.text(field), QStringLiteral("  ") + QString::fromLatin1(typed));
+        }
     }
 
     // Fault: results (Q1 and the totals) written with the locale's separator, as «2,,».
