@@ -1,6 +1,6 @@
 // The window under a Russian locale (decimal comma), which QApplication makes the C library's
-// locale: typed numbers, committed texts and every result of the reference projects must read as
-// they do in the C locale. Run by CTest with LOCPATH and LC_ALL=ru_RU.UTF-8.
+// locale: typed numbers, committed texts, every result of the reference projects and the saved
+// project files must be as in the C locale. Run by CTest with LOCPATH and LC_ALL=ru_RU.UTF-8.
 #include "window_fixture.h"
 
 #include "calc/recalculate.h"
@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <clocale>
@@ -36,6 +37,17 @@ QString WindowListing(const WindowUnderTest& w)
              shown, WarningOf(w.model, "Edit43"), WarningOf(w.model, "Edit82"), WarningOf(w.model, "Edit83")))
         listing += QString::fromStdString(line.name + "\t" + line.text + "\n");
     return listing;
+}
+
+// The project file the window's model writes to `path` while the C library's locale is `locale`.
+QByteArray SavedBytes(WindowUnderTest& w, const QString& path, const char* locale)
+{
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, locale);
+    const bool saved = w.model.saveProject({true, path.toStdString()});
+    std::setlocale(LC_ALL, before.c_str());
+    QFile file(path);
+    return saved && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -67,12 +79,16 @@ private slots:
         const QDir projects(QStringLiteral(ZELTAR_TEST_DATA_DIR "/reference-projects"));
         const QStringList names = projects.entryList({QStringLiteral("*.zlt")}, QDir::Files, QDir::Name);
         QVERIFY(names.size() > 10);
+        const QTemporaryDir dir;
+        const QString saved = dir.filePath(QStringLiteral("saved.zlt"));
         for (const QString& name : names) {
             WindowUnderTest w;
             w.window.openProjectFile(projects.filePath(name));
             QFile expected(projects.filePath(QString(name).replace(QStringLiteral(".zlt"), QStringLiteral(".expected"))));
             QVERIFY2(expected.open(QIODevice::ReadOnly), qPrintable(name));
             QCOMPARE(WindowListing(w), QString::fromUtf8(expected.readAll()));
+            SavedBytes(w, saved, "C"); // from now on the project name field holds the saved file's path
+            QCOMPARE(SavedBytes(w, saved, "ru_RU.UTF-8"), SavedBytes(w, saved, "C"));
         }
     }
 };
