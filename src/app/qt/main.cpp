@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QLocale>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -38,6 +39,8 @@ int main(int argc, char* argv[])
     if (screenshot)
         return zeltar::gui::TakeScreenshot(window, options.projectPath, options.screenshotPath);
 
+    if (const QScreen* screen = window.screen())
+        window.fitToScreen(screen->availableGeometry());
     window.show();
     if (!options.projectPath.isEmpty())
         window.openProjectFile(options.projectPath);
