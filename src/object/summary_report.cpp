@@ -18,7 +18,7 @@ constexpr std::string_view kEllipsis = "…";
 
 const SummaryColumnPlace& Place(SummaryColumn column)
 {
-    return kSummaryColumns[static_cast<std::size_t>(column)];
+    return kSummaryColumnPlaces[static_cast<std::size_t>(column)];
 }
 
 bool StartsBlock(SummaryLineKind kind)
@@ -91,11 +91,11 @@ private:
         page_.rule({kTableLeft, kTableRight, kTableTopY});
         page_.rule({kTableLeft, kTableRight, kHeaderBottomY});
         page_.rule({kTableLeft, kTableRight, bottom});
-        for (const SummaryColumnPlace& column : kSummaryColumns)
+        for (const SummaryColumnPlace& column : kSummaryColumnPlaces)
             page_.line({column.left, kTableTopY}, {column.left, kHeaderBottomY});
         page_.line({kTableRight, kTableTopY}, {kTableRight, kHeaderBottomY});
         page_.setFont(FontUse::Body);
-        for (const SummaryColumnPlace& column : kSummaryColumns) {
+        for (const SummaryColumnPlace& column : kSummaryColumnPlaces) {
             cell(column, kHeaderLineY[0], std::string(column.header1));
             cell(column, kHeaderLineY[1], std::string(column.header2));
         }
@@ -111,17 +111,17 @@ private:
         switch (line.kind) {
         case SummaryLineKind::Room: {
             const SummaryRoomTexts& room = texts_.rooms[line.index];
-            for (std::size_t k = 0; k < kSummaryColumnCount; ++k)
-                cell(kSummaryColumns[k], y, room.cells[k]);
+            for (std::size_t k = 0; k < room.cells.size(); ++k)
+                cell(kSummaryColumnPlaces[k], y, room.cells[k]);
             gridLines(top, {});
             break;
         }
         case SummaryLineKind::FailedRoom: {
             const SummaryRoomTexts& room = texts_.rooms[line.index];
             cell(Place(SummaryColumn::Number), y, room.cells[0]);
-            cell(Place(SummaryColumn::Room), y, room.cells[1]);
+            cell(Place(SummaryColumn::RoomName), y, room.cells[1]);
             spanText(SummaryColumn::RoomType, SummaryColumn::EquipmentCapacity, y, "не загружена: " + room.failure);
-            gridLines(top, {Place(SummaryColumn::Number).left, Place(SummaryColumn::Room).left,
+            gridLines(top, {Place(SummaryColumn::Number).left, Place(SummaryColumn::RoomName).left,
                             Place(SummaryColumn::RoomType).left});
             break;
         }
@@ -156,7 +156,7 @@ private:
     void gridLines(int top, std::vector<int> lefts)
     {
         if (lefts.empty())
-            for (const SummaryColumnPlace& column : kSummaryColumns)
+            for (const SummaryColumnPlace& column : kSummaryColumnPlaces)
                 lefts.push_back(column.left);
         lefts.push_back(kTableRight);
         for (int x : lefts)

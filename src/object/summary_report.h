@@ -5,6 +5,7 @@
 #pragma once
 
 #include "report/canvas.h"
+#include "object/summary_row.h"
 #include "report/print_scale.h"
 
 #include <array>
@@ -14,16 +15,10 @@
 
 namespace zeltar::object {
 
-// Columns of the room rows, left to right.
-enum class SummaryColumn {
-    Number, Room, RoomType, Temperature, Area, Volume,
-    Q1, Q12, Q2, Q3, Q4, Q5, TotalHeatGain, RunningHours, EquipmentCapacity,
-};
-inline constexpr std::size_t kSummaryColumnCount = 15;
-
 struct SummaryRoomTexts {
     std::array<std::string, kSummaryColumnCount> cells; // indexed by SummaryColumn
     std::string failure; // why the room could not be loaded ("" for a loaded room)
+    std::string note;    // the room's file, and whether it lies outside the object's folder or repeats a row
 };
 
 struct SummaryLevelTexts {

@@ -18,7 +18,7 @@ struct SummaryColumnPlace {
 };
 
 // Indexed by SummaryColumn; each column starts where the one before it ends.
-inline constexpr std::array<SummaryColumnPlace, kSummaryColumnCount> kSummaryColumns = [] {
+inline constexpr std::array<SummaryColumnPlace, kSummaryColumnCount> kSummaryColumnPlaces = [] {
     std::array<SummaryColumnPlace, kSummaryColumnCount> columns{{
         {0, 80, true, "№", ""},
         {0, 570, false, "Камера", ""},
@@ -43,8 +43,8 @@ inline constexpr std::array<SummaryColumnPlace, kSummaryColumnCount> kSummaryCol
     }
     return columns;
 }();
-inline constexpr int kTableLeft = kSummaryColumns.front().left;
-inline constexpr int kTableRight = kSummaryColumns.back().left + kSummaryColumns.back().width;
+inline constexpr int kTableLeft = kSummaryColumnPlaces.front().left;
+inline constexpr int kTableRight = kSummaryColumnPlaces.back().left + kSummaryColumnPlaces.back().width;
 inline constexpr int kCellPadding = 12; // between a text and its column's grid line
 
 // The frame round the page: A4 landscape is 3508 x 2480 dots, the printable area about 42 dots in.

@@ -1,6 +1,5 @@
 #include "object/summary_table.h"
 
-#include "object/summary_report_tables.h"
 
 namespace zeltar::object {
 
@@ -38,10 +37,10 @@ void AppendRow(std::string& out, const SummaryCells& cells)
 SummaryCells SummaryHeaders()
 {
     SummaryCells headers;
-    for (std::size_t k = 0; k < kSummaryColumnCount; ++k) {
-        headers[k] = kSummaryColumns[k].header1;
-        if (!kSummaryColumns[k].header2.empty())
-            headers[k] += " " + std::string(kSummaryColumns[k].header2);
+    for (std::size_t k = 0; k < headers.size(); ++k) {
+        headers[k] = kSummaryColumns[k].caption;
+        if (!kSummaryColumns[k].unit.empty())
+            headers[k] += ", " + std::string(kSummaryColumns[k].unit);
     }
     return headers;
 }
@@ -54,7 +53,7 @@ SummaryCells LineCells(const SummaryReportTexts& texts, const SummaryLine& line)
     case SummaryLineKind::FailedRoom: {
         const SummaryRoomTexts& room = texts.rooms[line.index];
         cells[Column(SummaryColumn::Number)] = room.cells[Column(SummaryColumn::Number)];
-        cells[Column(SummaryColumn::Room)] = room.cells[Column(SummaryColumn::Room)];
+        cells[Column(SummaryColumn::RoomName)] = room.cells[Column(SummaryColumn::RoomName)];
         cells[Column(SummaryColumn::RoomType)] = "не загружена: " + room.failure;
         break;
     }
@@ -62,7 +61,7 @@ SummaryCells LineCells(const SummaryReportTexts& texts, const SummaryLine& line)
     case SummaryLineKind::TotalSums: {
         const SummaryLevelTexts& level =
             line.kind == SummaryLineKind::LevelSums ? texts.levels[line.index] : texts.total;
-        cells[Column(SummaryColumn::Room)] = LevelCaption(level);
+        cells[Column(SummaryColumn::RoomName)] = LevelCaption(level);
         cells[Column(SummaryColumn::TotalHeatGain)] = level.totalHeatGain;
         cells[Column(SummaryColumn::EquipmentCapacity)] = level.equipmentCapacity;
         break;
@@ -71,7 +70,7 @@ SummaryCells LineCells(const SummaryReportTexts& texts, const SummaryLine& line)
     case SummaryLineKind::TotalPlant: {
         const SummaryLevelTexts& level =
             line.kind == SummaryLineKind::LevelPlant ? texts.levels[line.index] : texts.total;
-        cells[Column(SummaryColumn::Room)] = PlantCaption(texts.factor);
+        cells[Column(SummaryColumn::RoomName)] = PlantCaption(texts.factor);
         cells[Column(SummaryColumn::EquipmentCapacity)] = level.plantCapacity;
         break;
     }

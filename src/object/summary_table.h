@@ -11,7 +11,7 @@ namespace zeltar::object {
 
 using SummaryCells = std::array<std::string, kSummaryColumnCount>;
 
-// "Q1, кВт": the two header lines of each column in one.
+// "Q1, кВт": each column's caption and unit.
 SummaryCells SummaryHeaders();
 
 // The cells of one line: a room's own texts; a failed room's number and name and «не загружена:»

@@ -119,7 +119,7 @@ TEST(SummaryReport, RoomRowTextsStandInTheirColumnsOneRowApart)
     const auto second = pages[0].textsEqualTo("Камера 2");
     ASSERT_EQ(first.size(), 1u);
     ASSERT_EQ(second.size(), 1u);
-    EXPECT_EQ(first[0].points[0], (report::Point{kSummaryColumns[1].left + kCellPadding, kHeaderBottomY + kRowTextOffset}));
+    EXPECT_EQ(first[0].points[0], (report::Point{kSummaryColumnPlaces[1].left + kCellPadding, kHeaderBottomY + kRowTextOffset}));
     EXPECT_EQ(second[0].points[0].y - first[0].points[0].y, kRowStep);
     // Numbers stand right-aligned against their column's right line.
     const auto equipment = pages[0].textsEqualTo("13,9");
@@ -156,7 +156,7 @@ TEST(SummaryReport, LongTextsAreCutToTheirColumn)
         std::find_if(drawn.begin(), drawn.end(), [](const Drawn& d) { return d.text.starts_with("WWW"); });
     ASSERT_NE(cut, drawn.end());
     EXPECT_TRUE(cut->text.ends_with("…"));
-    EXPECT_LE(RecordingCanvas::MeasuredWidth(cut->text, cut->font), kSummaryColumns[1].width - 2 * kCellPadding);
+    EXPECT_LE(RecordingCanvas::MeasuredWidth(cut->text, cut->font), kSummaryColumnPlaces[1].width - 2 * kCellPadding);
 }
 
 TEST(SummaryReport, PrinterFactorsScalePositionsAndFonts)
@@ -177,8 +177,8 @@ TEST(SummaryTable, TabSeparatedTextPastesIntoASpreadsheet)
     texts.rooms.push_back(Room(2, "Файл\tс табуляцией"));
     texts.total.excluded = 1;
     const std::string expected =
-        "№\tКамера\tТип камеры\tt кам., гр.С\tПлощадь, кв.м\tОбъем, куб.м\tQ1, кВт\tQ12, кВт\tQ2, кВт\tQ3, кВт\t"
-        "Q4, кВт\tQ5, кВт\tQ сум., кВт\tВремя раб. ч/сут\tQ об., кВт\r\n"
+        "№\tКамера\tТип камеры\tt камеры, °C\tПлощадь, м²\tОбъём, м³\tQ1, кВт\tQ12, кВт\tQ2, кВт\tQ3, кВт\t"
+        "Q4, кВт\tQ5, кВт\tQ сум., кВт\tВремя работы, ч/сут\tQ об., кВт\r\n"
         "1\tКамера 1\tкамера охлаждения\t-20\t120\t480\t5,2\t0,3\t1,1\t2,4\t0,8\t0,6\t10,4\t18\t13,9\r\n"
         "2\tКамера 2\tне загружена: Файл с табуляцией\t\t\t\t\t\t\t\t\t\t\t\t\r\n"
         "\tСреднетемпературные: камер 1\t\t\t\t\t\t\t\t\t\t\t104,0\t\t139,0\r\n"

@@ -1,6 +1,5 @@
 #include "object/qt/summary_table_model.h"
 
-#include "object/summary_report_tables.h"
 #include "object/summary_table.h"
 
 #include <QBrush>
@@ -60,6 +59,8 @@ QVariant SummaryTableModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         if (line.kind == SummaryLineKind::FailedRoom)
             return QString::fromStdString(texts_.rooms[line.index].failure);
+        if (line.kind == SummaryLineKind::Room)
+            return QString::fromStdString(texts_.rooms[line.index].note);
         return {};
     case Qt::ForegroundRole:
         if (line.kind == SummaryLineKind::FailedRoom)
@@ -78,7 +79,7 @@ QVariant SummaryTableModel::data(const QModelIndex& index, int role) const
         return {};
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter |
-                                   (kSummaryColumns[column].rightAligned ? Qt::AlignRight : Qt::AlignLeft));
+                                   (kSummaryColumns[column].number ? Qt::AlignRight : Qt::AlignLeft));
     default: return {};
     }
 }
@@ -88,10 +89,10 @@ QVariant SummaryTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= static_cast<int>(kSummaryColumnCount))
         return QAbstractTableModel::headerData(section, orientation, role);
-    const SummaryColumnPlace& place = kSummaryColumns[static_cast<std::size_t>(section)];
-    QString header = QString::fromUtf8(place.header1.data(), static_cast<qsizetype>(place.header1.size()));
-    if (!place.header2.empty())
-        header += QLatin1Char('\n') + QString::fromUtf8(place.header2.data(), static_cast<qsizetype>(place.header2.size()));
+    const SummaryColumnInfo& info = kSummaryColumns[static_cast<std::size_t>(section)];
+    QString header = QString::fromUtf8(info.caption.data(), static_cast<qsizetype>(info.caption.size()));
+    if (!info.unit.empty())
+        header += QLatin1Char('\n') + QString::fromUtf8(info.unit.data(), static_cast<qsizetype>(info.unit.size()));
     return header;
 }
 
