@@ -24,6 +24,9 @@ std::string_view ButtonOf(Command command)
     return {};
 }
 
+// Under the date's caption and field, right of the project name field.
+const QRect kSummaryButtonBox(808, 27, 206, 21);
+
 } // namespace
 
 MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
@@ -53,10 +56,23 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
             if (model_.focus() == ButtonOf(command))
                 runCommand(command);
         });
+    addSummaryButton();
     binding_->sync();
 }
 
 MainWindow::~MainWindow() = default;
+
+// The object summary's button lies in the header bar's free strip under «ДАТА»: the command bar
+// has no room for its caption. It is no control of the form model.
+void MainWindow::addSummaryButton()
+{
+    QWidget* headerBar = control("Edit128")->parentWidget();
+    auto* button = new QPushButton(QStringLiteral("СВОДКА ПО ОБЪЕКТУ"), headerBar);
+    button->setObjectName(QStringLiteral("ObjectSummaryButton"));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(kSummaryButtonBox);
+    connect(button, &QPushButton::clicked, this, &MainWindow::objectSummaryRequested);
+}
 
 QWidget* MainWindow::control(std::string_view name) const
 {
@@ -132,6 +148,21 @@ void MainWindow::openProjectFile(const QString& path)
 {
     model_.loadProject({true, QFileInfo(path).absoluteFilePath().toStdString()});
     binding_->sync();
+}
+
+bool MainWindow::openProjectAsked(const QString& path)
+{
+    if (!settleUnsavedChanges())
+        return false;
+    const bool loaded = model_.loadProject({true, QFileInfo(path).absoluteFilePath().toStdString()});
+    binding_->sync();
+    return loaded;
+}
+
+QString MainWindow::projectPath() const
+{
+    const std::string name = model_.dialogFileName(FileDialog::Save);
+    return name == kInitialDialogFileName ? QString() : QString::fromStdString(name);
 }
 
 bool MainWindow::settleUnsavedChanges()

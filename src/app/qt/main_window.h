@@ -41,6 +41,16 @@ public:
     void printReport();
     // A project named on the command line, loaded as the load command loads a chosen file.
     void openProjectFile(const QString& path);
+    // A project another window asks for (a room of the object summary): inputs changed since the
+    // last save are saved or given up on the user's answer first. False when the user cancelled or
+    // the file was refused (its error is shown).
+    bool openProjectAsked(const QString& path);
+    // The project's file when it was saved or loaded ("" while new), and whether inputs changed.
+    QString projectPath() const;
+
+signals:
+    // The «СВОДКА ПО ОБЪЕКТУ» button: the program opens the object summary window.
+    void objectSummaryRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -54,6 +64,7 @@ private:
     bool focusCommandButton(Command command);
     // Before inputs would be lost: true when the caller may go on (saved, or the user discards).
     bool settleUnsavedChanges();
+    void addSummaryButton();
     // The print dialog and the page, without moving the focus: the print command's work, also run
     // by the preview's print buttons while the preview is open.
     void runPrint();
