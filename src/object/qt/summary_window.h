@@ -34,6 +34,7 @@ public:
                            QWidget* parent = nullptr);
 
     ObjectModel& model() { return model_; }
+    const ObjectModel& model() const { return model_; }
     const SummaryTableModel& table() const { return table_; }
     QTableView* view() const { return view_; }
     QPushButton* button(const QString& objectName) const;
