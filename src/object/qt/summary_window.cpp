@@ -432,6 +432,7 @@ void SummaryWindow::refresh()
     nameField_->setText(FromUtf8(document.name));
     boundaryField_->setText(FromUtf8(table_.texts().boundary));
     factorField_->setText(FromUtf8(table_.texts().factor));
+    spanLongTexts();
     view_->resizeColumnsToContents();
     const QString file = model_.filePath().empty() ? QStringLiteral("новый объект")
                                                    : QFileInfo(FromUtf8(model_.filePath())).fileName();
@@ -439,6 +440,27 @@ void SummaryWindow::refresh()
                                                     model_.modified() ? QStringLiteral(" *") : QString()));
     watchRoomFiles();
     showMessages();
+}
+
+// A failed room's reason runs from the room type to the last column, a level or total caption
+// from the room's name to Q сум., so that the columns keep the widths of the figures.
+void SummaryWindow::spanLongTexts()
+{
+    view_->clearSpans();
+    const auto column = [](SummaryColumn c) { return static_cast<int>(c); };
+    const std::vector<SummaryLine> lines = SummaryLines(table_.texts());
+    for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
+        switch (lines[static_cast<std::size_t>(row)].kind) {
+        case SummaryLineKind::Room: break;
+        case SummaryLineKind::FailedRoom:
+            view_->setSpan(row, column(SummaryColumn::RoomType),
+                           1, kSummaryColumnCount - column(SummaryColumn::RoomType));
+            break;
+        default:
+            view_->setSpan(row, column(SummaryColumn::RoomName),
+                           1, column(SummaryColumn::TotalHeatGain) - column(SummaryColumn::RoomName));
+        }
+    }
 }
 
 void SummaryWindow::showMessages()

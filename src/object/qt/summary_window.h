@@ -82,6 +82,7 @@ private:
     // The table, fields, caption and watched files from the model; then its messages.
     void refresh();
     void showMessages();
+    void spanLongTexts();
     void watchRoomFiles();
     void selectRoom(int room);
     std::vector<int> selectedRooms() const;
