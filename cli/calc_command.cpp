@@ -6,7 +6,10 @@
 #include "commands.h"
 
 #include "app/form_model.h"
+#include "object/parallel_load.h"
 #include "object/summary_row.h"
+
+#include <algorithm>
 
 #include <cstdio>
 #include <exception>
@@ -38,10 +41,15 @@ constexpr const char* kCalcUsage =
     "Exit status: 0 when every file loaded, 1 when a file was refused (or the output could not be\n"
     "written), 2 on a usage error.\n";
 
+// Files loaded side by side before their results are printed in order: enough to keep every core
+// busy, few enough that a thousand files need little memory.
+constexpr std::size_t kFilesPerBatch = 64;
+
 struct FileResults {
     std::string file;
     bool loaded = false;
-    std::string error; // every message of a refused load, one per line
+    std::vector<std::string> messages; // for stderr, each naming the file
+    std::string error;                 // every message of a refused load, one per line
     std::vector<calc::ListingLine> results;
 };
 
@@ -52,17 +60,16 @@ FileResults Calculate(const std::string& file)
     try {
         FormModel model(Today());
         out.loaded = model.loadProject({true, file});
-        for (const std::string& message : model.takeErrors()) {
-            std::fprintf(stderr, "zeltar-cli calc: %s\n", message.c_str());
-            if (!out.loaded)
-                out.error += (out.error.empty() ? "" : "\n") + message;
-        }
+        out.messages = model.takeErrors();
         if (out.loaded)
             out.results = object::ResultListingOf(model);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "zeltar-cli calc: %s: %s\n", file.c_str(), e.what());
         out.loaded = false;
-        out.error = file + ": " + e.what();
+        out.messages.push_back(file + ": " + e.what());
+    }
+    if (!out.loaded) {
+        for (const std::string& message : out.messages)
+            out.error += (out.error.empty() ? "" : "\n") + message;
     }
     return out;
 }
@@ -85,6 +92,8 @@ public:
 
     void print(const FileResults& r)
     {
+        for (const std::string& message : r.messages)
+            std::fprintf(stderr, "zeltar-cli calc: %s\n", message.c_str());
         switch (format_) {
         case OutputFormat::Text: write(text(r)); break;
         case OutputFormat::Csv: write(csv(r)); break;
@@ -177,10 +186,14 @@ int RunCalc(const std::vector<std::string>& args)
     }
     Printer printer(format, files.size() > 1);
     bool allLoaded = true;
-    for (const std::string& file : files) {
-        const FileResults results = Calculate(file);
-        allLoaded = allLoaded && results.loaded;
-        printer.print(results);
+    std::vector<FileResults> batch;
+    for (std::size_t first = 0; first < files.size(); first += kFilesPerBatch) {
+        batch.assign(std::min(kFilesPerBatch, files.size() - first), FileResults{});
+        object::ForEachInParallel(batch.size(), [&](std::size_t i) { batch[i] = Calculate(files[first + i]); });
+        for (const FileResults& results : batch) {
+            allLoaded = allLoaded && results.loaded;
+            printer.print(results);
+        }
     }
     printer.finish();
     return std::fflush(stdout) == 0 && allLoaded ? 0 : 1;

@@ -1,5 +1,7 @@
 #include "object/object_model.h"
 
+#include "object/parallel_load.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <utility>
@@ -125,10 +127,10 @@ int ObjectModel::addRooms(const std::vector<std::string>& paths)
 {
     const int first = roomCount();
     const std::string working = WorkingFolder();
-    for (const std::string& path : paths) {
+    for (const std::string& path : paths)
         document_.rooms.push_back({AbsoluteRoomPath(working, path), ""});
-        summary_.rows.push_back(loadRow(roomCount() - 1));
-    }
+    summary_.rows.resize(document_.rooms.size());
+    ForEachInParallel(paths.size(), [&](std::size_t i) { summary_.rows[first + i] = loadRow(first + static_cast<int>(i)); });
     if (!paths.empty()) {
         modified_ = true;
         resummarize();
@@ -207,8 +209,7 @@ void ObjectModel::reloadRoom(int index)
 
 void ObjectModel::reloadAll()
 {
-    for (int i = 0; i < roomCount(); ++i)
-        summary_.rows[i] = loadRow(i);
+    ForEachInParallel(summary_.rows.size(), [&](std::size_t i) { summary_.rows[i] = loadRow(static_cast<int>(i)); });
     resummarize();
 }
 

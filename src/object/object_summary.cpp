@@ -1,6 +1,7 @@
 #include "object/object_summary.h"
 
 #include "fields/number_text.h"
+#include "object/parallel_load.h"
 
 #include <filesystem>
 #include <map>
@@ -86,27 +87,23 @@ void MarkRepeatedFiles(std::vector<SummaryRow>& rows)
 
 ObjectSummary SummarizeObject(const ObjectDocument& document, const std::string& objectFolder)
 {
-    std::vector<SummaryRow> rows;
-    rows.reserve(document.rooms.size());
-    for (const ObjectRoom& room : document.rooms) {
-        const int number = static_cast<int>(rows.size()) + 1;
-        SummaryRow row = LoadSummaryRow(number, room.path, RelativeRoomPath(objectFolder, room.path),
-                                        room.displayName, document.options.levelBoundaryCelsius);
-        row.leavesFolder = LeavesFolder(objectFolder, room.path);
-        rows.push_back(std::move(row));
-    }
+    std::vector<SummaryRow> rows(document.rooms.size());
+    ForEachInParallel(rows.size(), [&](std::size_t i) {
+        const ObjectRoom& room = document.rooms[i];
+        rows[i] = LoadSummaryRow(static_cast<int>(i) + 1, room.path, RelativeRoomPath(objectFolder, room.path),
+                                 room.displayName, document.options.levelBoundaryCelsius);
+        rows[i].leavesFolder = LeavesFolder(objectFolder, room.path);
+    });
     MarkRepeatedFiles(rows);
     return Summarize(document.name, document.options, std::move(rows));
 }
 
 ObjectSummary SummarizeFiles(const std::vector<std::string>& paths, const ObjectOptions& options)
 {
-    std::vector<SummaryRow> rows;
-    rows.reserve(paths.size());
-    for (const std::string& path : paths) {
-        const int number = static_cast<int>(rows.size()) + 1;
-        rows.push_back(LoadSummaryRow(number, path, path, "", options.levelBoundaryCelsius));
-    }
+    std::vector<SummaryRow> rows(paths.size());
+    ForEachInParallel(rows.size(), [&](std::size_t i) {
+        rows[i] = LoadSummaryRow(static_cast<int>(i) + 1, paths[i], paths[i], "", options.levelBoundaryCelsius);
+    });
     MarkRepeatedFiles(rows);
     return Summarize("", options, std::move(rows));
 }

@@ -38,9 +38,11 @@ calc::Warning WarningOf(const FormModel& model, std::string_view control)
     return model.control(control).color == ControlColor::Red ? calc::Warning::Red : calc::Warning::White;
 }
 
-RoomValues ValuesOf(const ProjectState& state)
+// The full values of the model's last pass; the temperature and running hours as entered.
+RoomValues ValuesOf(const FormModel& model)
 {
-    const calc::RecalcValues v = calc::Recalculate(state).values;
+    const ProjectState& state = model.state();
+    const calc::RecalcValues& v = model.lastValues();
     return {state.roomTemperature, v.roomArea, v.roomVolume, v.q1, v.q12, v.q2, v.q3, v.q4, v.q5,
             v.totalHeatGain, state.equipmentRunningHours, v.equipmentCapacity};
 }
@@ -123,7 +125,7 @@ SummaryRow LoadSummaryRow(int number, const std::string& path, const std::string
     row.loadMessages = std::move(messages);
     for (int c = static_cast<int>(SummaryColumn::RoomType); c < kSummaryColumnCount; ++c)
         row.texts[c] = WithoutDisplayBlanks(model.control(kColumnControls[c]).text);
-    row.values = ValuesOf(model.state());
+    row.values = ValuesOf(model);
     row.level = LevelOf(row.values.roomTemperatureCelsius, levelBoundaryCelsius);
     row.results = ResultListingOf(model);
     return row;
