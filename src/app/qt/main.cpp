@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QLocale>
+#include <QScreen>
 
 int main(int argc, char* argv[])
 {
@@ -19,6 +20,8 @@ int main(int argc, char* argv[])
     zeltar::FormModel model(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString());
     zeltar::gui::MainWindow window(model);
     zeltar::object::ConnectSummaryWindow(window);
+    if (const QScreen* screen = window.screen())
+        window.fitToScreen(screen->availableGeometry());
     window.show();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)
