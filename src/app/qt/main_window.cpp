@@ -156,7 +156,9 @@ void MainWindow::loadProject()
     if (!focusCommandButton(Command::Load) || !settleUnsavedChanges())
         return;
     const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Open));
-    model_.loadProject(dialogs_.openProject(this, start));
+    const DialogAnswer answer = dialogs_.openProject(this, start);
+    if (model_.loadProject(answer) && answer.accepted)
+        projectPath_ = QString::fromStdString(answer.path);
     binding_->sync();
 }
 
@@ -167,6 +169,8 @@ bool MainWindow::saveProject()
     const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Save));
     const DialogAnswer answer = dialogs_.saveProject(this, start);
     const bool saved = model_.saveProject(answer) && answer.accepted;
+    if (saved)
+        projectPath_ = QString::fromStdString(answer.path);
     binding_->sync();
     return saved;
 }
@@ -192,25 +196,21 @@ void MainWindow::runPrint()
     dialogs_.print(this, *reportSource_, *resolutionWarning_);
 }
 
-void MainWindow::openProjectFile(const QString& path)
+bool MainWindow::openProjectFile(const QString& path)
 {
-    model_.loadProject({true, QFileInfo(path).absoluteFilePath().toStdString()});
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const bool loaded = model_.loadProject({true, absolute.toStdString()});
+    if (loaded)
+        projectPath_ = absolute;
     binding_->sync();
+    return loaded;
 }
 
 bool MainWindow::openProjectAsked(const QString& path)
 {
     if (!settleUnsavedChanges())
         return false;
-    const bool loaded = model_.loadProject({true, QFileInfo(path).absoluteFilePath().toStdString()});
-    binding_->sync();
-    return loaded;
-}
-
-QString MainWindow::projectPath() const
-{
-    const std::string name = model_.dialogFileName(FileDialog::Save);
-    return name == kInitialDialogFileName ? QString() : QString::fromStdString(name);
+    return openProjectFile(path);
 }
 
 bool MainWindow::settleUnsavedChanges()

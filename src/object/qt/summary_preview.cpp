@@ -13,7 +13,7 @@ namespace zeltar::object {
 
 namespace {
 
-constexpr int kPageWidthPixels = 1170; // a third of the sheet's 300 dpi width
+constexpr int kPageWidthPixels = 1150; // about a third of the sheet's width at 300 dpi
 constexpr int kPageGapPixels = 12;
 const QSize kWindowSize(1220, 860);
 

@@ -328,33 +328,35 @@ void SummaryWindow::openRoomOfRow(int row)
 
 void SummaryWindow::roomFileChanged(const QString& path)
 {
-    // A file replaced by renaming another over it drops out of the watch list: every row is
-    // checked against the files and folders being watched again.
+    // A file replaced by renaming another over it keeps no watch, or one on the old file: on a
+    // change of the file or of its folder, every row of that file or folder is loaded again and
+    // its file watched anew.
     const QFileInfo changed(path);
+    QStringList reloaded;
     for (int room = 0; room < model_.roomCount(); ++room) {
         const QFileInfo file(FromUtf8(model_.roomPath(room)));
-        const bool thisFile = changed.isDir() ? file.absolutePath() == changed.absoluteFilePath() &&
-                                                    !watcher_.files().contains(file.absoluteFilePath())
-                                              : file.absoluteFilePath() == changed.absoluteFilePath();
-        if (thisFile)
+        if (file.absoluteFilePath() == changed.absoluteFilePath() || file.absolutePath() == changed.absoluteFilePath()) {
             model_.reloadRoom(room);
+            reloaded << file.absoluteFilePath();
+        }
     }
+    if (!reloaded.isEmpty())
+        watcher_.removePaths(reloaded);
     refresh();
 }
 
 void SummaryWindow::watchRoomFiles()
 {
-    QStringList files;
-    QStringList folders;
+    QStringList wanted;
     for (int room = 0; room < model_.roomCount(); ++room) {
         const QFileInfo file(FromUtf8(model_.roomPath(room)));
-        if (file.exists() && !files.contains(file.absoluteFilePath()))
-            files << file.absoluteFilePath();
-        if (QFileInfo(file.absolutePath()).isDir() && !folders.contains(file.absolutePath()))
-            folders << file.absolutePath();
+        if (file.exists())
+            wanted << file.absoluteFilePath();
+        if (QFileInfo(file.absolutePath()).isDir())
+            wanted << file.absolutePath();
     }
+    wanted.removeDuplicates();
     const QStringList watched = watcher_.files() + watcher_.directories();
-    const QStringList wanted = files + folders;
     for (const QString& path : watched)
         if (!wanted.contains(path))
             watcher_.removePath(path);
@@ -430,6 +432,7 @@ void SummaryWindow::refresh()
     nameField_->setText(FromUtf8(document.name));
     boundaryField_->setText(FromUtf8(table_.texts().boundary));
     factorField_->setText(FromUtf8(table_.texts().factor));
+    spanLongTexts();
     view_->resizeColumnsToContents();
     const QString file = model_.filePath().empty() ? QStringLiteral("новый объект")
                                                    : QFileInfo(FromUtf8(model_.filePath())).fileName();
@@ -437,6 +440,27 @@ void SummaryWindow::refresh()
                                                     model_.modified() ? QStringLiteral(" *") : QString()));
     watchRoomFiles();
     showMessages();
+}
+
+// A failed room's reason runs from the room type to the last column, a level or total caption
+// from the room's name to Q сум., so that the columns keep the widths of the figures.
+void SummaryWindow::spanLongTexts()
+{
+    view_->clearSpans();
+    const auto column = [](SummaryColumn c) { return static_cast<int>(c); };
+    const std::vector<SummaryLine> lines = SummaryLines(table_.texts());
+    for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
+        switch (lines[static_cast<std::size_t>(row)].kind) {
+        case SummaryLineKind::Room: break;
+        case SummaryLineKind::FailedRoom:
+            view_->setSpan(row, column(SummaryColumn::RoomType),
+                           1, kSummaryColumnCount - column(SummaryColumn::RoomType));
+            break;
+        default:
+            view_->setSpan(row, column(SummaryColumn::RoomName),
+                           1, column(SummaryColumn::TotalHeatGain) - column(SummaryColumn::RoomName));
+        }
+    }
 }
 
 void SummaryWindow::showMessages()

@@ -34,6 +34,7 @@ public:
                            QWidget* parent = nullptr);
 
     ObjectModel& model() { return model_; }
+    const ObjectModel& model() const { return model_; }
     const SummaryTableModel& table() const { return table_; }
     QTableView* view() const { return view_; }
     QPushButton* button(const QString& objectName) const;
@@ -81,6 +82,7 @@ private:
     // The table, fields, caption and watched files from the model; then its messages.
     void refresh();
     void showMessages();
+    void spanLongTexts();
     void watchRoomFiles();
     void selectRoom(int room);
     std::vector<int> selectedRooms() const;
