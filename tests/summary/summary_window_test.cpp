@@ -284,7 +284,8 @@ TEST_F(SummaryWindowTest, FieldsCopyAndPdf)
     QLineEdit* boundary = summary.field(QStringLiteral("BoundaryField"));
     boundary->setText(QStringLiteral("абв"));
     emit boundary->editingFinished();
-    EXPECT_EQ(errors.size(), 2);
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[1].contains(QStringLiteral("«абв» — не температура от -50 до 100 гр.С"))) << errors[1].toStdString();
     EXPECT_EQ(boundary->text(), QStringLiteral("-5"));
 
     summary.copyTable();
@@ -296,6 +297,33 @@ TEST_F(SummaryWindowTest, FieldsCopyAndPdf)
     pdfAnswer = {true, pdf.toStdString()};
     summary.saveReportPdf();
     EXPECT_TRUE(QFile::exists(pdf));
+}
+
+TEST(SummaryButton, LiesInTheHeaderBarsFreeStripAndOpensOneSummaryWindow)
+{
+    gui::test::WindowUnderTest main;
+    auto* button = main.window.findChild<QPushButton*>(QStringLiteral("ObjectSummaryButton"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), QStringLiteral("СВОДКА ПО ОБЪЕКТУ"));
+    QWidget* bar = main.widget("Edit128")->parentWidget();
+    ASSERT_EQ(button->parentWidget(), bar);
+    EXPECT_TRUE(bar->rect().contains(button->geometry()));
+    // Under «ДАТА» and its field, overlapping no other control of the bar.
+    EXPECT_GT(button->geometry().top(), main.widget("Edit128")->geometry().bottom());
+    for (QWidget* other : bar->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != button && other->isVisible()) {
+            EXPECT_FALSE(other->geometry().intersects(button->geometry())) << other->objectName().toStdString();
+        }
+    }
+
+    ConnectSummaryWindow(main.window);
+    button->click();
+    button->click();
+    const auto windows = main.window.findChildren<SummaryWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows.front()->isVisible());
+    EXPECT_TRUE(windows.front()->isWindow());
+    EXPECT_FALSE(windows.front()->isModal());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "object/qt/summary_window.h"
 
 #include "app/qt/main_window.h"
+#include "fields/number_text.h"
 #include "object/qt/summary_pdf.h"
 #include "object/summary_report_texts.h"
 #include "object/summary_table.h"
@@ -163,8 +164,16 @@ void SummaryWindow::buildWidgets()
     factorField_ = addField(fieldBar, QStringLiteral("FactorField"),
                             QStringLiteral("Коэффициент одновременности (0,50...1,00):"), kNumberFieldWidth);
     connect(nameField_, &QLineEdit::editingFinished, this, &SummaryWindow::commitName);
-    connect(boundaryField_, &QLineEdit::editingFinished, this, &SummaryWindow::commitBoundary);
-    connect(factorField_, &QLineEdit::editingFinished, this, &SummaryWindow::commitFactor);
+    connect(boundaryField_, &QLineEdit::editingFinished, this, [this] {
+        commitOption(boundaryField_, &ObjectModel::setLevelBoundary,
+                     QStringLiteral("Граница уровней: «%1» — не температура от %2 до %3 гр.С.")
+                         .arg(QStringLiteral("%1"), FromUtf8(fields::FormatGeneral(kLowestLevelBoundaryCelsius)),
+                              FromUtf8(fields::FormatGeneral(kHighestLevelBoundaryCelsius))));
+    });
+    connect(factorField_, &QLineEdit::editingFinished, this, [this] {
+        commitOption(factorField_, &ObjectModel::setSimultaneityFactor,
+                     QStringLiteral("Коэффициент одновременности: «%1» — не число от 0,50 до 1,00."));
+    });
 
     view_ = new QTableView(this);
     view_->setObjectName(QStringLiteral("SummaryTable"));
@@ -374,21 +383,11 @@ void SummaryWindow::commitName()
     refresh();
 }
 
-void SummaryWindow::commitBoundary()
+void SummaryWindow::commitOption(QLineEdit* field, bool (ObjectModel::*set)(double), const QString& refusal)
 {
-    const std::optional<double> value = ParseOptionNumber(Utf8(boundaryField_->text()));
-    if (!value || !model_.setLevelBoundary(*value))
-        dialogs_.showError(this, QStringLiteral("Граница уровней: «%1» — не температура от -50 до 100 гр.С.")
-                                     .arg(boundaryField_->text()));
-    refresh();
-}
-
-void SummaryWindow::commitFactor()
-{
-    const std::optional<double> value = ParseOptionNumber(Utf8(factorField_->text()));
-    if (!value || !model_.setSimultaneityFactor(*value))
-        dialogs_.showError(this, QStringLiteral("Коэффициент одновременности: «%1» — не число от 0,50 до 1,00.")
-                                     .arg(factorField_->text()));
+    const std::optional<double> value = ParseOptionNumber(Utf8(field->text()));
+    if (!value || !(model_.*set)(*value))
+        dialogs_.showError(this, refusal.arg(field->text()));
     refresh();
 }
 

@@ -77,8 +77,8 @@ private:
                            const std::function<void()>& command);
     QLineEdit* addField(QWidget* bar, const QString& name, const QString& caption, int width);
     void commitName();
-    void commitBoundary();
-    void commitFactor();
+    // The level boundary or the simultaneity factor from its field; `refusal` names the range.
+    void commitOption(QLineEdit* field, bool (ObjectModel::*set)(double), const QString& refusal);
     // The table, fields, caption and watched files from the model; then its messages.
     void refresh();
     void showMessages();
