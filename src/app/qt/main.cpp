@@ -5,6 +5,7 @@
 #include "app/qt/main_window.h"
 #include "app/qt/start_options.h"
 #include "app/qt/window_screenshot.h"
+#include "object/qt/summary_window.h"
 
 #include <QApplication>
 #include <QDate>
@@ -39,6 +40,7 @@ int main(int argc, char* argv[])
     if (screenshot)
         return zeltar::gui::TakeScreenshot(window, options.projectPath, options.screenshotPath);
 
+    zeltar::object::ConnectSummaryWindow(window);
     if (const QScreen* screen = window.screen())
         window.fitToScreen(screen->availableGeometry());
     window.show();
