@@ -74,8 +74,7 @@ FileResults Calculate(const std::string& file)
     return out;
 }
 
-// Prints the results of each file as it is done, so that a thousand files need no more memory
-// than one.
+// Prints the results file by file in the order given, each batch as soon as it is loaded.
 class Printer {
 public:
     Printer(OutputFormat format, bool severalFiles) : format_(format), severalFiles_(severalFiles)
