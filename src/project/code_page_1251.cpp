@@ -60,6 +60,24 @@ std::string DecodeCp1251(std::string_view bytes)
     return out;
 }
 
+std::string StorableInCp1251(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t start = pos;
+        const std::optional<char32_t> c = NextCodePoint(utf8, pos);
+        if (!c)
+            pos = start + 1; // a malformed byte is one unknown character
+        const bool storable = c && *c != U'\r' && *c != U'\n' && ByteOf(*c);
+        if (storable)
+            AppendUtf8(out, *c);
+        else
+            out += kUnstorableCharacter;
+    }
+    return out;
+}
+
 std::optional<std::string> EncodeCp1251(std::string_view utf8)
 {
     auto encoded = detail::EncodeCp1251Checked(utf8);

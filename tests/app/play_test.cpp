@@ -111,7 +111,7 @@ TEST(Play, SaveAndLoadThroughTheCommands)
                              "print Edit26\n"
                              "print focus\n");
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.output, "Edit129\t" + file + "\n" + "Edit129\tНовый Проект\n" + "Edit129\t" + file + "\n" +
+    EXPECT_EQ(run.output, "Edit129\t" + file + "\n" + "Edit129\t" + file + "\n" + "Edit129\t" + file + "\n" +
                               "Edit125\tХладокомбинат\n" + "Edit50\t  вн\n" + "Edit26\t   ЮВ\n" + "focus\tBitBtn4\n");
 }
 
