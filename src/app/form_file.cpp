@@ -159,7 +159,7 @@ void FormModel::Impl::apply(const project::LoadedProject& file, const std::strin
     if (fields::CharacterCount(std::string_view(percentText).substr(firstDigit)) > kTurnoverPercentFieldLength)
         setText("Edit79", fields::DisplayText(fields::RoundHalfEven(state.dailyTurnoverPercent * 10) / 10));
 
-    // States the file does not hold follow the loaded choices, as their handlers would set them.
+    // States the file does not hold follow the loaded choices, as choosing them would set them.
     showCityFieldsState();
     showFloorFieldState();
     showRoomGroupFields(state.roomType);
