@@ -79,14 +79,19 @@ bool FormModel::Impl::commitField(const fields::NumericField& field)
         value = *real;
     }
     setText(field.control, shown);
+    holdValue(field, value);
+    applyCommitEffect(field.effect);
+    recalculate();
+    return true;
+}
+
+void FormModel::Impl::holdValue(const fields::NumericField& field, double value)
+{
     const ParameterSlot slot = FindParameter(state, field.parameter);
     if (slot.whole)
         *slot.whole = static_cast<int>(value);
     else
         *slot.real = field.storage == fields::Storage::Percent ? value / 100 : value;
-    applyCommitEffect(field.effect);
-    recalculate();
-    return true;
 }
 
 void FormModel::Impl::applyCommitEffect(CommitEffect effect)
@@ -166,9 +171,18 @@ void FormModel::Impl::recalculate()
         fail(std::string("Расчёт не выполнен: ") + e.what() + ".");
         return;
     }
-    for (std::size_t i = 0; i < calc::kResultFields.size(); ++i)
-        if (result.texts[i] && at(calc::kResultFields[i].control).text != *result.texts[i])
-            setText(calc::kResultFields[i].control, *result.texts[i]);
+    for (std::size_t i = 0; i < calc::kResultFields.size(); ++i) {
+        if (!result.texts[i])
+            continue;
+        const std::string_view control = calc::kResultFields[i].control;
+        if (at(control).text != *result.texts[i])
+            setText(control, *result.texts[i]);
+        // A field the pass writes that is an input as well (the packaging share a rail room shows
+        // as 0, the tonnes per day): its parameter holds what it shows, as the file will store it.
+        if (const fields::NumericField* input = fields::FindNumericField(control))
+            if (const std::optional<double> shown = fields::ParseDecimal(*result.texts[i]))
+                holdValue(*input, *shown);
+    }
 
     setColor("Edit43", ColorOf(result.roomTemperatureColor));
     setColor("Edit82", ColorOf(result.productInletTemperatureColor));

@@ -64,6 +64,7 @@ struct FormModel::Impl {
 
     // --- commit and recalculation (form_commit.cpp) -------------------------------------------
     bool commitField(const fields::NumericField& field);
+    void holdValue(const fields::NumericField& field, double value); // the parameter of a shown number
     double upperBound(const fields::NumericField& field) const;
     void applyCommitEffect(fields::CommitEffect effect);
     void raiseGoodsTemperatures();        // leaving the room temperature

@@ -191,5 +191,22 @@ TEST(FormCommit, DesignTemperatureReachesEveryRowButAHeatedFloor)
     EXPECT_DOUBLE_EQ(form.state().rows[Floor].outsideTemperature, 1);
 }
 
+// Guards a packaging share the pass uses but the window does not show: a rail room shows it as 0,
+// and a store chosen afterwards must not weigh a share the field (and so the file) lacks.
+TEST(FormCommit, PackagingShareShownAsZeroInARailRoomIsHeldAsZero)
+{
+    FormModel form{std::string(kToday)};
+    Enter(form, "Edit22", "10");
+    Enter(form, "Edit23", "10");
+    Enter(form, "Edit24", "5");
+    form.choose("ComboBox20", 4); // meat chilling on rails
+    form.choose("ComboBox25", 2); // fruit: a product with a packaging share
+    EXPECT_EQ(Text(form, "Edit76"), "  0");
+    EXPECT_EQ(form.state().packagingShare, 0);
+    form.choose("ComboBox20", 1);
+    EXPECT_EQ(Text(form, "Edit76"), "  0");
+    EXPECT_EQ(Text(form, "Edit77"), Text(form, "Edit78")); // gross = net: no packaging
+}
+
 } // namespace
 } // namespace zeltar::test
