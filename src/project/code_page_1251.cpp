@@ -6,6 +6,7 @@
 
 #include "fields/utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <utility>
@@ -63,18 +64,17 @@ std::string DecodeCp1251(std::string_view bytes)
 std::string StorableInCp1251(std::string_view utf8)
 {
     std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        const std::size_t start = pos;
-        const std::optional<char32_t> c = NextCodePoint(utf8, pos);
-        if (!c)
-            pos = start + 1; // a malformed byte is one unknown character
-        const bool storable = c && *c != U'\r' && *c != U'\n' && ByteOf(*c);
-        if (storable)
-            AppendUtf8(out, *c);
-        else
-            out += kUnstorableCharacter;
+    for (;;) {
+        const auto encoded = detail::EncodeCp1251Checked(utf8);
+        const auto* failure = std::get_if<detail::EncodeFailure>(&encoded);
+        const std::size_t storable = failure ? failure->offset : utf8.size();
+        out.append(utf8.substr(0, storable));
+        if (!failure)
+            break;
+        out += kUnstorableCharacter;
+        utf8.remove_prefix(storable + std::max<std::size_t>(failure->length, 1)); // a malformed byte: one character
     }
+    std::replace_if(out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, kUnstorableCharacter);
     return out;
 }
 
