@@ -8,6 +8,7 @@
 
 #ifdef ZELTAR_REPORT_COMMAND
 #include "app/form_model.h"
+#include "files/write_file.h"
 #include "report/form_report_source.h"
 #include "report/qt/report_printing.h"
 
@@ -15,7 +16,7 @@
 #include <QGuiApplication>
 #include <QPrinter>
 
-#include <cstdlib>
+#include <optional>
 #endif
 
 namespace zeltar::cli {
@@ -52,6 +53,10 @@ void SetUpPdfPrinter(QPrinter& printer, const QString& path)
 
 int WriteReport(const std::string& projectPath, const std::string& pdfPath)
 {
+    if (const std::optional<files::FileError> error = files::RefuseOutputOverInput(pdfPath, projectPath)) {
+        std::fprintf(stderr, "zeltar-cli report: %s\n", error->message.c_str());
+        return 1;
+    }
     FormModel model(Today());
     if (!model.loadProject({true, projectPath})) {
         for (const std::string& error : model.takeErrors())
@@ -61,23 +66,16 @@ int WriteReport(const std::string& projectPath, const std::string& pdfPath)
     for (const std::string& error : model.takeErrors())
         std::fprintf(stderr, "zeltar-cli report: %s\n", error.c_str());
 
-    // Written beside the target first, so that a failure leaves no half-written report behind.
-    const QString target = QFile::decodeName(pdfPath.c_str());
-    const QString partial = target + QStringLiteral(".part");
+    // The page is drawn into memory and the PDF written by the program's file routine: the old file
+    // is replaced only when the whole page was written.
     QPrinter printer(QPrinter::HighResolution);
-    SetUpPdfPrinter(printer, partial);
+    SetUpPdfPrinter(printer, QFile::decodeName(pdfPath.c_str()));
     const report::FormModelReportSource source(model);
     const report::PrintResult result = report::PrintOnPrinter(printer, source, [](report::PrintAxis) {});
     if (result.status != report::PrintStatus::Printed) {
-        QFile::remove(partial);
         const QString message = result.message.isEmpty() ? QStringLiteral("the PDF printer refused its resolution")
-                                                          : QString(result.message).replace(partial, target);
+                                                          : result.message;
         std::fprintf(stderr, "zeltar-cli report: %s\n", message.toUtf8().constData());
-        return 1;
-    }
-    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0) {
-        QFile::remove(partial);
-        std::fprintf(stderr, "zeltar-cli report: cannot write '%s'\n", pdfPath.c_str());
         return 1;
     }
     return 0;

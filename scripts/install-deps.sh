@@ -8,7 +8,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev   # tests and benchmarks
     clang libclang-rt-14-dev                     # libFuzzer for the project-file fuzz target
     poppler-utils                                # PDF checks of the report
-    xvfb xauth                                   # a display for machines without one
+    xvfb xauth xdotool                           # a display for machines without one; the crash test
+    strace                                       # the save flushes before it renames (test)
 )
 missing=()
 for p in "${packages[@]}"; do

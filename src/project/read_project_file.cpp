@@ -7,6 +7,7 @@
 
 #include "fields/field_table.h"
 #include "fields/number_text.h"
+#include "fields/utf8.h"
 
 #include <cmath>
 #include <optional>
@@ -39,6 +40,40 @@ std::vector<std::string_view> SplitLines(std::string_view bytes)
             ++start;
     }
     return lines;
+}
+
+// Cyrillic letters in UTF-8 (U+0400..U+04FF).
+constexpr char32_t kFirstCyrillic = 0x0400;
+constexpr char32_t kLastCyrillic = 0x04FF;
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kNotWindows1251 =
+    ", а файл проекта должен быть в кодировке Windows-1251. Сохраните его в кодировке Windows-1251 "
+    "(Кириллица Windows) и откройте снова.";
+
+// Whether the whole text is valid UTF-8 holding at least one Cyrillic letter. Windows-1251 text with
+// Russian words never is: its small letters are UTF-8 lead bytes that no continuation byte follows.
+bool IsCyrillicUtf8(std::string_view bytes)
+{
+    bool cyrillic = false;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::optional<char32_t> c = fields::NextCodePoint(bytes, pos);
+        if (!c)
+            return false;
+        cyrillic = cyrillic || (*c >= kFirstCyrillic && *c <= kLastCyrillic);
+    }
+    return cyrillic;
+}
+
+// A file saved by an editor in UTF-8 instead of Windows-1251.
+std::optional<FileProblem> RefuseUtf8(std::string_view bytes)
+{
+    if (bytes.starts_with(kUtf8ByteOrderMark))
+        return FileProblem{0, "Файл записан в кодировке UTF-8 (начинается с метки порядка байтов UTF-8)" +
+                                  std::string(kNotWindows1251)};
+    if (IsCyrillicUtf8(bytes))
+        return FileProblem{0, "Файл записан в кодировке UTF-8 (русские буквы в нём — в UTF-8)" +
+                                  std::string(kNotWindows1251)};
+    return std::nullopt;
 }
 
 std::string_view WithoutTrailingBlanks(std::string_view text)
@@ -150,6 +185,8 @@ std::optional<FileProblem> ReadLine(int line, LoadedProject& file)
 
 std::variant<LoadedProject, FileProblem> ReadProjectFile(std::string_view bytes)
 {
+    if (auto problem = RefuseUtf8(bytes))
+        return *std::move(problem);
     const std::vector<std::string_view> raw = SplitLines(bytes);
     if (raw.size() < kLineCount) {
         const int missing = static_cast<int>(raw.size()) + 1;

@@ -2,6 +2,7 @@
 #include "app/form_model.h"
 #include "app/qt/app_setup.h"
 #include "app/qt/main_window.h"
+#include "app/qt/window_recovery.h"
 
 #include <QApplication>
 #include <QDate>
@@ -18,8 +19,10 @@ int main(int argc, char* argv[])
     zeltar::FormModel model(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString());
     zeltar::gui::MainWindow window(model);
     window.show();
+    // Unsaved work of a window that crashed is offered first; a clean exit removes this one's copy.
+    zeltar::gui::WindowRecovery recovery(window);
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
+    if (arguments.size() > 1 && !recovery.restored())
         window.openProjectFile(arguments.at(1));
     return QApplication::exec();
 }
