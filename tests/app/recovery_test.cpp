@@ -33,8 +33,9 @@ void LeaveUnsavedCopy(const std::string& folder, std::int64_t pid, std::string_v
     FormModel form{std::string(kToday)};
     WindowCopy copy(folder, pid);
     ASSERT_TRUE(copy.active());
-    if (!save.empty())
+    if (!save.empty()) {
         ASSERT_TRUE(form.saveProject({true, save}));
+    }
     Enter(form, "Edit22", room);
     ASSERT_TRUE(copy.poll(form, kStart + pid));
 }
@@ -60,10 +61,10 @@ TEST(RecoveryCopy, WritesOnlyChangesAndCoalescesThem)
     EXPECT_EQ(Text(check, "Edit22"), "  12");
     EXPECT_EQ(Text(check, "Edit23"), "  7");
 
-    // A save marks the copy clean, with the project's file; the time of the last change stays.
+    // A save marks the copy clean, with the project's file.
     ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")}));
     EXPECT_TRUE(copy.poll(form, kStart + 3));
-    EXPECT_EQ(*RecordOf(copy), (Record{dir.file("p.zlt"), kStart + 1, true, 4711}));
+    EXPECT_EQ(*RecordOf(copy), (Record{dir.file("p.zlt"), kStart + 3, true, 4711}));
 
     copy.finish();
     EXPECT_EQ(Names(dir), (std::set<std::string>{"p.zlt", "recovery"}));
@@ -129,6 +130,7 @@ TEST(LeftCopies, DiscardRemovesKeepLeavesAndCleanCopiesGoSilently)
         FormModel form{std::string(kToday)};
         WindowCopy copy(folder, 3);
         Enter(form, "Edit22", "13");
+        ASSERT_TRUE(copy.poll(form, kStart));
         ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")}));
         ASSERT_TRUE(copy.poll(form, kStart)); // clean, left behind
     }
