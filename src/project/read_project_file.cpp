@@ -50,29 +50,44 @@ constexpr std::string_view kNotWindows1251 =
     ", а файл проекта должен быть в кодировке Windows-1251. Сохраните его в кодировке Windows-1251 "
     "(Кириллица Windows) и откройте снова.";
 
-// Whether the whole text is valid UTF-8 holding at least one Cyrillic letter. Windows-1251 text with
-// Russian words never is: its small letters are UTF-8 lead bytes that no continuation byte follows.
-bool IsCyrillicUtf8(std::string_view bytes)
+// The 1-based line holding the byte at `offset`, counting line ends as SplitLines does.
+int LineOfOffset(std::string_view bytes, std::size_t offset)
 {
-    bool cyrillic = false;
-    for (std::size_t pos = 0; pos < bytes.size();) {
-        const std::optional<char32_t> c = fields::NextCodePoint(bytes, pos);
-        if (!c)
-            return false;
-        cyrillic = cyrillic || (*c >= kFirstCyrillic && *c <= kLastCyrillic);
-    }
-    return cyrillic;
+    int line = 1;
+    for (std::size_t i = 0; i < offset; ++i)
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+            ++line;
+    return line;
 }
 
-// A file saved by an editor in UTF-8 instead of Windows-1251.
+// The offset of the first Cyrillic letter when the whole text is valid UTF-8, else nullopt.
+// Windows-1251 text with Russian words never is valid UTF-8: its small letters are UTF-8 lead
+// bytes that no continuation byte follows.
+std::optional<std::size_t> FirstCyrillicInUtf8(std::string_view bytes)
+{
+    std::optional<std::size_t> first;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t start = pos;
+        const std::optional<char32_t> c = fields::NextCodePoint(bytes, pos);
+        if (!c)
+            return std::nullopt;
+        if (!first && *c >= kFirstCyrillic && *c <= kLastCyrillic)
+            first = start;
+    }
+    return first;
+}
+
+// A file saved by an editor in UTF-8 instead of Windows-1251; the problem names the line that
+// shows it (the first, or the first with a Russian letter).
 std::optional<FileProblem> RefuseUtf8(std::string_view bytes)
 {
     if (bytes.starts_with(kUtf8ByteOrderMark))
-        return FileProblem{0, "Файл записан в кодировке UTF-8 (начинается с метки порядка байтов UTF-8)" +
+        return FileProblem{1, "Файл записан в кодировке UTF-8 (начинается с метки порядка байтов UTF-8)" +
                                   std::string(kNotWindows1251)};
-    if (IsCyrillicUtf8(bytes))
-        return FileProblem{0, "Файл записан в кодировке UTF-8 (русские буквы в нём — в UTF-8)" +
-                                  std::string(kNotWindows1251)};
+    if (const std::optional<std::size_t> cyrillic = FirstCyrillicInUtf8(bytes))
+        return FileProblem{LineOfOffset(bytes, *cyrillic),
+                           "Файл записан в кодировке UTF-8 (русские буквы в нём — в UTF-8, первые в строке " +
+                               std::to_string(LineOfOffset(bytes, *cyrillic)) + ")" + std::string(kNotWindows1251)};
     return std::nullopt;
 }
 

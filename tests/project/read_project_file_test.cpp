@@ -201,13 +201,17 @@ TEST(ReadProjectFile, RefusesUtf8FilesSayingSo)
         ++name;
     const std::string defaults = ReadBytes(ReferenceDir() / "defaults.zlt");
     const std::string cyrillicUtf8 = DecodeCp1251(defaults); // the whole file converted by an editor
-    const std::pair<std::string, std::string> cases[] = {
-        {"\xEF\xBB\xBF" + defaults, "метки порядка байтов UTF-8"},
-        {cyrillicUtf8, "русские буквы в нём — в UTF-8"},
+    const struct {
+        std::string bytes;
+        int line;
+        std::string what;
+    } cases[] = {
+        {"\xEF\xBB\xBF" + defaults, 1, "метки порядка байтов UTF-8"},
+        {cyrillicUtf8, 25, "русские буквы в нём — в UTF-8, первые в строке 25"},
     };
-    for (const auto& [bytes, what] : cases) {
+    for (const auto& [bytes, line, what] : cases) {
         const FileProblem problem = Refusal(bytes);
-        EXPECT_EQ(problem.line, 0);
+        EXPECT_EQ(problem.line, line);
         EXPECT_NE(problem.message.find(what), std::string::npos) << problem.message;
         EXPECT_NE(problem.message.find("должен быть в кодировке Windows-1251"), std::string::npos);
     }
