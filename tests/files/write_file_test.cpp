@@ -122,6 +122,18 @@ TEST(WriteFile, KeepsThePermissionBitsAndTheNewFileFollowsTheUmask)
     EXPECT_EQ(ModeOf(folder.file("fresh.zlt")) & 07777, 0640u);
 }
 
+// The chosen behaviour for hard links (see write_file.h): the named file is replaced whole, its
+// other names keep the old content.
+TEST(WriteFile, AHardLinkedTargetIsReplacedWholeAndItsOtherNamesKeepTheOldContent)
+{
+    Folder folder;
+    Put(folder.file("p.zlt"), "old");
+    fs::create_hard_link(folder.file("p.zlt"), folder.file("other.zlt"));
+    ASSERT_EQ(WriteFileSafely(folder.file("p.zlt"), "new"), std::nullopt);
+    EXPECT_EQ(Bytes(folder.file("p.zlt")), "new");
+    EXPECT_EQ(Bytes(folder.file("other.zlt")), "old");
+}
+
 // Guards a save that hangs on a FIFO, writes into a device or replaces a folder's entry.
 TEST(WriteFile, RefusesTargetsThatAreNoRegularFile)
 {
