@@ -200,9 +200,11 @@ std::optional<FileProblem> ReadLine(int line, LoadedProject& file)
 
 std::variant<LoadedProject, FileProblem> ReadProjectFile(std::string_view bytes)
 {
-    if (auto problem = RefuseUtf8(bytes))
-        return *std::move(problem);
     const std::vector<std::string_view> raw = SplitLines(bytes);
+    // Only the lines read count: text after the last of them is ignored, whatever its encoding.
+    const std::size_t readBytes = raw.empty() ? 0 : static_cast<std::size_t>(raw.back().end() - bytes.begin());
+    if (auto problem = RefuseUtf8(bytes.substr(0, readBytes)))
+        return *std::move(problem);
     if (raw.size() < kLineCount) {
         const int missing = static_cast<int>(raw.size()) + 1;
         return FileProblem{missing, "Файл проекта неполон: строк в нём " + std::to_string(raw.size()) +

@@ -1,4 +1,5 @@
 // `zeltar-cli report`: the PDF of a reference project, read back with pdftotext.
+#include "file_test_support.h"
 #include "pdf_words.h"
 
 #include <gtest/gtest.h>
@@ -107,41 +108,13 @@ TEST(ReportPdf, MissingProjectWritesNothing)
     EXPECT_FALSE(std::filesystem::exists(run.pdf.string() + ".part"));
 }
 
+using files::testing::Bytes;
+
 // A folder of its own for one test, with a copy of the reference project as P.zlt.
-class ReportFolder {
-public:
-    ReportFolder()
-    {
-        path_ = std::filesystem::temp_directory_path() /
-                ("zeltar-report-" + std::to_string(getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-        std::filesystem::copy_file(kProject, project());
-    }
-    ~ReportFolder() { std::filesystem::remove_all(path_); }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+struct ReportFolder : files::testing::Folder {
+    ReportFolder() { std::filesystem::copy_file(kProject, project()); }
     std::string project() const { return file("P.zlt"); }
-    std::vector<std::string> names() const
-    {
-        std::vector<std::string> list;
-        for (const auto& entry : std::filesystem::directory_iterator(path_))
-            list.push_back(entry.path().filename().string());
-        std::sort(list.begin(), list.end());
-        return list;
-    }
-
-private:
-    std::filesystem::path path_;
 };
-
-std::string Bytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // Runs a bash command line; its exit code, -1 when it did not exit.
 int Bash(const std::string& line)
