@@ -40,17 +40,20 @@ windowOf() {
     done
     return 1
 }
+# Waits for the process's window with the title and presses a key in it.
+pressIn() {
+    waitFor windowOf "$1" "$2" || fail "no window «$2» of process $1"
+    xdotool windowfocus --sync "$(windowOf "$1" "$2")"
+    sleep 0.5 # the first key after a window appears can be lost under a bare Xvfb
+    xdotool key "$3"
+}
 uncleanCopyOf() { grep -qs '^clean=0' "$folder/window-$1-"*.info; }
 lineOf() { sed -n "${2}p" "$1" | tr -d '\r'; }
 
 # 1. A window changes the city (the city list has the focus at start) and is killed.
 "$zeltar" & first=$!
 pids+=("$first")
-waitFor windowOf "$first" "ЗЕЛТАР" || fail "the first window did not appear"
-wid=$(windowOf "$first" "ЗЕЛТАР")
-xdotool windowfocus --sync "$wid"
-sleep 0.5
-xdotool key Down
+pressIn "$first" "ЗЕЛТАР" Down
 waitFor uncleanCopyOf "$first" || fail "no unclean recovery copy after the change"
 kill -9 "$first"
 wait "$first" 2>/dev/null || true
@@ -62,11 +65,7 @@ changedCity=$(lineOf "$copy" $cityLine)
 # 2. The next start asks; Enter answers with the default button, «Восстановить».
 "$zeltar" & second=$!
 pids+=("$second")
-waitFor windowOf "$second" "восстановление" || fail "the restore question did not appear"
-question=$(windowOf "$second" "восстановление")
-xdotool windowfocus --sync "$question"
-sleep 0.5
-xdotool key Return
+pressIn "$second" "восстановление" Return
 # The restored project is unsaved work: the new window copies it, and the old copy is gone.
 waitFor uncleanCopyOf "$second" || fail "the restored project was not kept as modified"
 [ "$(lineOf "$(ls "$folder/window-$second-"*.zlt)" $cityLine)" = "$changedCity" ] || fail "the restored city differs"
