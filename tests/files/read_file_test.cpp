@@ -38,10 +38,6 @@ TEST(ReadFile, ReadsRegularFilesWithinTheirSize)
     EXPECT_EQ(std::get<std::string>(read), std::string("a\0b", 3));
     EXPECT_EQ(MessageOf(ReadFileBytes(folder.file("p.zlt"), 2)),
               "Файл «" + folder.file("p.zlt") + "» слишком велик: больше 1 МБ.");
-    read = ReadFileBytes(folder.file("нет.zlt"), 3);
-    ASSERT_TRUE(std::holds_alternative<FileError>(read));
-    EXPECT_TRUE(std::get<FileError>(read).notFound);
-    EXPECT_EQ(MessageOf(read), "Файл «" + folder.file("нет.zlt") + "» не найден.");
 }
 
 } // namespace

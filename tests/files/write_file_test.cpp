@@ -203,22 +203,5 @@ TEST(WriteFile, FolderErrorsNameTheFolderAndTheReason)
     EXPECT_EQ(WriteFileSafely(folder.file(std::string(255, 'b')), "x"), std::nullopt);
 }
 
-// Guards `zeltar-cli report P.zlt P.zlt` overwriting the project with its report.
-TEST(WriteFile, AnOutputThatIsTheInputIsRefused)
-{
-    Folder folder;
-    const std::string input = folder.file("p.zlt");
-    Put(input, "project");
-    fs::create_symlink("p.zlt", folder.file("link.pdf"));
-    for (const std::string& output : {input, folder.file("link.pdf"), folder.path().string() + "/./p.zlt"}) {
-        const std::optional<FileError> error = RefuseOutputOverInput(output, input);
-        ASSERT_TRUE(error.has_value()) << output;
-        EXPECT_NE(error->message.find("тот же файл"), std::string::npos);
-    }
-    EXPECT_EQ(RefuseOutputOverInput(folder.file("new.pdf"), input), std::nullopt);
-    Put(folder.file("other.pdf"), "pdf");
-    EXPECT_EQ(RefuseOutputOverInput(folder.file("other.pdf"), input), std::nullopt);
-}
-
 } // namespace
 } // namespace zeltar::files::testing

@@ -136,7 +136,7 @@ TEST(ReportCommand, TheProjectAsItsOwnReportIsRefused)
     ReportFolder folder;
     const std::string project = Bytes(folder.project());
     std::filesystem::create_symlink("P.zlt", folder.file("link.pdf"));
-    for (const std::string& output : {folder.project(), folder.file("link.pdf")}) {
+    for (const std::string& output : {folder.project(), folder.file("link.pdf"), folder.file("./P.zlt")}) {
         const std::string log = folder.file("errors");
         EXPECT_EQ(Bash(Cli() + " report '" + folder.project() + "' '" + output + "' 2>'" + log + "'"), 1);
         EXPECT_NE(Bytes(log).find("это тот же файл"), std::string::npos) << Bytes(log);
