@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev   # tests and benchmarks
     clang libclang-rt-14-dev                     # libFuzzer for the project-file fuzz target
     poppler-utils                                # PDF checks of the report
+    locales                                      # locale sources: tests build ru_RU.UTF-8 themselves
     xvfb xauth xdotool                           # a display for machines without one; the crash test
     strace                                       # the save flushes before it renames (test)
 )

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QLocale>
+#include <QScreen>
 
 int main(int argc, char* argv[])
 {
@@ -18,6 +19,8 @@ int main(int argc, char* argv[])
     // The date field starts with today's date in the system's short format.
     zeltar::FormModel model(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString());
     zeltar::gui::MainWindow window(model);
+    if (const QScreen* screen = window.screen())
+        window.fitToScreen(screen->availableGeometry());
     window.show();
     // Unsaved work of a window that crashed is offered first; a clean exit removes this one's copy.
     zeltar::gui::WindowRecovery recovery(window);
