@@ -33,7 +33,8 @@ QString StartFailure(const QPrinter& printer)
 // drawn into memory with the printer's sheet, margins and resolution, and the file is written by
 // the program's one file routine, so that a full disk or a planted link never leaves a broken or
 // misplaced PDF behind.
-PrintResult PrintToPdfFile(const QPrinter& printer, const ReportSource& source, ScaleFactors factors)
+PrintResult PrintToPdfFile(const QPrinter& printer, ScaleFactors factors,
+                           const std::function<void(QPainter&, ScaleFactors)>& paint)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -46,7 +47,7 @@ PrintResult PrintToPdfFile(const QPrinter& printer, const ReportSource& source, 
         QPainter painter;
         if (!painter.begin(&writer))
             return {PrintStatus::Failed, QStringLiteral("Не удалось подготовить страницу отчёта в формате PDF.")};
-        PaintReportPage(painter, source, factors);
+        paint(painter, factors);
         painter.end();
     }
     const std::string path = QFile::encodeName(printer.outputFileName()).toStdString();
@@ -83,8 +84,8 @@ void PaintReportPage(QPainter& painter, const ReportSource& source, ScaleFactors
     DrawPrintedReport(canvas, source, factors);
 }
 
-PrintResult PrintOnPrinter(QPrinter& printer, const ReportSource& source,
-                           const std::function<void(PrintAxis)>& refusedAxis)
+PrintResult PrintWithFactors(QPrinter& printer, const std::function<void(PrintAxis)>& refusedAxis,
+                             const std::function<void(QPainter&, ScaleFactors)>& paint)
 {
     if (!printer.isValid() && !PrintsToFile(printer))
         return {PrintStatus::Failed, QStringLiteral("Принтер не выбран или недоступен. Выберите принтер в окне "
@@ -95,16 +96,24 @@ PrintResult PrintOnPrinter(QPrinter& printer, const ReportSource& source,
         return {PrintStatus::ResolutionRefused, {}};
 
     if (PrintsToFile(printer))
-        return PrintToPdfFile(printer, source, *factors);
+        return PrintToPdfFile(printer, *factors, paint);
 
     QPainter painter;
     if (!painter.begin(&printer))
         return {PrintStatus::Failed, StartFailure(printer)};
-    PaintReportPage(painter, source, *factors);
+    paint(painter, *factors);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return {PrintStatus::Failed, QStringLiteral("Печать на принтере «%1» завершилась с ошибкой.")
                                          .arg(printer.printerName())};
     return {PrintStatus::Printed, {}};
+}
+
+PrintResult PrintOnPrinter(QPrinter& printer, const ReportSource& source,
+                           const std::function<void(PrintAxis)>& refusedAxis)
+{
+    return PrintWithFactors(printer, refusedAxis, [&source](QPainter& painter, ScaleFactors factors) {
+        PaintReportPage(painter, source, factors);
+    });
 }
 
 } // namespace zeltar::report
