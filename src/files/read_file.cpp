@@ -15,7 +15,7 @@ constexpr std::size_t kReadChunkBytes = 16384;
 
 FileError OpenError(const std::string& path, const std::string& reason)
 {
-    return {false, 0, "Не удалось открыть файл " + Quoted(path) + ": " + reason + "."};
+    return {false, "Не удалось открыть файл " + Quoted(path) + ": " + reason + "."};
 }
 
 // What a file that is no regular file is, for the message.
@@ -46,13 +46,13 @@ struct Descriptor {
 std::variant<std::string, FileError> ReadFileBytes(const std::string& path, std::size_t largestBytes)
 {
     if (path.empty())
-        return FileError{true, ENOENT, "Файл " + Quoted(path) + " не найден."};
+        return FileError{true, "Файл " + Quoted(path) + " не найден.", ENOENT};
     // O_NONBLOCK: opening a FIFO without a writer, or a device, must not wait.
     Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
     if (file.fd < 0) {
         const int error = errno;
         if (error == ENOENT)
-            return FileError{true, error, "Файл " + Quoted(path) + " не найден."};
+            return FileError{true, "Файл " + Quoted(path) + " не найден.", error};
         FileError refused = OpenError(path, Reason(error));
         refused.error = error;
         return refused;
@@ -60,14 +60,14 @@ std::variant<std::string, FileError> ReadFileBytes(const std::string& path, std:
     struct stat status {};
     if (::fstat(file.fd, &status) != 0) {
         const int error = errno;
-        return FileError{false, error, "Не удалось прочитать файл " + Quoted(path) + ": " + Reason(error) + "."};
+        return FileError{false, "Не удалось прочитать файл " + Quoted(path) + ": " + Reason(error) + ".", error};
     }
     if (!S_ISREG(status.st_mode))
         return OpenError(path, KindOf(status.st_mode));
     const std::string tooLarge = "Файл " + Quoted(path) + " слишком велик: больше " +
                                  std::to_string((largestBytes + kBytesPerMegabyte - 1) / kBytesPerMegabyte) + " МБ.";
     if (static_cast<std::size_t>(status.st_size) > largestBytes)
-        return FileError{false, EFBIG, tooLarge};
+        return FileError{false, tooLarge, EFBIG};
 
     std::string bytes;
     char buffer[kReadChunkBytes];
@@ -77,13 +77,13 @@ std::variant<std::string, FileError> ReadFileBytes(const std::string& path, std:
             continue;
         if (n < 0) {
             const int error = errno;
-            return FileError{false, error, "Не удалось прочитать файл " + Quoted(path) + ": " + Reason(error) + "."};
+            return FileError{false, "Не удалось прочитать файл " + Quoted(path) + ": " + Reason(error) + ".", error};
         }
         if (n == 0)
             break;
         bytes.append(buffer, static_cast<std::size_t>(n));
         if (bytes.size() > largestBytes) // the file grew while it was read
-            return FileError{false, EFBIG, tooLarge};
+            return FileError{false, tooLarge, EFBIG};
     }
     return bytes;
 }

@@ -21,7 +21,7 @@ constexpr char kTemporaryMark[] = ".zeltar-XXXXXX";
 
 FileError WriteError(const std::string& path, int error, const std::string& reason)
 {
-    return {false, error, "Не удалось записать файл " + Quoted(path) + ": " + reason + "."};
+    return {false, "Не удалось записать файл " + Quoted(path) + ": " + reason + ".", error};
 }
 
 FileError WriteError(const std::string& path, int error)
@@ -140,7 +140,7 @@ int FillTemporary(int fd, std::string_view bytes, const struct stat* old, Durabi
 std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes, Durability durability)
 {
     if (path.empty())
-        return FileError{false, 0, "Не удалось записать файл: не задано имя файла."};
+        return FileError{false, "Не удалось записать файл: не задано имя файла."};
     std::string target = path;
     if (const int error = FollowLinks(target))
         return WriteError(path, error);
@@ -188,9 +188,8 @@ std::optional<FileError> RefuseOutputOverInput(const std::string& output, const 
         return std::nullopt;
     if (out.st_dev != in.st_dev || out.st_ino != in.st_ino)
         return std::nullopt;
-    return FileError{false, 0,
-                     "Файл " + Quoted(output) + " не записан: это тот же файл, что и исходный " + Quoted(input) +
-                         ", он был бы затёрт."};
+    return FileError{false, "Файл " + Quoted(output) + " не записан: это тот же файл, что и исходный " +
+                                Quoted(input) + ", он был бы затёрт."};
 }
 
 } // namespace zeltar::files

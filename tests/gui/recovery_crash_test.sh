@@ -20,11 +20,16 @@ export QT_QPA_PLATFORM=xcb
 folder=$XDG_STATE_HOME/zeltar/recovery
 cityLine=95 # the city list's choice in a project file
 
-fail() { echo "FAIL: $*"; ls -la "$folder" 2>/dev/null || true; exit 1; }
+fail() {
+    echo "FAIL: $*"
+    ls -la "$folder" 2>/dev/null || true
+    cat "$work"/*.log 2>/dev/null || true
+    exit 1
+}
 
-# Waits up to 30 s for a command to succeed.
+# Waits up to 60 s for a command to succeed.
 waitFor() {
-    for _ in $(seq 300); do
+    for _ in $(seq 600); do
         if "$@" >/dev/null 2>&1; then return 0; fi
         sleep 0.1
     done
@@ -40,21 +45,32 @@ windowOf() {
     done
     return 1
 }
-# Waits for the process's window with the title and presses a key in it.
-pressIn() {
-    waitFor windowOf "$1" "$2" || fail "no window «$2» of process $1"
-    xdotool windowfocus --sync "$(windowOf "$1" "$2")"
-    sleep 0.5 # the first key after a window appears can be lost under a bare Xvfb
-    xdotool key "$3"
+# Presses a key in the process's window with the title until the check holds: under a bare Xvfb
+# on a busy machine a key sent while the window is still settling can be lost.
+pressUntil() {
+    local pid=$1 title=$2 key=$3
+    shift 3
+    waitFor windowOf "$pid" "$title" || fail "no window «$title» of process $pid"
+    for _ in $(seq 10); do
+        local w
+        w=$(windowOf "$pid" "$title") || break
+        xdotool windowfocus --sync "$w" 2>/dev/null || true
+        sleep 0.5
+        xdotool key "$key"
+        for _ in $(seq 30); do
+            if "$@" >/dev/null 2>&1; then return 0; fi
+            sleep 0.1
+        done
+    done
+    waitFor "$@"
 }
 uncleanCopyOf() { grep -qs '^clean=0' "$folder/window-$1-"*.info; }
 lineOf() { sed -n "${2}p" "$1" | tr -d '\r'; }
 
 # 1. A window changes the city (the city list has the focus at start) and is killed.
-"$zeltar" & first=$!
+"$zeltar" 2>"$work/first.log" & first=$!
 pids+=("$first")
-pressIn "$first" "ЗЕЛТАР" Down
-waitFor uncleanCopyOf "$first" || fail "no unclean recovery copy after the change"
+pressUntil "$first" "ЗЕЛТАР" Down uncleanCopyOf "$first" || fail "no unclean recovery copy after the change"
 kill -9 "$first"
 wait "$first" 2>/dev/null || true
 copy=$(ls "$folder/window-$first-"*.zlt)
@@ -63,9 +79,10 @@ grep -q "^pid=$first\$" "$folder/window-$first-"*.info || fail "the record does 
 changedCity=$(lineOf "$copy" $cityLine)
 
 # 2. The next start asks; Enter answers with the default button, «Восстановить».
-"$zeltar" & second=$!
+"$zeltar" 2>"$work/second.log" & second=$!
 pids+=("$second")
-pressIn "$second" "восстановление" Return
+questionGone() { ! windowOf "$second" "восстановление"; }
+pressUntil "$second" "восстановление" Return questionGone || fail "the restore question stayed"
 # The restored project is unsaved work: the new window copies it, and the old copy is gone.
 waitFor uncleanCopyOf "$second" || fail "the restored project was not kept as modified"
 [ "$(lineOf "$(ls "$folder/window-$second-"*.zlt)" $cityLine)" = "$changedCity" ] || fail "the restored city differs"
