@@ -2,7 +2,7 @@
 # The window's recovery copy against a real crash: a window under Xvfb changes its project and is
 # killed with SIGKILL; its copy holds the change, the next start asks whether to restore it, and
 # «Восстановить» puts it into the new window as unsaved work (which that window then copies).
-# Usage (CTest runs it under xvfb-run): recovery_crash_test.sh ZELTAR DEFAULTS.zlt
+# Usage: recovery_crash_test.sh ZELTAR DEFAULTS.zlt (starts its own Xvfb when no DISPLAY is set)
 set -euo pipefail
 zeltar=$1
 defaults=$2
@@ -66,6 +66,16 @@ pressUntil() {
 }
 uncleanCopyOf() { grep -qs '^clean=0' "$folder/window-$1-"*.info; }
 lineOf() { sed -n "${2}p" "$1" | tr -d '\r'; }
+
+# An X server of its own: Xvfb picks a free display itself (-displayfd), which xvfb-run -a cannot
+# do safely while other test runs start servers on the same machine.
+if [ -z "${DISPLAY:-}" ]; then
+    command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed (scripts/install-deps.sh)"; exit 77; }
+    Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    pids+=("$!")
+    waitFor test -s "$work/display" || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n 1 "$work/display")"
+fi
 
 # 1. A window changes the city (the city list has the focus at start) and is killed.
 "$zeltar" 2>"$work/first.log" & first=$!
