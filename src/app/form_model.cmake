@@ -11,6 +11,7 @@ zeltar_core_library(zeltar_form
     form_plan.cpp
     form_presets.cpp
     form_recovery.cpp
+    form_typing.cpp
 )
 target_link_libraries(zeltar_form PUBLIC zeltar_state zeltar_fields zeltar_calc zeltar_project zeltar_plan
     zeltar_files)

@@ -4,8 +4,6 @@
 #include "project/line_message.h"
 #include "project/project_file.h"
 
-#include <algorithm>
-
 namespace zeltar::project {
 
 std::variant<std::string, FileProblem> WriteProjectFile(const ProjectLines& lines)
@@ -31,24 +29,9 @@ std::variant<std::string, FileProblem> WriteProjectFile(const ProjectLines& line
 
 std::string WriteProjectFileLossy(const ProjectLines& lines)
 {
-    constexpr char kStandIn = '?';
     std::string bytes;
     for (const std::string& text : lines) {
-        std::string line;
-        for (std::string_view rest = text;;) {
-            auto encoded = detail::EncodeCp1251Checked(rest);
-            if (const auto* done = std::get_if<std::string>(&encoded)) {
-                line += *done;
-                break;
-            }
-            const auto failure = std::get<detail::EncodeFailure>(encoded);
-            line += std::get<std::string>(detail::EncodeCp1251Checked(rest.substr(0, failure.offset)));
-            line += kStandIn;
-            rest.remove_prefix(failure.offset + std::max<std::size_t>(failure.length, 1));
-        }
-        // A line break inside a text would move every later value to the wrong line.
-        std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, kStandIn);
-        bytes += line;
+        bytes += EncodeCp1251(StorableInCp1251(text)).value_or(std::string());
         bytes += "\r\n";
     }
     return bytes;
