@@ -4,6 +4,7 @@
 #include "app/qt/app_setup.h"
 #include "app/qt/main_window.h"
 #include "app/qt/start_options.h"
+#include "app/qt/window_recovery.h"
 #include "app/qt/window_screenshot.h"
 #include "object/qt/summary_window.h"
 
@@ -44,7 +45,9 @@ int main(int argc, char* argv[])
     if (const QScreen* screen = window.screen())
         window.fitToScreen(screen->availableGeometry());
     window.show();
-    if (!options.projectPath.isEmpty())
+    // Unsaved work of a window that crashed is offered first; a clean exit removes this one's copy.
+    zeltar::gui::WindowRecovery recovery(window);
+    if (!options.projectPath.isEmpty() && !recovery.restored())
         window.openProjectFile(options.projectPath);
     return QApplication::exec();
 }
