@@ -16,6 +16,7 @@ constexpr const char* kUsage =
     "  play SCRIPT              start a fresh window model and play a script of user events\n"
     "  report FILE.zlt OUT.pdf  write the calculation report of a project as a one-page A4 PDF\n"
     "  --help                   this text\n"
+    "  --version                the program's name and version\n"
     "\n"
     "COMMAND --help tells more about a command.\n";
 
@@ -32,6 +33,10 @@ int main(int argc, char** argv)
     args.erase(args.begin());
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == "--version") {
+        std::fputs("zeltar-cli " ZELTAR_VERSION "\n", stdout);
         return 0;
     }
     if (command == "calc")

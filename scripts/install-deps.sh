@@ -9,6 +9,9 @@ packages=(
     clang libclang-rt-14-dev                     # libFuzzer for the project-file fuzz target
     poppler-utils                                # PDF checks of the report
     xvfb xauth                                   # a display for machines without one
+    librsvg2-bin                                 # renders the PNG icons from the SVG
+    appstream desktop-file-utils man-db groff-base  # validate the metadata and the manuals
+    dpkg-dev lintian                             # build and check the Debian package
 )
 missing=()
 for p in "${packages[@]}"; do
