@@ -42,10 +42,13 @@ sed -e "s/@VERSION@/$version/" -e "s/@ARCH@/$arch/" -e "s/@INSTALLED_SIZE@/$inst
 (cd "$root" && find usr -type f -print0 | LC_ALL=C sort -z | xargs -0 md5sum) > "$root/DEBIAN/md5sums"
 chmod 644 "$root/DEBIAN/control" "$root/DEBIAN/md5sums"
 
-# File times are clamped to the last commit, so the same sources give the same package.
+# Every file time is the last commit's, so the same sources give the same package.
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || date +%s)
 export SOURCE_DATE_EPOCH
+find "$root" -exec touch --no-dereference --date="@$SOURCE_DATE_EPOCH" {} +
 deb="build/zeltar_${version}_${arch}.deb"
 dpkg-deb --root-owner-group -Zxz --build "$root" "$deb"
-lintian --fail-on error "$deb"
+lintian_options=(--fail-on error)
+if [ "$(id -u)" -eq 0 ]; then lintian_options+=(--allow-root); fi
+lintian "${lintian_options[@]}" "$deb"
 echo "Built $deb; install it with: apt install ./$deb"
