@@ -136,7 +136,7 @@ void FormModel::Impl::apply(const project::LoadedProject& file, const std::strin
     state.projectName = path;
     setText("Edit129", path);
 
-    // States the file does not hold follow the loaded choices, as their handlers would set them.
+    // States the file does not hold follow the loaded choices, as choosing them would set them.
     showCityFieldsState();
     showFloorFieldState();
     showRoomGroupFields(state.roomType);

@@ -47,7 +47,7 @@ struct FormModel::Impl {
 
     // --- focus and keys (form_navigation.cpp) -------------------------------------------------
     bool focusOn(std::string_view name);
-    bool leaveFocused();     // the exit handler of the focused control
+    bool leaveFocused();     // what leaving the focused control does: commit or recalculate
     bool canTakeFocus(std::string_view name, bool report);
     std::optional<std::string> enterTarget(std::string_view control) const; // nullopt: no rule or stay
     bool moveByEnter();      // the Enter rule of the focused control

@@ -76,9 +76,9 @@ public:
     int currentTab() const;     // 0..4
 
     // --- events -----------------------------------------------------------------------------
-    // Every event below ends as the window's handler ends: at most one recalculation per commit,
-    // choice, check-box change or list/check-box exit. A handler that fails (a text that is no
-    // number) queues the error and skips its remaining steps: nothing else changes.
+    // Every event below runs to its end before the next: at most one recalculation per commit,
+    // choice, check-box change or list/check-box exit. An event that fails (a text that is no
+    // number) queues the error and stops there: nothing else changes.
 
     // The control gains the focus as on a click or Tab. The control that had the focus loses it
     // first (a numeric field commits, a list or check box recalculates; a failed commit keeps the

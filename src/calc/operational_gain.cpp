@@ -12,6 +12,13 @@ using refdata::RoomGroup;
 namespace {
 
 constexpr double kDensityMargin = 0.001; // kg/m3 added to the denser air
+// Exchange of air through an open door driven by the density difference between the two sides:
+// the flow coefficient of the opening (it holds the gravity root and the contraction of the jet),
+// the exponent of the density ratio in the density factor, and the allowance on the door gain for
+// the air drawn in while the door swings.
+constexpr double kDoorFlowCoefficient = 0.692;
+constexpr double kDensityRatioExponent = 0.333;
+constexpr double kDoorSwingAllowance = 1.1;
 constexpr double kStoreSecondsPerTonne = 48;
 constexpr double kRailSecondsPerTonne = 60;
 
@@ -35,9 +42,9 @@ double OpenDoorHeatFlow(const ProjectState& state)
         denser = roomDensity + kDensityMargin;
         lighter = outsideDensity;
     }
-    const double densityFactor = std::pow(2 / (1 + std::pow(denser / lighter, 0.333)), 1.5);
+    const double densityFactor = std::pow(2 / (1 + std::pow(denser / lighter, kDensityRatioExponent)), 1.5);
     const double height = state.doorHeight;
-    return std::sqrt(std::fabs((1 - lighter / denser) * height)) * 0.692 * height * state.doorWidth
+    return std::sqrt(std::fabs((1 - lighter / denser) * height)) * kDoorFlowCoefficient * height * state.doorWidth
            * (outside.enthalpy - room.enthalpy) * roomDensity * densityFactor;
 }
 
@@ -64,7 +71,7 @@ double DoorHeatGain(double openDoorHeatFlowW, double openShare, int doorProtecti
 {
     const double efficiency =
         ListEntry(refdata::kDoorProtections, doorProtection, "защитное устройство").efficiency;
-    return openDoorHeatFlowW * openShare * 1.1 * (1 - efficiency) / 1000;
+    return openDoorHeatFlowW * openShare * kDoorSwingAllowance * (1 - efficiency) / 1000;
 }
 
 double LightingHeatGain(const ProjectState& state)

@@ -64,20 +64,20 @@ public:
 
     RecalcResult Run()
     {
-        CopyMaterialNames();    // 1
-        SetWarningColours();    // 2
-        GoodsEnthalpy();        // 3
-        Respiration();          // 4
-        AreaAndVolume();        // 5
-        StackCapacity();        // 6
-        DailyTurnover();        // 7
-        EnclosureRows();        // 8, 9, 10
-        EnclosureTotals();      // 11
-        OutsideAirExchange();   // 12
-        ProcessingGains();      // 13
-        OperationalGains();     // 14
-        Totals();               // 15
-        SummaryColumn();        // 16
+        CopyMaterialNames();
+        SetWarningColours();
+        GoodsEnthalpy();
+        Respiration();
+        AreaAndVolume();
+        StackCapacity();
+        DailyTurnover();
+        EnclosureRows();
+        EnclosureTotals();
+        OutsideAirExchange();
+        ProcessingGains();
+        OperationalGains();
+        Totals();
+        SummaryColumn();
         r_.netCapacity = v_.netCapacity;
         return std::move(r_);
     }

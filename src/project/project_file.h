@@ -20,13 +20,13 @@ inline constexpr int kLineCount = 131;
 
 // How a line is written and read back.
 enum class LineKind {
-    Text,            // T: a control's text (a label's caption for lines 81-82)
-    Decimal,         // TD: a field's text, converted to a number on load
-    Percent,         // TP: as Decimal, the parameter holds the number / 100
-    Integer,         // TI: a field's text, converted as a whole number
-    ListIndex,       // L: selected entry, 0-based
-    StateValue,      // N: surface flag or plan orientation, as held
-    Flag,            // F: 1 when the condition holds
+    Text,            // a control's text (a label's caption for lines 81-82)
+    Decimal,         // a field's text, converted to a number on load
+    Percent,         // as Decimal, the parameter holds the number / 100
+    Integer,         // a field's text, converted as a whole number
+    ListIndex,       // selected entry, 0-based
+    StateValue,      // surface flag or plan orientation, as held
+    Flag,            // 1 when the condition holds
 };
 
 // For Flag lines: which condition of the control the line records.
@@ -78,7 +78,7 @@ std::optional<std::string> EncodeCp1251(std::string_view utf8);
 // Reads and checks a whole file; never applies anything. Lines end with CR LF, a lone LF or a lone
 // CR; lines after the 131st are ignored. A file of fewer than 131 lines is refused at once, naming
 // the first missing line; otherwise the first problem by line order is returned. Refused: a number
-// field (TD, TP, TI) whose text is no finite number, is not whole where it must be, or exceeds 1e9
+// field (decimal, percent or whole) whose text is no finite number, is not whole where it must be, or exceeds 1e9
 // in magnitude; a list, state or flag line that is no whole number; a list index outside its list
 // (-1 included); a surface flag other than 0 or 1; a plan orientation that is negative, 720 or
 // more, or not a multiple of 45; values for which the calculation is undefined: a negative layer

@@ -91,7 +91,7 @@ std::optional<FileProblem> CheckRule(const LineEntry& entry, int line, const std
     return std::nullopt;
 }
 
-// A field text (TD, TP, TI): a finite number of a magnitude that a field can hold.
+// A numeric field's text (decimal, percent or whole): a finite number of a magnitude that a field can hold.
 std::optional<FileProblem> ReadFieldNumber(const LineEntry& entry, int line, const std::string& text,
                                            double& number)
 {

@@ -11,7 +11,7 @@ namespace zeltar::report {
 
 namespace {
 
-// Step 1: the preview image is filled white; on paper the frame itself is filled white.
+// The preview image is filled white; on paper the frame itself is filled white.
 void ClearSurface(ReportPage& page)
 {
     page.setBrush(kWhite);
@@ -22,7 +22,7 @@ void ClearSurface(ReportPage& page)
     page.setPen(kRulePenWidth.on(page.surface()));
 }
 
-// Step 2: the frame round the whole report.
+// The frame round the whole report.
 void DrawFrame(ReportPage& page)
 {
     const Box& frame = kFrame.on(page.surface());
@@ -38,7 +38,7 @@ void DrawFrame(ReportPage& page)
     page.polyline(outline);
 }
 
-// Step 3: the title between two full-width rules.
+// The title between two full-width rules.
 void DrawTitleBand(ReportPage& page)
 {
     const Surface surface = page.surface();
@@ -48,7 +48,7 @@ void DrawTitleBand(ReportPage& page)
     page.rule(kTitleRuleBelow.on(surface));
 }
 
-// Step 4: site and room, three columns of labels and values.
+// Site and room, three columns of labels and values.
 void DrawSiteBlock(ReportPage& page, const ReportSource& source)
 {
     page.setFont(FontUse::Body);
@@ -62,7 +62,7 @@ void DrawSiteBlock(ReportPage& page, const ReportSource& source)
     }
 }
 
-// Steps 5 and 6: grid, two header lines per column, and one row per enclosure element.
+// Grid, two header lines per column, and one row per enclosure element.
 template <std::size_t Columns>
 void DrawTable(ReportPage& page, const ReportSource& source, const GridPlace<Columns>& grid,
                const std::array<TableColumn, Columns>& columns)
@@ -93,7 +93,7 @@ void DrawTotal(ReportPage& page, const ReportSource& source, const TotalLine& to
     page.setFont(FontUse::Body);
 }
 
-// Step 7: goods and operational gains, one line each.
+// Goods and operational gains, one line each.
 void DrawReportLines(ReportPage& page, const ReportSource& source)
 {
     const Surface surface = page.surface();
@@ -109,7 +109,7 @@ void DrawReportLines(ReportPage& page, const ReportSource& source)
     }
 }
 
-// Step 8: the client's header fields, as typed.
+// The client's header fields, as typed.
 void DrawHeaderBlock(ReportPage& page, const ReportSource& source)
 {
     const Surface surface = page.surface();
@@ -139,7 +139,7 @@ Point InLogoBox(const Box& box, Point point)
     return {box.topLeft.x + point.x * width / kLogoMarkScale, box.topLeft.y + point.y * height / kLogoMarkScale};
 }
 
-// Step 9: the maker's letterhead above the title.
+// The maker's letterhead above the title.
 void DrawLetterhead(ReportPage& page)
 {
     const Surface surface = page.surface();

@@ -111,7 +111,7 @@ TEST(FormCommit, DoorSizeIsBoundByTheRoundedRoom)
     EXPECT_EQ(Text(form, "Edit92"), "  4");
 }
 
-// Note 6 with an empty room: the net capacity 0 is taken as 0,01 t.
+// An empty room: the net capacity 0 is taken as 0,01 t.
 TEST(FormCommit, DailyTurnoverWithNetCapacityZero)
 {
     FormModel form{std::string(kToday)};
@@ -122,7 +122,7 @@ TEST(FormCommit, DailyTurnoverWithNetCapacityZero)
     EXPECT_EQ(Text(form, "Edit124"), "  0");
 }
 
-// Notes 5 and 6: percent and tonnes per day follow each other with the same net capacity.
+// Percent and tonnes per day follow each other with the same net capacity.
 TEST(FormCommit, DailyTurnoverPercentAndTonnesFollowEachOther)
 {
     FormModel form{std::string(kToday)};
@@ -141,7 +141,7 @@ TEST(FormCommit, DailyTurnoverPercentAndTonnesFollowEachOther)
     EXPECT_EQ(Text(form, "Edit124"), "  147");
 }
 
-// Note 3 for a chamber: the final temperature only rises to the room's, the inlet stays above it.
+// A chamber: the final temperature only rises to the room's, the inlet stays above it.
 TEST(FormCommit, CoolingChamberRaisesFinalAndInletTemperatures)
 {
     FormModel form{std::string(kToday)};
@@ -171,7 +171,7 @@ TEST(FormCommit, StoreKeepsGoodsAtTheRoomTemperature)
     EXPECT_EQ(Text(form, "Edit82"), "  -14");
 }
 
-// Note 1: the design temperature overwrites all six rows, the heated floor keeping 1.
+// The design temperature overwrites all six rows, the heated floor keeping 1.
 TEST(FormCommit, DesignTemperatureReachesEveryRowButAHeatedFloor)
 {
     FormModel form{std::string(kToday)};

@@ -43,7 +43,7 @@ TEST(FormNavigation, EnterFromTheLastFieldOfATabShowsTheNextTab)
     EXPECT_EQ(form.focus(), "Edit117");
 }
 
-// Note 4: Enter skips exactly the fields that the room type hides.
+// Enter skips exactly the fields that the room type hides.
 TEST(FormNavigation, EnterRoutesByRoomType)
 {
     FormModel form{std::string(kToday)};
