@@ -67,3 +67,14 @@ foreach(sample IN LISTS samples)
         message(FATAL_ERROR "staged zeltar-cli calc ${sample} ended with '${status}': ${errors}\n${results}")
     endif()
 endforeach()
+
+# The report of a staged sample: the staged zeltar-cli finds whatever it needs to draw.
+if(WITH_GUI)
+    list(GET samples 0 sample)
+    set(pdf ${STAGE}/report.pdf)
+    execute_process(COMMAND ${cli} report ${sample} ${pdf} ERROR_VARIABLE errors RESULT_VARIABLE status)
+    file(READ ${pdf} pdf_start HEX LIMIT 4)
+    if(NOT status EQUAL 0 OR NOT pdf_start STREQUAL "25504446") # %PDF
+        message(FATAL_ERROR "staged zeltar-cli report ${sample} ended with '${status}': ${errors}")
+    endif()
+endif()
