@@ -9,5 +9,6 @@ namespace zeltar::cli {
 int RunCalc(const std::vector<std::string>& args);
 int RunPlay(const std::vector<std::string>& args);
 int RunReport(const std::vector<std::string>& args);
+int RunSummary(const std::vector<std::string>& args);
 
 } // namespace zeltar::cli

@@ -11,10 +11,12 @@ constexpr const char* kUsage =
     "Usage: zeltar-cli COMMAND [ARGS]\n"
     "\n"
     "Commands:\n"
-    "  calc FILE.zlt            load a project into a fresh program, recalculate once and print\n"
-    "                           every result as NAME<TAB>TEXT, sorted by NAME\n"
+    "  calc FILE.zlt...         load each project into a fresh program, recalculate once and print\n"
+    "                           every result as NAME<TAB>TEXT, sorted by NAME (also csv, json)\n"
     "  play SCRIPT              start a fresh window model and play a script of user events\n"
     "  report FILE.zlt OUT.pdf  write the calculation report of a project as a one-page A4 PDF\n"
+    "  summary OBJECT.zlo       the summary of an object's rooms by temperature level (or of\n"
+    "  summary FILE.zlt...      loose project files); text, csv, json or a PDF report\n"
     "  --help                   this text\n"
     "  --version                the program's name and version\n"
     "\n"
@@ -45,6 +47,8 @@ int main(int argc, char** argv)
         return zeltar::cli::RunPlay(args);
     if (command == "report")
         return zeltar::cli::RunReport(args);
+    if (command == "summary")
+        return zeltar::cli::RunSummary(args);
     std::fprintf(stderr, "zeltar-cli: unknown command '%s'\n\n%s", command.c_str(), kUsage);
     return 2;
 }

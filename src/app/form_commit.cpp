@@ -176,6 +176,7 @@ void FormModel::Impl::recalculate()
     setEnabled("Edit114", result.fanDetailEnabled);
     setEnabled("Edit130", result.fanDetailEnabled);
 
+    lastValues = result.values;
     state.netCapacity = result.netCapacity;
     if (result.doorOpenTime)
         state.doorOpenTime = *result.doorOpenTime;

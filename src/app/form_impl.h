@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/form_model.h"
+#include "calc/recalculate.h"
 #include "fields/field_table.h"
 #include "project/project_file.h"
 
@@ -29,6 +30,7 @@ struct FormModel::Impl {
     int commaPositionBeforeKey = 0; // shared by all fields, written and read within one key stroke
     std::vector<std::string> errors;
     std::uint64_t revision = 0;
+    calc::RecalcValues lastValues; // full values of the last recalculation
     std::string openDialogFileName{kInitialDialogFileName};
     std::string saveDialogFileName{kInitialDialogFileName};
     project::ProjectLines unmodifiedLines; // the project as of start-up or the last save or load

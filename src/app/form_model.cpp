@@ -158,4 +158,9 @@ std::uint64_t FormModel::revision() const
     return impl_->revision;
 }
 
+const calc::RecalcValues& FormModel::lastValues() const
+{
+    return impl_->lastValues;
+}
+
 } // namespace zeltar

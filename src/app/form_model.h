@@ -15,6 +15,10 @@
 
 namespace zeltar {
 
+namespace calc {
+struct RecalcValues;
+}
+
 // Background of a field or list.
 enum class ControlColor { Default, White, Red, Yellow };
 
@@ -148,6 +152,10 @@ public:
 
     // Counter that grows with every change of any control: the window re-mirrors when it moved.
     std::uint64_t revision() const;
+
+    // Full (uncut) values of the last recalculation, all zero before the first: what the object
+    // summary adds up.
+    const calc::RecalcValues& lastValues() const;
 
 private:
     struct Impl;

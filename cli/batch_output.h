@@ -1,0 +1,29 @@
+// Output formats of the batch commands (calc of many files, summary): the format option, and the
+// quoting of texts in CSV (RFC 4180, ';' between fields) and JSON.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zeltar::cli {
+
+enum class OutputFormat { Text, Csv, Json };
+
+// "text", "csv" or "json".
+std::optional<OutputFormat> ParseOutputFormat(std::string_view name);
+
+inline constexpr char kCsvSeparator = ';';
+inline constexpr std::string_view kCsvLineEnd = "\r\n";
+
+// A CSV field: quoted (inner quotes doubled) when it holds the separator, a quote or a line break.
+std::string CsvField(std::string_view text);
+// Fields joined by the separator, with the line end.
+std::string CsvLine(const std::vector<std::string>& fields);
+
+// A JSON string literal: quotes, backslashes and control characters escaped; bytes that are not
+// UTF-8 become U+FFFD, so the output is always valid JSON in UTF-8.
+std::string JsonString(std::string_view text);
+
+} // namespace zeltar::cli

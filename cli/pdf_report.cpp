@@ -1,0 +1,67 @@
+// zeltar-pdf report FILE.zlt OUT.pdf: the calculation report of a project as a one-page A4 PDF at
+// 300 dpi, the page exactly as the printer would get it.
+#include "cli_support.h"
+#include "pdf_commands.h"
+
+#include "app/form_model.h"
+#include "report/form_report_source.h"
+#include "report/qt/report_printing.h"
+
+#include <QFile>
+#include <QPrinter>
+
+#include <cstdio>
+
+namespace zeltar::cli {
+
+namespace {
+
+constexpr int kPdfDotsPerInch = 300;
+
+// The report's printer: PDF output on A4 at 300 dpi, origin at the printable area as on paper.
+void SetUpPdfPrinter(QPrinter& printer, const QString& path)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    report::UseReportSheet(printer);
+    printer.setResolution(kPdfDotsPerInch);
+}
+
+} // namespace
+
+int WriteReportPdf(const std::vector<std::string>& args)
+{
+    if (args.size() != 2)
+        return 2;
+    const std::string& projectPath = args[0];
+    const std::string& pdfPath = args[1];
+    FormModel model(Today());
+    const bool loaded = model.loadProject({true, projectPath});
+    for (const std::string& error : model.takeErrors())
+        std::fprintf(stderr, "zeltar-cli report: %s\n", error.c_str());
+    if (!loaded)
+        return 1;
+
+    // Written beside the target first, so that a failure leaves no half-written report behind.
+    const QString target = QFile::decodeName(pdfPath.c_str());
+    const QString partial = target + QStringLiteral(".part");
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpPdfPrinter(printer, partial);
+    const report::FormModelReportSource source(model);
+    const report::PrintResult result = report::PrintOnPrinter(printer, source, [](report::PrintAxis) {});
+    if (result.status != report::PrintStatus::Printed) {
+        QFile::remove(partial);
+        const QString message = result.message.isEmpty() ? QStringLiteral("the PDF printer refused its resolution")
+                                                          : QString(result.message).replace(partial, target);
+        std::fprintf(stderr, "zeltar-cli report: %s\n", message.toUtf8().constData());
+        return 1;
+    }
+    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0) {
+        QFile::remove(partial);
+        std::fprintf(stderr, "zeltar-cli report: cannot write '%s'\n", pdfPath.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace zeltar::cli

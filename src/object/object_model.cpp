@@ -1,0 +1,242 @@
+#include "object/object_model.h"
+
+#include "object/parallel_load.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <utility>
+
+namespace zeltar::object {
+
+namespace {
+
+constexpr std::string_view kNewObjectName = "Новый объект";
+
+std::string WorkingFolder()
+{
+    std::error_code ec;
+    const std::u8string bytes = std::filesystem::current_path(ec).generic_u8string();
+    return std::string(bytes.begin(), bytes.end());
+}
+
+bool IsIndex(int index, std::size_t count)
+{
+    return index >= 0 && static_cast<std::size_t>(index) < count;
+}
+
+} // namespace
+
+ObjectModel::ObjectModel()
+{
+    clear();
+}
+
+void ObjectModel::clear()
+{
+    document_ = ObjectDocument{};
+    document_.name = std::string(kNewObjectName);
+    filePath_.clear();
+    modified_ = false;
+    summary_ = Summarize(document_.name, document_.options, {});
+}
+
+std::string ObjectModel::folder() const
+{
+    return filePath_.empty() ? WorkingFolder() : FolderOf(filePath_);
+}
+
+bool ObjectModel::open(const std::string& path)
+{
+    auto read = ReadObjectFile(path);
+    if (auto* error = std::get_if<FileError>(&read)) {
+        messages_.push_back(std::move(error->message));
+        return false;
+    }
+    ParsedObject& parsed = std::get<ParsedObject>(read);
+    for (std::string& warning : parsed.warnings)
+        messages_.push_back(std::move(warning));
+    document_ = std::move(parsed.document);
+    filePath_ = path;
+    modified_ = false;
+    summary_ = SummarizeObject(document_, folder());
+    return true;
+}
+
+bool ObjectModel::save()
+{
+    if (filePath_.empty()) {
+        messages_.push_back("Объект ещё не сохранён в файл: выберите имя файла.");
+        return false;
+    }
+    return saveAs(filePath_);
+}
+
+bool ObjectModel::saveAs(const std::string& path)
+{
+    if (auto error = WriteObjectFile(path, document_)) {
+        messages_.push_back(std::move(error->message));
+        return false;
+    }
+    const bool movedFolder = FolderOf(path) != folder();
+    filePath_ = path;
+    modified_ = false;
+    if (movedFolder) {
+        // The rows show their paths relative to the new folder.
+        for (SummaryRow& row : summary_.rows) {
+            row.listedPath = RelativeRoomPath(folder(), row.path);
+            row.leavesFolder = LeavesFolder(folder(), row.path);
+        }
+    }
+    return true;
+}
+
+void ObjectModel::setName(const std::string& name)
+{
+    if (name == document_.name)
+        return;
+    document_.name = name;
+    modified_ = true;
+    resummarize();
+}
+
+bool ObjectModel::setLevelBoundary(double celsius)
+{
+    if (!(celsius >= kLowestLevelBoundaryCelsius && celsius <= kHighestLevelBoundaryCelsius))
+        return false;
+    if (celsius != document_.options.levelBoundaryCelsius) {
+        document_.options.levelBoundaryCelsius = celsius;
+        modified_ = true;
+        resummarize();
+    }
+    return true;
+}
+
+bool ObjectModel::setSimultaneityFactor(double factor)
+{
+    if (!(factor >= kLowestSimultaneityFactor && factor <= kHighestSimultaneityFactor))
+        return false;
+    if (factor != document_.options.simultaneityFactor) {
+        document_.options.simultaneityFactor = factor;
+        modified_ = true;
+        resummarize();
+    }
+    return true;
+}
+
+int ObjectModel::addRooms(const std::vector<std::string>& paths)
+{
+    const int first = roomCount();
+    const std::string working = WorkingFolder();
+    for (const std::string& path : paths)
+        document_.rooms.push_back({AbsoluteRoomPath(working, path), ""});
+    summary_.rows.resize(document_.rooms.size());
+    ForEachInParallel(paths.size(), [&](std::size_t i) { summary_.rows[first + i] = loadRow(first + static_cast<int>(i)); });
+    if (!paths.empty()) {
+        modified_ = true;
+        resummarize();
+    }
+    return first;
+}
+
+void ObjectModel::removeRoom(int index)
+{
+    if (!IsIndex(index, document_.rooms.size()))
+        return;
+    document_.rooms.erase(document_.rooms.begin() + index);
+    summary_.rows.erase(summary_.rows.begin() + index);
+    modified_ = true;
+    resummarize();
+}
+
+bool ObjectModel::moveRoom(int from, int to)
+{
+    if (!IsIndex(from, document_.rooms.size()) || !IsIndex(to, document_.rooms.size()))
+        return false;
+    if (from == to)
+        return true;
+    const auto rotate = [from, to](auto& list) {
+        if (from < to)
+            std::rotate(list.begin() + from, list.begin() + from + 1, list.begin() + to + 1);
+        else
+            std::rotate(list.begin() + to, list.begin() + from, list.begin() + from + 1);
+    };
+    rotate(document_.rooms);
+    rotate(summary_.rows);
+    modified_ = true;
+    resummarize();
+    return true;
+}
+
+void ObjectModel::setDisplayName(int index, const std::string& displayName)
+{
+    if (!IsIndex(index, document_.rooms.size()) || document_.rooms[index].displayName == displayName)
+        return;
+    document_.rooms[index].displayName = displayName;
+    SummaryRow& row = summary_.rows[index];
+    row.roomName = displayName.empty() ? RoomNameFromPath(row.path) : displayName;
+    row.texts[static_cast<int>(SummaryColumn::RoomName)] = row.roomName;
+    modified_ = true;
+    resummarize();
+}
+
+const std::string& ObjectModel::roomPath(int index) const
+{
+    return document_.rooms.at(static_cast<std::size_t>(index)).path;
+}
+
+std::vector<int> ObjectModel::rowsOfFile(const std::string& path) const
+{
+    std::error_code ec;
+    const auto identity = [&ec](const std::string& p) {
+        return std::filesystem::weakly_canonical(std::filesystem::path(std::u8string(p.begin(), p.end())), ec);
+    };
+    const std::filesystem::path wanted = identity(AbsoluteRoomPath(WorkingFolder(), path));
+    std::vector<int> rows;
+    for (int i = 0; i < roomCount(); ++i) {
+        if (identity(document_.rooms[i].path) == wanted)
+            rows.push_back(i);
+    }
+    return rows;
+}
+
+void ObjectModel::reloadRoom(int index)
+{
+    if (!IsIndex(index, document_.rooms.size()))
+        return;
+    summary_.rows[index] = loadRow(index);
+    resummarize();
+}
+
+void ObjectModel::reloadAll()
+{
+    ForEachInParallel(summary_.rows.size(), [&](std::size_t i) { summary_.rows[i] = loadRow(static_cast<int>(i)); });
+    resummarize();
+}
+
+std::vector<std::string> ObjectModel::takeMessages()
+{
+    return std::exchange(messages_, {});
+}
+
+SummaryRow ObjectModel::loadRow(int index) const
+{
+    const ObjectRoom& room = document_.rooms[index];
+    const std::string objectFolder = folder();
+    SummaryRow row = LoadSummaryRow(index + 1, room.path, RelativeRoomPath(objectFolder, room.path),
+                                    room.displayName, document_.options.levelBoundaryCelsius);
+    row.leavesFolder = LeavesFolder(objectFolder, room.path);
+    return row;
+}
+
+void ObjectModel::resummarize()
+{
+    std::vector<SummaryRow> rows = std::move(summary_.rows);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].number = static_cast<int>(i) + 1;
+        rows[i].texts[static_cast<int>(SummaryColumn::Number)] = std::to_string(i + 1);
+    }
+    MarkRepeatedFiles(rows);
+    summary_ = Summarize(document_.name, document_.options, std::move(rows));
+}
+
+} // namespace zeltar::object

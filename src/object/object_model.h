@@ -1,0 +1,76 @@
+// The object as the summary window edits it, without widgets: the object file's document, its
+// file path and modified state, and the summary kept current after every change. Room files are
+// loaded when they are added or when the window says a file changed; option changes only
+// recompute the sums. Errors are queued as Russian messages that name the file.
+#pragma once
+
+#include "object/object_file.h"
+#include "object/object_summary.h"
+
+#include <string>
+#include <vector>
+
+namespace zeltar::object {
+
+class ObjectModel {
+public:
+    // A new object: no file, no rooms, default options, name "Новый объект".
+    ObjectModel();
+
+    // --- the object file ----------------------------------------------------------------------
+    // Replaces the object by the file's (every room loaded). On an error the message is queued
+    // and the object stays as it was; warnings about passed-over lines are queued as well.
+    bool open(const std::string& path);
+    // Saves to the current file; false (message queued) when it has none or writing fails.
+    bool save();
+    // Saves under a new path, which becomes the object's file; rooms are written relative to
+    // the new folder.
+    bool saveAs(const std::string& path);
+    // Starts a new object (as the constructor).
+    void clear();
+
+    const std::string& filePath() const { return filePath_; } // "" for a new object
+    std::string folder() const;  // the object file's folder; the working folder for a new object
+    bool modified() const { return modified_; }
+
+    // --- editing ------------------------------------------------------------------------------
+    const ObjectDocument& document() const { return document_; } // room paths absolute
+    void setName(const std::string& name);
+    // False (nothing changed) for a value outside its range.
+    bool setLevelBoundary(double celsius);
+    bool setSimultaneityFactor(double factor);
+    // Appends rooms by path (absolute, or relative to the working folder); each is loaded.
+    // Returns the index of the first added row.
+    int addRooms(const std::vector<std::string>& paths);
+    void removeRoom(int index);
+    // Moves a row to another place (the rows between shift by one). False for a bad index.
+    bool moveRoom(int from, int to);
+    void setDisplayName(int index, const std::string& displayName);
+
+    // --- the summary --------------------------------------------------------------------------
+    const ObjectSummary& summary() const { return summary_; }
+    int roomCount() const { return static_cast<int>(document_.rooms.size()); }
+    // Absolute path of a row's file (to open it in the main window, to watch it).
+    const std::string& roomPath(int index) const;
+    // Rows listing the file at `path` (compared after following links).
+    std::vector<int> rowsOfFile(const std::string& path) const;
+    // Loads one row again (its file changed on disk) and recomputes the sums.
+    void reloadRoom(int index);
+    // Loads every row again.
+    void reloadAll();
+
+    // Messages for the error box, oldest first; taking them clears the queue.
+    std::vector<std::string> takeMessages();
+
+private:
+    void resummarize();
+    SummaryRow loadRow(int index) const;
+
+    ObjectDocument document_;
+    std::string filePath_;
+    bool modified_ = false;
+    ObjectSummary summary_;
+    std::vector<std::string> messages_;
+};
+
+} // namespace zeltar::object

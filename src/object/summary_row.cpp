@@ -1,0 +1,134 @@
+#include "object/summary_row.h"
+
+#include "app/form_model.h"
+#include "calc/recalculate.h"
+
+#include <filesystem>
+
+namespace zeltar::object {
+
+const std::array<SummaryColumnInfo, kSummaryColumnCount> kSummaryColumns{{
+    {"№", "", "Number", true},
+    {"Камера", "", "Name", false},
+    {"Тип камеры", "", "RoomType", false},
+    {"t камеры", "°C", "RoomTemperature", true},
+    {"Площадь", "м²", "RoomArea", true},
+    {"Объём", "м³", "RoomVolume", true},
+    {"Q1", "кВт", "SummaryQ1", true},
+    {"Q12", "кВт", "SummaryQ12", true},
+    {"Q2", "кВт", "SummaryQ2", true},
+    {"Q3", "кВт", "SummaryQ3", true},
+    {"Q4", "кВт", "SummaryQ4", true},
+    {"Q5", "кВт", "SummaryQ5", true},
+    {"Q сум.", "кВт", "TotalHeatGain", true},
+    {"Время работы", "ч/сут", "EquipmentRunningHours", true},
+    {"Q об.", "кВт", "EquipmentCapacity", true},
+}};
+
+namespace {
+
+// The window's fields behind the figure columns, from the room temperature on.
+constexpr std::array<std::string_view, kSummaryColumnCount> kColumnControls{
+    "", "", "ComboBox20", "Edit43", "Edit115", "Edit25", "Edit118", "Edit119", "Edit120",
+    "Edit121", "Edit122", "Edit123", "Edit106", "Edit55", "Edit116",
+};
+
+calc::Warning WarningOf(const FormModel& model, std::string_view control)
+{
+    return model.control(control).color == ControlColor::Red ? calc::Warning::Red : calc::Warning::White;
+}
+
+// The full values of the model's last pass; the temperature and running hours as entered.
+RoomValues ValuesOf(const FormModel& model)
+{
+    const ProjectState& state = model.state();
+    const calc::RecalcValues& v = model.lastValues();
+    return {state.roomTemperature, v.roomArea, v.roomVolume, v.q1, v.q12, v.q2, v.q3, v.q4, v.q5,
+            v.totalHeatGain, state.equipmentRunningHours, v.equipmentCapacity};
+}
+
+} // namespace
+
+std::string_view LevelName(Level level)
+{
+    return level == Level::Medium ? kMediumLevelName : kLowLevelName;
+}
+
+Level LevelOf(double roomTemperatureCelsius, double levelBoundaryCelsius)
+{
+    return roomTemperatureCelsius >= levelBoundaryCelsius ? Level::Medium : Level::Low;
+}
+
+std::string RoomNameFromPath(std::string_view path)
+{
+    const std::filesystem::path p(std::u8string(path.begin(), path.end()));
+    const std::u8string stem = p.stem().u8string();
+    return std::string(stem.begin(), stem.end());
+}
+
+std::vector<calc::ListingLine> ResultListingOf(const FormModel& model)
+{
+    const auto textAfterPass = [&](calc::ResultField field) {
+        return model.control(calc::kResultFields[static_cast<int>(field)].control).text;
+    };
+    return calc::ResultListing(textAfterPass, WarningOf(model, "Edit43"), WarningOf(model, "Edit82"),
+                               WarningOf(model, "Edit83"));
+}
+
+const std::vector<std::string>& ResultListingNames()
+{
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> out;
+        for (const calc::ListingLine& line :
+             calc::ResultListing([](calc::ResultField) { return std::string(); }, calc::Warning::White,
+                                 calc::Warning::White, calc::Warning::White))
+            out.push_back(line.name);
+        return out;
+    }();
+    return names;
+}
+
+std::string WithoutDisplayBlanks(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return std::string(text);
+}
+
+SummaryRow LoadSummaryRow(int number, const std::string& path, const std::string& listedPath,
+                          const std::string& displayName, double levelBoundaryCelsius)
+{
+    SummaryRow row;
+    row.number = number;
+    row.listedPath = listedPath;
+    row.path = path;
+    row.roomName = displayName.empty() ? RoomNameFromPath(listedPath.empty() ? path : listedPath) : displayName;
+    row.texts[static_cast<int>(SummaryColumn::Number)] = std::to_string(number);
+    row.texts[static_cast<int>(SummaryColumn::RoomName)] = row.roomName;
+
+    // The date field plays no part in the results.
+    FormModel model("");
+    try {
+        row.loaded = model.loadProject({true, path});
+    } catch (const std::exception& e) {
+        row.loaded = false;
+        row.error = "Проект не загружен из файла «" + path + "»: " + e.what();
+        return row;
+    }
+    std::vector<std::string> messages = model.takeErrors();
+    if (!row.loaded) {
+        row.error = messages.empty() ? "Проект не загружен из файла «" + path + "»." : messages.front();
+        return row;
+    }
+    row.loadMessages = std::move(messages);
+    for (int c = static_cast<int>(SummaryColumn::RoomType); c < kSummaryColumnCount; ++c)
+        row.texts[c] = WithoutDisplayBlanks(model.control(kColumnControls[c]).text);
+    row.values = ValuesOf(model);
+    row.level = LevelOf(row.values.roomTemperatureCelsius, levelBoundaryCelsius);
+    row.results = ResultListingOf(model);
+    return row;
+}
+
+} // namespace zeltar::object
