@@ -28,13 +28,15 @@ install -m 644 packaging/debian/copyright "$doc/copyright"
 gzip -9n -c packaging/debian/changelog > "$doc/changelog.gz"
 install -m 644 packaging/debian/lintian-overrides "$root/usr/share/lintian/overrides/zeltar"
 find "$root/usr/share/man" -type f -name '*.[1-9]' -exec gzip -9n {} +
+mapfile -t programs < <(find "$root" -type f -perm -u+x -exec sh -c 'head -c4 "$1" | grep -q ELF' _ {} \; -print)
+# As Debian's own packages: no compiler notes in the programs.
+strip --remove-section=.comment --remove-section=.note "${programs[@]}"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 arch=$(dpkg --print-architecture)
 # dpkg-shlibdeps reads the package names from a debian/control of its working folder.
 mkdir -p "$build/debian"
 printf 'Source: zeltar\n\nPackage: zeltar\nArchitecture: any\n' > "$build/debian/control"
-mapfile -t programs < <(find "$root" -type f -perm -u+x -exec sh -c 'head -c4 "$1" | grep -q ELF' _ {} \; -print)
 shlibs=$(cd "$build" && dpkg-shlibdeps -O "${programs[@]}" | sed -n 's/^shlibs:Depends=//p')
 installed_size=$(du -sk --apparent-size "$root/usr" | cut -f1)
 sed -e "s/@VERSION@/$version/" -e "s/@ARCH@/$arch/" -e "s/@INSTALLED_SIZE@/$installed_size/" \
