@@ -1,6 +1,7 @@
 // zeltar-cli: the calculator without its window, for scripts and for reproducing a case exactly.
 #include "commands.h"
 
+#include <clocale>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -26,6 +27,9 @@ constexpr const char* kUsage =
 
 int main(int argc, char** argv)
 {
+    // The user's locale, as the window gets it from Qt: number texts never depend on it, and the
+    // tests run the commands under a comma locale to keep it so.
+    std::setlocale(LC_ALL, "");
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         std::fputs(kUsage, stderr);

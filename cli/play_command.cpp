@@ -6,11 +6,12 @@
 #include "app/form_model.h"
 #include "fields/utf8.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -254,14 +255,15 @@ int RunPlay(const std::vector<std::string>& args)
         std::fprintf(stderr, "zeltar-cli play: cannot read the script '%s'\n", args[0].c_str());
         return 2;
     }
-    std::stringstream script;
-    script << in.rdbuf();
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 
     FormModel model(Today());
     Player player(model);
-    std::string line;
     int number = 0;
-    while (std::getline(script, line)) {
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t newline = std::min(text.find('\n', start), text.size());
+        const std::string_view line = std::string_view(text).substr(start, newline - start);
+        start = newline + 1;
         ++number;
         const std::string_view command_line = WithoutComment(line);
         if (command_line.empty())

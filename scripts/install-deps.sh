@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev   # tests and benchmarks
     clang libclang-rt-14-dev                     # libFuzzer for the project-file fuzz target
     poppler-utils                                # PDF checks of the report
+    locales                                      # locale sources: tests build ru_RU.UTF-8 themselves
     xvfb xauth                                   # a display for machines without one
     librsvg2-bin                                 # renders the PNG icons from the SVG
     appstream desktop-file-utils man-db groff-base  # validate the metadata and the manuals

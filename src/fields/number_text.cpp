@@ -4,8 +4,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -26,20 +24,26 @@ struct DecimalDigits {
 
 DecimalDigits ToDecimalDigits(double value)
 {
+    // std::to_chars never looks at the C locale: the text is "d.ddd...e+XX" in every locale.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, value);
+    const char* const end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, kSignificantDigits - 1).ptr;
     DecimalDigits d;
     const char* p = buffer;
     if (*p == '-') {
         d.negative = true;
         ++p;
     }
-    for (; *p && *p != 'e'; ++p) {
+    for (; p != end && *p != 'e'; ++p) {
         if (*p != '.')
             d.digits.push_back(*p);
     }
-    if (*p == 'e')
-        d.exponent = std::atoi(p + 1);
+    if (p != end) {
+        const char* exponent = p + 1;
+        if (*exponent == '+')
+            ++exponent;
+        std::from_chars(exponent, end, d.exponent);
+    }
     return d;
 }
 

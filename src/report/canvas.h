@@ -60,6 +60,9 @@ public:
     // A UTF-8 text whose character cell has its top-left corner at `topLeft`, drawn opaque: the
     // cell is filled white together with the text, hiding what was drawn there before.
     virtual void text(Point topLeft, std::string_view text) = 0;
+    // The same text drawn transparent: only its glyphs, so that texts set closer than their cells
+    // are high keep each other's descenders and accents.
+    virtual void transparentText(Point topLeft, std::string_view text) = 0;
 
     // Straight line with the current pen.
     virtual void line(Point from, Point to) = 0;

@@ -154,9 +154,11 @@ void DrawLetterhead(ReportPage& page)
     page.setFont(FontUse::CompanyLine);
     page.text(kCompanyLineAt.on(surface), kCompanyLine);
 
+    // The lines stand closer than their font's cell is high (on the preview): opaque cells would cut
+    // the descenders and commas of each line above. Nothing lies under them but the white page.
     page.setFont(FontUse::ContactLines);
     for (std::size_t k = 0; k < kContactLines.size(); ++k)
-        page.text({kContactLinesX.on(surface), kContactLinesY[k].on(surface)}, kContactLines[k]);
+        page.transparentText({kContactLinesX.on(surface), kContactLinesY[k].on(surface)}, kContactLines[k]);
 
     page.setFont(FontUse::DottedLeader);
     page.text(kDottedLeaderAt.on(surface), DottedLeader(kDottedLeaderDots.on(surface)));

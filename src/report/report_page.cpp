@@ -45,6 +45,11 @@ void ReportPage::text(Point at, std::string_view text, Align align)
     canvas_.text(topLeft, text);
 }
 
+void ReportPage::transparentText(Point at, std::string_view text)
+{
+    canvas_.transparentText(scaled(at), text);
+}
+
 void ReportPage::line(Point from, Point to)
 {
     canvas_.line(scaled(from), scaled(to));

@@ -29,6 +29,8 @@ public:
     // Opaque text; with Align::Right its right edge, measured in the current font on the surface,
     // stands at x.
     void text(Point at, std::string_view text, Align align = Align::Left);
+    // Transparent text, left-placed: its glyphs only.
+    void transparentText(Point at, std::string_view text);
     void line(Point from, Point to);
     void rule(const Rule& rule);
     void polyline(std::span<const Point> points);

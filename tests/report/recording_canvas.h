@@ -20,6 +20,7 @@ struct Drawn {
     Font font;
     Pen pen;
     Brush brush;
+    bool opaque = true; // texts: the cell filled white
 };
 
 inline int CodePoints(std::string_view utf8)
@@ -37,6 +38,11 @@ public:
     void setBrush(const Brush& brush) override { brush_ = brush; }
     int textWidth(std::string_view text) override { return MeasuredWidth(text, font_); }
     void text(Point topLeft, std::string_view text) override { record(Call::Text, {topLeft}, std::string(text)); }
+    void transparentText(Point topLeft, std::string_view text) override
+    {
+        record(Call::Text, {topLeft}, std::string(text));
+        drawn_.back().opaque = false;
+    }
     void line(Point from, Point to) override { record(Call::Line, {from, to}); }
     void polyline(std::span<const Point> points) override
     {

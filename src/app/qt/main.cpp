@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QLocale>
+#include <QScreen>
 
 int main(int argc, char* argv[])
 {
@@ -19,6 +20,8 @@ int main(int argc, char* argv[])
     // The date field starts with today's date in the system's short format.
     zeltar::FormModel model(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString());
     zeltar::gui::MainWindow window(model);
+    if (const QScreen* screen = window.screen())
+        window.fitToScreen(screen->availableGeometry());
     window.show();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)

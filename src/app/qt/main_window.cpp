@@ -7,13 +7,35 @@
 #include "report/qt/preview_window.h"
 #include "report/qt/resolution_warning.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zeltar::gui {
 
 namespace {
+
+// Room left around the window on its screen for the title bar and borders the desktop adds.
+constexpr QSize kFrameAllowance{16, 40};
+// A control scrolled into view keeps this much of the form around it.
+constexpr int kFocusMarginPixels = 20;
+
+// The window's size for a client of size `client` on `room`: the client's size when it fits,
+// else the room, with space for the scroll bars the cut needs.
+QSize ScrolledSize(QSize client, QSize room, int scrollBarExtent)
+{
+    bool vertical = client.height() > room.height();
+    const bool horizontal = client.width() + (vertical ? scrollBarExtent : 0) > room.width();
+    vertical = vertical || (horizontal && client.height() + scrollBarExtent > room.height());
+    return {std::min(client.width() + (vertical ? scrollBarExtent : 0), room.width()),
+            std::min(client.height() + (horizontal ? scrollBarExtent : 0), room.height())};
+}
 
 // The control name of each command's button, from the layout.
 std::string_view ButtonOf(Command command)
@@ -32,12 +54,31 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     setWindowIcon(ProgramIcon());
-    setFixedSize(kWindowWidth, kWindowHeight);
     setFont(WindowFont());
     setPalette(WindowPalette());
     setAutoFillBackground(true);
 
-    widgets_ = BuildWindowWidgets(this);
+    // The fixed client area in a scroll area without a frame: as large as the client, the window
+    // shows no scroll bars; on a smaller screen (see fitToScreen) the client scrolls.
+    auto* client = new QWidget;
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(kWindowWidth, kWindowHeight);
+    client->setAutoFillBackground(true);
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
+    scrollArea_->setWidget(client);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scrollArea_);
+    setFixedSize(kWindowWidth, kWindowHeight);
+    // Whatever moves the focus (Enter, Tab, the model), the focused control is scrolled into view.
+    connect(qApp, &QApplication::focusChanged, this, [this, client](QWidget*, QWidget* now) {
+        if (now != nullptr && client->isAncestorOf(now))
+            scrollArea_->ensureWidgetVisible(now, kFocusMarginPixels, kFocusMarginPixels);
+    });
+
+    widgets_ = BuildWindowWidgets(client);
     binding_ = std::make_unique<FormBinding>(
         model_, widgets_, [this](const QString& message) { dialogs_.showError(this, message); }, this);
     reportSource_ = std::make_unique<report::FormModelReportSource>(model_);
@@ -57,6 +98,13 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::fitToScreen(const QRect& available)
+{
+    const QSize room(available.width() - kFrameAllowance.width(), available.height() - kFrameAllowance.height());
+    setFixedSize(ScrolledSize(QSize(kWindowWidth, kWindowHeight), room,
+                              style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_)));
+}
 
 QWidget* MainWindow::control(std::string_view name) const
 {

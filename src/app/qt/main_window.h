@@ -1,5 +1,5 @@
-// The main window `TForm1`: the fixed 1024 x 750 window built from the layout tables and bound to
-// the form model, with the five commands of the command bar. Exit, the title bar's close and
+// The main window `TForm1`: the fixed 1024 x 750 client built from the layout tables and bound to
+// the form model (in a scroll area, for screens smaller than the window), with the five commands of the command bar. Exit, the title bar's close and
 // loading another project ask whether to save inputs changed since the last save or load.
 // It creates the preview window `TForm2` and the printer resolution warning `TForm3` with itself;
 // both stay hidden until a report command shows them, and live as long as the main window.
@@ -11,6 +11,8 @@
 #include "app/qt/window_dialogs.h"
 
 #include <QWidget>
+
+class QScrollArea;
 
 #include <memory>
 
@@ -33,6 +35,9 @@ public:
     // The widget of a control (or named caption, or command button); nullptr for an unknown name.
     QWidget* control(std::string_view name) const;
     int shownTab() const;
+    // Sizes the window for a screen's available area: 1024 x 750 when it fits (the client whole, no
+    // scroll bars), else as large as the area allows, the client scrolling inside.
+    void fitToScreen(const QRect& available);
 
     // The commands of the command bar. Save returns whether the project was written.
     void loadProject();
@@ -60,6 +65,7 @@ private:
 
     FormModel& model_;
     WindowDialogs dialogs_;
+    QScrollArea* scrollArea_ = nullptr;
     WindowWidgets widgets_;
     std::unique_ptr<FormBinding> binding_;
     std::unique_ptr<report::FormModelReportSource> reportSource_;

@@ -1,6 +1,7 @@
 #include "app/qt/window_builder.h"
 
 #include "app/qt/button_tabs.h"
+#include "app/qt/list_box.h"
 #include "app/qt/window_artwork.h"
 #include "app/qt/window_style.h"
 #include "plan/qt/plan_widgets.h"
@@ -69,7 +70,7 @@ QWidget* CreateArea(const AreaPlace& place, QWidget* parent, ButtonTabs*& tabs)
 QWidget* CreateControl(std::string_view name, QWidget* parent)
 {
     if (name.starts_with("ComboBox")) {
-        auto* combo = new QComboBox(parent);
+        auto* combo = new ListBox(parent);
         combo->setMaxVisibleItems(20);
         return combo;
     }

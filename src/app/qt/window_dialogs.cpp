@@ -4,8 +4,10 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTreeView>
 
 namespace zeltar::gui {
 
@@ -17,21 +19,10 @@ const QStringList kProjectFilters{QStringLiteral("Все файлы (*)"), QStri
 
 DialogAnswer RunFileDialog(QWidget* parent, const QString& fileName, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, mode == QFileDialog::AcceptOpen ? QStringLiteral("Загрузить проект")
-                                                               : QStringLiteral("Сохранить проект"));
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilters(kProjectFilters);
-    dialog.selectNameFilter(kProjectFilters.front());
-    // Saving over an existing file replaces it without a question, as the program always did.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    const QFileInfo start(fileName);
-    if (start.isAbsolute())
-        dialog.setDirectory(start.absolutePath());
-    dialog.selectFile(start.fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::unique_ptr<QFileDialog> dialog = CreateProjectFileDialog(parent, fileName, mode);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
-    return {true, dialog.selectedFiles().front().toStdString()};
+    return {true, dialog->selectedFiles().front().toStdString()};
 }
 
 SaveChangesAnswer AskSaveChanges(QWidget* parent)
@@ -52,6 +43,34 @@ SaveChangesAnswer AskSaveChanges(QWidget* parent)
 }
 
 } // namespace
+
+std::unique_ptr<QFileDialog> CreateProjectFileDialog(QWidget* parent, const QString& fileName,
+                                                     QFileDialog::AcceptMode mode)
+{
+    auto dialog = std::make_unique<QFileDialog>(parent, mode == QFileDialog::AcceptOpen
+                                                            ? QStringLiteral("Загрузить проект")
+                                                            : QStringLiteral("Сохранить проект"));
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog->setNameFilters(kProjectFilters);
+    dialog->selectNameFilter(kProjectFilters.front());
+    // Saving over an existing file replaces it without a question, as the program always did.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    // Name, size, type and date of each file, wide enough that none of the columns is cut.
+    dialog->setViewMode(QFileDialog::Detail);
+    dialog->resize(dialog->size().expandedTo(kFileDialogSize));
+    // Qt's own dialog (where the desktop offers none): size, type and date as wide as their texts,
+    // the name taking the rest.
+    if (auto* view = dialog->findChild<QTreeView*>()) {
+        view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        view->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    const QFileInfo start(fileName);
+    if (start.isAbsolute())
+        dialog->setDirectory(start.absolutePath());
+    dialog->selectFile(start.fileName());
+    return dialog;
+}
 
 WindowDialogs StandardDialogs()
 {

@@ -7,9 +7,12 @@
 #include "app/form_model.h"
 #include "report/report_source.h"
 
+#include <QFileDialog>
+#include <QSize>
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -35,6 +38,13 @@ struct WindowDialogs {
     std::function<void(QWidget* parent, const report::ReportSource& source, report::ResolutionWarning& warning)>
         print;
 };
+
+// The file dialogs open at least this large, so that the name, size, type and date columns show.
+inline constexpr QSize kFileDialogSize{900, 560};
+
+// The load (AcceptOpen) or save (AcceptSave) dialog, starting with `fileName`, not yet shown.
+std::unique_ptr<QFileDialog> CreateProjectFileDialog(QWidget* parent, const QString& fileName,
+                                                     QFileDialog::AcceptMode mode);
 
 // Qt's file dialogs and message boxes, the report's preview window and printing.
 WindowDialogs StandardDialogs();

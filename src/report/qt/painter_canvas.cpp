@@ -85,6 +85,17 @@ void PainterCanvas::text(Point topLeft, std::string_view text)
     painter_.fillRect(QRectF(topLeft.x, topLeft.y, metrics.horizontalAdvance(string) * scale_,
                              metrics.height() * scale_),
                       Qt::white);
+    drawGlyphs(topLeft, string);
+}
+
+void PainterCanvas::transparentText(Point topLeft, std::string_view text)
+{
+    drawGlyphs(topLeft, QString::fromUtf8(text));
+}
+
+void PainterCanvas::drawGlyphs(Point topLeft, const QString& string)
+{
+    const QFontMetricsF metrics(designFont_, painter_.device());
     painter_.save();
     painter_.setFont(designFont_);
     painter_.setPen(Qt::black);

@@ -20,6 +20,7 @@ public:
     void setBrush(const Brush& brush) override;
     int textWidth(std::string_view text) override;
     void text(Point topLeft, std::string_view text) override;
+    void transparentText(Point topLeft, std::string_view text) override;
     void line(Point from, Point to) override;
     void polyline(std::span<const Point> points) override;
     void polygon(std::span<const Point> points) override;
@@ -27,6 +28,8 @@ public:
     void ellipse(Point topLeft, Point bottomRight) override;
 
 private:
+    void drawGlyphs(Point topLeft, const QString& text);
+
     QPainter& painter_;
     QFont designFont_;  // the current face in kDesignPixels
     double scale_ = 1;  // from the design size to the wanted size

@@ -4,6 +4,8 @@
 #include "pdf_words.h"
 #include "report/qt/painter_canvas.h"
 #include "report/qt/report_printing.h"
+#include "report/letterhead_tables.h"
+#include "report/report_fonts.h"
 #include "report/report_layout.h"
 
 #include <QDir>
@@ -89,6 +91,49 @@ TEST(PainterCanvas, RightPlacedValuesEndAtTheirEdge)
     EXPECT_GT(darkJustLeft, 20);
     EXPECT_TRUE(IsDark(image.pixel(925, 600)));  // the frame's right edge
     EXPECT_FALSE(IsDark(image.pixel(940, 600))); // outside the frame
+}
+
+// Guards letterhead lines cut by the next line's opaque cell (descenders, commas): every dark
+// pixel of each contact line drawn alone is dark on the whole page too, on the preview and on the
+// printer page, at the lines' own positions.
+TEST(PainterCanvas, LetterheadLinesAreDrawnWhole)
+{
+    struct Page {
+        Surface surface;
+        QSize size;
+    };
+    for (const Page& page : {Page{Surface::Preview, {950, 1330}}, Page{Surface::Print, {2480, 3508}}}) {
+        QImage whole(page.size, QImage::Format_RGB32);
+        {
+            QPainter painter(&whole);
+            PainterCanvas canvas(painter);
+            if (page.surface == Surface::Preview)
+                DrawPreviewReport(canvas, KnownProject());
+            else
+                DrawPrintedReport(canvas, KnownProject(), {1, 1});
+        }
+        for (std::size_t k = 0; k < kContactLines.size(); ++k) {
+            QImage alone(page.size, QImage::Format_RGB32);
+            alone.fill(Qt::white);
+            {
+                QPainter painter(&alone);
+                PainterCanvas canvas(painter);
+                canvas.setFont(ReportFont(FontUse::ContactLines, page.surface));
+                canvas.transparentText({kContactLinesX.on(page.surface), kContactLinesY[k].on(page.surface)},
+                                       kContactLines[k]);
+            }
+            int dark = 0;
+            int lost = 0;
+            for (int y = 0; y < 400; ++y)
+                for (int x = 0; x < page.size.width(); ++x)
+                    if (IsDark(alone.pixel(x, y))) {
+                        ++dark;
+                        lost += IsDark(whole.pixel(x, y)) ? 0 : 1;
+                    }
+            EXPECT_GT(dark, 100) << k;
+            EXPECT_EQ(lost, 0) << "contact line " << k << " on surface " << static_cast<int>(page.surface);
+        }
+    }
 }
 
 // Guards the resolution check: only 300, 600 and 1200 dpi, per axis, one warning per bad axis.
