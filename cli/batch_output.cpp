@@ -1,6 +1,7 @@
 #include "batch_output.h"
 
 #include "fields/utf8.h"
+#include "object/summary_row.h"
 
 namespace zeltar::cli {
 
@@ -83,6 +84,21 @@ std::string JsonString(std::string_view text)
     }
     out.push_back('"');
     return out;
+}
+
+std::string JsonFileObject(std::string_view file, const std::vector<calc::ListingLine>* results,
+                           std::string_view error, std::string_view members)
+{
+    std::string out = "{\"file\": " + JsonString(file);
+    out += members;
+    if (!results)
+        return out + ", \"error\": " + JsonString(error) + "}";
+    out += ", \"results\": {";
+    for (std::size_t i = 0; i < results->size(); ++i) {
+        const calc::ListingLine& line = (*results)[i];
+        out += (i == 0 ? "" : ", ") + JsonString(line.name) + ": " + JsonString(object::WithoutDisplayBlanks(line.text));
+    }
+    return out + "}}";
 }
 
 } // namespace zeltar::cli

@@ -2,6 +2,8 @@
 // quoting of texts in CSV (RFC 4180, ';' between fields) and JSON.
 #pragma once
 
+#include "calc/result_listing.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,5 +27,11 @@ std::string CsvLine(const std::vector<std::string>& fields);
 // A JSON string literal: quotes, backslashes and control characters escaped; bytes that are not
 // UTF-8 become U+FFFD, so the output is always valid JSON in UTF-8.
 std::string JsonString(std::string_view text);
+
+// The json object of one file as `calc` prints it: {"file": …, "results": {NAME: TEXT, …}} with the
+// texts without display blanks, or {"file": …, "error": …} when `results` is null. `members`
+// (already json, each with a leading ", ") come right after "file".
+std::string JsonFileObject(std::string_view file, const std::vector<calc::ListingLine>* results,
+                           std::string_view error, std::string_view members = {});
 
 } // namespace zeltar::cli

@@ -74,8 +74,7 @@ FileResults Calculate(const std::string& file)
     return out;
 }
 
-// Prints the results of each file as it is done, so that a thousand files need no more memory
-// than one.
+// Prints the results file by file in the order given, each batch as soon as it is loaded.
 class Printer {
 public:
     Printer(OutputFormat format, bool severalFiles) : format_(format), severalFiles_(severalFiles)
@@ -132,19 +131,7 @@ private:
 
     std::string json(const FileResults& r) const
     {
-        std::string out = count_ == 0 ? "\n" : ",\n";
-        out += "{\"file\": " + JsonString(r.file);
-        if (r.loaded) {
-            out += ", \"results\": {";
-            for (std::size_t i = 0; i < r.results.size(); ++i) {
-                out += (i == 0 ? "" : ", ") + JsonString(r.results[i].name) + ": " +
-                       JsonString(object::WithoutDisplayBlanks(r.results[i].text));
-            }
-            out += "}";
-        } else {
-            out += ", \"error\": " + JsonString(r.error);
-        }
-        return out + "}";
+        return (count_ == 0 ? "\n" : ",\n") + JsonFileObject(r.file, r.loaded ? &r.results : nullptr, r.error);
     }
 
     OutputFormat format_;

@@ -10,7 +10,7 @@ namespace zeltar::cli {
 
 // report FILE.zlt OUT.pdf
 int WriteReportPdf(const std::vector<std::string>& args);
-// summary [--boundary T] [--factor K] OUT.pdf OBJECT.zlo | FILE.zlt...
+// summary ... --pdf OUT.pdf ...: the arguments of zeltar-cli summary
 int WriteSummaryPdf(const std::vector<std::string>& args);
 
 } // namespace zeltar::cli

@@ -1,15 +1,42 @@
-// zeltar-pdf summary [--boundary T] [--factor K] OUT.pdf OBJECT.zlo | FILE.zlt...: the summary
-// report of an object as a PDF.
+// zeltar-pdf summary ARGS: the summary report of an object (A4 landscape, the table's header on
+// every page) as a PDF, for `zeltar-cli summary --pdf`, which passes its own arguments.
+#include "cli_support.h"
 #include "pdf_commands.h"
+#include "summary_input.h"
+
+#ifdef ZELTAR_SUMMARY_PDF
+#include "object/qt/summary_pdf.h"
+#include "object/summary_report_texts.h"
+
+#include <QFile>
+#endif
 
 #include <cstdio>
 
 namespace zeltar::cli {
 
-int WriteSummaryPdf(const std::vector<std::string>&)
+int WriteSummaryPdf(const std::vector<std::string>& args)
 {
+    SummaryArguments arguments;
+    if (const std::optional<int> usage = ParseSummaryArguments(args, arguments))
+        return *usage;
+#ifdef ZELTAR_SUMMARY_PDF
+    const std::optional<object::ObjectSummary> summary = SummaryOf(arguments);
+    if (!summary)
+        return 1;
+    const report::PrintResult result = object::WriteSummaryPdf(object::ReportTextsOf(*summary, Today()),
+                                                               QFile::decodeName(arguments.pdf.c_str()));
+    if (result.status != report::PrintStatus::Printed) {
+        std::fprintf(stderr, "zeltar-cli summary: %s\n",
+                     result.message.isEmpty() ? "the PDF printer refused its resolution"
+                                              : result.message.toUtf8().constData());
+        return 1;
+    }
+    return EveryRoomLoaded(*summary) ? 0 : 1;
+#else
     std::fputs("zeltar-cli summary: the summary report as PDF is not available in this build\n", stderr);
     return 1;
+#endif
 }
 
 } // namespace zeltar::cli

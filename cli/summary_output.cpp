@@ -139,17 +139,9 @@ std::string JsonNumber(double value)
 
 std::string JsonRow(const SummaryRow& row)
 {
-    std::string out = "{\"file\": " + JsonString(row.listedPath) + ", \"name\": " + JsonString(row.roomName);
-    if (row.loaded) {
-        out += ", \"level\": " + JsonString(object::LevelName(row.level)) + ", \"results\": {";
-        for (std::size_t i = 0; i < row.results.size(); ++i)
-            out += (i == 0 ? "" : ", ") + JsonString(row.results[i].name) + ": " +
-                   JsonString(object::WithoutDisplayBlanks(row.results[i].text));
-        out += "}";
-    } else {
-        out += ", \"level\": null, \"error\": " + JsonString(row.error);
-    }
-    return out + "}";
+    const std::string level = row.loaded ? JsonString(object::LevelName(row.level)) : "null";
+    return JsonFileObject(row.listedPath, row.loaded ? &row.results : nullptr, row.error,
+                          ", \"name\": " + JsonString(row.roomName) + ", \"level\": " + level);
 }
 
 std::string JsonLevel(const LevelTotals& t)

@@ -101,22 +101,22 @@ void ObjectModel::setName(const std::string& name)
 
 bool ObjectModel::setLevelBoundary(double celsius)
 {
-    if (!(celsius >= kLowestLevelBoundaryCelsius && celsius <= kHighestLevelBoundaryCelsius))
-        return false;
-    if (celsius != document_.options.levelBoundaryCelsius) {
-        document_.options.levelBoundaryCelsius = celsius;
-        modified_ = true;
-        resummarize();
-    }
-    return true;
+    return setOption(document_.options.levelBoundaryCelsius, celsius, kLowestLevelBoundaryCelsius,
+                     kHighestLevelBoundaryCelsius);
 }
 
 bool ObjectModel::setSimultaneityFactor(double factor)
 {
-    if (!(factor >= kLowestSimultaneityFactor && factor <= kHighestSimultaneityFactor))
+    return setOption(document_.options.simultaneityFactor, factor, kLowestSimultaneityFactor,
+                     kHighestSimultaneityFactor);
+}
+
+bool ObjectModel::setOption(double& option, double value, double lowest, double highest)
+{
+    if (!(value >= lowest && value <= highest))
         return false;
-    if (factor != document_.options.simultaneityFactor) {
-        document_.options.simultaneityFactor = factor;
+    if (value != option) {
+        option = value;
         modified_ = true;
         resummarize();
     }

@@ -63,6 +63,7 @@ public:
     std::vector<std::string> takeMessages();
 
 private:
+    bool setOption(double& option, double value, double lowest, double highest);
     void resummarize();
     SummaryRow loadRow(int index) const;
 

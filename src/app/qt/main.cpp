@@ -2,6 +2,7 @@
 #include "app/form_model.h"
 #include "app/qt/app_setup.h"
 #include "app/qt/main_window.h"
+#include "object/qt/summary_window.h"
 
 #include <QApplication>
 #include <QDate>
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
     // The date field starts with today's date in the system's short format.
     zeltar::FormModel model(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString());
     zeltar::gui::MainWindow window(model);
+    zeltar::object::ConnectSummaryWindow(window);
     if (const QScreen* screen = window.screen())
         window.fitToScreen(screen->availableGeometry());
     window.show();

@@ -46,6 +46,9 @@ std::string_view ButtonOf(Command command)
     return {};
 }
 
+// Under the date's caption and field, right of the project name field.
+const QRect kSummaryButtonBox(808, 27, 206, 21);
+
 } // namespace
 
 MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
@@ -94,10 +97,23 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
             if (model_.focus() == ButtonOf(command))
                 runCommand(command);
         });
+    addSummaryButton();
     binding_->sync();
 }
 
 MainWindow::~MainWindow() = default;
+
+// The object summary's button lies in the header bar's free strip under «ДАТА»: the command bar
+// has no room for its caption. It is no control of the form model.
+void MainWindow::addSummaryButton()
+{
+    QWidget* headerBar = control("Edit128")->parentWidget();
+    auto* button = new QPushButton(QStringLiteral("СВОДКА ПО ОБЪЕКТУ"), headerBar);
+    button->setObjectName(QStringLiteral("ObjectSummaryButton"));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(kSummaryButtonBox);
+    connect(button, &QPushButton::clicked, this, &MainWindow::objectSummaryRequested);
+}
 
 void MainWindow::fitToScreen(const QRect& available)
 {
@@ -140,7 +156,9 @@ void MainWindow::loadProject()
     if (!focusCommandButton(Command::Load) || !settleUnsavedChanges())
         return;
     const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Open));
-    model_.loadProject(dialogs_.openProject(this, start));
+    const DialogAnswer answer = dialogs_.openProject(this, start);
+    if (model_.loadProject(answer) && answer.accepted)
+        projectPath_ = QString::fromStdString(answer.path);
     binding_->sync();
 }
 
@@ -151,6 +169,8 @@ bool MainWindow::saveProject()
     const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Save));
     const DialogAnswer answer = dialogs_.saveProject(this, start);
     const bool saved = model_.saveProject(answer) && answer.accepted;
+    if (saved)
+        projectPath_ = QString::fromStdString(answer.path);
     binding_->sync();
     return saved;
 }
@@ -176,10 +196,21 @@ void MainWindow::runPrint()
     dialogs_.print(this, *reportSource_, *resolutionWarning_);
 }
 
-void MainWindow::openProjectFile(const QString& path)
+bool MainWindow::openProjectFile(const QString& path)
 {
-    model_.loadProject({true, QFileInfo(path).absoluteFilePath().toStdString()});
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const bool loaded = model_.loadProject({true, absolute.toStdString()});
+    if (loaded)
+        projectPath_ = absolute;
     binding_->sync();
+    return loaded;
+}
+
+bool MainWindow::openProjectAsked(const QString& path)
+{
+    if (!settleUnsavedChanges())
+        return false;
+    return openProjectFile(path);
 }
 
 bool MainWindow::settleUnsavedChanges()

@@ -44,8 +44,19 @@ public:
     bool saveProject();
     void previewReport();
     void printReport();
-    // A project named on the command line, loaded as the load command loads a chosen file.
-    void openProjectFile(const QString& path);
+    // A project named on the command line, loaded as the load command loads a chosen file; false
+    // when the file was refused (its error is shown).
+    bool openProjectFile(const QString& path);
+    // A project another window asks for (a room of the object summary): inputs changed since the
+    // last save are saved or given up on the user's answer first. False when the user cancelled or
+    // the file was refused (its error is shown).
+    bool openProjectAsked(const QString& path);
+    // The project's file: the one last saved or loaded ("" while the project is new).
+    QString projectPath() const { return projectPath_; }
+
+signals:
+    // The «СВОДКА ПО ОБЪЕКТУ» button: the program opens the object summary window.
+    void objectSummaryRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -59,6 +70,7 @@ private:
     bool focusCommandButton(Command command);
     // Before inputs would be lost: true when the caller may go on (saved, or the user discards).
     bool settleUnsavedChanges();
+    void addSummaryButton();
     // The print dialog and the page, without moving the focus: the print command's work, also run
     // by the preview's print buttons while the preview is open.
     void runPrint();
@@ -72,6 +84,7 @@ private:
     // Children of this window, destroyed before the report source they draw from.
     std::unique_ptr<report::PreviewWindow> previewWindow_;
     std::unique_ptr<report::ResolutionWarning> resolutionWarning_;
+    QString projectPath_; // the file last saved or loaded
 };
 
 } // namespace zeltar::gui

@@ -63,8 +63,8 @@ void PaintReportPage(QPainter& painter, const ReportSource& source, ScaleFactors
     DrawPrintedReport(canvas, source, factors);
 }
 
-PrintResult PrintOnPrinter(QPrinter& printer, const ReportSource& source,
-                           const std::function<void(PrintAxis)>& refusedAxis)
+PrintResult PrintWithFactors(QPrinter& printer, const std::function<void(PrintAxis)>& refusedAxis,
+                             const std::function<void(QPainter&, ScaleFactors)>& paint)
 {
     if (!printer.isValid() && !PrintsToFile(printer))
         return {PrintStatus::Failed, QStringLiteral("Принтер не выбран или недоступен. Выберите принтер в окне "
@@ -77,10 +77,18 @@ PrintResult PrintOnPrinter(QPrinter& printer, const ReportSource& source,
     QPainter painter;
     if (!painter.begin(&printer))
         return {PrintStatus::Failed, StartFailure(printer)};
-    PaintReportPage(painter, source, *factors);
+    paint(painter, *factors);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return {PrintStatus::Failed, EndFailure(printer)};
     return {PrintStatus::Printed, {}};
+}
+
+PrintResult PrintOnPrinter(QPrinter& printer, const ReportSource& source,
+                           const std::function<void(PrintAxis)>& refusedAxis)
+{
+    return PrintWithFactors(printer, refusedAxis, [&source](QPainter& painter, ScaleFactors factors) {
+        PaintReportPage(painter, source, factors);
+    });
 }
 
 } // namespace zeltar::report

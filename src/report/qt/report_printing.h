@@ -36,6 +36,12 @@ struct PrintResult {
     QString message; // why it failed (Russian), for the error box
 };
 
+// Runs `paint` with an active painter on a configured printer, after the checks every report shares:
+// no printer, a resolution without a factor (refused before the job starts, so no page and no blank
+// sheet comes out, after `refusedAxis` was called for each such axis), and the printer's errors.
+PrintResult PrintWithFactors(QPrinter& printer, const std::function<void(PrintAxis)>& refusedAxis,
+                             const std::function<void(QPainter&, ScaleFactors)>& paint);
+
 // One page on a configured printer. A resolution without a factor is refused before the job starts
 // (so no page and no blank sheet comes out) after `refusedAxis` was called for each such axis.
 PrintResult PrintOnPrinter(QPrinter& printer, const ReportSource& source,

@@ -1,0 +1,16 @@
+// The summary report written to a PDF file: A4 landscape at 300 dpi, laid out as it is printed.
+#pragma once
+
+#include "object/summary_report.h"
+#include "report/qt/report_printing.h"
+
+#include <QString>
+
+namespace zeltar::object {
+
+// Writes beside `path` first and renames over it only when every page was written, so that a
+// failure leaves no half-written file behind. Needs a QGuiApplication. On failure the message
+// (Russian) names `path`.
+report::PrintResult WriteSummaryPdf(const SummaryReportTexts& texts, const QString& path);
+
+} // namespace zeltar::object

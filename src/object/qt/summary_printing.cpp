@@ -1,0 +1,92 @@
+#include "object/qt/summary_printing.h"
+#include "object/qt/summary_pdf.h"
+
+#include "report/qt/painter_canvas.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+
+#include <cmath>
+#include <cstdio>
+
+namespace zeltar::object {
+
+namespace {
+
+constexpr int kPdfDotsPerInch = 300;
+// A4 landscape in 1/300 inch, for the preview images.
+constexpr int kSheetWidthDots = 3508;
+constexpr int kSheetHeightDots = 2480;
+// The printer page's origin is the printable area, about 0,14 inch inside the paper's edge.
+constexpr int kPrintableInsetDots = 42;
+
+void PaintPages(QPainter& painter, QPrinter* printer, const SummaryReportTexts& texts, report::ScaleFactors factors)
+{
+    const auto pages = SummaryPages(texts);
+    report::PainterCanvas canvas(painter);
+    for (std::size_t k = 0; k < pages.size(); ++k) {
+        if (k > 0 && printer != nullptr)
+            printer->newPage();
+        DrawSummaryPage(canvas, texts, pages, k, factors);
+    }
+}
+
+} // namespace
+
+void UseSummarySheet(QPrinter& printer)
+{
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+}
+
+report::PrintResult PrintSummary(QPrinter& printer, const SummaryReportTexts& texts,
+                                 const std::function<void(report::PrintAxis)>& refusedAxis)
+{
+    return report::PrintWithFactors(printer, refusedAxis, [&](QPainter& painter, report::ScaleFactors factors) {
+        PaintPages(painter, &printer, texts, factors);
+    });
+}
+
+std::vector<QImage> SummaryPageImages(const SummaryReportTexts& texts, int widthPixels)
+{
+    const double scale = static_cast<double>(widthPixels) / kSheetWidthDots;
+    const auto pages = SummaryPages(texts);
+    std::vector<QImage> images;
+    for (std::size_t k = 0; k < pages.size(); ++k) {
+        QImage image(widthPixels, static_cast<int>(std::lround(kSheetHeightDots * scale)), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.scale(scale, scale);
+        painter.translate(kPrintableInsetDots, kPrintableInsetDots);
+        report::PainterCanvas canvas(painter);
+        DrawSummaryPage(canvas, texts, pages, k, {1, 1});
+        images.push_back(std::move(image));
+    }
+    return images;
+}
+
+report::PrintResult WriteSummaryPdf(const SummaryReportTexts& texts, const QString& path)
+{
+    const QString partial = path + QStringLiteral(".part");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(partial);
+    UseSummarySheet(printer);
+    printer.setResolution(kPdfDotsPerInch);
+    report::PrintResult result = PrintSummary(printer, texts, [](report::PrintAxis) {});
+    if (result.status != report::PrintStatus::Printed) {
+        QFile::remove(partial);
+        result.message.replace(partial, path);
+        return result;
+    }
+    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData()) != 0) {
+        QFile::remove(partial);
+        return {report::PrintStatus::Failed, QStringLiteral("Не удалось записать файл «%1».").arg(path)};
+    }
+    return result;
+}
+
+} // namespace zeltar::object

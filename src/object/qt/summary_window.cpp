@@ -1,0 +1,523 @@
+#include "object/qt/summary_window.h"
+
+#include "app/qt/main_window.h"
+#include "fields/number_text.h"
+#include "object/qt/summary_pdf.h"
+#include "object/summary_report_texts.h"
+#include "object/summary_table.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <set>
+
+namespace zeltar::object {
+
+namespace {
+
+const QSize kWindowSize(1180, 640);
+const QString kRoomSuffix = QStringLiteral("zlt");
+constexpr int kNumberFieldWidth = 60; // px
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+std::string Utf8(const QString& text)
+{
+    return text.toStdString();
+}
+
+QString Joined(const std::vector<std::string>& messages)
+{
+    QStringList lines;
+    for (const std::string& message : messages)
+        lines << FromUtf8(message);
+    return lines.join(QLatin1Char('\n'));
+}
+
+// Project files among dropped URLs: local files named *.zlt (any case).
+QStringList DroppedRoomFiles(const QMimeData* data)
+{
+    QStringList paths;
+    if (data == nullptr || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && QFileInfo(path).suffix().compare(kRoomSuffix, Qt::CaseInsensitive) == 0)
+            paths << path;
+    }
+    return paths;
+}
+
+} // namespace
+
+SummaryWindow::SummaryWindow(gui::MainWindow& mainWindow, SummaryDialogs dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), mainWindow_(mainWindow), dialogs_(std::move(dialogs)),
+      date_(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat))
+{
+    setObjectName(QStringLiteral("SummaryWindow"));
+    setWindowIcon(mainWindow_.windowIcon());
+    setAcceptDrops(true);
+    resize(kWindowSize);
+    buildWidgets();
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &SummaryWindow::roomFileChanged);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &SummaryWindow::roomFileChanged);
+    // The object's unsaved changes are settled before the main window (and with it the program)
+    // closes.
+    mainWindow_.installEventFilter(this);
+    refresh();
+}
+
+QPushButton* SummaryWindow::button(const QString& objectName) const
+{
+    return findChild<QPushButton*>(objectName);
+}
+
+QLineEdit* SummaryWindow::field(const QString& objectName) const
+{
+    return findChild<QLineEdit*>(objectName);
+}
+
+QPushButton* SummaryWindow::addButton(QWidget* bar, const QString& name, const QString& caption,
+                                      const std::function<void()>& command)
+{
+    auto* button = new QPushButton(caption, bar);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, command);
+    bar->layout()->addWidget(button);
+    return button;
+}
+
+QLineEdit* SummaryWindow::addField(QWidget* bar, const QString& name, const QString& caption, int width)
+{
+    auto* label = new QLabel(caption, bar);
+    auto* field = new QLineEdit(bar);
+    field->setObjectName(name);
+    if (width > 0)
+        field->setFixedWidth(width);
+    label->setBuddy(field);
+    bar->layout()->addWidget(label);
+    bar->layout()->addWidget(field);
+    return field;
+}
+
+namespace {
+
+QWidget* NewBar(QWidget* parent)
+{
+    auto* bar = new QWidget(parent);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return bar;
+}
+
+void AddStretch(QWidget* bar)
+{
+    static_cast<QHBoxLayout*>(bar->layout())->addStretch();
+}
+
+} // namespace
+
+void SummaryWindow::buildWidgets()
+{
+    QWidget* fileBar = NewBar(this);
+    addButton(fileBar, QStringLiteral("NewButton"), QStringLiteral("Новый объект"), [this] { newObject(); });
+    addButton(fileBar, QStringLiteral("OpenButton"), QStringLiteral("Открыть..."), [this] { openObject(); });
+    addButton(fileBar, QStringLiteral("SaveButton"), QStringLiteral("Сохранить"), [this] { saveObject(); });
+    addButton(fileBar, QStringLiteral("SaveAsButton"), QStringLiteral("Сохранить как..."), [this] { saveObjectAs(); });
+    AddStretch(fileBar);
+    addButton(fileBar, QStringLiteral("CopyButton"), QStringLiteral("Копировать таблицу"), [this] { copyTable(); });
+    addButton(fileBar, QStringLiteral("PreviewButton"), QStringLiteral("Просмотр..."), [this] { previewReport(); });
+    addButton(fileBar, QStringLiteral("PrintButton"), QStringLiteral("Печать..."), [this] { printReport(); });
+    addButton(fileBar, QStringLiteral("PdfButton"), QStringLiteral("PDF..."), [this] { saveReportPdf(); });
+
+    QWidget* roomBar = NewBar(this);
+    addButton(roomBar, QStringLiteral("AddRoomsButton"), QStringLiteral("Добавить камеры..."), [this] { addRooms(); });
+    addButton(roomBar, QStringLiteral("AddCurrentButton"), QStringLiteral("Добавить текущий проект"),
+              [this] { addCurrentProject(); });
+    addButton(roomBar, QStringLiteral("RemoveButton"), QStringLiteral("Удалить"), [this] { removeSelectedRooms(); });
+    addButton(roomBar, QStringLiteral("UpButton"), QStringLiteral("Вверх"), [this] { moveSelectedRoom(-1); });
+    addButton(roomBar, QStringLiteral("DownButton"), QStringLiteral("Вниз"), [this] { moveSelectedRoom(+1); });
+    AddStretch(roomBar);
+
+    QWidget* fieldBar = NewBar(this);
+    nameField_ = addField(fieldBar, QStringLiteral("NameField"), QStringLiteral("Объект:"), 0);
+    boundaryField_ = addField(fieldBar, QStringLiteral("BoundaryField"), QStringLiteral("Граница уровней, гр.С:"),
+                              kNumberFieldWidth);
+    factorField_ = addField(fieldBar, QStringLiteral("FactorField"),
+                            QStringLiteral("Коэффициент одновременности (0,50...1,00):"), kNumberFieldWidth);
+    connect(nameField_, &QLineEdit::editingFinished, this, &SummaryWindow::commitName);
+    connect(boundaryField_, &QLineEdit::editingFinished, this, [this] {
+        commitOption(boundaryField_, &ObjectModel::setLevelBoundary,
+                     QStringLiteral("Граница уровней: «%1» — не температура от %2 до %3 гр.С.")
+                         .arg(QStringLiteral("%1"), FromUtf8(fields::FormatGeneral(kLowestLevelBoundaryCelsius)),
+                              FromUtf8(fields::FormatGeneral(kHighestLevelBoundaryCelsius))));
+    });
+    connect(factorField_, &QLineEdit::editingFinished, this, [this] {
+        commitOption(factorField_, &ObjectModel::setSimultaneityFactor,
+                     QStringLiteral("Коэффициент одновременности: «%1» — не число от 0,50 до 1,00."));
+    });
+
+    view_ = new QTableView(this);
+    view_->setObjectName(QStringLiteral("SummaryTable"));
+    view_->setModel(&table_);
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->verticalHeader()->hide();
+    view_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    view_->setWordWrap(false);
+    connect(view_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { openRoomOfRow(index.row()); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(fileBar);
+    layout->addWidget(roomBar);
+    layout->addWidget(fieldBar);
+    layout->addWidget(view_);
+}
+
+// --- object file ---------------------------------------------------------------------------------
+
+bool SummaryWindow::settleUnsavedChanges()
+{
+    if (!model_.modified())
+        return true;
+    switch (dialogs_.ask(this, QStringLiteral("Сохранить изменения в объекте?"), true)) {
+    case Answer::Yes: return saveObject();
+    case Answer::No: return true;
+    case Answer::Cancel: break;
+    }
+    return false;
+}
+
+void SummaryWindow::newObject()
+{
+    if (!settleUnsavedChanges())
+        return;
+    model_.clear();
+    refresh();
+}
+
+void SummaryWindow::openObject()
+{
+    if (!settleUnsavedChanges())
+        return;
+    const DialogAnswer answer = dialogs_.openObject(this, FromUtf8(model_.filePath()));
+    if (answer.accepted)
+        openObjectFile(FromUtf8(answer.path));
+}
+
+void SummaryWindow::openObjectFile(const QString& path)
+{
+    model_.open(Utf8(path));
+    refresh();
+}
+
+bool SummaryWindow::saveObject()
+{
+    if (model_.filePath().empty())
+        return saveObjectAs();
+    const bool saved = model_.save();
+    refresh();
+    return saved;
+}
+
+bool SummaryWindow::saveObjectAs()
+{
+    const std::string start = model_.filePath().empty()
+                                  ? Utf8(QDir(FromUtf8(model_.folder())).filePath(FromUtf8(model_.document().name)))
+                                  : model_.filePath();
+    const DialogAnswer answer = dialogs_.saveObject(this, FromUtf8(start));
+    if (!answer.accepted)
+        return false;
+    const bool saved = model_.saveAs(answer.path);
+    refresh();
+    return saved;
+}
+
+// --- rooms ---------------------------------------------------------------------------------------
+
+void SummaryWindow::addRooms()
+{
+    addRoomFiles(dialogs_.chooseRooms(this, FromUtf8(model_.folder())));
+}
+
+void SummaryWindow::addRoomFiles(const QStringList& paths)
+{
+    if (paths.isEmpty())
+        return;
+    std::vector<std::string> files;
+    for (const QString& path : paths)
+        files.push_back(Utf8(path));
+    const int first = model_.addRooms(files);
+    refresh();
+    selectRoom(first);
+}
+
+void SummaryWindow::addCurrentProject()
+{
+    QString path = mainWindow_.projectPath();
+    if (path.isEmpty() || mainWindow_.model().modified()) {
+        const QString question = path.isEmpty()
+                                     ? QStringLiteral("Проект главного окна ещё не сохранён в файл. Сохранить его и "
+                                                      "добавить в объект?")
+                                     : QStringLiteral("В проекте главного окна есть несохранённые изменения. "
+                                                      "Сохранить его и добавить в объект?");
+        if (dialogs_.ask(this, question, false) != Answer::Yes || !mainWindow_.saveProject())
+            return;
+        path = mainWindow_.projectPath();
+    }
+    addRoomFiles({path});
+}
+
+std::vector<int> SummaryWindow::selectedRooms() const
+{
+    std::set<int> rooms;
+    for (const QModelIndex& index : view_->selectionModel()->selectedIndexes())
+        if (const std::optional<std::size_t> room = table_.roomOfRow(index.row()))
+            rooms.insert(static_cast<int>(*room));
+    return {rooms.begin(), rooms.end()};
+}
+
+void SummaryWindow::selectRoom(int room)
+{
+    if (room < 0 || room >= model_.roomCount())
+        return;
+    view_->selectRow(room); // room rows come first, in the object's order
+}
+
+void SummaryWindow::removeSelectedRooms()
+{
+    const std::vector<int> rooms = selectedRooms();
+    for (auto it = rooms.rbegin(); it != rooms.rend(); ++it)
+        model_.removeRoom(*it);
+    refresh();
+    if (!rooms.empty())
+        selectRoom(std::min(rooms.front(), model_.roomCount() - 1));
+}
+
+void SummaryWindow::moveSelectedRoom(int step)
+{
+    const std::vector<int> rooms = selectedRooms();
+    if (rooms.size() != 1)
+        return;
+    const int to = rooms.front() + step;
+    if (to < 0 || to >= model_.roomCount() || !model_.moveRoom(rooms.front(), to))
+        return;
+    refresh();
+    selectRoom(to);
+}
+
+void SummaryWindow::openRoomOfRow(int row)
+{
+    const std::optional<std::size_t> room = table_.roomOfRow(row);
+    if (!room)
+        return;
+    if (mainWindow_.openProjectAsked(FromUtf8(model_.roomPath(static_cast<int>(*room))))) {
+        mainWindow_.raise();
+        mainWindow_.activateWindow();
+    }
+}
+
+void SummaryWindow::roomFileChanged(const QString& path)
+{
+    // A file replaced by renaming another over it keeps no watch, or one on the old file: on a
+    // change of the file or of its folder, every row of that file or folder is loaded again and
+    // its file watched anew.
+    const QFileInfo changed(path);
+    QStringList reloaded;
+    for (int room = 0; room < model_.roomCount(); ++room) {
+        const QFileInfo file(FromUtf8(model_.roomPath(room)));
+        if (file.absoluteFilePath() == changed.absoluteFilePath() || file.absolutePath() == changed.absoluteFilePath()) {
+            model_.reloadRoom(room);
+            reloaded << file.absoluteFilePath();
+        }
+    }
+    if (!reloaded.isEmpty())
+        watcher_.removePaths(reloaded);
+    refresh();
+}
+
+void SummaryWindow::watchRoomFiles()
+{
+    QStringList wanted;
+    for (int room = 0; room < model_.roomCount(); ++room) {
+        const QFileInfo file(FromUtf8(model_.roomPath(room)));
+        if (file.exists())
+            wanted << file.absoluteFilePath();
+        if (QFileInfo(file.absolutePath()).isDir())
+            wanted << file.absolutePath();
+    }
+    wanted.removeDuplicates();
+    const QStringList watched = watcher_.files() + watcher_.directories();
+    for (const QString& path : watched)
+        if (!wanted.contains(path))
+            watcher_.removePath(path);
+    for (const QString& path : wanted)
+        if (!watched.contains(path))
+            watcher_.addPath(path);
+}
+
+// --- fields --------------------------------------------------------------------------------------
+
+void SummaryWindow::commitName()
+{
+    if (Utf8(nameField_->text()) != model_.document().name)
+        model_.setName(Utf8(nameField_->text()));
+    refresh();
+}
+
+void SummaryWindow::commitOption(QLineEdit* field, bool (ObjectModel::*set)(double), const QString& refusal)
+{
+    const std::optional<double> value = ParseOptionNumber(Utf8(field->text()));
+    if (!value || !(model_.*set)(*value))
+        dialogs_.showError(this, refusal.arg(field->text()));
+    refresh();
+}
+
+// --- table and report ----------------------------------------------------------------------------
+
+void SummaryWindow::copyTable()
+{
+    QApplication::clipboard()->setText(FromUtf8(SummaryTabSeparated(table_.texts())));
+}
+
+void SummaryWindow::previewReport()
+{
+    dialogs_.preview(this, table_.texts(), [this] { printReport(); }, [this] { saveReportPdf(); });
+}
+
+void SummaryWindow::printReport()
+{
+    dialogs_.print(this, table_.texts());
+}
+
+void SummaryWindow::saveReportPdf()
+{
+    const QString start = model_.filePath().empty()
+                              ? QDir(FromUtf8(model_.folder())).filePath(QStringLiteral("Сводка.pdf"))
+                              : QFileInfo(FromUtf8(model_.filePath())).dir().filePath(
+                                    QFileInfo(FromUtf8(model_.filePath())).completeBaseName() + QStringLiteral(".pdf"));
+    const DialogAnswer answer = dialogs_.savePdf(this, start);
+    if (!answer.accepted)
+        return;
+    const report::PrintResult result = WriteSummaryPdf(table_.texts(), FromUtf8(answer.path));
+    if (result.status != report::PrintStatus::Printed)
+        dialogs_.showError(this, result.message);
+}
+
+// --- state ---------------------------------------------------------------------------------------
+
+void SummaryWindow::refresh()
+{
+    // A new object has no folder yet: no room lies outside it (the model measures against the
+    // working folder).
+    ObjectSummary summary = model_.summary();
+    if (model_.filePath().empty())
+        for (SummaryRow& row : summary.rows)
+            row.leavesFolder = false;
+    table_.setTexts(ReportTextsOf(summary, Utf8(date_)));
+    const ObjectDocument& document = model_.document();
+    nameField_->setText(FromUtf8(document.name));
+    boundaryField_->setText(FromUtf8(table_.texts().boundary));
+    factorField_->setText(FromUtf8(table_.texts().factor));
+    spanLongTexts();
+    view_->resizeColumnsToContents();
+    const QString file = model_.filePath().empty() ? QStringLiteral("новый объект")
+                                                   : QFileInfo(FromUtf8(model_.filePath())).fileName();
+    setWindowTitle(QStringLiteral("%1 - %2%3").arg(QString::fromUtf8(kSummaryWindowCaption), file,
+                                                    model_.modified() ? QStringLiteral(" *") : QString()));
+    watchRoomFiles();
+    showMessages();
+}
+
+// A failed room's reason runs from the room type to the last column, a level or total caption
+// from the room's name to Q сум., so that the columns keep the widths of the figures.
+void SummaryWindow::spanLongTexts()
+{
+    view_->clearSpans();
+    const auto column = [](SummaryColumn c) { return static_cast<int>(c); };
+    const std::vector<SummaryLine> lines = SummaryLines(table_.texts());
+    for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
+        switch (lines[static_cast<std::size_t>(row)].kind) {
+        case SummaryLineKind::Room: break;
+        case SummaryLineKind::FailedRoom:
+            view_->setSpan(row, column(SummaryColumn::RoomType),
+                           1, kSummaryColumnCount - column(SummaryColumn::RoomType));
+            break;
+        default:
+            view_->setSpan(row, column(SummaryColumn::RoomName),
+                           1, column(SummaryColumn::TotalHeatGain) - column(SummaryColumn::RoomName));
+        }
+    }
+}
+
+void SummaryWindow::showMessages()
+{
+    const std::vector<std::string> messages = model_.takeMessages();
+    if (!messages.empty())
+        dialogs_.showError(this, Joined(messages));
+}
+
+void SummaryWindow::closeEvent(QCloseEvent* event)
+{
+    if (!settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void SummaryWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedRoomFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void SummaryWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = DroppedRoomFiles(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    addRoomFiles(paths);
+}
+
+bool SummaryWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &mainWindow_ && event->type() == QEvent::Close && !settleUnsavedChanges()) {
+        event->ignore();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ConnectSummaryWindow(gui::MainWindow& mainWindow)
+{
+    QObject::connect(&mainWindow, &gui::MainWindow::objectSummaryRequested, &mainWindow, [&mainWindow] {
+        auto* window = mainWindow.findChild<SummaryWindow*>();
+        if (window == nullptr)
+            window = new SummaryWindow(mainWindow, StandardSummaryDialogs(), &mainWindow);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
+}
+
+} // namespace zeltar::object

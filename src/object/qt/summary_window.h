@@ -1,0 +1,106 @@
+// The summary window: a separate, non-modal window over the object model with the table of rooms,
+// level subtotals and the object total; the object's name, level boundary and simultaneity factor
+// as fields; commands for the object file, the rooms, the clipboard and the report. It works with
+// the main window for «add the current project» and to open a room, and keeps each row current
+// when its file changes on disk.
+#pragma once
+
+#include "object/object_model.h"
+#include "object/qt/summary_dialogs.h"
+#include "object/qt/summary_table_model.h"
+
+#include <QFileSystemWatcher>
+#include <QWidget>
+
+#include <functional>
+
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace zeltar::gui {
+class MainWindow;
+}
+
+namespace zeltar::object {
+
+inline constexpr char kSummaryWindowCaption[] = "ЗЕЛТАР - Сводка по объекту";
+
+class SummaryWindow final : public QWidget {
+    Q_OBJECT
+public:
+    // A window of its own (not modal) that closes with the main window; `mainWindow` must outlive it.
+    explicit SummaryWindow(gui::MainWindow& mainWindow, SummaryDialogs dialogs = StandardSummaryDialogs(),
+                           QWidget* parent = nullptr);
+
+    ObjectModel& model() { return model_; }
+    const ObjectModel& model() const { return model_; }
+    const SummaryTableModel& table() const { return table_; }
+    QTableView* view() const { return view_; }
+    QPushButton* button(const QString& objectName) const;
+    QLineEdit* field(const QString& objectName) const;
+
+    // --- object file --------------------------------------------------------------------------
+    void newObject();
+    void openObject();
+    void openObjectFile(const QString& path);
+    bool saveObject();
+    bool saveObjectAs();
+    // --- rooms --------------------------------------------------------------------------------
+    void addRooms();
+    void addRoomFiles(const QStringList& paths);
+    void addCurrentProject();
+    void removeSelectedRooms();
+    void moveSelectedRoom(int step); // -1 up, +1 down
+    // Opens the room of a table row in the main window (which asks about its unsaved changes).
+    void openRoomOfRow(int row);
+    // A watched room file changed, was replaced or appeared: its rows are loaded again.
+    void roomFileChanged(const QString& path);
+    // --- table and report ---------------------------------------------------------------------
+    void copyTable();
+    void previewReport();
+    void printReport();
+    void saveReportPdf();
+
+    // Before the object's changes would be lost: true when the caller may go on.
+    bool settleUnsavedChanges();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWidgets();
+    QPushButton* addButton(QWidget* bar, const QString& name, const QString& caption,
+                           const std::function<void()>& command);
+    QLineEdit* addField(QWidget* bar, const QString& name, const QString& caption, int width);
+    void commitName();
+    // The level boundary or the simultaneity factor from its field; `refusal` names the range.
+    void commitOption(QLineEdit* field, bool (ObjectModel::*set)(double), const QString& refusal);
+    // The table, fields, caption and watched files from the model; then its messages.
+    void refresh();
+    void showMessages();
+    void spanLongTexts();
+    void watchRoomFiles();
+    void selectRoom(int room);
+    std::vector<int> selectedRooms() const;
+
+    gui::MainWindow& mainWindow_;
+    SummaryDialogs dialogs_;
+    ObjectModel model_;
+    SummaryTableModel table_;
+    QFileSystemWatcher watcher_;
+    QString date_;
+    QTableView* view_ = nullptr;
+    QLineEdit* nameField_ = nullptr;
+    QLineEdit* boundaryField_ = nullptr;
+    QLineEdit* factorField_ = nullptr;
+};
+
+// Gives the main window's «СВОДКА ПО ОБЪЕКТУ» button its window: created at the first click, then
+// shown and raised at each.
+void ConnectSummaryWindow(gui::MainWindow& mainWindow);
+
+} // namespace zeltar::object

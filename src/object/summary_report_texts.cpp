@@ -1,0 +1,79 @@
+#include "object/summary_report_texts.h"
+
+#include "fields/number_text.h"
+
+#include <cmath>
+
+namespace zeltar::object {
+
+namespace {
+
+// Two-byte UTF-8 lower-case Cyrillic letters а..я and their capitals А..Я.
+constexpr unsigned char kCyrillicLead = 0xD0;
+constexpr unsigned char kCyrillicLeadHigh = 0xD1;
+constexpr long kHundredths = 100;
+
+SummaryLevelTexts LevelTexts(const LevelTotals& level)
+{
+    return {Capitalized(level.name), level.rooms, level.excluded, level.totalHeatGainText,
+            level.equipmentCapacityText, level.plantCapacityText};
+}
+
+std::string NoteOf(const SummaryRow& row)
+{
+    std::string note;
+    if (row.leavesFolder)
+        note += "файл вне папки объекта: " + row.listedPath;
+    if (row.sameFileAs > 0)
+        note += (note.empty() ? "" : "; ") + std::string("тот же файл, что в строке ") + std::to_string(row.sameFileAs);
+    return note;
+}
+
+// A failed row always says why, so that it is never shown as a loaded room without figures.
+std::string FailureOf(const SummaryRow& row)
+{
+    return row.error.empty() ? "файл не загружен" : row.error;
+}
+
+// The simultaneity factor with two decimals, as it is entered: "1,00", "0,85".
+std::string FactorText(double factor)
+{
+    const long hundredths = std::lround(factor * kHundredths);
+    const std::string decimals = std::to_string(hundredths % kHundredths);
+    return std::to_string(hundredths / kHundredths) + "," + (decimals.size() < 2 ? "0" : "") + decimals;
+}
+
+} // namespace
+
+std::string Capitalized(std::string_view name)
+{
+    std::string text(name);
+    if (text.size() < 2)
+        return text;
+    auto& lead = reinterpret_cast<unsigned char&>(text[0]);
+    auto& trail = reinterpret_cast<unsigned char&>(text[1]);
+    if (lead == kCyrillicLead && trail >= 0xB0 && trail <= 0xBF) {        // а..п -> А..П
+        trail = static_cast<unsigned char>(trail - 0x20);
+    } else if (lead == kCyrillicLeadHigh && trail >= 0x80 && trail <= 0x8F) { // р..я -> Р..Я
+        lead = kCyrillicLead;
+        trail = static_cast<unsigned char>(trail + 0x20);
+    }
+    return text;
+}
+
+SummaryReportTexts ReportTextsOf(const ObjectSummary& summary, std::string date)
+{
+    SummaryReportTexts texts;
+    texts.objectName = summary.objectName;
+    texts.date = std::move(date);
+    texts.boundary = fields::FormatGeneral(summary.options.levelBoundaryCelsius);
+    texts.factor = FactorText(summary.options.simultaneityFactor);
+    for (const SummaryRow& row : summary.rows)
+        texts.rooms.push_back({row.texts, row.loaded ? std::string() : FailureOf(row), row.path, NoteOf(row)});
+    for (const LevelTotals& level : summary.levels)
+        texts.levels.push_back(LevelTexts(level));
+    texts.total = LevelTexts(summary.total);
+    return texts;
+}
+
+} // namespace zeltar::object

@@ -1,0 +1,339 @@
+// The summary window headless beside a main window: adding (dialog, drop, the current project),
+// removing and reordering rooms, a failed row, opening a room in the main window, a room file
+// replaced on disk, the object file commands, the fields and the clipboard.
+#include "object/qt/summary_window.h"
+#include "object/summary_table.h"
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace zeltar::object {
+namespace {
+
+QString Reference(const QString& name)
+{
+    return QStringLiteral(ZELTAR_TEST_DATA_DIR "/reference-projects/") + name + QStringLiteral(".zlt");
+}
+
+class SummaryWindowTest : public ::testing::Test {
+protected:
+    SummaryWindowTest() : summary(main.window, Dialogs()) {}
+
+    SummaryDialogs Dialogs()
+    {
+        SummaryDialogs d;
+        d.chooseRooms = [this](QWidget*, const QString&) { return roomsToChoose; };
+        d.openObject = [this](QWidget*, const QString&) { return objectAnswer; };
+        d.saveObject = [this](QWidget*, const QString&) { return objectAnswer; };
+        d.savePdf = [this](QWidget*, const QString&) { return pdfAnswer; };
+        d.ask = [this](QWidget*, const QString& question, bool) {
+            questions << question;
+            return answer;
+        };
+        d.showError = [this](QWidget*, const QString& message) { errors << message; };
+        d.preview = [this](QWidget*, const SummaryReportTexts& texts, std::function<void()>, std::function<void()>) {
+            previewedRooms = static_cast<int>(texts.rooms.size());
+        };
+        d.print = [](QWidget*, const SummaryReportTexts&) {};
+        return d;
+    }
+
+    // A reference project copied into the scratch folder under `fileName`.
+    QString copy(const QString& reference, const QString& fileName)
+    {
+        const QString path = folder.filePath(fileName);
+        QFile::remove(path);
+        EXPECT_TRUE(QFile::copy(Reference(reference), path));
+        QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        return path;
+    }
+
+    // Replaces a file as editors and the main window's save do: a new file renamed over it.
+    void replaceByRename(const QString& reference, const QString& path)
+    {
+        const QString next = copy(reference, QStringLiteral("next.tmp"));
+        ASSERT_EQ(std::rename(QFile::encodeName(next).constData(), QFile::encodeName(path).constData()), 0);
+    }
+
+    void addRooms(const QStringList& names)
+    {
+        roomsToChoose.clear();
+        for (const QString& name : names)
+            roomsToChoose << copy(name, name + QStringLiteral(".zlt"));
+        summary.button(QStringLiteral("AddRoomsButton"))->click();
+    }
+
+    QString cell(int row, SummaryColumn column) const
+    {
+        return summary.table().index(row, static_cast<int>(column)).data().toString();
+    }
+
+    QStringList roomNames() const
+    {
+        QStringList names;
+        for (int room = 0; room < summary.model().roomCount(); ++room)
+            names << cell(room, SummaryColumn::RoomName);
+        return names;
+    }
+
+    void selectRow(int row) { summary.view()->selectRow(row); }
+
+    QTemporaryDir folder;
+    gui::test::WindowUnderTest main;
+    QStringList roomsToChoose;
+    DialogAnswer objectAnswer;
+    DialogAnswer pdfAnswer;
+    Answer answer = Answer::Cancel;
+    QStringList questions;
+    QStringList errors;
+    int previewedRooms = -1;
+    SummaryWindow summary;
+};
+
+TEST_F(SummaryWindowTest, AddRemoveAndReorderRooms)
+{
+    addRooms({QStringLiteral("p0001"), QStringLiteral("p0002"), QStringLiteral("p0003")});
+    EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0002", "p0003"}));
+    // Three rooms, two lines per level and two for the total.
+    EXPECT_EQ(summary.table().rowCount(), 3 + 4 + 2);
+    EXPECT_EQ(summary.table().index(7, 1).data().toString(),
+              QStringLiteral("Итого по объекту: камер 3"));
+    EXPECT_TRUE(summary.model().modified());
+    EXPECT_TRUE(summary.windowTitle().endsWith(QStringLiteral(" *")));
+    // The first added room is selected.
+    EXPECT_EQ(summary.view()->selectionModel()->selectedRows().size(), 1);
+    EXPECT_EQ(summary.view()->selectionModel()->selectedRows().front().row(), 0);
+
+    selectRow(2);
+    summary.button(QStringLiteral("UpButton"))->click();
+    EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0003", "p0002"}));
+    summary.button(QStringLiteral("UpButton"))->click();
+    summary.button(QStringLiteral("UpButton"))->click(); // already first: nothing
+    EXPECT_EQ(roomNames(), (QStringList{"p0003", "p0001", "p0002"}));
+    summary.button(QStringLiteral("DownButton"))->click();
+    EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0003", "p0002"}));
+    EXPECT_EQ(cell(0, SummaryColumn::Number), QStringLiteral("1"));
+
+    selectRow(1);
+    summary.button(QStringLiteral("RemoveButton"))->click();
+    EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0002"}));
+    // A level row is no room: removing it does nothing.
+    selectRow(3);
+    summary.button(QStringLiteral("RemoveButton"))->click();
+    EXPECT_EQ(summary.model().roomCount(), 2);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+TEST_F(SummaryWindowTest, DroppedProjectFilesAreAddedOthersRefused)
+{
+    const QString room = copy(QStringLiteral("p0004"), QStringLiteral("дроп.zlt"));
+    const QString other = copy(QStringLiteral("p0004"), QStringLiteral("notes.txt"));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(room), QUrl::fromLocalFile(other)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&summary, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&summary, &drop);
+    EXPECT_EQ(roomNames(), QStringList{QStringLiteral("дроп")});
+
+    QMimeData text;
+    text.setUrls({QUrl::fromLocalFile(other)});
+    QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    refused.ignore();
+    QApplication::sendEvent(&summary, &refused);
+    EXPECT_FALSE(refused.isAccepted());
+}
+
+TEST_F(SummaryWindowTest, AMissingRoomIsRedWithItsReasonAndLeftOutOfTheSums)
+{
+    addRooms({QStringLiteral("p0001")});
+    roomsToChoose = {folder.filePath(QStringLiteral("нет такой.zlt"))};
+    summary.addRooms();
+    const QModelIndex failed = summary.table().index(1, 1);
+    EXPECT_EQ(failed.data().toString(), QStringLiteral("нет такой"));
+    EXPECT_EQ(failed.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(200, 0, 0));
+    EXPECT_TRUE(failed.data(Qt::ToolTipRole).toString().contains(QStringLiteral("нет такой.zlt")));
+    EXPECT_TRUE(summary.table().index(1, 2).data().toString().startsWith(QStringLiteral("не загружена: ")));
+    EXPECT_EQ(summary.table().index(6, 1).data().toString(),
+              QStringLiteral("Итого по объекту: камер 1, не учтено незагруженных 1"));
+    EXPECT_FALSE(summary.table().index(0, 1).data(Qt::ForegroundRole).isValid());
+
+    // The same file again: allowed, its row italic and its tooltip naming the first row.
+    roomsToChoose = {QString::fromStdString(summary.model().roomPath(0))};
+    summary.addRooms();
+    const QModelIndex repeated = summary.table().index(2, 1);
+    EXPECT_TRUE(repeated.data(Qt::FontRole).value<QFont>().italic());
+    EXPECT_TRUE(repeated.data(Qt::ToolTipRole).toString().endsWith(QStringLiteral("тот же файл, что в строке 1")));
+    EXPECT_FALSE(summary.table().index(0, 1).data(Qt::FontRole).isValid());
+}
+
+TEST_F(SummaryWindowTest, DoubleClickOpensTheRoomInTheMainWindowAfterItsQuestion)
+{
+    addRooms({QStringLiteral("p0002"), QStringLiteral("p0003")});
+    const QString path = QString::fromStdString(summary.model().roomPath(1));
+    summary.openRoomOfRow(1);
+    EXPECT_EQ(main.window.projectPath(), path);
+    EXPECT_FALSE(main.model.modified());
+
+    // Unsaved inputs in the main window: its question comes first; a cancel keeps the project.
+    ASSERT_TRUE(main.focus("Edit125"));
+    main.type(QStringLiteral("клиент"));
+    ASSERT_TRUE(main.focus("Edit126"));
+    ASSERT_TRUE(main.model.modified());
+    main.scripted.saveChangesAnswer = gui::SaveChangesAnswer::Cancel;
+    summary.openRoomOfRow(0);
+    EXPECT_EQ(main.scripted.saveChangesQuestions, 1);
+    EXPECT_EQ(main.window.projectPath(), path);
+    main.scripted.saveChangesAnswer = gui::SaveChangesAnswer::Discard;
+    summary.openRoomOfRow(0);
+    EXPECT_EQ(main.window.projectPath(), QString::fromStdString(summary.model().roomPath(0)));
+    // Level and total rows open nothing.
+    summary.openRoomOfRow(3);
+    EXPECT_EQ(main.scripted.saveChangesQuestions, 2);
+}
+
+TEST_F(SummaryWindowTest, ARoomFileReplacedOnDiskUpdatesItsRowEachTime)
+{
+    addRooms({QStringLiteral("p0001")});
+    const QString path = QString::fromStdString(summary.model().roomPath(0));
+    const QString before = cell(0, SummaryColumn::TotalHeatGain);
+
+    FormModel other("08.12.2026");
+    ASSERT_TRUE(other.loadProject({true, Reference(QStringLiteral("p0005")).toStdString()}));
+    const QString expected = QString::fromStdString(other.control("Edit106").text).trimmed();
+    ASSERT_NE(expected, before);
+
+    replaceByRename(QStringLiteral("p0005"), path);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return cell(0, SummaryColumn::TotalHeatGain) == expected; }, 5000));
+    // The replaced file is watched again: a second change also shows.
+    replaceByRename(QStringLiteral("p0001"), path);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return cell(0, SummaryColumn::TotalHeatGain) == before; }, 5000));
+    // Removed, then back: the row fails and then loads again.
+    QFile::remove(path);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return summary.table().texts().rooms[0].failure.size() > 0; }, 5000));
+    copy(QStringLiteral("p0005"), QStringLiteral("p0001.zlt"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return cell(0, SummaryColumn::TotalHeatGain) == expected; }, 5000));
+}
+
+TEST_F(SummaryWindowTest, AddingTheCurrentProjectSavesANewOneFirst)
+{
+    const QString saved = folder.filePath(QStringLiteral("текущий.zlt"));
+    main.scripted.saveAnswer = {true, saved.toStdString()};
+    answer = Answer::Cancel;
+    summary.addCurrentProject();
+    EXPECT_EQ(questions.size(), 1);
+    EXPECT_EQ(summary.model().roomCount(), 0);
+    EXPECT_FALSE(QFile::exists(saved));
+
+    answer = Answer::Yes;
+    summary.addCurrentProject();
+    ASSERT_EQ(summary.model().roomCount(), 1);
+    EXPECT_TRUE(QFile::exists(saved));
+    EXPECT_EQ(roomNames(), QStringList{QStringLiteral("текущий")});
+    // Saved and unchanged: added without a question.
+    summary.addCurrentProject();
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_EQ(summary.model().roomCount(), 2);
+}
+
+TEST_F(SummaryWindowTest, ObjectFileSaveOpenAndTheUnsavedChangesQuestion)
+{
+    addRooms({QStringLiteral("p0001"), QStringLiteral("p0002")});
+    summary.field(QStringLiteral("NameField"))->setText(QStringLiteral("Склад"));
+    emit summary.field(QStringLiteral("NameField"))->editingFinished();
+    const QString object = folder.filePath(QStringLiteral("склад.zlo"));
+    objectAnswer = {true, object.toStdString()};
+    EXPECT_TRUE(summary.saveObject());
+    EXPECT_FALSE(summary.model().modified());
+    EXPECT_TRUE(summary.windowTitle().contains(QStringLiteral("склад.zlo")));
+
+    summary.newObject(); // nothing unsaved: no question
+    EXPECT_TRUE(questions.isEmpty());
+    EXPECT_EQ(summary.model().roomCount(), 0);
+    addRooms({QStringLiteral("p0003")});
+    answer = Answer::Cancel;
+    summary.openObject();
+    EXPECT_EQ(questions, QStringList{QStringLiteral("Сохранить изменения в объекте?")});
+    EXPECT_EQ(summary.model().roomCount(), 1);
+    answer = Answer::No;
+    summary.openObject();
+    EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0002"}));
+    EXPECT_EQ(summary.field(QStringLiteral("NameField"))->text(), QStringLiteral("Склад"));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+TEST_F(SummaryWindowTest, FieldsCopyAndPdf)
+{
+    addRooms({QStringLiteral("p0001"), QStringLiteral("p0002")});
+    QLineEdit* factor = summary.field(QStringLiteral("FactorField"));
+    EXPECT_EQ(factor->text(), QStringLiteral("1,00"));
+    factor->setText(QStringLiteral("0,8"));
+    emit factor->editingFinished();
+    EXPECT_EQ(factor->text(), QStringLiteral("0,80"));
+    EXPECT_EQ(summary.table().texts().factor, "0,80");
+    factor->setText(QStringLiteral("1,5"));
+    emit factor->editingFinished();
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(factor->text(), QStringLiteral("0,80"));
+
+    QLineEdit* boundary = summary.field(QStringLiteral("BoundaryField"));
+    boundary->setText(QStringLiteral("абв"));
+    emit boundary->editingFinished();
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[1].contains(QStringLiteral("«абв» — не температура от -50 до 100 гр.С"))) << errors[1].toStdString();
+    EXPECT_EQ(boundary->text(), QStringLiteral("-5"));
+
+    summary.copyTable();
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), SummaryTabSeparated(summary.table().texts()));
+
+    summary.previewReport();
+    EXPECT_EQ(previewedRooms, 2);
+    const QString pdf = folder.filePath(QStringLiteral("сводка.pdf"));
+    pdfAnswer = {true, pdf.toStdString()};
+    summary.saveReportPdf();
+    EXPECT_TRUE(QFile::exists(pdf));
+}
+
+TEST(SummaryButton, LiesInTheHeaderBarsFreeStripAndOpensOneSummaryWindow)
+{
+    gui::test::WindowUnderTest main;
+    auto* button = main.window.findChild<QPushButton*>(QStringLiteral("ObjectSummaryButton"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), QStringLiteral("СВОДКА ПО ОБЪЕКТУ"));
+    QWidget* bar = main.widget("Edit128")->parentWidget();
+    ASSERT_EQ(button->parentWidget(), bar);
+    EXPECT_TRUE(bar->rect().contains(button->geometry()));
+    // Under «ДАТА» and its field, overlapping no other control of the bar.
+    EXPECT_GT(button->geometry().top(), main.widget("Edit128")->geometry().bottom());
+    for (QWidget* other : bar->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != button && other->isVisible()) {
+            EXPECT_FALSE(other->geometry().intersects(button->geometry())) << other->objectName().toStdString();
+        }
+    }
+
+    ConnectSummaryWindow(main.window);
+    button->click();
+    button->click();
+    const auto windows = main.window.findChildren<SummaryWindow*>();
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows.front()->isVisible());
+    EXPECT_TRUE(windows.front()->isWindow());
+    EXPECT_FALSE(windows.front()->isModal());
+}
+
+} // namespace
+} // namespace zeltar::object
