@@ -7,10 +7,12 @@
 #include "app/startup_state.h"
 #include "calc/recalculate.h"
 #include "fields/number_text.h"
+#include "fields/utf8.h"
 #include "refdata/materials.h"
 #include "refdata/products.h"
 #include "refdata/room_types.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -234,7 +236,12 @@ ControlState& FormModel::Impl::change(std::string_view name)
 
 void FormModel::Impl::setText(std::string_view name, std::string text)
 {
-    change(name).text = std::move(text);
+    ControlState& c = change(name);
+    c.text = std::move(text);
+    // The selection stays within the new text.
+    const int length = static_cast<int>(fields::CharacterCount(c.text));
+    c.selectionStart = std::min(c.selectionStart, length);
+    c.selectionLength = std::min(c.selectionLength, length - c.selectionStart);
 }
 
 void FormModel::Impl::setIndex(std::string_view name, int index)
