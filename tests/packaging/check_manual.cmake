@@ -1,6 +1,7 @@
 # Renders MANUAL with `man -l` and fails on any warning of man or groff. With PROGRAM, also fails
 # unless the manual names every option that `PROGRAM --help` lists; WITH_COMMANDS: every command
-# of that help too (as a heading of its own), and every option of `PROGRAM COMMAND --help`.
+# of that help too (as a heading of its own), and every option and script command of
+# `PROGRAM COMMAND --help`.
 execute_process(
     COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 MANROFFSEQ= MANWIDTH=80 ${MAN} --warnings -l ${MANUAL}
     OUTPUT_VARIABLE manual ERROR_VARIABLE warnings RESULT_VARIABLE status)
@@ -31,18 +32,31 @@ function(require_options help)
     set(missing ${missing} PARENT_SCOPE)
 endfunction()
 
+# The words a help text lists at the start of its two-blank indented lines (commands, script
+# commands) each head an entry of the manual.
+function(require_headings help)
+    string(REGEX MATCHALL "\n  [a-z][a-z-]*" lines "${help}")
+    list(REMOVE_DUPLICATES lines)
+    set(words)
+    foreach(line IN LISTS lines)
+        string(STRIP "${line}" word)
+        if(NOT manual MATCHES "\n       ${word}( |\n)")
+            list(APPEND missing "entry ${word}")
+        endif()
+        list(APPEND words ${word})
+    endforeach()
+    set(missing ${missing} PARENT_SCOPE)
+    set(listed_words ${words} PARENT_SCOPE)
+endfunction()
+
 help_of(main_help)
 require_options("${main_help}")
 if(WITH_COMMANDS)
-    string(REGEX MATCHALL "\n  [a-z][a-z-]*" command_lines "${main_help}")
-    list(REMOVE_DUPLICATES command_lines)
-    foreach(line IN LISTS command_lines)
-        string(STRIP "${line}" command)
-        if(NOT manual MATCHES "\n       ${command}( |\n)")
-            list(APPEND missing "command ${command}")
-        endif()
+    require_headings("${main_help}")
+    foreach(command IN LISTS listed_words)
         help_of(command_help ${command})
         require_options("${command_help}")
+        require_headings("${command_help}")
     endforeach()
 endif()
 if(missing)
