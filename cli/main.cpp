@@ -21,6 +21,7 @@ constexpr const char* kUsage =
     "  overview FILE.zlt        the project at a glance: room, city, type and the heat gains, as\n"
     "                           the window shows them\n"
     "  --help                   this text\n"
+    "  --version                the program's name and version\n"
     "\n"
     "COMMAND --help tells more about a command.\n";
 
@@ -40,6 +41,10 @@ int main(int argc, char** argv)
     args.erase(args.begin());
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == "--version") {
+        std::fputs("zeltar-cli " ZELTAR_VERSION "\n", stdout);
         return 0;
     }
     if (command == "calc")
