@@ -45,6 +45,19 @@ StartOptions ReadStartOptions(int argc, char* argv[])
                        "and end."),
         QStringLiteral("file"));
     parser.addOption(screenshot);
+    // Qt's own options (-platform offscreen, -style Fusion, ...) are left to the application.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption qtFlag(QString::fromLatin1(name));
+        qtFlag.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtFlag);
+    }
     parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("A project file (*.zlt) to open."),
                                  QStringLiteral("[PROJECT.zlt]"));
 
