@@ -98,7 +98,6 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
                 runCommand(command);
         });
     addSummaryButton();
-    binding_->sync();
 }
 
 MainWindow::~MainWindow() = default;
@@ -146,9 +145,7 @@ void MainWindow::runCommand(Command command)
 
 bool MainWindow::focusCommandButton(Command command)
 {
-    const bool focused = model_.setFocus(ButtonOf(command));
-    binding_->sync();
-    return focused;
+    return binding_->setFocus(ButtonOf(command));
 }
 
 void MainWindow::loadProject()
@@ -157,9 +154,8 @@ void MainWindow::loadProject()
         return;
     const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Open));
     const DialogAnswer answer = dialogs_.openProject(this, start);
-    if (model_.loadProject(answer) && answer.accepted)
+    if (binding_->loadProject(answer) && answer.accepted)
         projectPath_ = QString::fromStdString(answer.path);
-    binding_->sync();
 }
 
 bool MainWindow::saveProject()
@@ -168,10 +164,9 @@ bool MainWindow::saveProject()
         return false;
     const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Save));
     const DialogAnswer answer = dialogs_.saveProject(this, start);
-    const bool saved = model_.saveProject(answer) && answer.accepted;
+    const bool saved = binding_->saveProject(answer) && answer.accepted;
     if (saved)
         projectPath_ = QString::fromStdString(answer.path);
-    binding_->sync();
     return saved;
 }
 
@@ -180,7 +175,6 @@ void MainWindow::previewReport()
     if (!focusCommandButton(Command::Preview))
         return;
     dialogs_.preview(*previewWindow_);
-    binding_->sync();
 }
 
 void MainWindow::printReport()
@@ -188,7 +182,6 @@ void MainWindow::printReport()
     if (!focusCommandButton(Command::Print))
         return;
     runPrint();
-    binding_->sync();
 }
 
 void MainWindow::runPrint()
@@ -199,10 +192,9 @@ void MainWindow::runPrint()
 bool MainWindow::openProjectFile(const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    const bool loaded = model_.loadProject({true, absolute.toStdString()});
+    const bool loaded = binding_->loadProject({true, absolute.toStdString()});
     if (loaded)
         projectPath_ = absolute;
-    binding_->sync();
     return loaded;
 }
 
