@@ -5,6 +5,7 @@
 #include "summary_input.h"
 
 #ifdef ZELTAR_SUMMARY_PDF
+#include "files/write_file.h"
 #include "object/qt/summary_pdf.h"
 #include "object/summary_report_texts.h"
 
@@ -21,6 +22,12 @@ int WriteSummaryPdf(const std::vector<std::string>& args)
     if (const std::optional<int> usage = ParseSummaryArguments(args, arguments))
         return *usage;
 #ifdef ZELTAR_SUMMARY_PDF
+    for (const std::string& input : arguments.inputs) {
+        if (const std::optional<files::FileError> error = files::RefuseOutputOverInput(arguments.pdf, input)) {
+            std::fprintf(stderr, "zeltar-cli summary: %s\n", error->message.c_str());
+            return 1;
+        }
+    }
     const std::optional<object::ObjectSummary> summary = SummaryOf(arguments);
     if (!summary)
         return 1;

@@ -10,7 +10,8 @@ zeltar_core_library(zeltar_form
     form_parameters.cpp
     form_plan.cpp
     form_presets.cpp
+    form_recovery.cpp
     form_typing.cpp
-    project_file_io.cpp
 )
-target_link_libraries(zeltar_form PUBLIC zeltar_state zeltar_fields zeltar_calc zeltar_project zeltar_plan)
+target_link_libraries(zeltar_form PUBLIC zeltar_state zeltar_fields zeltar_calc zeltar_project zeltar_plan
+    zeltar_files)

@@ -153,9 +153,7 @@ void MainWindow::loadProject()
     if (!focusCommandButton(Command::Load) || !settleUnsavedChanges())
         return;
     const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Open));
-    const DialogAnswer answer = dialogs_.openProject(this, start);
-    if (binding_->loadProject(answer) && answer.accepted)
-        projectPath_ = QString::fromStdString(answer.path);
+    binding_->loadProject(dialogs_.openProject(this, start));
 }
 
 bool MainWindow::saveProject()
@@ -165,8 +163,6 @@ bool MainWindow::saveProject()
     const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Save));
     const DialogAnswer answer = dialogs_.saveProject(this, start);
     const bool saved = binding_->saveProject(answer) && answer.accepted;
-    if (saved)
-        projectPath_ = QString::fromStdString(answer.path);
     return saved;
 }
 
@@ -191,10 +187,7 @@ void MainWindow::runPrint()
 
 bool MainWindow::openProjectFile(const QString& path)
 {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    const bool loaded = binding_->loadProject({true, absolute.toStdString()});
-    if (loaded)
-        projectPath_ = absolute;
+    const bool loaded = binding_->loadProject({true, QFileInfo(path).absoluteFilePath().toStdString()});
     return loaded;
 }
 
