@@ -21,6 +21,10 @@ namespace zeltar {
 
 struct FormModel::Impl {
     explicit Impl(std::string today);
+    // A copy of the start-up state for `today`. Building the controls costs more than a
+    // recalculation, and batch work (a summary, calc of many files) starts one model per room:
+    // each thread keeps the start-up it built last and hands out copies of it.
+    static Impl Startup(const std::string& today);
 
     ProjectState state;
     std::map<std::string, ControlState, std::less<>> controls;

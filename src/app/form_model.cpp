@@ -7,7 +7,15 @@
 
 namespace zeltar {
 
-FormModel::FormModel(std::string today) : impl_(std::make_unique<Impl>(std::move(today))) {}
+FormModel::FormModel(std::string today) : impl_(std::make_unique<Impl>(Impl::Startup(today))) {}
+
+FormModel::Impl FormModel::Impl::Startup(const std::string& today)
+{
+    thread_local std::unique_ptr<const Impl> lastStartup;
+    if (!lastStartup || lastStartup->state.projectDate != today)
+        lastStartup = std::make_unique<const Impl>(today);
+    return *lastStartup;
+}
 
 FormModel::~FormModel() = default;
 
