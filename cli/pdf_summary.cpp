@@ -4,12 +4,10 @@
 #include "pdf_commands.h"
 #include "summary_input.h"
 
-#ifdef ZELTAR_SUMMARY_PDF
 #include "object/qt/summary_pdf.h"
 #include "object/summary_report_texts.h"
 
 #include <QFile>
-#endif
 
 #include <cstdio>
 
@@ -20,7 +18,6 @@ int WriteSummaryPdf(const std::vector<std::string>& args)
     SummaryArguments arguments;
     if (const std::optional<int> usage = ParseSummaryArguments(args, arguments))
         return *usage;
-#ifdef ZELTAR_SUMMARY_PDF
     const std::optional<object::ObjectSummary> summary = SummaryOf(arguments);
     if (!summary)
         return 1;
@@ -33,10 +30,6 @@ int WriteSummaryPdf(const std::vector<std::string>& args)
         return 1;
     }
     return EveryRoomLoaded(*summary) ? 0 : 1;
-#else
-    std::fputs("zeltar-cli summary: the summary report as PDF is not available in this build\n", stderr);
-    return 1;
-#endif
 }
 
 } // namespace zeltar::cli

@@ -4,6 +4,7 @@
 
 #include "app/form_parameters.h"
 #include "app/form_rows.h"
+#include "app/result_controls.h"
 #include "calc/recalculate.h"
 #include "fields/number_text.h"
 #include "refdata/room_types.h"
@@ -161,13 +162,13 @@ void FormModel::Impl::recalculate()
         fail(std::string("Расчёт не выполнен: ") + e.what() + ".");
         return;
     }
-    for (std::size_t i = 0; i < calc::kResultFields.size(); ++i)
-        if (result.texts[i] && at(calc::kResultFields[i].control).text != *result.texts[i])
-            setText(calc::kResultFields[i].control, *result.texts[i]);
+    for (std::size_t i = 0; i < kResultControls.size(); ++i)
+        if (result.texts[i] && at(kResultControls[i]).text != *result.texts[i])
+            setText(kResultControls[i], *result.texts[i]);
 
-    setColor("Edit43", ColorOf(result.roomTemperatureColor));
-    setColor("Edit82", ColorOf(result.productInletTemperatureColor));
-    setColor("Edit83", ColorOf(result.productFinalTemperatureColor));
+    setColor(kRoomTemperatureControl, ColorOf(result.roomTemperatureColor));
+    setColor(kProductInletTemperatureControl, ColorOf(result.productInletTemperatureColor));
+    setColor(kProductFinalTemperatureControl, ColorOf(result.productFinalTemperatureColor));
 
     setEnabled("Edit131", result.doorOpenTimeEnabled);
     setEnabled("Edit93", result.loadUnitMassEnabled);

@@ -4,7 +4,7 @@
 // and mirror the controls back.
 #pragma once
 
-#include "app/project_state.h"
+#include "model/project_state.h"
 
 #include <cstdint>
 #include <map>
