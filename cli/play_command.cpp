@@ -28,11 +28,15 @@ constexpr const char* kPlayUsage =
     "NAME is a control name (Edit22, ComboBox13, CheckBox2, PaintBox8, Button1, BitBtn7).\n"
     "\n"
     "  focus NAME              NAME gains the focus as on a click (its tab page is shown, the\n"
-    "                          control that had the focus loses it and commits)\n"
+    "                          control that had the focus loses it and commits; a field's caret\n"
+    "                          stands at the end of its text)\n"
+    "  select START LENGTH     selects characters of the focused field as the mouse does (0-based;\n"
+    "                          LENGTH 0 places the caret)\n"
     "  type TEXT               types TEXT (everything after 'type ') into the focused field, each\n"
-    "                          character through the key filter, the maximum length and the cleanup\n"
+    "                          character through the key filter, the maximum length and the cleanup,\n"
+    "                          at the caret over the selection\n"
     "  key Enter|Space|Backspace\n"
-    "                          a key in the focused control\n"
+    "                          a key in the focused control; Enter into a field selects its text\n"
     "  choose NAME INDEX       picks entry INDEX (0-based) of list NAME\n"
     "  click NAME              a tile (PaintBox2..12), check box (CheckBox1..3) or button\n"
     "                          (Button1, BitBtn7, BitBtn8)\n"
@@ -42,10 +46,11 @@ constexpr const char* kPlayUsage =
     "                          tile: 1 or 0)\n"
     "  print NAME.enabled | NAME.visible   NAME.enabled<TAB>1 or 0\n"
     "  print NAME.color        red, white, yellow or default\n"
+    "  print NAME.selection    NAME.selection<TAB>START LENGTH<TAB>the selected text\n"
     "  print focus | print tab the focused control; the shown tab page (0-4)\n"
     "\n"
-    "An error box of the program prints ERROR<TAB>message and the script goes on. An unknown\n"
-    "command or name stops the script with exit code 1.\n";
+    "An error box of the program prints ERROR<TAB>message and the script goes on; the system bell\n"
+    "prints BELL. An unknown command or name stops the script with exit code 1.\n";
 
 // Stops the script: the message names the script's line.
 struct ScriptError {
@@ -99,14 +104,26 @@ const char* ColorName(ControlColor color)
     return "default";
 }
 
+std::string SelectedText(const ControlState& c)
+{
+    const std::u32string characters = fields::Characters(c.text);
+    return fields::ToUtf8(std::u32string_view(characters).substr(static_cast<std::size_t>(c.selectionStart),
+                                                                  static_cast<std::size_t>(c.selectionLength)));
+}
+
 class Player {
 public:
-    explicit Player(FormModel& model) : model_(model) {}
+    explicit Player(FormModel& model) : model_(model)
+    {
+        model_.setBell([] { std::printf("BELL\n"); });
+    }
 
     void run(std::string_view command, std::string_view argument)
     {
         if (command == "focus")
             model_.setFocus(knownControl(Trimmed(argument)));
+        else if (command == "select")
+            select(argument);
         else if (command == "type")
             for (const char32_t c : fields::Characters(argument))
                 model_.typeCharacter(c);
@@ -134,6 +151,23 @@ private:
         if (!model_.hasControl(name))
             throw ScriptError{"unknown control '" + std::string(name) + "'"};
         return std::string(name);
+    }
+
+    // A whole number of a command's argument, or a script error naming what it is for.
+    static int NumberArgument(std::string_view text, std::string_view meaning)
+    {
+        text = Trimmed(text);
+        int value = 0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (text.empty() || ec != std::errc{} || end != text.data() + text.size())
+            throw ScriptError{std::string(meaning) + ", not '" + std::string(text) + "'"};
+        return value;
+    }
+
+    void select(std::string_view argument)
+    {
+        const auto [start, length] = SplitWord(argument);
+        model_.selectText(NumberArgument(start, "select needs a start"), NumberArgument(length, "select needs a length"));
     }
 
     void key(std::string_view name)
@@ -170,12 +204,7 @@ private:
         const std::string list = knownControl(name);
         if (model_.control(list).type != ControlType::ComboBox)
             throw ScriptError{"'" + list + "' is not a list"};
-        const std::string_view indexText = Trimmed(rest);
-        int index = 0;
-        const auto [end, ec] = std::from_chars(indexText.data(), indexText.data() + indexText.size(), index);
-        if (indexText.empty() || ec != std::errc{} || end != indexText.data() + indexText.size())
-            throw ScriptError{"choose needs a list entry number, not '" + std::string(indexText) + "'"};
-        model_.choose(list, index);
+        model_.choose(list, NumberArgument(rest, "choose needs a list entry number"));
     }
 
     void click(std::string_view argument)
@@ -231,8 +260,11 @@ private:
             std::printf("%s.visible\t%d\n", name.c_str(), c.visible ? 1 : 0);
         else if (property == "color")
             std::printf("%s.color\t%s\n", name.c_str(), ColorName(c.color));
+        else if (property == "selection")
+            std::printf("%s.selection\t%d %d\t%s\n", name.c_str(), c.selectionStart, c.selectionLength,
+                        SelectedText(c).c_str());
         else
-            throw ScriptError{"unknown property '" + std::string(property) + "' (enabled, visible, color)"};
+            throw ScriptError{"unknown property '" + std::string(property) + "' (enabled, visible, color, selection)"};
     }
 
     FormModel& model_;

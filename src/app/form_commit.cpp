@@ -19,8 +19,9 @@ namespace {
 using fields::CommitEffect;
 using fields::ComputedBound;
 
-// The stacking height that a room height presets is shown within 0..20 m.
-constexpr double kStackHeightShownMax = 20;
+// The stacking height that a room height presets: one metre below it, within 0..20 m.
+constexpr double kStackClearance = 1;
+constexpr double kStackHeightPresetMax = 20;
 // The tonnes-per-day field's bound: round((NetCapacity + 1) x 1.5).
 constexpr double kTurnoverBoundFactor = 1.5;
 // A net capacity of exactly 0 is taken as 0.01 t when tonnes per day are entered.
@@ -79,14 +80,19 @@ bool FormModel::Impl::commitField(const fields::NumericField& field)
         value = *real;
     }
     setText(field.control, shown);
+    holdValue(field, value);
+    applyCommitEffect(field.effect);
+    recalculate();
+    return true;
+}
+
+void FormModel::Impl::holdValue(const fields::NumericField& field, double value)
+{
     const ParameterSlot slot = FindParameter(state, field.parameter);
     if (slot.whole)
         *slot.whole = static_cast<int>(value);
     else
         *slot.real = field.storage == fields::Storage::Percent ? value / 100 : value;
-    applyCommitEffect(field.effect);
-    recalculate();
-    return true;
 }
 
 void FormModel::Impl::applyCommitEffect(CommitEffect effect)
@@ -97,29 +103,25 @@ void FormModel::Impl::applyCommitEffect(CommitEffect effect)
     case CommitEffect::DesignTemperature:
         setOutsideTemperatures(state.outsideDesignTemperature, at("Edit20").text);
         return;
-    case CommitEffect::RoomHeight: {
-        // The parameter keeps the unclamped height until Edit74 itself is committed.
-        state.stackHeight = std::max(state.roomHeight - 1, 0.0);
-        const std::optional<std::string> shown =
-            fields::NormalizeAndClamp(fields::FormatGeneral(state.stackHeight), 0, kStackHeightShownMax);
-        setText("Edit74", std::string(fields::kDisplayBlanks) + shown.value_or("0"));
+    case CommitEffect::RoomHeight:
+        // The pass works with the stacking height the field shows (and the file stores).
+        state.stackHeight =
+            showNumber("Edit74", std::clamp(state.roomHeight - kStackClearance, 0.0, kStackHeightPresetMax));
         return;
-    }
     case CommitEffect::RoomTemperature:
         raiseGoodsTemperatures();
         return;
     case CommitEffect::DailyTurnoverPercent:
-        state.dailyTurnover = DailyTonnes(state.dailyTurnoverPercent, state.netCapacity);
-        setText("Edit124", fields::DisplayText(state.dailyTurnover));
+        state.dailyTurnover = showNumber("Edit124", DailyTonnes(state.dailyTurnoverPercent, state.netCapacity));
         return;
     case CommitEffect::DailyTurnover:
         if (state.netCapacity == 0)
             state.netCapacity = kSmallestNetCapacity;
         state.dailyTurnoverPercent =
             std::min(state.dailyTurnover * 100 / state.netCapacity, kMaxDailyTurnoverPercent);
-        state.dailyTurnover = DailyTonnes(state.dailyTurnoverPercent, state.netCapacity);
-        setText("Edit124", fields::DisplayText(state.dailyTurnover));
-        // The percentage is shown to one decimal; the parameter keeps its full precision.
+        state.dailyTurnover = showNumber("Edit124", DailyTonnes(state.dailyTurnoverPercent, state.netCapacity));
+        // The percentage is shown to one decimal; the parameter keeps its full precision (the
+        // file keeps it too, see PercentLineText).
         setText("Edit79", fields::DisplayText(fields::RoundHalfEven(state.dailyTurnoverPercent * 10) / 10));
         return;
     }
@@ -134,10 +136,18 @@ void FormModel::Impl::raiseGoodsTemperatures()
             state.productFinalTemperature < state.roomTemperature)
             state.productFinalTemperature = state.roomTemperature;
     }
-    setText("Edit83", fields::DisplayText(state.productFinalTemperature));
+    state.productFinalTemperature = showNumber("Edit83", state.productFinalTemperature);
     if (state.productInletTemperature < state.productFinalTemperature)
         state.productInletTemperature = state.productFinalTemperature + 1;
-    setText("Edit82", fields::DisplayText(state.productInletTemperature));
+    state.productInletTemperature = showNumber("Edit82", state.productInletTemperature);
+}
+
+double FormModel::Impl::showNumber(std::string_view control, double value)
+{
+    std::string text = fields::DisplayText(value);
+    const double shown = fields::ParseDecimal(text).value_or(value);
+    setText(control, std::move(text));
+    return shown;
 }
 
 void FormModel::Impl::setOutsideTemperatures(double designTemperature, const std::string& designText)
@@ -162,9 +172,18 @@ void FormModel::Impl::recalculate()
         fail(std::string("Расчёт не выполнен: ") + e.what() + ".");
         return;
     }
-    for (std::size_t i = 0; i < kResultControls.size(); ++i)
-        if (result.texts[i] && at(kResultControls[i]).text != *result.texts[i])
-            setText(kResultControls[i], *result.texts[i]);
+    for (std::size_t i = 0; i < kResultControls.size(); ++i) {
+        if (!result.texts[i])
+            continue;
+        const std::string_view control = kResultControls[i];
+        if (at(control).text != *result.texts[i])
+            setText(control, *result.texts[i]);
+        // A field the pass writes that is an input as well (the packaging share a rail room shows
+        // as 0, the tonnes per day): its parameter holds what it shows, as the file will store it.
+        if (const fields::NumericField* input = fields::FindNumericField(control))
+            if (const std::optional<double> shown = fields::ParseDecimal(*result.texts[i]))
+                holdValue(*input, *shown);
+    }
 
     setColor(kRoomTemperatureControl, ColorOf(result.roomTemperatureColor));
     setColor(kProductInletTemperatureControl, ColorOf(result.productInletTemperatureColor));

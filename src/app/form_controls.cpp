@@ -7,11 +7,13 @@
 #include "app/result_controls.h"
 #include "calc/recalculate.h"
 #include "fields/number_text.h"
+#include "fields/utf8.h"
 #include "model/startup_state.h"
 #include "refdata/materials.h"
 #include "refdata/products.h"
 #include "refdata/room_types.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -235,7 +237,12 @@ ControlState& FormModel::Impl::change(std::string_view name)
 
 void FormModel::Impl::setText(std::string_view name, std::string text)
 {
-    change(name).text = std::move(text);
+    ControlState& c = change(name);
+    c.text = std::move(text);
+    // The selection stays within the new text.
+    const int length = static_cast<int>(fields::CharacterCount(c.text));
+    c.selectionStart = std::min(c.selectionStart, length);
+    c.selectionLength = std::min(c.selectionLength, length - c.selectionStart);
 }
 
 void FormModel::Impl::setIndex(std::string_view name, int index)

@@ -4,6 +4,10 @@
 
 #include "app/form_parameters.h"
 #include "app/project_file_io.h"
+#include "fields/number_text.h"
+#include "fields/utf8.h"
+
+#include <algorithm>
 
 namespace zeltar {
 
@@ -13,6 +17,11 @@ using project::FlagCondition;
 using project::LineKind;
 
 constexpr int kLastTextLine = 82;
+constexpr int kTurnoverPercentLine = 52;
+constexpr int kProjectNameLine = 78;
+// Edit79's length: a line 52 with more characters (display blanks aside) holds a percentage
+// entered as tonnes per day.
+constexpr std::size_t kTurnoverPercentFieldLength = 5;
 
 // The field a line comes from, for messages: its caption where it has one.
 std::string FieldName(std::string_view control)
@@ -20,6 +29,15 @@ std::string FieldName(std::string_view control)
     if (const fields::TextField* f = fields::FindTextField(control))
         return "поле «" + std::string(f->caption) + "» (" + std::string(control) + ")";
     return "поле " + std::string(control);
+}
+
+// Line 52: the percentage field's text, unless the held percentage (from tonnes per day) has more
+// digits than the field shows; then every digit, so the loaded project calculates the same.
+std::string PercentLineText(const std::string& fieldText, double heldPercent)
+{
+    if (fields::ParseDecimal(fieldText) == heldPercent)
+        return fieldText;
+    return std::string(fields::kDisplayBlanks) + fields::ShortestText(heldPercent);
 }
 
 } // namespace
@@ -58,6 +76,10 @@ project::ProjectLines FormModel::Impl::collectLines() const
         }
         }
     }
+    std::string& percent = lines[kTurnoverPercentLine - 1];
+    percent = PercentLineText(percent, state.dailyTurnoverPercent);
+    std::string& projectName = lines[kProjectNameLine - 1];
+    projectName = project::StorableInCp1251(projectName);
     return lines;
 }
 
@@ -71,11 +93,8 @@ bool FormModel::Impl::save(const DialogAnswer& answer)
     // A click on the button takes the focus: the field being edited commits first.
     if (!focusOn("BitBtn5"))
         return false;
-    if (!answer.accepted) {
-        setText("Edit129", saveDialogFileName);
-        state.projectName = saveDialogFileName;
-        return false;
-    }
+    if (!answer.accepted)
+        return false; // the project name stays as the user left it
     auto written = project::WriteProjectFile(collectLines());
     if (const auto* problem = std::get_if<project::FileProblem>(&written)) {
         std::string message = "Проект не сохранён, файл «" + answer.path + "» не изменён. ";
@@ -100,9 +119,7 @@ bool FormModel::Impl::load(const DialogAnswer& answer)
     if (!focusOn("BitBtn4"))
         return false;
     if (!answer.accepted) {
-        setText("Edit129", openDialogFileName);
-        state.projectName = openDialogFileName;
-        recalculate();
+        recalculate(); // the project name stays as the user left it
         return false;
     }
     auto bytes = ReadFileBytes(answer.path);
@@ -135,6 +152,12 @@ void FormModel::Impl::apply(const project::LoadedProject& file, const std::strin
     project::ApplyToState(file, state);
     state.projectName = path;
     setText("Edit129", path);
+    // A percentage stored with more digits than its field shows came from tonnes per day: the
+    // parameter keeps them all, the field shows one decimal, as after that entry.
+    const std::string& percentText = file.text(kTurnoverPercentLine);
+    const std::size_t firstDigit = std::min(percentText.find_first_not_of(' '), percentText.size());
+    if (fields::CharacterCount(std::string_view(percentText).substr(firstDigit)) > kTurnoverPercentFieldLength)
+        setText("Edit79", fields::DisplayText(fields::RoundHalfEven(state.dailyTurnoverPercent * 10) / 10));
 
     // States the file does not hold follow the loaded choices, as choosing them would set them.
     showCityFieldsState();

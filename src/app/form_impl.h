@@ -1,7 +1,7 @@
 // Inside of the form model (private to src/app): the controls and the project record, and the
 // handlers the public events are made of, each defined in the file of its purpose:
-// form_controls.cpp (catalogue, start-up), form_navigation.cpp (focus, keys, Enter),
-// form_commit.cpp (numeric commit and its effects, recalculation), form_presets.cpp (list choices,
+// form_controls.cpp (catalogue, start-up), form_navigation.cpp (focus, Enter, space bar),
+// form_typing.cpp (keys, selection and text of the focused field), form_commit.cpp (numeric commit and its effects, recalculation), form_presets.cpp (list choices,
 // check boxes, fill buttons), form_plan.cpp (compass and tiles), form_file.cpp (save and load).
 #pragma once
 
@@ -34,6 +34,7 @@ struct FormModel::Impl {
     std::string openDialogFileName{kInitialDialogFileName};
     std::string saveDialogFileName{kInitialDialogFileName};
     project::ProjectLines unmodifiedLines; // the project as of start-up or the last save or load
+    std::function<void()> bell;
 
     // --- controls (form_controls.cpp) --------------------------------------------------------
     void createControls();
@@ -47,26 +48,33 @@ struct FormModel::Impl {
     void setColor(std::string_view name, ControlColor color);
     void fail(std::string message);
 
-    // --- focus and keys (form_navigation.cpp) -------------------------------------------------
-    bool focusOn(std::string_view name);
+    // --- focus, Enter and the space bar (form_navigation.cpp) ----------------------------------
+    bool focusOn(std::string_view name, FocusRoute route = FocusRoute::Click);
     bool leaveFocused();     // what leaving the focused control does: commit or recalculate
     bool canTakeFocus(std::string_view name, bool report);
     std::optional<std::string> enterTarget(std::string_view control) const; // nullopt: no rule or stay
     bool moveByEnter();      // the Enter rule of the focused control
+    bool pressSpace();
+
+    // --- keys, selection and text of the focused field (form_typing.cpp) ------------------------
+    void select(std::string_view name, int start, int length); // held within the text
     bool keyPress(char32_t character);
     void editFocusedText(std::string text); // a free-text field's parameter follows at once
     void keyRelease(int keyCode);
     void typeCharacter(char32_t character);
     void pressBackspace();
-    bool pressSpace();
 
     // --- commit and recalculation (form_commit.cpp) -------------------------------------------
     bool commitField(const fields::NumericField& field);
+    void holdValue(const fields::NumericField& field, double value); // the parameter of a shown number
     double upperBound(const fields::NumericField& field) const;
     void applyCommitEffect(fields::CommitEffect effect);
     void raiseGoodsTemperatures();        // leaving the room temperature
     void setOutsideTemperatures(double designTemperature, const std::string& designText);
     void recalculate();
+    // Shows a value in a field's display form and returns the number that text holds, which is
+    // what the parameter must hold so that a saved project loads back to the same results.
+    double showNumber(std::string_view control, double value);
 
     // --- list choices, check boxes, fill buttons (form_presets.cpp) ---------------------------
     void choose(const fields::ListField& list, int index);

@@ -46,9 +46,9 @@ int FormModel::currentTab() const
     return impl_->tab;
 }
 
-bool FormModel::setFocus(std::string_view name)
+bool FormModel::setFocus(std::string_view name, FocusRoute route)
 {
-    return impl_->focusOn(name);
+    return impl_->focusOn(name, route);
 }
 
 void FormModel::showTab(int tab)
@@ -57,6 +57,12 @@ void FormModel::showTab(int tab)
         return;
     impl_->tab = tab;
     ++impl_->revision;
+}
+
+void FormModel::selectText(int start, int length)
+{
+    if (!impl_->focus.empty())
+        impl_->select(impl_->focus, start, length);
 }
 
 bool FormModel::keyPress(char32_t character)
@@ -144,6 +150,11 @@ std::string FormModel::dialogFileName(FileDialog dialog) const
 bool FormModel::modified() const
 {
     return impl_->collectLines() != impl_->unmodifiedLines;
+}
+
+void FormModel::setBell(std::function<void()> bell)
+{
+    impl_->bell = std::move(bell);
 }
 
 std::vector<std::string> FormModel::takeErrors()

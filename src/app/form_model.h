@@ -7,6 +7,7 @@
 #include "model/project_state.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -34,6 +35,10 @@ struct ControlState {
     bool visible = true;
     bool readOnly = false;
     int maxLength = 0;     // numeric input fields: characters while typing (0: no limit)
+    // Focused field: the selected characters start at selectionStart (0-based, in characters);
+    // with none selected the caret stands there. Fields without the focus select nothing.
+    int selectionStart = 0;
+    int selectionLength = 0;
     int tab = -1;          // tab page 0..4 the control lies on, -1 outside the tabs
     ControlColor color = ControlColor::Default;
 };
@@ -43,6 +48,11 @@ struct DialogAnswer {
     bool accepted = false;
     std::string path; // UTF-8
 };
+
+// How a control gains the focus: a mouse click (a field's caret at the end of its text, nothing
+// selected; the toolkit then places it where clicked) or the keyboard (the Enter route or Tab: a
+// field's whole text selected, so the first key typed replaces it).
+enum class FocusRoute { Click, Keyboard };
 
 // The window's two file dialogs; each remembers its own file name.
 enum class FileDialog { Open, Save };
@@ -89,21 +99,30 @@ public:
     // focus where it was and returns false); then the control's tab page is shown and a numeric
     // field is prepared for editing (blanks removed, a lone 0 emptied). A hidden or disabled
     // control, a label or a paint area cannot take the focus: returns false, queues an error
-    // message and the focus stays. Focusing the focused control changes nothing.
-    bool setFocus(std::string_view name);
+    // message and the focus stays. Focusing the focused control changes nothing. The route decides
+    // the field's selection (see FocusRoute).
+    bool setFocus(std::string_view name, FocusRoute route = FocusRoute::Click);
     // The user shows another tab page (no focus change).
     void showTab(int tab);
+    // The user moved the caret or the selection of the focused field (mouse, arrow keys): start
+    // and length in characters, held within the text. Nothing for other controls.
+    void selectText(int start, int length);
     // Key filter of the focused field: whether the character may be inserted (false for a
-    // read-only field or a control without text). Numeric fields record the comma position here.
+    // read-only field or a control without text), judged on the text without its selection, which
+    // the character replaces. Numeric fields record the comma position here. A full stop or comma
+    // refused by a whole-number field sounds the bell.
     bool keyPress(char32_t character);
-    // The focused field's text after the toolkit inserted or deleted characters. A free-text
-    // field's parameter follows its text at once; a numeric field's only at its commit.
+    // The focused field's text after the toolkit inserted or deleted characters; the caret stands
+    // after the change, nothing selected. A full stop in a field that admits the decimal comma
+    // becomes a comma. A free-text field's parameter follows its text at once; a numeric field's
+    // only at its commit.
     void textEdited(std::string_view text);
     // Key release in the focused field (cleanup of comma and minus in the kinds that admit them);
-    // keyCode as in number_text.h (kCommaKeyCode, kMinusKeyCode for the main keyboard's keys).
+    // keyCode as in number_text.h (kCommaKeyCode for any decimal separator key, kMinusKeyCode).
     void keyRelease(int keyCode);
-    // Convenience for scripts: a key press, the insertion at the end (within the maximum length)
-    // and the release, with the key code of the main keyboard for "," and "-".
+    // Convenience for scripts: a key press, the insertion at the caret over the selection (within
+    // the maximum length) and the release, with the comma code for "," and "." and the minus code
+    // for "-".
     void typeCharacter(char32_t character);
     // The Enter key in the focused control: moves the focus as the control's Enter rule says
     // (which commits the field left). Returns false where the control has no Enter rule.
@@ -112,26 +131,28 @@ public:
     // (BitBtn7, BitBtn8). Returns false in every other control, where the space bar is the
     // toolkit's ordinary key (a blank typed, a check box or button pressed).
     bool pressSpace();
-    // Backspace at the end of the focused field's text, through its key filter and cleanup.
+    // Backspace in the focused field, through its key filter and cleanup: deletes the selection,
+    // or else the character before the caret.
     void pressBackspace();
     // The user picks entry `index` of a list: the list takes the focus first (as setFocus), then
     // its choice handler runs. An index outside the list queues an error and changes nothing.
     void choose(std::string_view comboBox, int index);
-    // A tile (PaintBox2, PaintBox4..12: flips its flag, no focus change, no recalculation), check
-    // box (CheckBox1..3) or button (Button1 "КОМПАС", BitBtn7, BitBtn8): the tab page is shown
-    // first; a check box or button takes the focus as a mouse click does. Other paint areas do
-    // nothing.
+    // A tile (PaintBox2, PaintBox4..12: flips its flag and recalculates, no focus change), check
+    // box (CheckBox1..3) or button (Button1 "КОМПАС": turns the plan and recalculates, BitBtn7,
+    // BitBtn8): the tab page is shown first; a check box or button takes the focus as a mouse
+    // click does. Other paint areas do nothing.
     void click(std::string_view name);
 
     // --- file commands ------------------------------------------------------------------------
     // Both commands start as a click on their button does: the button (BitBtn5 save, BitBtn4
     // load) takes the focus, so a field being edited commits first; when that commit fails the
-    // command stops there. After a cancel the project name field shows the dialog's file name
-    // (a cancelled load also recalculates).
+    // command stops there. A cancel leaves the project name field as it was (a cancelled load
+    // recalculates).
     //
     // Save: writes the project to the chosen path through a temporary file beside it, renamed over
     // the old file only when everything was written. A text Windows-1251 cannot hold refuses the
-    // save (the message names the field). Returns false on any error: message queued, nothing
+    // save (the message names the field), except the project name: each character the code page
+    // lacks is written as "?" there (a path may hold any character). Returns false on any error: message queued, nothing
     // written, the window unchanged. On success the project name field shows the path.
     bool saveProject(const DialogAnswer& answer);
     // Load: reads and checks the whole file first; a missing, unreadable or faulty file queues a
@@ -146,6 +167,10 @@ public:
     std::string dialogFileName(FileDialog dialog = FileDialog::Open) const;
     // Inputs changed since start-up or the last save or load.
     bool modified() const;
+
+    // The system bell, rung where the window refuses a key the user plainly meant (a decimal
+    // separator in a whole-number field). Silent until set.
+    void setBell(std::function<void()> bell);
 
     // Error messages for the standard error box, oldest first; taking them clears the queue.
     std::vector<std::string> takeErrors();

@@ -1,5 +1,5 @@
-// Focus and keys: which control may take the focus, what leaving a control does, the key filter and
-// cleanup of the numeric fields while the user types, and where Enter and the space bar lead.
+// Focus: which control may take the focus, what leaving a control does, what a field selects when
+// it gains the focus, and where Enter and the space bar lead.
 #include "app/form_impl.h"
 
 #include "app/form_parameters.h"
@@ -20,20 +20,6 @@ constexpr int kMaxEnterSkips = 8;
 bool TakesFocus(ControlType type)
 {
     return type != ControlType::Label && type != ControlType::PaintBox;
-}
-
-// Release code of the key that types the character on the main keyboard.
-int KeyCodeOf(char32_t c)
-{
-    if (c == U',')
-        return fields::kCommaKeyCode;
-    if (c == U'-')
-        return fields::kMinusKeyCode;
-    if (c >= U'a' && c <= U'z')
-        return static_cast<int>(c - U'a' + U'A');
-    if (c < 0x80)
-        return static_cast<int>(c); // digits, capitals, blank, backspace: their own codes
-    return 0;
 }
 
 bool IsRoomType(int roomType)
@@ -60,7 +46,7 @@ bool FormModel::Impl::canTakeFocus(std::string_view name, bool report)
     return false;
 }
 
-bool FormModel::Impl::focusOn(std::string_view name)
+bool FormModel::Impl::focusOn(std::string_view name, FocusRoute route)
 {
     if (!controls.contains(name)) {
         fail("Элемента " + std::string(name) + " в окне нет.");
@@ -72,6 +58,8 @@ bool FormModel::Impl::focusOn(std::string_view name)
         return false;
     if (!leaveFocused())
         return false;
+    if (!focus.empty())
+        select(focus, 0, 0); // a field without the focus selects nothing
     const ControlState& target = at(name);
     if (target.tab != fields::kNoTab)
         tab = target.tab;
@@ -79,6 +67,13 @@ bool FormModel::Impl::focusOn(std::string_view name)
     ++revision;
     if (fields::FindNumericField(name))
         setText(name, fields::PrepareForEditing(target.text));
+    // Entered by keyboard a field selects its whole text, so the first key replaces it; a click
+    // leaves the caret at the end.
+    const int length = static_cast<int>(fields::CharacterCount(target.text));
+    if (route == FocusRoute::Keyboard)
+        select(name, 0, length);
+    else
+        select(name, length, 0);
     return true;
 }
 
@@ -158,7 +153,7 @@ bool FormModel::Impl::moveByEnter()
             break;
         target = std::move(next);
     }
-    focusOn(*target);
+    focusOn(*target, FocusRoute::Keyboard);
     return true;
 }
 
@@ -180,63 +175,6 @@ bool FormModel::Impl::pressSpace()
     else if (button == "BitBtn8")
         fillFinishes();
     return true;
-}
-
-bool FormModel::Impl::keyPress(char32_t character)
-{
-    if (focus.empty())
-        return false;
-    const ControlState& c = at(focus);
-    if (c.type != ControlType::Edit || c.readOnly)
-        return false;
-    if (const fields::NumericField* f = fields::FindNumericField(focus))
-        return fields::FilterKey(f->kind, character, c.text, commaPositionBeforeKey);
-    // Free text: any printable character and backspace.
-    return character == fields::kBackspace || character >= U' ';
-}
-
-void FormModel::Impl::editFocusedText(std::string text)
-{
-    if (focus.empty() || at(focus).type != ControlType::Edit || at(focus).readOnly)
-        return;
-    if (const fields::TextField* free = fields::FindTextField(focus))
-        *FindParameter(state, free->parameter).text = text;
-    setText(focus, std::move(text));
-}
-
-void FormModel::Impl::keyRelease(int keyCode)
-{
-    const fields::NumericField* f = fields::FindNumericField(focus);
-    if (!f || !fields::CleansAfterKey(f->kind))
-        return;
-    // A kind without a comma holds none: its comma position is 0 whatever the last filter recorded.
-    const int commaPosition = fields::AdmitsComma(f->kind) ? commaPositionBeforeKey : 0;
-    const std::string& text = at(focus).text;
-    std::string cleaned = fields::CleanAfterKey(text, keyCode, commaPosition);
-    if (cleaned != text)
-        setText(focus, std::move(cleaned));
-}
-
-void FormModel::Impl::typeCharacter(char32_t character)
-{
-    if (focus.empty() || at(focus).type != ControlType::Edit)
-        return; // lists, check boxes and buttons take no typed text
-    if (keyPress(character)) {
-        const ControlState& c = at(focus);
-        std::string text = c.text;
-        if (character == fields::kBackspace)
-            fields::DropLastCharacter(text);
-        else if (c.maxLength == 0 || fields::CharacterCount(text) < static_cast<std::size_t>(c.maxLength))
-            fields::AppendUtf8(text, character);
-        if (text != c.text)
-            editFocusedText(std::move(text));
-    }
-    keyRelease(KeyCodeOf(character));
-}
-
-void FormModel::Impl::pressBackspace()
-{
-    typeCharacter(fields::kBackspace);
 }
 
 } // namespace zeltar

@@ -1,6 +1,6 @@
 // The plan's compass button and the ten sun and outside/inside tiles: they change the orientation
-// or a surface flag and what the plan and tiles write (directions, texts, outer coefficients); the
-// results follow at the next recalculation.
+// or a surface flag and what the plan and tiles write (directions, texts, outer coefficients), and
+// the results follow at once.
 #include "app/form_impl.h"
 
 #include "app/form_rows.h"
@@ -46,6 +46,7 @@ void FormModel::Impl::turnCompass()
 {
     state.planOrientation = plan::TurnedOrientation(state.planOrientation);
     showWallDirections();
+    recalculate();
 }
 
 void FormModel::Impl::showWallDirections()
@@ -84,6 +85,7 @@ bool FormModel::Impl::clickTile(std::string_view paintBox)
         int& flag = FlagOf(state, tile);
         flag = flag == 1 ? 0 : 1;
         showTiles();
+        recalculate();
         return true;
     }
     return false;

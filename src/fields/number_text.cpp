@@ -2,6 +2,7 @@
 
 #include "fields/utf8.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -101,6 +102,15 @@ std::string FormatGeneral(double value)
 std::string DisplayText(double value)
 {
     return std::string(kDisplayBlanks) + FormatGeneral(value);
+}
+
+std::string ShortestText(double value)
+{
+    char buffer[400]; // the longest fixed form of a double has 309 integer digits
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    std::string text(buffer, ec == std::errc() ? end : buffer);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
 }
 
 double RoundHalfEven(double value)
@@ -220,8 +230,8 @@ bool FilterKey(FieldKind kind, char32_t character, std::string_view text, int& c
     commaPositionBeforeKey = admitsComma ? static_cast<int>(PositionOf(Characters(text), U',')) : 0;
     if (character == kBackspace || (character >= U'0' && character <= U'9'))
         return true;
-    if (character == U',')
-        return admitsComma;
+    if (IsDecimalSeparator(character))
+        return admitsComma; // a full stop stands for the decimal comma
     if (character == U'-')
         return admitsMinus;
     return false;

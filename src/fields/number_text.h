@@ -18,6 +18,10 @@ std::string FormatGeneral(double value);
 // The display form of a committed number or a result: two blanks and the general format.
 std::string DisplayText(double value);
 
+// The fewest decimal digits that read back to exactly the same double (decimal comma, no exponent,
+// "-" for negatives): a number that must survive a text unchanged.
+std::string ShortestText(double value);
+
 // Round to the nearest integer, a half going to the even neighbour (12.5 -> 12, 13.5 -> 14).
 double RoundHalfEven(double value);
 // Cut toward zero to the given number of decimals, working on the number's 15-significant-digit
@@ -36,13 +40,21 @@ std::optional<std::int32_t> ParseInteger(std::string_view text);
 enum class FieldKind { Digits, SignedDigits, Decimal, SignedDecimal };
 
 inline constexpr char32_t kBackspace = 8;
-// Release codes of the main keyboard's comma and minus keys, as the cleanup recognises them.
+// Release codes the cleanup recognises: the comma code stands for every key that types a decimal
+// separator (comma or full stop, main keyboard or keypad), the minus code for every minus key.
 inline constexpr int kCommaKeyCode = 188;
 inline constexpr int kMinusKeyCode = 189;
 
-// Key filter. Returns whether the character may be inserted into `text`. For the comma kinds it
-// first records the 1-based position of the first comma in `text` (0 when none) in
-// `commaPositionBeforeKey`, whatever the character.
+// The characters a decimal separator key types in the layouts in use: the comma and the full stop.
+constexpr bool IsDecimalSeparator(char32_t character)
+{
+    return character == U',' || character == U'.';
+}
+
+// Key filter. Returns whether the character may be inserted into `text`; a full stop is taken as
+// the comma (the field turns it into one). For the comma kinds it first records the 1-based
+// position of the first comma in `text` (0 when none) in `commaPositionBeforeKey`, whatever the
+// character.
 bool FilterKey(FieldKind kind, char32_t character, std::string_view text, int& commaPositionBeforeKey);
 // Cleanup after a released key in a field whose kind admits "," or "-".
 std::string CleanAfterKey(std::string text, int keyCode, int commaPositionBeforeKey);

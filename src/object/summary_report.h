@@ -18,7 +18,8 @@ namespace zeltar::object {
 struct SummaryRoomTexts {
     std::array<std::string, kSummaryColumnCount> cells; // indexed by SummaryColumn
     std::string failure; // why the room could not be loaded ("" for a loaded room)
-    std::string note;    // the room's file, and whether it lies outside the object's folder or repeats a row
+    std::string path;    // the room's file
+    std::string note;    // that the file lies outside the object's folder or repeats a row ("" when neither)
 };
 
 struct SummaryLevelTexts {

@@ -21,11 +21,11 @@ SummaryLevelTexts LevelTexts(const LevelTotals& level)
 
 std::string NoteOf(const SummaryRow& row)
 {
-    std::string note = "Файл: " + row.path;
+    std::string note;
     if (row.leavesFolder)
-        note += "\nФайл лежит вне папки объекта.";
+        note += "файл вне папки объекта: " + row.listedPath;
     if (row.sameFileAs > 0)
-        note += "\nТот же файл, что в строке " + std::to_string(row.sameFileAs) + ".";
+        note += (note.empty() ? "" : "; ") + std::string("тот же файл, что в строке ") + std::to_string(row.sameFileAs);
     return note;
 }
 
@@ -69,7 +69,7 @@ SummaryReportTexts ReportTextsOf(const ObjectSummary& summary, std::string date)
     texts.boundary = fields::FormatGeneral(summary.options.levelBoundaryCelsius);
     texts.factor = FactorText(summary.options.simultaneityFactor);
     for (const SummaryRow& row : summary.rows)
-        texts.rooms.push_back({row.texts, row.loaded ? std::string() : FailureOf(row), NoteOf(row)});
+        texts.rooms.push_back({row.texts, row.loaded ? std::string() : FailureOf(row), row.path, NoteOf(row)});
     for (const LevelTotals& level : summary.levels)
         texts.levels.push_back(LevelTexts(level));
     texts.total = LevelTexts(summary.total);

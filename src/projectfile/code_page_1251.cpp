@@ -6,6 +6,7 @@
 
 #include "fields/utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <utility>
@@ -57,6 +58,23 @@ std::string DecodeCp1251(std::string_view bytes)
         const auto byte = static_cast<unsigned char>(b);
         AppendUtf8(out, byte < 0x80 ? char32_t{byte} : kUpperHalf[byte - 0x80u]);
     }
+    return out;
+}
+
+std::string StorableInCp1251(std::string_view utf8)
+{
+    std::string out;
+    for (;;) {
+        const auto encoded = detail::EncodeCp1251Checked(utf8);
+        const auto* failure = std::get_if<detail::EncodeFailure>(&encoded);
+        const std::size_t storable = failure ? failure->offset : utf8.size();
+        out.append(utf8.substr(0, storable));
+        if (!failure)
+            break;
+        out += kUnstorableCharacter;
+        utf8.remove_prefix(storable + std::max<std::size_t>(failure->length, 1)); // a malformed byte: one character
+    }
+    std::replace_if(out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, kUnstorableCharacter);
     return out;
 }
 

@@ -74,6 +74,10 @@ struct LoadedProject {
 // Windows-1251 <-> UTF-8. Encoding fails (nullopt) for a character the code page cannot hold.
 std::string DecodeCp1251(std::string_view bytes);
 std::optional<std::string> EncodeCp1251(std::string_view utf8);
+// The text with each character a line cannot hold as "?": one the code page lacks, a line break,
+// a malformed byte. For the project name, which holds a path, and a path may hold any character.
+inline constexpr char kUnstorableCharacter = '?';
+std::string StorableInCp1251(std::string_view utf8);
 
 // Reads and checks a whole file; never applies anything. Lines end with CR LF, a lone LF or a lone
 // CR; lines after the 131st are ignored. A file of fewer than 131 lines is refused at once, naming

@@ -77,12 +77,13 @@ TEST(FormCommit, AWholeNumberFieldRefusesAFraction)
     EXPECT_EQ(form.state().staffCount, 0);
 }
 
-// Note 2: the stacking height follows the room height unclamped; its field shows it within 0..20.
-TEST(FormCommit, RoomHeightOf25PresetsStackHeight24Shown20)
+// Guards a stacking height the pass uses but the field does not show: leaving the room height
+// presets it one metre lower, within 0..20 m, the parameter as the field.
+TEST(FormCommit, RoomHeightOf25PresetsStackHeight20)
 {
     FormModel form{std::string(kToday)};
     Enter(form, "Edit24", "25");
-    EXPECT_DOUBLE_EQ(form.state().stackHeight, 24);
+    EXPECT_DOUBLE_EQ(form.state().stackHeight, 20);
     EXPECT_EQ(Text(form, "Edit74"), "  20");
     ASSERT_TRUE(form.setFocus("Edit74"));
     ASSERT_TRUE(form.setFocus("Edit75"));
@@ -188,6 +189,23 @@ TEST(FormCommit, DesignTemperatureReachesEveryRowButAHeatedFloor)
     EXPECT_EQ(Text(form, "Edit9"), "  33");
     EXPECT_EQ(Text(form, "Edit18"), "  1");
     EXPECT_DOUBLE_EQ(form.state().rows[Floor].outsideTemperature, 1);
+}
+
+// Guards a packaging share the pass uses but the window does not show: a rail room shows it as 0,
+// and a store chosen afterwards must not weigh a share the field (and so the file) lacks.
+TEST(FormCommit, PackagingShareShownAsZeroInARailRoomIsHeldAsZero)
+{
+    FormModel form{std::string(kToday)};
+    Enter(form, "Edit22", "10");
+    Enter(form, "Edit23", "10");
+    Enter(form, "Edit24", "5");
+    form.choose("ComboBox20", 4); // meat chilling on rails
+    form.choose("ComboBox25", 2); // fruit: a product with a packaging share
+    EXPECT_EQ(Text(form, "Edit76"), "  0");
+    EXPECT_EQ(form.state().packagingShare, 0);
+    form.choose("ComboBox20", 1);
+    EXPECT_EQ(Text(form, "Edit76"), "  0");
+    EXPECT_EQ(Text(form, "Edit77"), Text(form, "Edit78")); // gross = net: no packaging
 }
 
 } // namespace

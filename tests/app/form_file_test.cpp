@@ -2,6 +2,7 @@
 // all-or-nothing load and the save that never destroys the previous file.
 #include "form_test_support.h"
 
+#include "fields/number_text.h"
 #include "refdata/cities.h"
 
 #include <fstream>
@@ -149,30 +150,28 @@ TEST(FormFile, AMissingFileIsReportedAndChangesNothing)
     EXPECT_EQ(form.dialogFileName(FileDialog::Open), kInitialDialogFileName);
 }
 
-TEST(FormFile, CancelledDialogsShowTheirFileNameAsTheProject)
+// Guards a cancel that throws away the project name the user typed.
+TEST(FormFile, CancelledDialogsKeepTheProjectName)
 {
     TempDir dir;
     FormModel form{std::string(kToday)};
     Type(form, "Edit129", "Склад 3");
     EXPECT_FALSE(form.saveProject({false, {}}));
-    EXPECT_EQ(Text(form, "Edit129"), "Новый Проект");
+    EXPECT_EQ(Text(form, "Edit129"), "Склад 3");
+    EXPECT_EQ(form.state().projectName, "Склад 3");
     EXPECT_TRUE(form.takeErrors().empty());
 
     ASSERT_TRUE(form.saveProject({true, dir.file("a.zlt")}));
     EXPECT_EQ(form.dialogFileName(FileDialog::Save), dir.file("a.zlt"));
     EXPECT_EQ(form.dialogFileName(FileDialog::Open), "Новый Проект");
     // The line of the project name holds the name as it was before the save.
-    EXPECT_NE(FileBytes(dir.file("a.zlt")).find("\r\n\xcd\xee\xe2\xfb\xe9 \xcf\xf0\xee\xe5\xea\xf2\r\n"),
-              std::string::npos);
+    EXPECT_NE(FileBytes(dir.file("a.zlt")).find("\r\n\xd1\xea\xeb\xe0\xe4 3\r\n"), std::string::npos);
 
-    // A cancelled load still recalculates: the sun tile's change reaches the results.
-    form.click("PaintBox2");
-    const std::string sunlitDifference = Text(form, "Edit62");
+    Type(form, "Edit129", "Склад 4");
     EXPECT_FALSE(form.loadProject({false, {}}));
-    EXPECT_EQ(Text(form, "Edit129"), "Новый Проект");
-    EXPECT_NE(Text(form, "Edit62"), sunlitDifference);
+    EXPECT_EQ(Text(form, "Edit129"), "Склад 4");
     EXPECT_FALSE(form.saveProject({false, {}}));
-    EXPECT_EQ(Text(form, "Edit129"), dir.file("a.zlt"));
+    EXPECT_EQ(Text(form, "Edit129"), "Склад 4");
 }
 
 // Guards a save that loses a text silently or destroys the previous file.
@@ -258,6 +257,96 @@ TEST(FormFile, ModifiedFollowsEditsSavesAndLoads)
     ASSERT_TRUE(form.loadProject({true, dir.file("p.zlt")}));
     EXPECT_FALSE(form.modified());
     EXPECT_EQ(Text(form, "Edit23"), "  0");
+}
+
+// The text of a line of a project file (1-based), without its line end.
+std::string FileLine(const std::string& bytes, int line)
+{
+    std::size_t start = 0;
+    for (int i = 1; i < line; ++i)
+        start = bytes.find("\r\n", start) + 2;
+    return bytes.substr(start, bytes.find("\r\n", start) - start);
+}
+
+void ReplaceFileLine(const std::string& path, int line, const std::string& text)
+{
+    std::string bytes = FileBytes(path);
+    const std::string old = FileLine(bytes, line);
+    std::size_t start = 0;
+    for (int i = 1; i < line; ++i)
+        start = bytes.find("\r\n", start) + 2;
+    bytes.replace(start, old.size(), text);
+    WriteBytes(path, bytes);
+}
+
+// Guards results that change on load (8,13 -> 8,15): a percentage entered as tonnes per day is
+// held to full precision while its field shows one decimal; line 52 then holds every digit.
+TEST(FormFile, Line52KeepsTheFullPercentageOfATonnesEntry)
+{
+    TempDir dir;
+    FormModel form{std::string(kToday)};
+    Enter(form, "Edit22", "10");
+    Enter(form, "Edit23", "10");
+    Enter(form, "Edit24", "5"); // net capacity 98 t
+    Enter(form, "Edit124", "10");
+    const double percent = form.state().dailyTurnoverPercent;
+    ASSERT_EQ(Text(form, "Edit79"), "  10,2");
+    ASSERT_TRUE(form.saveProject({true, dir.file("t.zlt")}));
+    const std::string line52 = FileLine(FileBytes(dir.file("t.zlt")), 52);
+    EXPECT_EQ(line52.substr(0, 10), "  10,20408") << line52;
+    EXPECT_EQ(fields::ParseDecimal(line52), percent);
+
+    FormModel loaded{std::string(kToday)};
+    ASSERT_TRUE(loaded.loadProject({true, dir.file("t.zlt")}));
+    EXPECT_EQ(loaded.state().dailyTurnoverPercent, percent);
+    EXPECT_EQ(Text(loaded, "Edit79"), "  10,2");
+    EXPECT_EQ(Text(loaded, "Edit106"), Text(form, "Edit106"));
+
+    Enter(loaded, "Edit79", "12"); // typed: the field's text is the whole value again
+    ASSERT_TRUE(loaded.saveProject({true, dir.file("t.zlt")}));
+    EXPECT_EQ(FileLine(FileBytes(dir.file("t.zlt")), 52), "  12");
+}
+
+// A line 52 of the field's length is shown as stored; a longer one is held whole, shown rounded.
+TEST(FormFile, Line52OfFiveCharactersIsShownAsStored)
+{
+    TempDir dir;
+    FormModel saved{std::string(kToday)};
+    ASSERT_TRUE(saved.saveProject({true, dir.file("p.zlt")}));
+    const struct {
+        const char* line;
+        const char* shown;
+        double held;
+    } cases[]{
+        {"  0,25", "  0,25", 0.25}, // the display blanks do not count
+        {"12,45", "12,45", 12.45},
+        {"  14,1773", "  14,2", 14.1773},
+        {"0,2500001", "  0,3", 0.2500001},
+    };
+    for (const auto& c : cases) {
+        ReplaceFileLine(dir.file("p.zlt"), 52, c.line);
+        FormModel form{std::string(kToday)};
+        ASSERT_TRUE(form.loadProject({true, dir.file("p.zlt")})) << c.line;
+        EXPECT_EQ(Text(form, "Edit79"), c.shown) << c.line;
+        EXPECT_DOUBLE_EQ(form.state().dailyTurnoverPercent, c.held) << c.line;
+    }
+}
+
+// Guards every later save failing after a load or save from a path the code page cannot hold.
+TEST(FormFile, TheProjectNameLineWritesUnstorableCharactersAsQuestionMarks)
+{
+    TempDir dir;
+    FormModel form{std::string(kToday)};
+    Type(form, "Edit129", "café Склад 项目");
+    ASSERT_TRUE(form.saveProject({true, dir.file("项目.zlt")}));
+    EXPECT_EQ(FileLine(FileBytes(dir.file("项目.zlt")), 78), "caf? \xd1\xea\xeb\xe0\xe4 ??");
+    EXPECT_EQ(Text(form, "Edit129"), dir.file("项目.zlt"));
+    ASSERT_TRUE(form.saveProject({true, dir.file("b.zlt")})) << form.takeErrors().at(0);
+    const std::string expectedPath = dir.file("??.zlt");
+    EXPECT_EQ(FileLine(FileBytes(dir.file("b.zlt")), 78), expectedPath);
+    FormModel loaded{std::string(kToday)};
+    ASSERT_TRUE(loaded.loadProject({true, dir.file("b.zlt")}));
+    EXPECT_EQ(loaded.control("Edit129").text, dir.file("b.zlt"));
 }
 
 } // namespace

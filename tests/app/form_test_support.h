@@ -17,13 +17,15 @@ namespace zeltar::test {
 
 inline constexpr std::string_view kToday = "08.12.2025";
 
-// Focuses the control, deletes what it shows and types the text character by character (key
+// Focuses the control, selects and deletes what it shows and types the text character by character (key
 // filter, length, cleanup), as the user does.
 inline void Type(FormModel& form, std::string_view control, std::string_view text)
 {
     ASSERT_TRUE(form.setFocus(control)) << control;
-    while (!form.control(control).text.empty())
+    if (!form.control(control).text.empty()) {
+        form.selectText(0, static_cast<int>(fields::CharacterCount(form.control(control).text)));
         form.pressBackspace();
+    }
     for (const char32_t c : fields::Characters(text))
         form.typeCharacter(c);
 }

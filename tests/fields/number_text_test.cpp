@@ -111,7 +111,12 @@ TEST(KeyFilter, AdmitsOnlyTheCharactersOfTheFieldKind)
     EXPECT_TRUE(FilterKey(FieldKind::Decimal, U',', "", comma));
     EXPECT_FALSE(FilterKey(FieldKind::Decimal, U'-', "", comma));
     EXPECT_TRUE(FilterKey(FieldKind::SignedDecimal, U'-', "", comma));
-    for (char32_t rejected : {U'.', U' ', U'a', U'\r', char32_t{22} /* Ctrl+V */, U'ж'})
+    // A full stop is the decimal comma where a comma is admitted, and refused where it is not.
+    EXPECT_TRUE(FilterKey(FieldKind::Decimal, U'.', "1", comma));
+    EXPECT_TRUE(FilterKey(FieldKind::SignedDecimal, U'.', "1", comma));
+    EXPECT_FALSE(FilterKey(FieldKind::Digits, U'.', "1", comma));
+    EXPECT_FALSE(FilterKey(FieldKind::SignedDigits, U'.', "1", comma));
+    for (char32_t rejected : {U' ', U'a', U'\r', char32_t{22} /* Ctrl+V */, U'ж'})
         EXPECT_FALSE(FilterKey(FieldKind::SignedDecimal, rejected, "1", comma));
 }
 

@@ -115,7 +115,7 @@ private slots:
     {
         WindowUnderTest w;
         QVERIFY(w.focus("Edit43"));
-        w.retypeKeypadMinus(2);
+        w.replaceByInputMethod(QStringLiteral("--"));
         QTest::mouseClick(w.button("BitBtn5"), Qt::LeftButton);
         w.settle();
         QCOMPARE(w.scripted.saveStartNames.size(), 0);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,11 +107,12 @@ void WindowUnderTest::retype(const QString& keys)
     type(keys);
 }
 
-void WindowUnderTest::retypeKeypadMinus(int count)
+void WindowUnderTest::replaceByInputMethod(const QString& text)
 {
     pressKey(Qt::Key_A, Qt::ControlModifier);
-    for (int i = 0; i < count; ++i)
-        pressKey(Qt::Key_Minus, Qt::KeypadModifier);
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(QApplication::focusWidget(), &commit);
 }
 
 void WindowUnderTest::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)

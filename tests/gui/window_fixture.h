@@ -58,9 +58,9 @@ public:
     void type(const QString& keys);
     // Selects the focused field's whole text and types over it.
     void retype(const QString& keys);
-    // Selects the focused field's whole text and types `count` minus signs over it on the keypad,
-    // whose minus the cleanup does not remove (so "--" reaches the commit).
-    void retypeKeypadMinus(int count);
+    // Selects the focused field's whole text and puts `text` in its place through the input method,
+    // which no key filter or cleanup sees (so a text that is no number can reach the commit).
+    void replaceByInputMethod(const QString& text);
     void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Lets queued work (the error box) run.
     void settle();

@@ -50,5 +50,13 @@ TEST(CodePage1251, TextsTheCodePageCannotHoldFailToEncode)
     EXPECT_EQ(EncodeCp1251(""), "");
 }
 
+// The project name line: every character a line cannot hold becomes one "?", the rest stays.
+TEST(CodePage1251, UnstorableCharactersBecomeQuestionMarks)
+{
+    EXPECT_EQ(StorableInCp1251("/home/анна/café 项目.zlt"), "/home/анна/caf? ??.zlt");
+    EXPECT_EQ(StorableInCp1251("a\r\nб\xff№"), "a??б?№"); // line breaks, a malformed byte
+    EXPECT_EQ(StorableInCp1251(""), "");
+}
+
 } // namespace
 } // namespace zeltar::project

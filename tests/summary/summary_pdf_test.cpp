@@ -1,10 +1,12 @@
 // The summary report written to a PDF: A4 landscape pages read back with pdftotext, the header
 // and page number on each page; a failed write leaves no file and names the target.
 #include "object/qt/summary_pdf.h"
+#include "object/qt/summary_printing.h"
 #include "pdf_words.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -75,6 +77,40 @@ TEST(SummaryPdf, AFolderThatDoesNotExistFailsNamingTheFile)
     EXPECT_TRUE(result.message.contains(pdf)) << result.message.toStdString();
     EXPECT_FALSE(result.message.contains(QStringLiteral(".part")));
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST(SummaryPrinting, AResolutionWithoutAWholeFactorPrintsNothing)
+{
+    QTemporaryDir folder;
+    for (const auto& [dotsPerInch, status] : {std::pair{1200, report::PrintStatus::Printed},
+                                              std::pair{72, report::PrintStatus::ResolutionRefused}}) {
+        const QString pdf = folder.filePath(QString::number(dotsPerInch) + QStringLiteral(".pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        UseSummarySheet(printer);
+        printer.setResolution(dotsPerInch);
+        int refusedAxes = 0;
+        EXPECT_EQ(PrintSummary(printer, Object(40), [&](report::PrintAxis) { ++refusedAxes; }).status, status);
+        EXPECT_EQ(refusedAxes, status == report::PrintStatus::Printed ? 0 : 2);
+        EXPECT_EQ(QFile::exists(pdf), status == report::PrintStatus::Printed) << dotsPerInch;
+    }
+}
+
+TEST(SummaryPreviewImages, OneLandscapeImagePerPage)
+{
+    const std::vector<QImage> pages = SummaryPageImages(Object(45), 1000);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].width(), 1000);
+    EXPECT_EQ(pages[0].height(), 707); // 2480 / 3508 of the width
+    // Both pages drawn: frame, grid and texts darken many pixels of the white sheet.
+    for (const QImage& page : pages) {
+        int dark = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                dark += page.pixelColor(x, y).lightness() < 128 ? 1 : 0;
+        EXPECT_GT(dark, 5000);
+    }
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -170,6 +171,14 @@ TEST_F(SummaryWindowTest, AMissingRoomIsRedWithItsReasonAndLeftOutOfTheSums)
     EXPECT_EQ(summary.table().index(6, 1).data().toString(),
               QStringLiteral("Итого по объекту: камер 1, не учтено незагруженных 1"));
     EXPECT_FALSE(summary.table().index(0, 1).data(Qt::ForegroundRole).isValid());
+
+    // The same file again: allowed, its row italic and its tooltip naming the first row.
+    roomsToChoose = {QString::fromStdString(summary.model().roomPath(0))};
+    summary.addRooms();
+    const QModelIndex repeated = summary.table().index(2, 1);
+    EXPECT_TRUE(repeated.data(Qt::FontRole).value<QFont>().italic());
+    EXPECT_TRUE(repeated.data(Qt::ToolTipRole).toString().endsWith(QStringLiteral("тот же файл, что в строке 1")));
+    EXPECT_FALSE(summary.table().index(0, 1).data(Qt::FontRole).isValid());
 }
 
 TEST_F(SummaryWindowTest, DoubleClickOpensTheRoomInTheMainWindowAfterItsQuestion)

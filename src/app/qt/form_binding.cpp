@@ -7,6 +7,7 @@
 #include "plan/qt/plan_widgets.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 namespace zeltar::gui {
 
@@ -61,6 +63,31 @@ void ShowCaption(Widget* widget, const QString& text)
         widget->setText(text);
 }
 
+// Characters (code points) before the UTF-16 position of a text, as the model counts them.
+int CharactersBefore(const QString& text, qsizetype position)
+{
+    return static_cast<int>(QStringView(text).left(position).toUcs4().size());
+}
+
+// The UTF-16 position after the given number of characters of a text.
+int Utf16Position(const QString& text, int characters)
+{
+    qsizetype position = 0;
+    for (int i = 0; i < characters && position < text.size(); ++i)
+        position += text.at(position).isHighSurrogate() && position + 1 < text.size() ? 2 : 1;
+    return static_cast<int>(position);
+}
+
+// A line edit's selection in characters: start and length (the caret and 0 when none).
+std::pair<int, int> SelectionOf(const QLineEdit& edit)
+{
+    const QString text = edit.text();
+    const qsizetype start = edit.hasSelectedText() ? edit.selectionStart() : edit.cursorPosition();
+    const qsizetype end = edit.hasSelectedText() ? edit.selectionEnd() : start;
+    const int startCharacters = CharactersBefore(text, start);
+    return {startCharacters, CharactersBefore(text, end) - startCharacters};
+}
+
 void PaintBackground(QWidget* widget, ControlColor color, bool isList)
 {
     QPalette palette = widget->palette();
@@ -83,6 +110,7 @@ FormBinding::FormBinding(FormModel& model, const WindowWidgets& widgets, ErrorPr
             throw std::logic_error("the window has no widget for control " + name);
         bind(name, it->second);
     }
+    model_.setBell([] { QApplication::beep(); });
     connect(tabs_, &ButtonTabs::tabClicked, this, [this](int tab) {
         model_.showTab(tab);
         sync();
@@ -108,6 +136,10 @@ void FormBinding::bind(const std::string& name, QWidget* widget)
         auto* edit = As<QLineEdit>(widget, name);
         connect(edit, &QLineEdit::textEdited, this,
                 [this, name, edit](const QString& text) { lineEditTextEdited(name, edit, text); });
+        // A click or an arrow key moves the caret or the selection: the model follows, so that the
+        // next key is judged on the text it will leave.
+        connect(edit, &QLineEdit::cursorPositionChanged, this, [this, name, edit] { selectionMoved(name, edit); });
+        connect(edit, &QLineEdit::selectionChanged, this, [this, name, edit] { selectionMoved(name, edit); });
         break;
     }
     case ControlType::ComboBox: {
@@ -155,8 +187,11 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event)
     const std::string name = widget->objectName().toStdString();
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (!mirroring_)
-            focusGained(name);
+        if (!mirroring_) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            const bool byKeyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+            focusGained(name, byKeyboard ? FocusRoute::Keyboard : FocusRoute::Click);
+        }
         return false;
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -179,12 +214,20 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-void FormBinding::focusGained(const std::string& name)
+void FormBinding::focusGained(const std::string& name, FocusRoute route)
 {
     if (name == model_.focus())
         return;
-    model_.setFocus(name);
+    model_.setFocus(name, route);
     sync();
+}
+
+void FormBinding::selectionMoved(const std::string& name, QLineEdit* edit)
+{
+    if (mirroring_ || model_.focus() != name || !edit->hasFocus())
+        return;
+    const auto [start, length] = SelectionOf(*edit);
+    model_.selectText(start, length);
 }
 
 // The model's focus follows the keyboard's before a key is handed on (normally it already does).
@@ -280,6 +323,8 @@ void FormBinding::lineEditTextEdited(const std::string& name, QLineEdit* edit, c
         edit->setText(accepted);
     }
     model_.textEdited(accepted.toStdString());
+    const auto [caret, selected] = SelectionOf(*edit);
+    model_.selectText(caret, selected);
     sync();
 }
 
@@ -293,6 +338,7 @@ void FormBinding::sync()
     }
     syncTab();
     syncFocus();
+    syncSelection();
     std::vector<std::string> errors = model_.takeErrors();
     if (errors.empty())
         return;
@@ -330,6 +376,25 @@ void FormBinding::syncFocus()
         return;
     mirroring_ = true;
     target->setFocus(Qt::OtherFocusReason);
+    mirroring_ = false;
+}
+
+// The focused field shows the model's caret and selection (its whole text after Enter or Tab).
+void FormBinding::syncSelection()
+{
+    auto* edit = qobject_cast<QLineEdit*>(widget(model_.focus()));
+    if (edit == nullptr || !edit->hasFocus())
+        return;
+    const ControlState& state = model_.control(model_.focus());
+    if (SelectionOf(*edit) == std::pair{state.selectionStart, state.selectionLength})
+        return;
+    const QString text = edit->text();
+    const int start = Utf16Position(text, state.selectionStart);
+    mirroring_ = true;
+    if (state.selectionLength > 0)
+        edit->setSelection(start, Utf16Position(text, state.selectionStart + state.selectionLength) - start);
+    else
+        edit->setCursorPosition(start);
     mirroring_ = false;
 }
 

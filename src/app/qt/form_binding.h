@@ -1,8 +1,9 @@
 // The one binding between the window's widgets and the form model: every widget event becomes a
-// model event (focus, key filter, edited text, key release, Enter, space bar, list choice, click,
-// tab), and after each the widgets mirror the model: texts, choices, enabled, visible, read-only,
-// background colours, the shown tab page and the focus. Queued error messages are shown after the
-// event. No control has a handler of its own: the behaviour is the model's.
+// model event (focus and its route, caret and selection, key filter, edited text, key release,
+// Enter, space bar, list choice, click, tab), and after each the widgets mirror the model: texts,
+// choices, enabled, visible, read-only, background colours, the shown tab page, the focus and the
+// focused field's selection. Queued error messages are shown after the event; the model's bell is
+// the system's. No control has a handler of its own: the behaviour is the model's.
 #pragma once
 
 #include "app/form_model.h"
@@ -47,7 +48,9 @@ protected:
 
 private:
     void bind(const std::string& name, QWidget* widget);
-    void focusGained(const std::string& name);
+    void focusGained(const std::string& name, FocusRoute route);
+    void selectionMoved(const std::string& name, QLineEdit* edit);
+    void syncSelection();
     bool lineEditKeyPress(const std::string& name, QLineEdit* edit, QKeyEvent* event);
     bool enterOrSpacePressed(QKeyEvent* event);
     void click(const std::string& name);

@@ -1,5 +1,6 @@
-// Release codes of keys as the field cleanup knows them: the main keyboard's comma and minus keys
-// get their own codes; keys of the numeric keypad never do.
+// Release codes of keys as the field cleanup knows them: every key that types a decimal separator
+// (comma or full stop, main keyboard or numeric keypad, any layout) releases as the comma key, every
+// minus key as the minus key.
 #pragma once
 
 class QKeyEvent;

@@ -59,8 +59,10 @@ QVariant SummaryTableModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         if (line.kind == SummaryLineKind::FailedRoom)
             return QString::fromStdString(texts_.rooms[line.index].failure);
-        if (line.kind == SummaryLineKind::Room)
-            return QString::fromStdString(texts_.rooms[line.index].note);
+        if (line.kind == SummaryLineKind::Room) {
+            const SummaryRoomTexts& room = texts_.rooms[line.index];
+            return QString::fromStdString(room.note.empty() ? room.path : room.path + "\n" + room.note);
+        }
         return {};
     case Qt::ForegroundRole:
         if (line.kind == SummaryLineKind::FailedRoom)
@@ -70,13 +72,13 @@ QVariant SummaryTableModel::data(const QModelIndex& index, int role) const
         if (line.kind != SummaryLineKind::Room && line.kind != SummaryLineKind::FailedRoom)
             return QBrush(kLevelRowShade);
         return {};
-    case Qt::FontRole:
-        if (IsTotal(line.kind)) {
-            QFont bold;
-            bold.setBold(true);
-            return bold;
-        }
-        return {};
+    case Qt::FontRole: {
+        // Totals bold; a room whose file lies outside the object's folder or repeats a row italic.
+        QFont font;
+        font.setBold(IsTotal(line.kind));
+        font.setItalic(line.kind == SummaryLineKind::Room && !texts_.rooms[line.index].note.empty());
+        return font.bold() || font.italic() ? QVariant(font) : QVariant();
+    }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter |
                                    (kSummaryColumns[column].number ? Qt::AlignRight : Qt::AlignLeft));
