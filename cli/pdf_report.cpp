@@ -4,6 +4,7 @@
 #include "pdf_commands.h"
 
 #include "app/form_model.h"
+#include "files/write_file.h"
 #include "report/form_report_source.h"
 #include "report/qt/report_printing.h"
 
@@ -11,6 +12,7 @@
 #include <QPrinter>
 
 #include <cstdio>
+#include <optional>
 
 namespace zeltar::cli {
 
@@ -35,6 +37,10 @@ int WriteReportPdf(const std::vector<std::string>& args)
         return 2;
     const std::string& projectPath = args[0];
     const std::string& pdfPath = args[1];
+    if (const std::optional<files::FileError> error = files::RefuseOutputOverInput(pdfPath, projectPath)) {
+        std::fprintf(stderr, "zeltar-cli report: %s\n", error->message.c_str());
+        return 1;
+    }
     FormModel model(Today());
     const bool loaded = model.loadProject({true, projectPath});
     for (const std::string& error : model.takeErrors())
@@ -42,23 +48,16 @@ int WriteReportPdf(const std::vector<std::string>& args)
     if (!loaded)
         return 1;
 
-    // Written beside the target first, so that a failure leaves no half-written report behind.
-    const QString target = QFile::decodeName(pdfPath.c_str());
-    const QString partial = target + QStringLiteral(".part");
+    // The page is drawn into memory and the PDF written by the program's file routine: the old file
+    // is replaced only when the whole page was written.
     QPrinter printer(QPrinter::HighResolution);
-    SetUpPdfPrinter(printer, partial);
+    SetUpPdfPrinter(printer, QFile::decodeName(pdfPath.c_str()));
     const report::FormModelReportSource source(model);
     const report::PrintResult result = report::PrintOnPrinter(printer, source, [](report::PrintAxis) {});
     if (result.status != report::PrintStatus::Printed) {
-        QFile::remove(partial);
         const QString message = result.message.isEmpty() ? QStringLiteral("the PDF printer refused its resolution")
-                                                          : QString(result.message).replace(partial, target);
+                                                          : result.message;
         std::fprintf(stderr, "zeltar-cli report: %s\n", message.toUtf8().constData());
-        return 1;
-    }
-    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0) {
-        QFile::remove(partial);
-        std::fprintf(stderr, "zeltar-cli report: cannot write '%s'\n", pdfPath.c_str());
         return 1;
     }
     return 0;

@@ -4,6 +4,7 @@
 #include "pdf_commands.h"
 #include "summary_input.h"
 
+#include "files/write_file.h"
 #include "object/qt/summary_pdf.h"
 #include "object/summary_report_texts.h"
 
@@ -18,6 +19,12 @@ int WriteSummaryPdf(const std::vector<std::string>& args)
     SummaryArguments arguments;
     if (const std::optional<int> usage = ParseSummaryArguments(args, arguments))
         return *usage;
+    for (const std::string& input : arguments.inputs) {
+        if (const std::optional<files::FileError> error = files::RefuseOutputOverInput(arguments.pdf, input)) {
+            std::fprintf(stderr, "zeltar-cli summary: %s\n", error->message.c_str());
+            return 1;
+        }
+    }
     const std::optional<object::ObjectSummary> summary = SummaryOf(arguments);
     if (!summary)
         return 1;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -86,6 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto* problem = std::get_if<project::FileProblem>(&read)) {
         if (problem->line < 1 || problem->line > project::kLineCount || problem->message.empty())
             Fail("a refusal names no line of the file");
+        if (problem->message.find('\0') != std::string::npos)
+            Fail("a NUL byte would cut the refusal's message short");
         return 0;
     }
     const auto& file = std::get<project::LoadedProject>(read);

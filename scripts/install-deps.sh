@@ -9,7 +9,8 @@ packages=(
     clang libclang-rt-14-dev                     # libFuzzer for the project-file fuzz target
     poppler-utils                                # PDF checks of the report
     locales                                      # locale sources: tests build ru_RU.UTF-8 themselves
-    xvfb xauth                                   # a display for machines without one
+    xvfb xauth xdotool                           # a display for machines without one; the crash test
+    strace                                       # the save flushes before it renames (test)
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -103,11 +103,12 @@ bool FormModel::Impl::save(const DialogAnswer& answer)
         fail(message + problem->message);
         return false;
     }
-    if (std::optional<FileError> error = ReplaceFile(answer.path, std::get<std::string>(written))) {
-        fail(std::move(error->message));
+    if (std::optional<FileError> error = files::WriteFileSafely(answer.path, std::get<std::string>(written))) {
+        fail("Проект не сохранён. " + error->message);
         return false;
     }
     saveDialogFileName = answer.path;
+    projectFile = answer.path;
     setText("Edit129", answer.path);
     state.projectName = answer.path;
     markUnmodified();
@@ -122,7 +123,7 @@ bool FormModel::Impl::load(const DialogAnswer& answer)
         recalculate(); // the project name stays as the user left it
         return false;
     }
-    auto bytes = ReadFileBytes(answer.path);
+    auto bytes = files::ReadFileBytes(answer.path, kLargestProjectFileBytes);
     if (auto* error = std::get_if<FileError>(&bytes)) {
         fail(std::move(error->message));
         return false;
@@ -134,6 +135,7 @@ bool FormModel::Impl::load(const DialogAnswer& answer)
     }
     apply(std::get<project::LoadedProject>(read), answer.path);
     openDialogFileName = answer.path;
+    projectFile = answer.path;
     markUnmodified();
     return true;
 }

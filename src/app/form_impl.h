@@ -34,6 +34,7 @@ struct FormModel::Impl {
     std::string openDialogFileName{kInitialDialogFileName};
     std::string saveDialogFileName{kInitialDialogFileName};
     project::ProjectLines unmodifiedLines; // the project as of start-up or the last save or load
+    std::string projectFile;               // the file last saved or loaded ("" before either)
     std::function<void()> bell;
 
     // --- controls (form_controls.cpp) --------------------------------------------------------
@@ -104,6 +105,9 @@ struct FormModel::Impl {
     bool load(const DialogAnswer& answer);
     void apply(const project::LoadedProject& file, const std::string& path);
     void markUnmodified();
+
+    // --- recovery copy (form_recovery.cpp) ----------------------------------------------------
+    bool restore(const std::string& bytes, const std::string& path);
 };
 
 } // namespace zeltar

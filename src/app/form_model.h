@@ -172,6 +172,18 @@ public:
     // separator in a whole-number field). Silent until set.
     void setBell(std::function<void()> bell);
 
+    // --- recovery copy (the window's protection against a crash) -------------------------------
+    // The file last saved or loaded, "" before either.
+    std::string projectFile() const;
+    // The whole project as a 131-line project file that never fails: a character Windows-1251
+    // cannot hold is written as "?".
+    std::string recoveryBytes() const;
+    // Puts a recovery copy into the window as a load does, but as modified (it was never saved)
+    // and with `path` ("" for a project never saved) as the file of the next save: the save
+    // dialog starts with it and the project name field shows it. A faulty copy queues a message
+    // and changes nothing.
+    bool restoreProject(const std::string& bytes, const std::string& path);
+
     // Error messages for the standard error box, oldest first; taking them clears the queue.
     std::vector<std::string> takeErrors();
 

@@ -1,24 +1,15 @@
-// Project files on disk: reading a whole file, and replacing a file so that the old one survives
-// every failure (the new content goes to a temporary file beside it, renamed over the old one only
-// when completely written). Errors come back as Russian messages that name the file.
+// Project files on disk: read and written through the program's one file routine (see
+// files/write_file.h and files/read_file.h for what they guarantee).
 #pragma once
 
-#include <optional>
-#include <string>
-#include <variant>
+#include "files/read_file.h"
+#include "files/write_file.h"
 
 namespace zeltar {
 
+using files::FileError;
+
 // Larger files cannot be projects (131 short lines); reading stops instead of filling the memory.
 inline constexpr std::size_t kLargestProjectFileBytes = 1 << 20;
-
-struct FileError {
-    bool notFound = false; // the file does not exist
-    std::string message;   // "Файл «/путь» не найден." and the like
-};
-
-// `path` is UTF-8.
-std::variant<std::string, FileError> ReadFileBytes(const std::string& path);
-std::optional<FileError> ReplaceFile(const std::string& path, const std::string& bytes);
 
 } // namespace zeltar

@@ -209,7 +209,7 @@ std::string ObjectText(const ObjectDocument& document)
 
 std::variant<ParsedObject, FileError> ReadObjectFile(const std::string& path)
 {
-    auto bytes = ReadFileBytes(path);
+    auto bytes = files::ReadFileBytes(path, kLargestProjectFileBytes);
     if (auto* error = std::get_if<FileError>(&bytes))
         return std::move(*error);
     auto parsed = ParseObjectText(std::get<std::string>(bytes), path);
@@ -227,7 +227,7 @@ std::optional<FileError> WriteObjectFile(const std::string& path, const ObjectDo
     const std::string folder = FolderOf(path);
     for (ObjectRoom& room : onDisk.rooms)
         room.path = RelativeRoomPath(folder, room.path);
-    return ReplaceFile(path, ObjectText(onDisk));
+    return files::WriteFileSafely(path, ObjectText(onDisk));
 }
 
 std::string FolderOf(const std::string& filePath)

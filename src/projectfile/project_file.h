@@ -95,6 +95,9 @@ std::variant<LoadedProject, FileProblem> ReadProjectFile(std::string_view bytes)
 // Writes the lines as file bytes (CR LF after each line). Fails with the line whose text
 // Windows-1251 cannot hold, or which holds a line break (it would shift every later line).
 std::variant<std::string, FileProblem> WriteProjectFile(const ProjectLines& lines);
+// The same bytes for a recovery copy, which must never fail: a character Windows-1251 cannot
+// hold, a malformed byte and a line break inside a text are each written as "?".
+std::string WriteProjectFileLossy(const ProjectLines& lines);
 
 // Applies a checked file to a project as the load command does: numbers from the texts as stored
 // (no clamping), list indices, flags, plan orientation (360-675 reduced by 360); and derived inputs

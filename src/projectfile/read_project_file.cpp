@@ -7,6 +7,7 @@
 
 #include "fields/field_table.h"
 #include "fields/number_text.h"
+#include "fields/utf8.h"
 
 #include <cmath>
 #include <optional>
@@ -39,6 +40,55 @@ std::vector<std::string_view> SplitLines(std::string_view bytes)
             ++start;
     }
     return lines;
+}
+
+// Cyrillic letters in UTF-8 (U+0400..U+04FF).
+constexpr char32_t kFirstCyrillic = 0x0400;
+constexpr char32_t kLastCyrillic = 0x04FF;
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kNotWindows1251 =
+    ", а файл проекта должен быть в кодировке Windows-1251. Сохраните его в кодировке Windows-1251 "
+    "(Кириллица Windows) и откройте снова.";
+
+// The 1-based line holding the byte at `offset`, counting line ends as SplitLines does.
+int LineOfOffset(std::string_view bytes, std::size_t offset)
+{
+    int line = 1;
+    for (std::size_t i = 0; i < offset; ++i)
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+            ++line;
+    return line;
+}
+
+// The offset of the first Cyrillic letter when the whole text is valid UTF-8, else nullopt.
+// Windows-1251 text with Russian words never is valid UTF-8: its small letters are UTF-8 lead
+// bytes that no continuation byte follows.
+std::optional<std::size_t> FirstCyrillicInUtf8(std::string_view bytes)
+{
+    std::optional<std::size_t> first;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t start = pos;
+        const std::optional<char32_t> c = fields::NextCodePoint(bytes, pos);
+        if (!c)
+            return std::nullopt;
+        if (!first && *c >= kFirstCyrillic && *c <= kLastCyrillic)
+            first = start;
+    }
+    return first;
+}
+
+// A file saved by an editor in UTF-8 instead of Windows-1251; the problem names the line that
+// shows it (the first, or the first with a Russian letter).
+std::optional<FileProblem> RefuseUtf8(std::string_view bytes)
+{
+    if (bytes.starts_with(kUtf8ByteOrderMark))
+        return FileProblem{1, "Файл записан в кодировке UTF-8 (начинается с метки порядка байтов UTF-8)" +
+                                  std::string(kNotWindows1251)};
+    if (const std::optional<std::size_t> cyrillic = FirstCyrillicInUtf8(bytes))
+        return FileProblem{LineOfOffset(bytes, *cyrillic),
+                           "Файл записан в кодировке UTF-8 (русские буквы в нём — в UTF-8, первые в строке " +
+                               std::to_string(LineOfOffset(bytes, *cyrillic)) + ")" + std::string(kNotWindows1251)};
+    return std::nullopt;
 }
 
 std::string_view WithoutTrailingBlanks(std::string_view text)
@@ -151,6 +201,10 @@ std::optional<FileProblem> ReadLine(int line, LoadedProject& file)
 std::variant<LoadedProject, FileProblem> ReadProjectFile(std::string_view bytes)
 {
     const std::vector<std::string_view> raw = SplitLines(bytes);
+    // Only the lines read count: text after the last of them is ignored, whatever its encoding.
+    const std::size_t readBytes = raw.empty() ? 0 : static_cast<std::size_t>(raw.back().end() - bytes.begin());
+    if (auto problem = RefuseUtf8(bytes.substr(0, readBytes)))
+        return *std::move(problem);
     if (raw.size() < kLineCount) {
         const int missing = static_cast<int>(raw.size()) + 1;
         return FileProblem{missing, "Файл проекта неполон: строк в нём " + std::to_string(raw.size()) +

@@ -27,4 +27,14 @@ std::variant<std::string, FileProblem> WriteProjectFile(const ProjectLines& line
     return bytes;
 }
 
+std::string WriteProjectFileLossy(const ProjectLines& lines)
+{
+    std::string bytes;
+    for (const std::string& text : lines) {
+        bytes += EncodeCp1251(StorableInCp1251(text)).value_or(std::string());
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
 } // namespace zeltar::project

@@ -202,7 +202,8 @@ TEST(FormFile, FileErrorsNameTheFileAndLeaveNothingBehind)
     EXPECT_FALSE(form.saveProject({true, missingFolder}));
     std::vector<std::string> errors = form.takeErrors();
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0], "Не удалось сохранить проект в файл «" + missingFolder + "»: папка не найдена.");
+    EXPECT_EQ(errors[0], "Проект не сохранён. Не удалось записать файл «" + missingFolder + "»: папка «" +
+                             dir.file("нет") + "» не найдена.");
     EXPECT_EQ(Text(form, "Edit129"), "");
 
     EXPECT_FALSE(form.saveProject({true, dir.path().string()}));

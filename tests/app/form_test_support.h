@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include <unistd.h>
+
 namespace zeltar::test {
 
 inline constexpr std::string_view kToday = "08.12.2025";
@@ -58,7 +60,8 @@ public:
     TempDir()
     {
         path_ = std::filesystem::temp_directory_path() /
-                ("zeltar-form-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                ("zeltar-form-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }

@@ -192,5 +192,43 @@ TEST(ReadProjectFile, CutsALongOffendingTextInTheMessage)
     EXPECT_LT(problem.message.size(), 300u);
 }
 
+// Fault: a file an editor saved in UTF-8 read as Windows-1251 and refused with a baffling number
+// message («п»ї 153» не является числом); the refusal must say what the file is.
+TEST(ReadProjectFile, RefusesUtf8FilesSayingSo)
+{
+    int name = 1;
+    while (LineAt(name).control != "Edit129")
+        ++name;
+    const std::string defaults = ReadBytes(ReferenceDir() / "defaults.zlt");
+    const std::string cyrillicUtf8 = DecodeCp1251(defaults); // the whole file converted by an editor
+    const struct {
+        std::string bytes;
+        int line;
+        std::string what;
+    } cases[] = {
+        {"\xEF\xBB\xBF" + defaults, 1, "метки порядка байтов UTF-8"},
+        {cyrillicUtf8, 25, "русские буквы в нём — в UTF-8, первые в строке 25"},
+    };
+    for (const auto& [bytes, line, what] : cases) {
+        const FileProblem problem = Refusal(bytes);
+        EXPECT_EQ(problem.line, line);
+        EXPECT_NE(problem.message.find(what), std::string::npos) << problem.message;
+        EXPECT_NE(problem.message.find("должен быть в кодировке Windows-1251"), std::string::npos);
+    }
+    // The same letters in Windows-1251, and a Windows-1251 text that happens to be valid UTF-8
+    // without Cyrillic ("Р°" is U+00B0 after a byte of 0xD0), are read.
+    EXPECT_EQ(ReadOk(DefaultsWithLine(name, "\xD1\xEA\xEB\xE0\xE4")).text(name), "Склад");
+    EXPECT_EQ(ReadOk(DefaultsWithLine(name, "\xD0\xB0")).text(name), "Р°");
+}
+
+// Fault: a NUL byte in a line ending the message there (C strings), hiding the rest.
+TEST(ReadProjectFile, ANulByteDoesNotCutTheMessageShort)
+{
+    const FileProblem problem = Refusal(DefaultsWithLine(22, std::string("12\0abc", 6)));
+    EXPECT_EQ(problem.line, 22);
+    EXPECT_EQ(problem.message.find('\0'), std::string::npos);
+    EXPECT_NE(problem.message.find("«12␀abc» не является числом."), std::string::npos) << problem.message;
+}
+
 } // namespace
 } // namespace zeltar::project

@@ -2,6 +2,7 @@
 #include "app/form_model.h"
 #include "app/qt/app_setup.h"
 #include "app/qt/main_window.h"
+#include "app/qt/window_recovery.h"
 #include "object/qt/summary_window.h"
 
 #include <QApplication>
@@ -23,8 +24,10 @@ int main(int argc, char* argv[])
     if (const QScreen* screen = window.screen())
         window.fitToScreen(screen->availableGeometry());
     window.show();
+    // Unsaved work of a window that crashed is offered first; a clean exit removes this one's copy.
+    zeltar::gui::WindowRecovery recovery(window);
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
+    if (arguments.size() > 1 && !recovery.restored())
         window.openProjectFile(arguments.at(1));
     return QApplication::exec();
 }

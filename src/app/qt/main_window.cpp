@@ -156,9 +156,7 @@ void MainWindow::loadProject()
     if (!focusCommandButton(Command::Load) || !settleUnsavedChanges())
         return;
     const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Open));
-    const DialogAnswer answer = dialogs_.openProject(this, start);
-    if (model_.loadProject(answer) && answer.accepted)
-        projectPath_ = QString::fromStdString(answer.path);
+    model_.loadProject(dialogs_.openProject(this, start));
     binding_->sync();
 }
 
@@ -169,8 +167,6 @@ bool MainWindow::saveProject()
     const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Save));
     const DialogAnswer answer = dialogs_.saveProject(this, start);
     const bool saved = model_.saveProject(answer) && answer.accepted;
-    if (saved)
-        projectPath_ = QString::fromStdString(answer.path);
     binding_->sync();
     return saved;
 }
@@ -198,10 +194,7 @@ void MainWindow::runPrint()
 
 bool MainWindow::openProjectFile(const QString& path)
 {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    const bool loaded = model_.loadProject({true, absolute.toStdString()});
-    if (loaded)
-        projectPath_ = absolute;
+    const bool loaded = model_.loadProject({true, QFileInfo(path).absoluteFilePath().toStdString()});
     binding_->sync();
     return loaded;
 }

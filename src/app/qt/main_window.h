@@ -52,7 +52,7 @@ public:
     // the file was refused (its error is shown).
     bool openProjectAsked(const QString& path);
     // The project's file: the one last saved or loaded ("" while the project is new).
-    QString projectPath() const { return projectPath_; }
+    QString projectPath() const { return QString::fromStdString(model_.projectFile()); }
 
 signals:
     // The «СВОДКА ПО ОБЪЕКТУ» button: the program opens the object summary window.
@@ -84,7 +84,6 @@ private:
     // Children of this window, destroyed before the report source they draw from.
     std::unique_ptr<report::PreviewWindow> previewWindow_;
     std::unique_ptr<report::ResolutionWarning> resolutionWarning_;
-    QString projectPath_; // the file last saved or loaded
 };
 
 } // namespace zeltar::gui

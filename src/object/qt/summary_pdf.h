@@ -8,8 +8,8 @@
 
 namespace zeltar::object {
 
-// Writes beside `path` first and renames over it only when every page was written, so that a
-// failure leaves no half-written file behind. Needs a QGuiApplication. On failure the message
+// Written by files::WriteFileSafely once every page is drawn, so that a failure leaves the old
+// file as it was. Needs a QGuiApplication. On failure the message
 // (Russian) names `path`.
 report::PrintResult WriteSummaryPdf(const SummaryReportTexts& texts, const QString& path);
 

@@ -3,14 +3,13 @@
 
 #include "report/qt/painter_canvas.h"
 
-#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
 
 #include <cmath>
-#include <cstdio>
 
 namespace zeltar::object {
 
@@ -23,13 +22,14 @@ constexpr int kSheetHeightDots = 2480;
 // The printer page's origin is the printable area, about 0,14 inch inside the paper's edge.
 constexpr int kPrintableInsetDots = 42;
 
-void PaintPages(QPainter& painter, QPrinter* printer, const SummaryReportTexts& texts, report::ScaleFactors factors)
+void PaintPages(QPainter& painter, const SummaryReportTexts& texts, report::ScaleFactors factors)
 {
     const auto pages = SummaryPages(texts);
     report::PainterCanvas canvas(painter);
+    auto* paged = dynamic_cast<QPagedPaintDevice*>(painter.device());
     for (std::size_t k = 0; k < pages.size(); ++k) {
-        if (k > 0 && printer != nullptr)
-            printer->newPage();
+        if (k > 0 && paged != nullptr)
+            paged->newPage();
         DrawSummaryPage(canvas, texts, pages, k, factors);
     }
 }
@@ -46,7 +46,7 @@ report::PrintResult PrintSummary(QPrinter& printer, const SummaryReportTexts& te
                                  const std::function<void(report::PrintAxis)>& refusedAxis)
 {
     return report::PrintWithFactors(printer, refusedAxis, [&](QPainter& painter, report::ScaleFactors factors) {
-        PaintPages(painter, &printer, texts, factors);
+        PaintPages(painter, texts, factors);
     });
 }
 
@@ -70,23 +70,12 @@ std::vector<QImage> SummaryPageImages(const SummaryReportTexts& texts, int width
 
 report::PrintResult WriteSummaryPdf(const SummaryReportTexts& texts, const QString& path)
 {
-    const QString partial = path + QStringLiteral(".part");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(partial);
+    printer.setOutputFileName(path);
     UseSummarySheet(printer);
     printer.setResolution(kPdfDotsPerInch);
-    report::PrintResult result = PrintSummary(printer, texts, [](report::PrintAxis) {});
-    if (result.status != report::PrintStatus::Printed) {
-        QFile::remove(partial);
-        result.message.replace(partial, path);
-        return result;
-    }
-    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData()) != 0) {
-        QFile::remove(partial);
-        return {report::PrintStatus::Failed, QStringLiteral("Не удалось записать файл «%1».").arg(path)};
-    }
-    return result;
+    return PrintSummary(printer, texts, [](report::PrintAxis) {});
 }
 
 } // namespace zeltar::object

@@ -3,9 +3,14 @@
 #include "report/qt/painter_canvas.h"
 #include "report/report_layout.h"
 
+#include "files/write_file.h"
+
+#include <QBuffer>
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 
 namespace zeltar::report {
@@ -19,20 +24,36 @@ bool PrintsToFile(const QPrinter& printer)
 
 QString StartFailure(const QPrinter& printer)
 {
-    if (PrintsToFile(printer)) {
-        return QStringLiteral("Не удалось создать файл «%1»: папка не существует или запись в неё запрещена.")
-            .arg(printer.outputFileName());
-    }
     return QStringLiteral("Не удалось начать печать на принтере «%1». Проверьте, что принтер подключён и "
                           "доступен.")
         .arg(printer.printerName());
 }
 
-QString EndFailure(const QPrinter& printer)
+// A PDF "printer" (the command line's report, the print dialog's printing to a file): the page is
+// drawn into memory with the printer's sheet, margins and resolution, and the file is written by
+// the program's one file routine, so that a full disk or a planted link never leaves a broken or
+// misplaced PDF behind.
+PrintResult PrintToPdfFile(const QPrinter& printer, ScaleFactors factors,
+                           const std::function<void(QPainter&, ScaleFactors)>& paint)
 {
-    if (PrintsToFile(printer))
-        return QStringLiteral("Файл «%1» записан не полностью (нет места на диске?).").arg(printer.outputFileName());
-    return QStringLiteral("Печать на принтере «%1» завершилась с ошибкой.").arg(printer.printerName());
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(printer.pageLayout());
+        writer.setResolution(printer.resolution());
+        writer.setCreator(printer.creator());
+        writer.setTitle(printer.docName());
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return {PrintStatus::Failed, QStringLiteral("Не удалось подготовить страницу отчёта в формате PDF.")};
+        paint(painter, factors);
+        painter.end();
+    }
+    const std::string path = QFile::encodeName(printer.outputFileName()).toStdString();
+    if (const std::optional<files::FileError> error = files::WriteFileSafely(path, buffer.data().toStdString()))
+        return {PrintStatus::Failed, QString::fromStdString(error->message)};
+    return {PrintStatus::Printed, {}};
 }
 
 } // namespace
@@ -74,12 +95,16 @@ PrintResult PrintWithFactors(QPrinter& printer, const std::function<void(PrintAx
     if (!factors)
         return {PrintStatus::ResolutionRefused, {}};
 
+    if (PrintsToFile(printer))
+        return PrintToPdfFile(printer, *factors, paint);
+
     QPainter painter;
     if (!painter.begin(&printer))
         return {PrintStatus::Failed, StartFailure(printer)};
     paint(painter, *factors);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return {PrintStatus::Failed, EndFailure(printer)};
+        return {PrintStatus::Failed, QStringLiteral("Печать на принтере «%1» завершилась с ошибкой.")
+                                         .arg(printer.printerName())};
     return {PrintStatus::Printed, {}};
 }
 

@@ -39,6 +39,9 @@ struct PrintResult {
 // Runs `paint` with an active painter on a configured printer, after the checks every report shares:
 // no printer, a resolution without a factor (refused before the job starts, so no page and no blank
 // sheet comes out, after `refusedAxis` was called for each such axis), and the printer's errors.
+// A PDF printer's pages are painted into memory (the printer's sheet, margins and resolution) and
+// the file written by files::WriteFileSafely: `paint` starts further pages with the painter's
+// device (QPagedPaintDevice::newPage), never with the printer itself.
 PrintResult PrintWithFactors(QPrinter& printer, const std::function<void(PrintAxis)>& refusedAxis,
                              const std::function<void(QPainter&, ScaleFactors)>& paint);
 

@@ -1,4 +1,5 @@
 // `zeltar-cli report`: the PDF of a reference project, read back with pdftotext.
+#include "file_test_support.h"
 #include "pdf_words.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace zeltar::report::testing {
@@ -101,6 +106,105 @@ TEST(ReportPdf, MissingProjectWritesNothing)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_FALSE(std::filesystem::exists(run.pdf));
     EXPECT_FALSE(std::filesystem::exists(run.pdf.string() + ".part"));
+}
+
+using files::testing::Bytes;
+
+// A folder of its own for one test, with a copy of the reference project as P.zlt.
+struct ReportFolder : files::testing::Folder {
+    ReportFolder() { std::filesystem::copy_file(kProject, project()); }
+    std::string project() const { return file("P.zlt"); }
+};
+
+// Runs a bash command line; its exit code, -1 when it did not exit.
+int Bash(const std::string& line)
+{
+    const std::string command = "bash -c \"" + line + "\"";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string Cli()
+{
+    return std::string("'") + ZELTAR_CLI + "'";
+}
+
+// Guards `zeltar-cli report P.zlt P.zlt` overwriting the project with its PDF (also through a
+// link to the project).
+TEST(ReportCommand, TheProjectAsItsOwnReportIsRefused)
+{
+    ReportFolder folder;
+    const std::string project = Bytes(folder.project());
+    std::filesystem::create_symlink("P.zlt", folder.file("link.pdf"));
+    for (const std::string& output : {folder.project(), folder.file("link.pdf"), folder.file("./P.zlt")}) {
+        const std::string log = folder.file("errors");
+        EXPECT_EQ(Bash(Cli() + " report '" + folder.project() + "' '" + output + "' 2>'" + log + "'"), 1);
+        EXPECT_NE(Bytes(log).find("это тот же файл"), std::string::npos) << Bytes(log);
+        std::filesystem::remove(log);
+    }
+    EXPECT_EQ(Bytes(folder.project()), project);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("link.pdf")));
+}
+
+// Guards a truncated PDF with exit status 0: at the file-size limit (SIGXFSZ ignored, as on a full
+// disk) the command fails, the old PDF stays byte for byte and no temporary file is left.
+TEST(ReportCommand, AFullDiskFailsAndKeepsTheOldReport)
+{
+    ReportFolder folder;
+    const std::string old = "%PDF-1.4 old report";
+    std::ofstream(folder.file("out.pdf"), std::ios::binary) << old;
+    const std::string log = folder.file("errors");
+    EXPECT_EQ(Bash("trap '' XFSZ; ulimit -f 8; exec " + Cli() + " report '" + folder.project() + "' '" +
+                   folder.file("out.pdf") + "' 2>'" + log + "'"),
+              1);
+    EXPECT_NE(Bytes(log).find("«" + folder.file("out.pdf") + "»: файл больше допустимого размера"),
+              std::string::npos)
+        << Bytes(log);
+    EXPECT_EQ(Bytes(folder.file("out.pdf")), old);
+    std::filesystem::remove(log);
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"P.zlt", "out.pdf"}));
+}
+
+// Guards a power cut that leaves an empty or half-written report: the temporary file is flushed
+// before it is renamed over the target, and the folder after the rename (seen with strace).
+TEST(ReportCommand, FlushesTheReportBeforeTheRenameAndTheFolderAfter)
+{
+    if (Bash("command -v strace >/dev/null") != 0)
+        GTEST_SKIP() << "strace is not installed (scripts/install-deps.sh installs it)";
+    ReportFolder folder;
+    const std::string trace = folder.file("trace");
+    const int status = Bash("strace -f -o '" + trace + "' -e trace=openat,fsync,fdatasync,rename,renameat,renameat2 " +
+                            Cli() + " report '" + folder.project() + "' '" + folder.file("out.pdf") + "' 2>/dev/null");
+    if (status != 0 && Bytes(trace).empty())
+        GTEST_SKIP() << "strace cannot trace here (no ptrace permission)";
+    ASSERT_EQ(status, 0);
+    std::vector<std::string> calls;
+    std::istringstream lines(Bytes(trace));
+    for (std::string line; std::getline(lines, line);)
+        calls.push_back(line);
+    const auto renamed = std::find_if(calls.begin(), calls.end(), [&](const std::string& call) {
+        return call.find("rename") != std::string::npos && call.find("out.pdf\"") != std::string::npos;
+    });
+    ASSERT_NE(renamed, calls.end()) << Bytes(trace);
+    EXPECT_NE(renamed->find("/.out.pdf.zeltar-"), std::string::npos) << *renamed;
+    const auto isFsync = [](const std::string& call) { return call.find("fsync(") != std::string::npos; };
+    EXPECT_TRUE(std::any_of(calls.begin(), renamed, isFsync)) << "no fsync before the rename";
+    EXPECT_TRUE(std::any_of(renamed, calls.end(), isFsync)) << "no fsync of the folder after the rename";
+}
+
+// Guards `calc` and `report` waiting for ever on a FIFO given as the project.
+TEST(ReportCommand, AFifoAsProjectIsRefusedAtOnce)
+{
+    ReportFolder folder;
+    ASSERT_EQ(mkfifo(folder.file("fifo.zlt").c_str(), 0600), 0);
+    const std::string log = folder.file("errors");
+    // `timeout` ends a command that hangs with 124.
+    EXPECT_EQ(Bash("timeout 10 " + Cli() + " report '" + folder.file("fifo.zlt") + "' '" + folder.file("out.pdf") +
+                   "' 2>'" + log + "'"),
+              1);
+    EXPECT_NE(Bytes(log).find("это именованный канал (FIFO), а не файл"), std::string::npos) << Bytes(log);
+    EXPECT_EQ(Bash("timeout 10 " + Cli() + " calc '" + folder.file("fifo.zlt") + "' >/dev/null 2>&1"), 1);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("out.pdf")));
 }
 
 } // namespace

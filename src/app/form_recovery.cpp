@@ -1,0 +1,53 @@
+// The form model's side of the recovery copy: the project as file bytes that can always be written,
+// and a copy put back into the window as unsaved work.
+#include "app/form_impl.h"
+
+namespace zeltar {
+
+namespace {
+
+// The project name field's text as the file holds it.
+std::string StoredProjectName(const project::LoadedProject& file)
+{
+    for (int line = 1; line <= project::kLineCount; ++line)
+        if (project::LineAt(line).control == "Edit129")
+            return file.text(line);
+    return {};
+}
+
+} // namespace
+
+bool FormModel::Impl::restore(const std::string& bytes, const std::string& path)
+{
+    auto read = project::ReadProjectFile(bytes);
+    if (const auto* problem = std::get_if<project::FileProblem>(&read)) {
+        fail("Несохранённый проект не восстановлен, окно не изменено. " + problem->message);
+        return false;
+    }
+    const auto& file = std::get<project::LoadedProject>(read);
+    apply(file, path.empty() ? StoredProjectName(file) : path);
+    if (!path.empty()) {
+        saveDialogFileName = path;
+        projectFile = path;
+    }
+    // No file holds these inputs: they count as changed until saved, whatever they are.
+    unmodifiedLines = {};
+    return true;
+}
+
+std::string FormModel::projectFile() const
+{
+    return impl_->projectFile;
+}
+
+std::string FormModel::recoveryBytes() const
+{
+    return project::WriteProjectFileLossy(impl_->collectLines());
+}
+
+bool FormModel::restoreProject(const std::string& bytes, const std::string& path)
+{
+    return impl_->restore(bytes, path);
+}
+
+} // namespace zeltar

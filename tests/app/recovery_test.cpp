@@ -1,0 +1,188 @@
+// Recovery copies: what the window writes and when, and which left copies are offered at start.
+#include "app/recovery_copy.h"
+#include "form_test_support.h"
+
+#include <set>
+
+namespace zeltar::test {
+namespace {
+
+using recovery::Answer;
+using recovery::Record;
+using recovery::WindowCopy;
+
+constexpr std::int64_t kStart = 1'765'000'000;
+
+std::optional<Record> RecordOf(const WindowCopy& copy)
+{
+    return recovery::ParseRecord(FileBytes(copy.base() + ".info"));
+}
+
+std::set<std::string> Names(const TempDir& dir)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// A window that changed its project and then died without a clean exit (its lock is released as
+// the system releases it on a crash).
+void LeaveUnsavedCopy(const std::string& folder, std::int64_t pid, std::string_view room, const std::string& save = {})
+{
+    FormModel form{std::string(kToday)};
+    WindowCopy copy(folder, pid);
+    ASSERT_TRUE(copy.active());
+    if (!save.empty()) {
+        ASSERT_TRUE(form.saveProject({true, save}));
+    }
+    Enter(form, "Edit22", room);
+    ASSERT_TRUE(copy.poll(form, kStart + pid));
+}
+
+TEST(RecoveryCopy, WritesOnlyChangesAndCoalescesThem)
+{
+    TempDir dir;
+    FormModel form{std::string(kToday)};
+    WindowCopy copy(dir.file("recovery"), 4711);
+    ASSERT_TRUE(copy.active());
+    EXPECT_FALSE(copy.poll(form, kStart)); // unchanged since start: nothing to recover
+    EXPECT_EQ(Names(dir), std::set<std::string>{"recovery"});
+
+    Enter(form, "Edit22", "12");
+    Enter(form, "Edit23", "7");
+    EXPECT_TRUE(copy.poll(form, kStart + 1)); // both changes in one write
+    EXPECT_FALSE(copy.poll(form, kStart + 2));
+    std::optional<Record> record = RecordOf(copy);
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(*record, (Record{"", kStart + 1, false, 4711}));
+    FormModel check{std::string(kToday)};
+    ASSERT_TRUE(check.loadProject({true, copy.base() + ".zlt"}));
+    EXPECT_EQ(Text(check, "Edit22"), "  12");
+    EXPECT_EQ(Text(check, "Edit23"), "  7");
+
+    // A save marks the copy clean, with the project's file.
+    ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")}));
+    EXPECT_TRUE(copy.poll(form, kStart + 3));
+    EXPECT_EQ(*RecordOf(copy), (Record{dir.file("p.zlt"), kStart + 3, true, 4711}));
+
+    copy.finish();
+    EXPECT_EQ(Names(dir), (std::set<std::string>{"p.zlt", "recovery"}));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.file("recovery")));
+}
+
+// Guards a recovery write that fails on a text the project file cannot hold (the copy would
+// silently stop following the project).
+TEST(RecoveryCopy, TextsWindows1251CannotHoldAreWrittenAsQuestionMarks)
+{
+    TempDir dir;
+    FormModel form{std::string(kToday)};
+    WindowCopy copy(dir.file("recovery"), 1);
+    Type(form, "Edit125", "Холод ");
+    form.typeCharacter(U'\U0001F9CA');
+    ASSERT_TRUE(copy.poll(form, kStart));
+    FormModel check{std::string(kToday)};
+    ASSERT_TRUE(check.loadProject({true, copy.base() + ".zlt"}));
+    EXPECT_EQ(Text(check, "Edit125"), "Холод ?");
+}
+
+TEST(RecoveryRecord, RoundTripsAnyFileNameAndRefusesDamage)
+{
+    const Record record{"/home/u/склад\nдва.zlt", 1765000000, false, 42};
+    EXPECT_EQ(recovery::ParseRecord(recovery::FormatRecord(record)), record);
+    for (const char* damaged : {"", "changed=1\nclean=2\npid=1\nproject=", "changed=x\nclean=0\npid=1\nproject=",
+                                "changed=1\nclean=0\npid=1\n"})
+        EXPECT_EQ(recovery::ParseRecord(damaged), std::nullopt) << damaged;
+    EXPECT_EQ(recovery::RecoveryFolder("/state", "/home/u"), "/state/zeltar/recovery");
+    EXPECT_EQ(recovery::RecoveryFolder("", "/home/u"), "/home/u/.local/state/zeltar/recovery");
+    EXPECT_EQ(recovery::RecoveryFolder("relative", "/home/u"), "/home/u/.local/state/zeltar/recovery");
+    EXPECT_EQ(recovery::RecoveryFolder(nullptr, nullptr), "");
+}
+
+TEST(LeftCopies, RestorePutsTheProjectInAsModifiedWithItsFile)
+{
+    TempDir dir;
+    const std::string folder = dir.file("recovery");
+    LeaveUnsavedCopy(folder, 7, "15", dir.file("склад.zlt"));
+    FormModel form{std::string(kToday)};
+    std::vector<std::string> questions;
+    EXPECT_TRUE(recovery::SettleLeftCopies(folder, form, [&](const std::string& question) {
+        questions.push_back(question);
+        return Answer::Restore;
+    }));
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_NE(questions[0].find("«" + dir.file("склад.zlt") + "»"), std::string::npos) << questions[0];
+    EXPECT_NE(questions[0].find("Восстановить несохранённый проект?"), std::string::npos);
+    EXPECT_EQ(Text(form, "Edit22"), "  15");
+    EXPECT_TRUE(form.modified());
+    EXPECT_EQ(form.dialogFileName(FileDialog::Save), dir.file("склад.zlt"));
+    EXPECT_EQ(Text(form, "Edit129"), dir.file("склад.zlt"));
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
+TEST(LeftCopies, DiscardRemovesKeepLeavesAndCleanCopiesGoSilently)
+{
+    TempDir dir;
+    const std::string folder = dir.file("recovery");
+    LeaveUnsavedCopy(folder, 1, "11");
+    LeaveUnsavedCopy(folder, 2, "12");
+    {
+        FormModel form{std::string(kToday)};
+        WindowCopy copy(folder, 3);
+        Enter(form, "Edit22", "13");
+        ASSERT_TRUE(copy.poll(form, kStart));
+        ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")}));
+        ASSERT_TRUE(copy.poll(form, kStart)); // clean, left behind
+    }
+    EXPECT_EQ(Names(dir).size(), 2u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 9);
+
+    FormModel form{std::string(kToday)};
+    const std::string before = Text(form, "Edit22");
+    std::vector<Answer> answers{Answer::Keep, Answer::Discard}; // newest change (window 2) first
+    std::vector<std::string> asked;
+    EXPECT_FALSE(recovery::SettleLeftCopies(folder, form, [&](const std::string& question) {
+        asked.push_back(question);
+        const Answer answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }));
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_NE(asked[0].find("Новый проект, ещё не сохранённый в файл"), std::string::npos) << asked[0];
+    EXPECT_EQ(Text(form, "Edit22"), before);
+    EXPECT_FALSE(form.modified());
+    // Only the kept copy of window 2 is offered again.
+    FormModel next{std::string(kToday)};
+    EXPECT_TRUE(recovery::SettleLeftCopies(folder, next, [](const std::string&) { return Answer::Restore; }));
+    EXPECT_EQ(Text(next, "Edit22"), "  12");
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
+// Several windows at once: a starting window never offers nor removes the files of one that runs.
+TEST(LeftCopies, CopiesOfRunningWindowsAreNeverTouched)
+{
+    TempDir dir;
+    const std::string folder = dir.file("recovery");
+    FormModel running{std::string(kToday)};
+    WindowCopy copy(folder, 5);
+    Enter(running, "Edit22", "14");
+    ASSERT_TRUE(copy.poll(running, kStart));
+    // Damaged leftovers of dead windows go without a question.
+    std::ofstream(folder + "/window-9-x.info") << "garbage";
+    std::ofstream(folder + "/window-8-y.zlt") << "no record";
+
+    FormModel starting{std::string(kToday)};
+    WindowCopy second(folder, 6);
+    EXPECT_FALSE(recovery::SettleLeftCopies(folder, starting, [](const std::string&) {
+        ADD_FAILURE() << "a running window's copy was offered";
+        return Answer::Discard;
+    }));
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().string());
+    EXPECT_EQ(names, (std::set<std::string>{copy.base() + ".info", copy.base() + ".lock", copy.base() + ".zlt",
+                                             second.base() + ".lock"}));
+}
+
+} // namespace
+} // namespace zeltar::test

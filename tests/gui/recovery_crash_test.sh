@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# The window's recovery copy against a real crash: a window under Xvfb changes its project and is
+# killed with SIGKILL; its copy holds the change, the next start asks whether to restore it, and
+# «Восстановить» puts it into the new window as unsaved work (which that window then copies).
+# Usage: recovery_crash_test.sh ZELTAR DEFAULTS.zlt (starts its own Xvfb when no DISPLAY is set)
+set -euo pipefail
+zeltar=$1
+defaults=$2
+command -v xdotool >/dev/null || { echo "SKIP: xdotool is not installed (scripts/install-deps.sh)"; exit 77; }
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export XDG_STATE_HOME=$work/state
+export QT_QPA_PLATFORM=xcb
+folder=$XDG_STATE_HOME/zeltar/recovery
+cityLine=95 # the city list's choice in a project file
+
+fail() {
+    echo "FAIL: $*"
+    ls -la "$folder" 2>/dev/null || true
+    cat "$work"/*.log 2>/dev/null || true
+    exit 1
+}
+
+# Waits up to 60 s for a command to succeed.
+waitFor() {
+    for _ in $(seq 600); do
+        if "$@" >/dev/null 2>&1; then return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# The process's window whose title holds the text (xdotool's own name match is unreliable for
+# Cyrillic titles).
+windowOf() {
+    local w
+    for w in $(xdotool search --pid "$1" --name ""); do
+        if [[ "$(xdotool getwindowname "$w")" == *"$2"* ]]; then echo "$w"; return 0; fi
+    done
+    return 1
+}
+# Presses a key in the process's window with the title until the check holds: under a bare Xvfb
+# on a busy machine a key sent while the window is still settling can be lost.
+pressUntil() {
+    local pid=$1 title=$2 key=$3
+    shift 3
+    waitFor windowOf "$pid" "$title" || fail "no window «$title» of process $pid"
+    for _ in $(seq 10); do
+        local w
+        w=$(windowOf "$pid" "$title") || break
+        xdotool windowfocus --sync "$w" 2>/dev/null || true
+        sleep 0.5
+        xdotool key "$key"
+        for _ in $(seq 30); do
+            if "$@" >/dev/null 2>&1; then return 0; fi
+            sleep 0.1
+        done
+    done
+    waitFor "$@"
+}
+uncleanCopyOf() { grep -qs '^clean=0' "$folder/window-$1-"*.info; }
+lineOf() { sed -n "${2}p" "$1" | tr -d '\r'; }
+
+# An X server of its own: Xvfb picks a free display itself (-displayfd), which xvfb-run -a cannot
+# do safely while other test runs start servers on the same machine.
+if [ -z "${DISPLAY:-}" ]; then
+    command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed (scripts/install-deps.sh)"; exit 77; }
+    Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    pids+=("$!")
+    waitFor test -s "$work/display" || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n 1 "$work/display")"
+fi
+
+# 1. A window changes the city (the city list has the focus at start) and is killed.
+"$zeltar" 2>"$work/first.log" & first=$!
+pids+=("$first")
+pressUntil "$first" "ЗЕЛТАР" Down uncleanCopyOf "$first" || fail "no unclean recovery copy after the change"
+kill -9 "$first"
+wait "$first" 2>/dev/null || true
+copy=$(ls "$folder/window-$first-"*.zlt)
+[ "$(lineOf "$copy" $cityLine)" != "$(lineOf "$defaults" $cityLine)" ] || fail "the copy does not hold the changed city"
+grep -q "^pid=$first\$" "$folder/window-$first-"*.info || fail "the record does not name the process"
+changedCity=$(lineOf "$copy" $cityLine)
+
+# 2. The next start asks; Enter answers with the default button, «Восстановить».
+"$zeltar" 2>"$work/second.log" & second=$!
+pids+=("$second")
+questionGone() { ! windowOf "$second" "восстановление"; }
+pressUntil "$second" "восстановление" Return questionGone || fail "the restore question stayed"
+# The restored project is unsaved work: the new window copies it, and the old copy is gone.
+waitFor uncleanCopyOf "$second" || fail "the restored project was not kept as modified"
+[ "$(lineOf "$(ls "$folder/window-$second-"*.zlt)" $cityLine)" = "$changedCity" ] || fail "the restored city differs"
+! ls "$folder/window-$first-"* >/dev/null 2>&1 || fail "the restored copy was not removed"
+echo "PASS"
