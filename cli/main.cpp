@@ -19,6 +19,7 @@ constexpr const char* kUsage =
     "  summary OBJECT.zlo       the summary of an object's rooms by temperature level (or of\n"
     "  summary FILE.zlt...      loose project files); text, csv, json or a PDF report\n"
     "  --help                   this text\n"
+    "  --version                the program's name and version\n"
     "\n"
     "COMMAND --help tells more about a command.\n";
 
@@ -38,6 +39,10 @@ int main(int argc, char** argv)
     args.erase(args.begin());
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == "--version") {
+        std::fputs("zeltar-cli " ZELTAR_VERSION "\n", stdout);
         return 0;
     }
     if (command == "calc")

@@ -11,6 +11,9 @@ packages=(
     locales                                      # locale sources: tests build ru_RU.UTF-8 themselves
     xvfb xauth xdotool                           # a display for machines without one; the crash test
     strace                                       # the save flushes before it renames (test)
+    librsvg2-bin                                 # renders the PNG icons from the SVG
+    appstream desktop-file-utils man-db groff-base  # validate the metadata and the manuals
+    dpkg-dev lintian                             # build and check the Debian package
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -14,6 +14,8 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zeltar"));
+    // The desktop finds the window's menu entry and icon by the entry's application id.
+    QApplication::setDesktopFileName(QStringLiteral("org.zeltar.Zeltar"));
     zeltar::gui::UseWindowStyle();
     zeltar::gui::InstallRussianQtTranslations(application);
 

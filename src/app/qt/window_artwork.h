@@ -9,7 +9,8 @@
 namespace zeltar::gui {
 
 QIcon DrawCommandIcon(Command command);
-// The window's icon: a snowflake on a dark blue tile (zeltar.svg draws the same for the desktop).
+// The window's icon: a snowflake on a dark blue tile (packaging/org.zeltar.Zeltar.svg draws the
+// same for the desktop).
 QIcon ProgramIcon();
 
 // The logo area (PaintBox13): a mark and two lines of lettering in dark blue; it does not react

@@ -1,0 +1,65 @@
+# Renders MANUAL with `man -l` and fails on any warning of man or groff. With PROGRAM, also fails
+# unless the manual names every option that `PROGRAM --help` lists; WITH_COMMANDS: every command
+# of that help too (as a heading of its own), and every option and script command of
+# `PROGRAM COMMAND --help`.
+execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 MANROFFSEQ= MANWIDTH=80 ${MAN} --warnings -l ${MANUAL}
+    OUTPUT_VARIABLE manual ERROR_VARIABLE warnings RESULT_VARIABLE status)
+if(NOT status EQUAL 0 OR NOT warnings STREQUAL "")
+    message(FATAL_ERROR "man -l ${MANUAL} ended with '${status}':\n${warnings}")
+endif()
+if(NOT PROGRAM)
+    return()
+endif()
+
+function(help_of out_var)
+    execute_process(COMMAND ${PROGRAM} ${ARGN} --help OUTPUT_VARIABLE help RESULT_VARIABLE help_status)
+    if(NOT help_status EQUAL 0)
+        message(FATAL_ERROR "${PROGRAM} ${ARGN} --help ended with '${help_status}'")
+    endif()
+    set(${out_var} "${help}" PARENT_SCOPE)
+endfunction()
+
+set(missing)
+function(require_options help)
+    string(REGEX MATCHALL "--[a-z][a-z-]*" options "${help}")
+    list(REMOVE_DUPLICATES options)
+    foreach(option IN LISTS options)
+        if(NOT manual MATCHES "(^|[^a-z-])${option}([^a-z-]|$)")
+            list(APPEND missing "option ${option}")
+        endif()
+    endforeach()
+    set(missing ${missing} PARENT_SCOPE)
+endfunction()
+
+# The words a help text lists at the start of its two-blank indented lines (commands, script
+# commands) each head an entry of the manual.
+function(require_headings help)
+    string(REGEX MATCHALL "\n  [a-z][a-z-]*" lines "${help}")
+    list(REMOVE_DUPLICATES lines)
+    set(words)
+    foreach(line IN LISTS lines)
+        string(STRIP "${line}" word)
+        if(NOT manual MATCHES "\n       ${word}( |\n)")
+            list(APPEND missing "entry ${word}")
+        endif()
+        list(APPEND words ${word})
+    endforeach()
+    set(missing ${missing} PARENT_SCOPE)
+    set(listed_words ${words} PARENT_SCOPE)
+endfunction()
+
+help_of(main_help)
+require_options("${main_help}")
+if(WITH_COMMANDS)
+    require_headings("${main_help}")
+    foreach(command IN LISTS listed_words)
+        help_of(command_help ${command})
+        require_options("${command_help}")
+        require_headings("${command_help}")
+    endforeach()
+endif()
+if(missing)
+    list(JOIN missing ", " missing)
+    message(FATAL_ERROR "${MANUAL} lacks what ${PROGRAM} --help lists: ${missing}")
+endif()
