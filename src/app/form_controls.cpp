@@ -119,6 +119,7 @@ FormModel::Impl::Impl(std::string today) : state(StartupState(std::move(today)))
     focus = "ComboBox13";
     tab = fields::kEnclosureTab;
     markUnmodified();
+    changed.clear(); // a window mirrors every control of the start-up state when it binds
 }
 
 void FormModel::Impl::createControls()
@@ -232,11 +233,14 @@ ControlState& FormModel::Impl::change(std::string_view name)
     if (it == controls.end())
         throw std::out_of_range("no control named " + std::string(name));
     ++revision;
+    changed.insert(it->first);
     return it->second;
 }
 
 void FormModel::Impl::setText(std::string_view name, std::string text)
 {
+    if (at(name).text == text)
+        return;
     ControlState& c = change(name);
     c.text = std::move(text);
     // The selection stays within the new text.
@@ -247,25 +251,32 @@ void FormModel::Impl::setText(std::string_view name, std::string text)
 
 void FormModel::Impl::setIndex(std::string_view name, int index)
 {
+    const ControlState& shown = at(name);
+    const bool isList = shown.type == ControlType::ComboBox;
+    std::string text = isList ? ListEntryText(name, index) : shown.text;
+    if (shown.index == index && shown.text == text)
+        return;
     ControlState& c = change(name);
     c.index = index;
-    if (c.type == ControlType::ComboBox)
-        c.text = ListEntryText(name, index);
+    c.text = std::move(text);
 }
 
 void FormModel::Impl::setEnabled(std::string_view name, bool enabled)
 {
-    change(name).enabled = enabled;
+    if (at(name).enabled != enabled)
+        change(name).enabled = enabled;
 }
 
 void FormModel::Impl::setVisible(std::string_view name, bool visible)
 {
-    change(name).visible = visible;
+    if (at(name).visible != visible)
+        change(name).visible = visible;
 }
 
 void FormModel::Impl::setColor(std::string_view name, ControlColor color)
 {
-    change(name).color = color;
+    if (at(name).color != color)
+        change(name).color = color;
 }
 
 void FormModel::Impl::fail(std::string message)

@@ -30,6 +30,8 @@ struct FormModel::Impl {
     int commaPositionBeforeKey = 0; // shared by all fields, written and read within one key stroke
     std::vector<std::string> errors;
     std::uint64_t revision = 0;
+    ChangedControls changed;      // controls changed since the window last took them
+    int drawnOrientation = 0;     // the plan orientation PaintBox1 was last reported with
     calc::RecalcValues lastValues; // full values of the last recalculation
     std::string openDialogFileName{kInitialDialogFileName};
     std::string saveDialogFileName{kInitialDialogFileName};
@@ -41,7 +43,8 @@ struct FormModel::Impl {
     void createControls();
     void showStartupDefaults(); // field texts, list choices, states and colours of start-up
     const ControlState& at(std::string_view name) const; // throws std::out_of_range
-    ControlState& change(std::string_view name);         // counts a revision
+    // The control for writing: recorded as changed (the setters below call it only for a change).
+    ControlState& change(std::string_view name);
     void setText(std::string_view name, std::string text);
     void setIndex(std::string_view name, int index); // list: also its entry text; check box, tile: state
     void setEnabled(std::string_view name, bool enabled);
@@ -60,7 +63,9 @@ struct FormModel::Impl {
     // --- keys, selection and text of the focused field (form_typing.cpp) ------------------------
     void select(std::string_view name, int start, int length); // held within the text
     bool keyPress(char32_t character);
-    void editFocusedText(std::string text); // a free-text field's parameter follows at once
+    // A free-text field's parameter follows at once; the inserted characters are held to the
+    // maximum length. caret: where the toolkit left it (nullopt: after the inserted characters).
+    void editFocusedText(std::string text, std::optional<int> caret = std::nullopt);
     void keyRelease(int keyCode);
     void typeCharacter(char32_t character);
     void pressBackspace();

@@ -70,9 +70,9 @@ bool FormModel::keyPress(char32_t character)
     return impl_->keyPress(character);
 }
 
-void FormModel::textEdited(std::string_view text)
+void FormModel::textEdited(std::string_view text, std::optional<int> caret)
 {
-    impl_->editFocusedText(std::string(text));
+    impl_->editFocusedText(std::string(text), caret);
 }
 
 void FormModel::keyRelease(int keyCode)
@@ -162,6 +162,13 @@ std::vector<std::string> FormModel::takeErrors()
     std::vector<std::string> errors;
     errors.swap(impl_->errors);
     return errors;
+}
+
+ChangedControls FormModel::takeChangedControls()
+{
+    ChangedControls changed;
+    changed.swap(impl_->changed);
+    return changed;
 }
 
 std::uint64_t FormModel::revision() const

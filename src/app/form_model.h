@@ -1,7 +1,7 @@
 // The main window without widgets: every control's text, selection, enabled, visible and colour
 // state beside the project record, the focus and the shown tab page; it takes the window's events
-// and ends each as the window must. The Qt window and `zeltar-cli play` only forward events here
-// and mirror the controls back.
+// and ends each as the window must, recording which controls each changed. The Qt window and
+// `zeltar-cli play` only forward events here and mirror the changed controls back.
 #pragma once
 
 #include "model/project_state.h"
@@ -10,6 +10,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,7 +36,7 @@ struct ControlState {
     bool enabled = true;
     bool visible = true;
     bool readOnly = false;
-    int maxLength = 0;     // numeric input fields: characters while typing (0: no limit)
+    int maxLength = 0;     // numeric input fields: the most characters an edit leaves (0: no limit)
     // Focused field: the selected characters start at selectionStart (0-based, in characters);
     // with none selected the caret stands there. Fields without the focus select nothing.
     int selectionStart = 0;
@@ -56,6 +58,9 @@ enum class FocusRoute { Click, Keyboard };
 
 // The window's two file dialogs; each remembers its own file name.
 enum class FileDialog { Open, Save };
+
+// Names of controls whose state an event changed.
+using ChangedControls = std::set<std::string, std::less<>>;
 
 // The name both dialogs hold before their first use.
 inline constexpr std::string_view kInitialDialogFileName = "Новый Проект";
@@ -112,11 +117,13 @@ public:
     // the character replaces. Numeric fields record the comma position here. A full stop or comma
     // refused by a whole-number field sounds the bell.
     bool keyPress(char32_t character);
-    // The focused field's text after the toolkit inserted or deleted characters; the caret stands
-    // after the change, nothing selected. A full stop in a field that admits the decimal comma
-    // becomes a comma. A free-text field's parameter follows its text at once; a numeric field's
-    // only at its commit.
-    void textEdited(std::string_view text);
+    // The focused field's text after the toolkit inserted or deleted characters at the selection:
+    // the caret stands where the toolkit left it (`caret`, in characters; by default after the
+    // inserted ones), nothing selected. The text is held to the field's maximum length: of the
+    // inserted characters only those that fit stay (typed, pasted or from an input method alike).
+    // A full stop in a field that admits the decimal comma becomes a comma. A free-text field's
+    // parameter follows its text at once; a numeric field's only at its commit.
+    void textEdited(std::string_view text, std::optional<int> caret = std::nullopt);
     // Key release in the focused field (cleanup of comma and minus in the kinds that admit them);
     // keyCode as in number_text.h (kCommaKeyCode for any decimal separator key, kMinusKeyCode).
     void keyRelease(int keyCode);
@@ -187,7 +194,13 @@ public:
     // Error messages for the standard error box, oldest first; taking them clears the queue.
     std::vector<std::string> takeErrors();
 
-    // Counter that grows with every change of any control: the window re-mirrors when it moved.
+    // The controls whose state (text, choice, flag, selection, enabled, visible, read-only, colour;
+    // for the plan PaintBox1, the orientation it draws) changed since the last take: what a window
+    // mirrors after each event. Taking them clears the record. The focus and the shown tab page
+    // are read from focus() and currentTab().
+    ChangedControls takeChangedControls();
+
+    // Counter that grows with every change of any control, the focus or the shown tab page.
     std::uint64_t revision() const;
 
     // Full (uncut) values of the last recalculation, all zero before the first: what the object

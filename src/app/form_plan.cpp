@@ -53,6 +53,10 @@ void FormModel::Impl::showWallDirections()
 {
     // Drawing the plan brings an orientation of 360° or more back by one turn.
     state.planOrientation = plan::NormalizedOrientation(state.planOrientation);
+    if (state.planOrientation != drawnOrientation) {
+        drawnOrientation = state.planOrientation;
+        change("PaintBox1"); // the plan draws the orientation of the project record
+    }
     const auto texts = plan::WallDirectionTexts(state.planOrientation);
     for (int wall = WallA; wall <= WallD; ++wall) {
         const auto w = static_cast<std::size_t>(wall);

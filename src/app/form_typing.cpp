@@ -47,9 +47,9 @@ void FormModel::Impl::select(std::string_view name, int start, int length)
     start = std::clamp(start, 0, textLength);
     length = std::clamp(length, 0, textLength - start);
     if (start != c.selectionStart || length != c.selectionLength) {
-        ControlState& changed = change(name);
-        changed.selectionStart = start;
-        changed.selectionLength = length;
+        ControlState& selected = change(name);
+        selected.selectionStart = start;
+        selected.selectionLength = length;
     }
 }
 
@@ -70,22 +70,33 @@ bool FormModel::Impl::keyPress(char32_t character)
     return accepted;
 }
 
-void FormModel::Impl::editFocusedText(std::string text)
+void FormModel::Impl::editFocusedText(std::string text, std::optional<int> caret)
 {
     if (focus.empty() || at(focus).type != ControlType::Edit || at(focus).readOnly)
         return;
     const ControlState& before = at(focus);
+    // The toolkit replaced the selection (or deleted next to the caret): the inserted characters
+    // stand after the selection's start, the caret by default after them.
+    std::u32string characters = fields::Characters(text);
+    const int keptBefore = static_cast<int>(fields::CharacterCount(before.text)) - before.selectionLength;
+    const int inserted = static_cast<int>(characters.size()) - keptBefore;
+    int shownCaret = caret.value_or(before.selectionStart + inserted);
+    if (const int excess = static_cast<int>(characters.size()) - std::max(before.maxLength, keptBefore);
+        before.maxLength > 0 && inserted > 0 && excess > 0) {
+        // Of the inserted characters only those that fit stay: the last ones go.
+        const int cutEnd = std::min(before.selectionStart + inserted, static_cast<int>(characters.size()));
+        const int cutStart = std::max(cutEnd - excess, 0);
+        characters.erase(static_cast<std::size_t>(cutStart), static_cast<std::size_t>(cutEnd - cutStart));
+        shownCaret = shownCaret >= cutEnd ? shownCaret - (cutEnd - cutStart) : std::min(shownCaret, cutStart);
+        text = fields::ToUtf8(characters);
+    }
     if (const fields::NumericField* f = fields::FindNumericField(focus); f && fields::AdmitsComma(f->kind))
         std::replace(text.begin(), text.end(), '.', ',');
     if (const fields::TextField* free = fields::FindTextField(focus))
         *FindParameter(state, free->parameter).text = text;
-    // The toolkit replaced the selection (or deleted next to the caret): the caret stands after
-    // the changed part.
-    const int lengthBefore = static_cast<int>(fields::CharacterCount(before.text));
-    const int lengthAfter = static_cast<int>(fields::CharacterCount(text));
-    const int caret = before.selectionStart + lengthAfter - (lengthBefore - before.selectionLength);
-    setText(focus, std::move(text));
-    select(focus, caret, 0);
+    const std::string name = focus;
+    setText(name, std::move(text));
+    select(name, shownCaret, 0);
 }
 
 void FormModel::Impl::keyRelease(int keyCode)
@@ -116,8 +127,7 @@ void FormModel::Impl::typeCharacter(char32_t character)
             text.erase(--caret, 1);
             edited = true;
         }
-        const bool fits = c.maxLength == 0 || text.size() < static_cast<std::size_t>(c.maxLength);
-        if (character != fields::kBackspace && fits) {
+        if (character != fields::kBackspace) { // held to the maximum length by the edit
             text.insert(caret, 1, character);
             edited = true;
         }

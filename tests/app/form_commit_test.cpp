@@ -69,12 +69,13 @@ TEST(FormCommit, ATextThatIsNoNumberChangesNothing)
 TEST(FormCommit, AWholeNumberFieldRefusesAFraction)
 {
     FormModel form{std::string(kToday)};
-    ASSERT_TRUE(form.setFocus("Edit97"));
+    form.click("CheckBox3"); // enables the fan count, a whole number of up to four characters
+    ASSERT_TRUE(form.setFocus("Edit130"));
     form.textEdited("1,5"); // pasted
     EXPECT_FALSE(form.setFocus("Edit22"));
     EXPECT_EQ(form.takeErrors(), std::vector<std::string>{"'  1,5' is not a valid integer value."});
-    EXPECT_EQ(Text(form, "Edit97"), "1,5");
-    EXPECT_EQ(form.state().staffCount, 0);
+    EXPECT_EQ(Text(form, "Edit130"), "1,5");
+    EXPECT_EQ(form.state().fanCount, 0);
 }
 
 // Guards a stacking height the pass uses but the field does not show: leaving the room height

@@ -59,9 +59,10 @@ class TempDir {
 public:
     TempDir()
     {
+        // The process id keeps runs of the same test in other build trees out of this folder.
         path_ = std::filesystem::temp_directory_path() /
-                ("zeltar-form-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                ("zeltar-form-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+                 std::to_string(::getpid()));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }

@@ -130,6 +130,22 @@ TEST(FormTyping, KeysOverASelectionFollowTheTypingRules)
     EXPECT_EQ(SelectionOf(form, "Edit125"), (Selection{0, 5}));
 }
 
+// Guards a text from the toolkit (a paste, an input method) not held to the field's maximum length
+// as typed keys are: of the inserted characters only those that fit stay, the caret after them.
+TEST(FormTyping, AnEditedTextKeepsOnlyTheInsertedCharactersThatFit)
+{
+    FormModel form{std::string(kToday)};
+    Type(form, "Edit22", "12"); // five characters at most
+    form.selectText(1, 0);
+    form.textEdited("1345672", 6); // "34567" pasted between 1 and 2, the caret after it
+    EXPECT_EQ(Text(form, "Edit22"), "13452");
+    EXPECT_EQ(SelectionOf(form, "Edit22"), (Selection{4, 0}));
+    form.selectText(0, 5);
+    form.textEdited("9876543"); // the whole text replaced; the caret after the insertion
+    EXPECT_EQ(Text(form, "Edit22"), "98765");
+    EXPECT_EQ(SelectionOf(form, "Edit22"), (Selection{5, 0}));
+}
+
 // Guards a full stop that vanished (12.5 became 125 m) and a refusal the user does not notice.
 TEST(FormTyping, FullStopIsTheDecimalCommaAndWholeFieldsRingTheBell)
 {

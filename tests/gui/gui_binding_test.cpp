@@ -68,6 +68,26 @@ private slots:
         QVERIFY(w.focus("Edit55"));
         w.retype("123456");
         QCOMPARE(w.text("Edit55"), QStringLiteral("12345"));
+        // A text from an input method (as a paste) is held to it as well, the caret after it.
+        w.replaceByInputMethod(QStringLiteral("9876543"));
+        QCOMPARE(w.text("Edit55"), QStringLiteral("98765"));
+        QCOMPARE(w.model.control("Edit55").text, std::string("98765"));
+        QCOMPARE(w.edit("Edit55")->cursorPosition(), 5);
+    }
+
+    // Fault: a change the model reports (here of an event from outside the widgets) not shown, or
+    // every control mirrored again after each event instead of the ones the model reports.
+    void mirrorsTheControlsTheModelReportsChanged()
+    {
+        WindowUnderTest w;
+        w.edit("Edit1")->setText(QStringLiteral("999")); // no event below changes the wall's thickness
+        w.model.choose("ComboBox20", 2);                 // "камера охлаждения"
+        w.window.binding().sync();
+        QCOMPARE(w.comboBox("ComboBox20")->currentIndex(), 2);
+        QCOMPARE(w.text("Edit43"), QStringLiteral("  -3"));
+        QVERIFY(w.widget("Edit79")->isHidden());
+        QCOMPARE(QApplication::focusWidget(), w.widget("ComboBox20"));
+        QCOMPARE(w.text("Edit1"), QStringLiteral("999"));
     }
 
     // Fault: the main keyboard's comma and minus keys released with the wrong codes, so the

@@ -17,7 +17,6 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
-#include <limits>
 #include <stdexcept>
 #include <utility>
 
@@ -115,7 +114,32 @@ FormBinding::FormBinding(FormModel& model, const WindowWidgets& widgets, ErrorPr
         model_.showTab(tab);
         sync();
     });
-    shownRevision_ = std::numeric_limits<std::uint64_t>::max();
+    // The widgets as built show nothing of the model yet: every control is mirrored once.
+    model_.takeChangedControls();
+    const std::vector<std::string> names = model_.controlNames();
+    mirror(ChangedControls(names.begin(), names.end()));
+    sync();
+}
+
+bool FormBinding::setFocus(std::string_view name)
+{
+    const bool focused = model_.setFocus(name);
+    sync();
+    return focused;
+}
+
+bool FormBinding::saveProject(const DialogAnswer& answer)
+{
+    const bool saved = model_.saveProject(answer);
+    sync();
+    return saved;
+}
+
+bool FormBinding::loadProject(const DialogAnswer& answer)
+{
+    const bool loaded = model_.loadProject(answer);
+    sync();
+    return loaded;
 }
 
 QWidget* FormBinding::widget(std::string_view name) const
@@ -128,8 +152,10 @@ void FormBinding::bind(const std::string& name, QWidget* widget)
 {
     widgets_.emplace(name, widget);
     const auto clickInFocus = [this, name] {
-        if (holdsFocus(name))
-            click(name);
+        if (!holdsFocus(name))
+            return;
+        model_.click(name);
+        syncAfterToolkitChange(name);
     };
     switch (model_.control(name).type) {
     case ControlType::Edit: {
@@ -156,7 +182,7 @@ void FormBinding::bind(const std::string& name, QWidget* widget)
             if (!holdsFocus(name))
                 return;
             model_.choose(name, index);
-            sync();
+            syncAfterToolkitChange(name);
         });
         break;
     }
@@ -195,8 +221,8 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event)
         return false;
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (auto* edit = qobject_cast<QLineEdit*>(widget))
-            return lineEditKeyPress(name, edit, key);
+        if (qobject_cast<QLineEdit*>(widget))
+            return lineEditKeyPress(name, key);
         if (qobject_cast<QComboBox*>(widget))
             return enterOrSpacePressed(key);
         return false;
@@ -248,17 +274,14 @@ bool FormBinding::holdsFocus(const std::string& name)
 {
     if (model_.focus() == name)
         return true;
-    const bool wasMirroring = mirroring_;
-    mirroring_ = true;
-    mirror(name, model_.control(name), widget(name));
-    mirroring_ = wasMirroring;
+    mirror(ChangedControls{name});
     syncFocus();
     return false;
 }
 
 // Returns true when the key is swallowed; otherwise the line edit inserts or deletes and reports
 // the new text through textEdited.
-bool FormBinding::lineEditKeyPress(const std::string& name, QLineEdit* edit, QKeyEvent* event)
+bool FormBinding::lineEditKeyPress(const std::string& name, QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
         return false;
@@ -279,12 +302,7 @@ bool FormBinding::lineEditKeyPress(const std::string& name, QLineEdit* edit, QKe
     const QString text = event->text();
     if (text.isEmpty() || text.at(0) < QChar(' ') || text.at(0) == QChar(0x7F))
         return false; // caret movement, Delete and the like: the line edit's own
-    const char32_t character = text.toUcs4().front();
-    if (!model_.keyPress(character))
-        return true;
-    const int maxLength = model_.control(name).maxLength;
-    const qsizetype lengthAfter = edit->text().size() - edit->selectedText().size() + 1;
-    return maxLength > 0 && lengthAfter > maxLength;
+    return !model_.keyPress(text.toUcs4().front());
 }
 
 // Enter and the space bar in a field or list: Enter takes the model's Enter route, the space bar its
@@ -309,33 +327,25 @@ void FormBinding::click(const std::string& name)
     sync();
 }
 
+// The model holds the text to the field's rules (the maximum length among them): the line edit then
+// shows what the model kept.
 void FormBinding::lineEditTextEdited(const std::string& name, QLineEdit* edit, const QString& text)
 {
     if (mirroring_ || !holdsFocus(name))
         return;
-    // Pasted text is held to the field's maximum length as typed text is.
-    QString accepted = text;
-    const int maxLength = model_.control(name).maxLength;
-    const qsizetype before = QString::fromStdString(model_.control(name).text).size();
-    if (maxLength > 0 && accepted.size() > maxLength && accepted.size() > before) {
-        accepted.truncate(std::max<qsizetype>(maxLength, before));
-        const QSignalBlocker blocker(edit);
-        edit->setText(accepted);
-    }
-    model_.textEdited(accepted.toStdString());
-    const auto [caret, selected] = SelectionOf(*edit);
-    model_.selectText(caret, selected);
+    model_.textEdited(text.toStdString(), SelectionOf(*edit).first);
+    syncAfterToolkitChange(name);
+}
+
+void FormBinding::syncAfterToolkitChange(const std::string& name)
+{
+    mirror(ChangedControls{name});
     sync();
 }
 
 void FormBinding::sync()
 {
-    if (model_.revision() != shownRevision_) {
-        mirroring_ = true;
-        mirrorControls();
-        mirroring_ = false;
-        shownRevision_ = model_.revision();
-    }
+    mirror(model_.takeChangedControls());
     syncTab();
     syncFocus();
     syncSelection();
@@ -398,14 +408,18 @@ void FormBinding::syncSelection()
     mirroring_ = false;
 }
 
-void FormBinding::mirrorControls()
+void FormBinding::mirror(const ChangedControls& names)
 {
-    for (const auto& [name, widget] : widgets_)
-        mirror(name, model_.control(name), widget);
+    const bool wasMirroring = std::exchange(mirroring_, true);
+    for (const std::string& name : names)
+        mirror(name);
+    mirroring_ = wasMirroring;
 }
 
-void FormBinding::mirror(const std::string& name, const ControlState& state, QWidget* widget)
+void FormBinding::mirror(const std::string& name)
 {
+    const ControlState& state = model_.control(name);
+    QWidget* widget = this->widget(name);
     const QSignalBlocker blocker(widget);
     if (widget->isEnabled() != state.enabled)
         widget->setEnabled(state.enabled);

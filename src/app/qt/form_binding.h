@@ -1,9 +1,10 @@
 // The one binding between the window's widgets and the form model: every widget event becomes a
 // model event (focus and its route, caret and selection, key filter, edited text, key release,
-// Enter, space bar, list choice, click, tab), and after each the widgets mirror the model: texts,
-// choices, enabled, visible, read-only, background colours, the shown tab page, the focus and the
-// focused field's selection. Queued error messages are shown after the event; the model's bell is
-// the system's. No control has a handler of its own: the behaviour is the model's.
+// Enter, space bar, list choice, click, tab), and after each the widgets of the controls the model
+// reports changed mirror it: texts, choices, enabled, visible, read-only, background colours; then
+// the shown tab page, the focus and the focused field's selection. Queued error messages are shown
+// after the event; the model's bell is the system's. No control has a handler of its own: the
+// behaviour is the model's, the maximum length of a field included.
 #pragma once
 
 #include "app/form_model.h"
@@ -11,7 +12,6 @@
 
 #include <QObject>
 
-#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -31,10 +31,19 @@ class FormBinding : public QObject {
 public:
     using ErrorPresenter = std::function<void(const QString& message)>;
 
-    // Binds every control the model knows; throws std::logic_error when the window lacks one.
+    // Binds every control the model knows and mirrors them all; throws std::logic_error when the
+    // window lacks one.
     FormBinding(FormModel& model, const WindowWidgets& widgets, ErrorPresenter showError, QObject* parent = nullptr);
 
-    // Mirrors every control that changed, the tab page and the focus; schedules the error box.
+    // The window's own events, forwarded and mirrored as the widgets' are: a control (a command's
+    // button) takes the focus as on a click, false when the field left failed its commit; the two
+    // file commands with the dialog's answer, as FormModel::saveProject and loadProject.
+    bool setFocus(std::string_view name);
+    bool saveProject(const DialogAnswer& answer);
+    bool loadProject(const DialogAnswer& answer);
+
+    // Mirrors the controls the model reports changed, the tab page, the focus and the selection;
+    // schedules the error box. Run after every event the binding forwards.
     void sync();
     // Puts the keyboard focus where the model has it (when that control is visible).
     void syncFocus();
@@ -51,14 +60,18 @@ private:
     void focusGained(const std::string& name, FocusRoute route);
     void selectionMoved(const std::string& name, QLineEdit* edit);
     void syncSelection();
-    bool lineEditKeyPress(const std::string& name, QLineEdit* edit, QKeyEvent* event);
+    bool lineEditKeyPress(const std::string& name, QKeyEvent* event);
     bool enterOrSpacePressed(QKeyEvent* event);
     void click(const std::string& name);
     void lineEditTextEdited(const std::string& name, QLineEdit* edit, const QString& text);
     bool ensureFocus(const std::string& name);
     bool holdsFocus(const std::string& name);
-    void mirrorControls();
-    void mirror(const std::string& name, const ControlState& state, QWidget* widget);
+    // sync() after an event on a widget the toolkit changed itself first (typed text, a list's
+    // choice, a check box's tick): that widget shows the model's state again even where the model
+    // kept it (a character beyond the maximum length, a refused click).
+    void syncAfterToolkitChange(const std::string& name);
+    void mirror(const ChangedControls& names);
+    void mirror(const std::string& name);
     void syncTab();
 
     FormModel& model_;
@@ -67,7 +80,6 @@ private:
     ErrorPresenter showError_;
     std::map<std::string, ControlColor, std::less<>> shownColors_; // background each widget shows
     std::vector<std::string> pendingErrors_;
-    std::uint64_t shownRevision_;
     bool mirroring_ = false;
     bool errorsScheduled_ = false;
 };

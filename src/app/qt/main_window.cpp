@@ -98,7 +98,6 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
                 runCommand(command);
         });
     addSummaryButton();
-    binding_->sync();
 }
 
 MainWindow::~MainWindow() = default;
@@ -146,9 +145,7 @@ void MainWindow::runCommand(Command command)
 
 bool MainWindow::focusCommandButton(Command command)
 {
-    const bool focused = model_.setFocus(ButtonOf(command));
-    binding_->sync();
-    return focused;
+    return binding_->setFocus(ButtonOf(command));
 }
 
 void MainWindow::loadProject()
@@ -156,8 +153,7 @@ void MainWindow::loadProject()
     if (!focusCommandButton(Command::Load) || !settleUnsavedChanges())
         return;
     const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Open));
-    model_.loadProject(dialogs_.openProject(this, start));
-    binding_->sync();
+    binding_->loadProject(dialogs_.openProject(this, start));
 }
 
 bool MainWindow::saveProject()
@@ -166,8 +162,7 @@ bool MainWindow::saveProject()
         return false;
     const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Save));
     const DialogAnswer answer = dialogs_.saveProject(this, start);
-    const bool saved = model_.saveProject(answer) && answer.accepted;
-    binding_->sync();
+    const bool saved = binding_->saveProject(answer) && answer.accepted;
     return saved;
 }
 
@@ -176,7 +171,6 @@ void MainWindow::previewReport()
     if (!focusCommandButton(Command::Preview))
         return;
     dialogs_.preview(*previewWindow_);
-    binding_->sync();
 }
 
 void MainWindow::printReport()
@@ -184,7 +178,6 @@ void MainWindow::printReport()
     if (!focusCommandButton(Command::Print))
         return;
     runPrint();
-    binding_->sync();
 }
 
 void MainWindow::runPrint()
@@ -194,8 +187,7 @@ void MainWindow::runPrint()
 
 bool MainWindow::openProjectFile(const QString& path)
 {
-    const bool loaded = model_.loadProject({true, QFileInfo(path).absoluteFilePath().toStdString()});
-    binding_->sync();
+    const bool loaded = binding_->loadProject({true, QFileInfo(path).absoluteFilePath().toStdString()});
     return loaded;
 }
 
