@@ -10,5 +10,6 @@ int RunCalc(const std::vector<std::string>& args);
 int RunPlay(const std::vector<std::string>& args);
 int RunReport(const std::vector<std::string>& args);
 int RunSummary(const std::vector<std::string>& args);
+int RunOverview(const std::vector<std::string>& args);
 
 } // namespace zeltar::cli

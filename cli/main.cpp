@@ -18,6 +18,8 @@ constexpr const char* kUsage =
     "  report FILE.zlt OUT.pdf  write the calculation report of a project as a one-page A4 PDF\n"
     "  summary OBJECT.zlo       the summary of an object's rooms by temperature level (or of\n"
     "  summary FILE.zlt...      loose project files); text, csv, json or a PDF report\n"
+    "  overview FILE.zlt        the project at a glance: room, city, type and the heat gains, as\n"
+    "                           the window shows them\n"
     "  --help                   this text\n"
     "  --version                the program's name and version\n"
     "\n"
@@ -53,6 +55,8 @@ int main(int argc, char** argv)
         return zeltar::cli::RunReport(args);
     if (command == "summary")
         return zeltar::cli::RunSummary(args);
+    if (command == "overview")
+        return zeltar::cli::RunOverview(args);
     std::fprintf(stderr, "zeltar-cli: unknown command '%s'\n\n%s", command.c_str(), kUsage);
     return 2;
 }

@@ -2,6 +2,7 @@
 // of its kind, the window's size, caption and colours, and no caption or control cut off.
 #include "window_fixture.h"
 
+#include "app/qt/start_options.h"
 #include "app/qt/window_style.h"
 
 #include <QCheckBox>
@@ -55,6 +56,8 @@ private slots:
         QCOMPARE(w.window.minimumSize(), w.window.maximumSize());
         QCOMPARE(w.window.windowTitle(),
                  QStringLiteral("ЗЕЛТАР 2.1 Free - Программа расчёта теплопритоков в холодильную камеру  "));
+        // zeltar --version names the caption's version with its third part.
+        QCOMPARE(zeltar::gui::ProgramVersion(), QStringLiteral("2.1.0"));
         QCOMPARE(w.window.palette().color(QPalette::Window), QColor(0x94, 0x95, 0x96));
         const QImage shot = w.window.grab().toImage();
         QCOMPARE(shot.pixelColor(1000, 2), QColor(0x00, 0x3C, 0x68));  // command bar

@@ -1,4 +1,5 @@
 // Regions of the window and the controls and captions outside the tabbed area.
+#include "app/panel_captions.h"
 #include "app/qt/layout_tables.h"
 #include "app/qt/window_layout.h"
 
@@ -14,15 +15,15 @@ using enum CaptionStyle;
 
 constexpr std::array kAreas{
     AreaPlace{CommandBar, Window, AreaKind::Bar, "", {0, 0, kWindowWidth, 40}},
-    AreaPlace{CityGroup, Window, AreaKind::Group, "Город", {8, 176, 281, 121}},
+    AreaPlace{CityGroup, Window, AreaKind::Group, kCityCaption.caption, {8, 176, 281, 121}},
     AreaPlace{RoomGroup, Window, AreaKind::Group, "Параметры камеры", {296, 56, 713, 241}},
-    AreaPlace{RoomTypeGroup, RoomGroup, AreaKind::Group, "Тип камеры", {500, 12, 205, 44}},
+    AreaPlace{RoomTypeGroup, RoomGroup, AreaKind::Group, kRoomTypeCaption.caption, {500, 12, 205, 44}},
     AreaPlace{RoomClimateGroup, RoomGroup, AreaKind::Group, "Температурно-влажностный режим ",
               {500, 58, 205, 90}},
     // Window position (760, 208): it lies in the lower right corner of the room group.
     AreaPlace{EquipmentGroup, RoomGroup, AreaKind::Group, "Режим работы оборудования",
               {464, 152, 241, 81}},
-    AreaPlace{SummaryGroup, Window, AreaKind::Group, "ТЕПЛОПРИТОКИ", {8, 308, 177, 337}},
+    AreaPlace{SummaryGroup, Window, AreaKind::Group, kSummaryGroupCaption, {8, 308, 177, 337}},
     AreaPlace{TabArea, Window, AreaKind::Tabs, "", {192, 312, 825, 345}},
     AreaPlace{EnclosurePage, TabArea, AreaKind::Page, "Через ограждение Q1", {}},
     AreaPlace{SolarPage, TabArea, AreaKind::Page, "Поправка на солнечную радиацию Q12", {}},
@@ -48,18 +49,7 @@ constexpr std::array kAreas{
 
 // The summary column "ТЕПЛОПРИТОКИ": a line per gain with its name, its field and "кВт" (the
 // rows Q1 to Q5, then the sum and the equipment capacity lower down).
-struct SummaryRow {
-    std::string_view gain;
-    std::string_view field;
-};
-constexpr std::array<SummaryRow, 6> kSummaryRows{{
-    {"Q1", "Edit118"},
-    {"Q12", "Edit119"},
-    {"Q2", "Edit120"},
-    {"Q3", "Edit121"},
-    {"Q4", "Edit122"},
-    {"Q5", "Edit123"},
-}};
+constexpr auto& kSummaryRows = kSummaryGainCaptions;
 constexpr int SummaryRowY(std::size_t row) // of the field
 {
     return 24 + 28 * static_cast<int>(row);
@@ -70,14 +60,14 @@ constexpr Box SummaryField(int y)
 }
 constexpr CaptionPlace SummaryUnit(int fieldY)
 {
-    return {"", SummaryGroup, "кВт", {132, fieldY + 3, 36, 16}};
+    return {"", SummaryGroup, kKiloWattsCaption, {132, fieldY + 3, 36, 16}};
 }
 
 constexpr std::array<ControlPlace, kSummaryRows.size()> SummaryRowFields()
 {
     std::array<ControlPlace, kSummaryRows.size()> fields{};
     for (std::size_t row = 0; row < kSummaryRows.size(); ++row)
-        fields[row] = {kSummaryRows[row].field, SummaryGroup, SummaryField(SummaryRowY(row))};
+        fields[row] = {kSummaryRows[row].control, SummaryGroup, SummaryField(SummaryRowY(row))};
     return fields;
 }
 
@@ -86,7 +76,7 @@ constexpr std::array<CaptionPlace, 2 * kSummaryRows.size()> SummaryRowCaptions()
 {
     std::array<CaptionPlace, 2 * kSummaryRows.size()> captions{};
     for (std::size_t row = 0; row < kSummaryRows.size(); ++row) {
-        captions[row] = {"", SummaryGroup, kSummaryRows[row].gain, {8, SummaryRowY(row) + 3, 36, 16}, Bold};
+        captions[row] = {"", SummaryGroup, kSummaryRows[row].caption, {8, SummaryRowY(row) + 3, 36, 16}, Bold};
         captions[kSummaryRows.size() + row] = SummaryUnit(SummaryRowY(row));
     }
     return captions;
@@ -133,8 +123,8 @@ constexpr std::array kControls = Joined(
     // Summary column.
     SummaryRowFields(),
     std::array{
-        ControlPlace{"Edit106", SummaryGroup, SummaryField(218)},
-        ControlPlace{"Edit116", SummaryGroup, SummaryField(290)},
+        ControlPlace{kTotalHeatGainCaption.control, SummaryGroup, SummaryField(218)},
+        ControlPlace{kEquipmentCapacityCaption.control, SummaryGroup, SummaryField(290)},
         // Header bar.
         ControlPlace{"Edit125", HeaderBar, {96, 4, 240, 21}},
         ControlPlace{"Edit126", HeaderBar, {96, 27, 240, 21}},
@@ -164,12 +154,12 @@ constexpr std::array kCaptions = Joined(
         CaptionPlace{"", RoomGroup, "ширина", {50, 60, 120, 14}, Centered},
         CaptionPlace{"", RoomGroup, "длина", {53, 150, 40, 14}},
         CaptionPlace{"", RoomGroup, "дверь", {90, 162, 40, 14}, Centered},
-        CaptionPlace{"", RoomGroup, "объем,куб.м", {242, 66, 116, 14}, Centered},
-        CaptionPlace{"", RoomGroup, "площадь,кв.м", {222, 173, 76, 16}},
-        CaptionPlace{"", RoomGroup, "длина,м", {388, 23, 56, 16}},
-        CaptionPlace{"", RoomGroup, "ширина,м", {388, 49, 56, 16}},
-        CaptionPlace{"", RoomGroup, "высота,м", {388, 75, 56, 16}},
-        CaptionPlace{"", RoomClimateGroup, "Температура в камере, гр.С", {6, 25, 144, 16}},
+        CaptionPlace{"", RoomGroup, kRoomVolumeCaption.caption, {242, 66, 116, 14}, Centered},
+        CaptionPlace{"", RoomGroup, kRoomAreaCaption.caption, {222, 173, 76, 16}},
+        CaptionPlace{"", RoomGroup, kRoomLengthCaption.caption, {388, 23, 56, 16}},
+        CaptionPlace{"", RoomGroup, kRoomWidthCaption.caption, {388, 49, 56, 16}},
+        CaptionPlace{"", RoomGroup, kRoomHeightCaption.caption, {388, 75, 56, 16}},
+        CaptionPlace{"", RoomClimateGroup, kRoomTemperatureCaption.caption, {6, 25, 144, 16}},
         CaptionPlace{"", RoomClimateGroup, "Отн.влажность в камере, %", {6, 55, 144, 16}},
         CaptionPlace{"Label46", EquipmentGroup, "", {8, 27, 168, 16}},
         CaptionPlace{"", EquipmentGroup, "Резерв холодопроизвод.,  %", {8, 55, 168, 16}},
@@ -178,16 +168,16 @@ constexpr std::array kCaptions = Joined(
     SummaryRowCaptions(),
     std::array{
         CaptionPlace{"", SummaryGroup, "СУММА ТЕПЛОПРИТОКОВ", {2, 198, 173, 16}, BoldCentered},
-        CaptionPlace{"", SummaryGroup, "Q сум.", {6, 221, 40, 16}, Bold},
+        CaptionPlace{"", SummaryGroup, kTotalHeatGainCaption.caption, {6, 221, 40, 16}, Bold},
         SummaryUnit(218),
         CaptionPlace{"", SummaryGroup, "ХОЛ-ПРОИЗВОДИТЕЛЬНОСТЬ", {2, 254, 173, 16}, BoldCentered},
         CaptionPlace{"", SummaryGroup, "ОБОРУДОВАНИЯ", {2, 268, 173, 16}, BoldCentered},
-        CaptionPlace{"", SummaryGroup, "Q об.", {6, 293, 40, 16}, Bold},
+        CaptionPlace{"", SummaryGroup, kEquipmentCapacityCaption.caption, {6, 293, 40, 16}, Bold},
         SummaryUnit(290),
         // Header bar.
         CaptionPlace{"", HeaderBar, "КЛИЕНТ", {8, 7, 86, 16}, OnBar},
         CaptionPlace{"", HeaderBar, "ИСПОЛНИТЕЛЬ", {8, 30, 86, 16}, OnBar},
-        CaptionPlace{"", HeaderBar, "ОБЪЕКТ", {352, 7, 60, 16}, OnBar},
+        CaptionPlace{"", HeaderBar, kSiteCaption.caption, {352, 7, 60, 16}, OnBar},
         CaptionPlace{"", HeaderBar, "ПРОЕКТ", {352, 30, 60, 16}, OnBar},
         CaptionPlace{"", HeaderBar, "ДАТА", {808, 7, 42, 16}, OnBar},
     });

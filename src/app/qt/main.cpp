@@ -1,19 +1,37 @@
-// zeltar: the desktop program. `zeltar FILE.zlt` opens that project at start.
+// zeltar: the desktop program. `zeltar FILE.zlt` opens that project at start; `zeltar --screenshot
+// FILE.png [FILE.zlt]` draws the window into a picture without a display and ends (see --help).
 #include "app/form_model.h"
 #include "app/qt/app_setup.h"
 #include "app/qt/main_window.h"
+#include "app/qt/start_options.h"
 #include "app/qt/window_recovery.h"
+#include "app/qt/window_screenshot.h"
 #include "object/qt/summary_window.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QLocale>
 #include <QScreen>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
+    const zeltar::gui::StartOptions options = zeltar::gui::ReadStartOptions(argc, argv);
+    if (options.exitCode)
+        return *options.exitCode;
+    const bool screenshot = !options.screenshotPath.isEmpty();
+    std::unique_ptr<QTemporaryDir> privateState;
+    if (screenshot && !(privateState = zeltar::gui::PrepareScreenshotRun())) {
+        std::fputs("zeltar: cannot make a temporary folder for the screenshot run\n", stderr);
+        return 1;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zeltar"));
+    QApplication::setApplicationVersion(zeltar::gui::ProgramVersion());
     // The desktop finds the window's menu entry and icon by the entry's application id.
     QApplication::setDesktopFileName(QStringLiteral("org.zeltar.Zeltar"));
     zeltar::gui::UseWindowStyle();
@@ -21,15 +39,17 @@ int main(int argc, char* argv[])
 
     // The date field starts with today's date in the system's short format.
     zeltar::FormModel model(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString());
-    zeltar::gui::MainWindow window(model);
+    zeltar::gui::MainWindow window(model, screenshot ? zeltar::gui::ScreenshotDialogs() : zeltar::gui::StandardDialogs());
+    if (screenshot)
+        return zeltar::gui::TakeScreenshot(window, options.projectPath, options.screenshotPath);
+
     zeltar::object::ConnectSummaryWindow(window);
     if (const QScreen* screen = window.screen())
         window.fitToScreen(screen->availableGeometry());
     window.show();
     // Unsaved work of a window that crashed is offered first; a clean exit removes this one's copy.
     zeltar::gui::WindowRecovery recovery(window);
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1 && !recovery.restored())
-        window.openProjectFile(arguments.at(1));
+    if (!options.projectPath.isEmpty() && !recovery.restored())
+        window.openProjectFile(options.projectPath);
     return QApplication::exec();
 }

@@ -1,0 +1,70 @@
+#include "app/qt/window_screenshot.h"
+
+#include "app/qt/main_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace zeltar::gui {
+
+namespace {
+
+void PrintError(const QString& message)
+{
+    std::fprintf(stderr, "zeltar: %s\n", message.toLocal8Bit().constData());
+}
+
+// Qt's notes about the platform (no runtime folder, fonts) are not the run's output; its errors are.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        PrintError(message);
+}
+
+} // namespace
+
+std::unique_ptr<QTemporaryDir> PrepareScreenshotRun()
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietQtMessages);
+    auto stateFolder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/zeltar-state-XXXXXX"));
+    if (!stateFolder->isValid())
+        return nullptr;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(stateFolder->path()));
+    return stateFolder;
+}
+
+WindowDialogs ScreenshotDialogs()
+{
+    WindowDialogs dialogs;
+    dialogs.openProject = [](QWidget*, const QString&) { return DialogAnswer{}; };
+    dialogs.saveProject = [](QWidget*, const QString&) { return DialogAnswer{}; };
+    dialogs.askSaveChanges = [](QWidget*) { return SaveChangesAnswer::Discard; };
+    dialogs.showError = [](QWidget*, const QString& message) { PrintError(message); };
+    dialogs.preview = [](report::PreviewWindow&) {};
+    dialogs.print = [](QWidget*, const report::ReportSource&, report::ResolutionWarning&) {};
+    return dialogs;
+}
+
+int TakeScreenshot(MainWindow& window, const QString& projectPath, const QString& pngPath)
+{
+    window.show();
+    const bool opened = projectPath.isEmpty() || window.openProjectFile(projectPath);
+    // The window laid out, and the error box of a failed load answered on stderr.
+    QCoreApplication::processEvents();
+    if (!opened)
+        return 1;
+    const QPixmap picture = window.grab();
+    if (picture.isNull() || !picture.save(pngPath, "PNG")) {
+        PrintError(QStringLiteral("cannot write the picture '%1'").arg(pngPath));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace zeltar::gui

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# zeltar_command_line_test.sh ZELTAR DATA_DIR: the program's command line without a display:
+# --help and --version answer and end, a wrong command line ends with status 2, and a --screenshot
+# run that cannot load its project or write its picture ends with status 1 and says why, leaving
+# no picture.
+set -euo pipefail
+zeltar=$1 data=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+unset DISPLAY WAYLAND_DISPLAY
+
+failed() {
+    echo "zeltar_command_line: $*" >&2
+    exit 1
+}
+# expect STATUS TEXT ARGUMENTS...: the run ends with STATUS and its output holds TEXT.
+expect() {
+    local status=$1 text=$2
+    shift 2
+    local output actual=0
+    output=$("$zeltar" "$@" 2>&1) || actual=$?
+    [ "$actual" = "$status" ] || failed "zeltar $* ended with $actual, not $status: $output"
+    grep -qF -- "$text" <<< "$output" || failed "zeltar $* did not say '$text': $output"
+}
+
+expect 0 "--screenshot <file>" --help
+expect 0 "zeltar 2.1.0" --version
+expect 2 "Unknown option 'no-such-option'" --no-such-option
+expect 2 "one project file at most" a.zlt b.zlt
+expect 1 "$scratch/missing.zlt" --screenshot "$scratch/missing.png" "$scratch/missing.zlt"
+[ ! -e "$scratch/missing.png" ] || failed "a picture was left for a project that did not load"
+expect 1 "cannot write the picture" --screenshot "$scratch/no-folder/window.png" "$data/reference-projects/p0003.zlt"
+expect 0 "" -platform offscreen --screenshot "$scratch/window.png" "$data/reference-projects/p0003.zlt"
+[ -s "$scratch/window.png" ] || failed "no picture of the window"
