@@ -1,9 +1,9 @@
 // How long the window waits after each edit (one recalculation) and when a project is opened
 // (reading, checking and applying the file). Figures only; nothing here asserts a time.
-#include "app/startup_state.h"
 #include "calc/goods_enthalpy.h"
 #include "calc/recalculate.h"
-#include "project/project_file.h"
+#include "model/startup_state.h"
+#include "projectfile/project_file.h"
 
 #include <benchmark/benchmark.h>
 

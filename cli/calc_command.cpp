@@ -6,6 +6,7 @@
 #include "commands.h"
 
 #include "app/form_model.h"
+#include "app/result_controls.h"
 #include "object/parallel_load.h"
 #include "object/summary_row.h"
 
@@ -62,7 +63,7 @@ FileResults Calculate(const std::string& file)
         out.loaded = model.loadProject({true, file});
         out.messages = model.takeErrors();
         if (out.loaded)
-            out.results = object::ResultListingOf(model);
+            out.results = ResultListingOf(model);
     } catch (const std::exception& e) {
         out.loaded = false;
         out.messages.push_back(file + ": " + e.what());

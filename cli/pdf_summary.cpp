@@ -4,13 +4,11 @@
 #include "pdf_commands.h"
 #include "summary_input.h"
 
-#ifdef ZELTAR_SUMMARY_PDF
 #include "files/write_file.h"
 #include "object/qt/summary_pdf.h"
 #include "object/summary_report_texts.h"
 
 #include <QFile>
-#endif
 
 #include <cstdio>
 
@@ -21,7 +19,6 @@ int WriteSummaryPdf(const std::vector<std::string>& args)
     SummaryArguments arguments;
     if (const std::optional<int> usage = ParseSummaryArguments(args, arguments))
         return *usage;
-#ifdef ZELTAR_SUMMARY_PDF
     for (const std::string& input : arguments.inputs) {
         if (const std::optional<files::FileError> error = files::RefuseOutputOverInput(arguments.pdf, input)) {
             std::fprintf(stderr, "zeltar-cli summary: %s\n", error->message.c_str());
@@ -40,10 +37,6 @@ int WriteSummaryPdf(const std::vector<std::string>& args)
         return 1;
     }
     return EveryRoomLoaded(*summary) ? 0 : 1;
-#else
-    std::fputs("zeltar-cli summary: the summary report as PDF is not available in this build\n", stderr);
-    return 1;
-#endif
 }
 
 } // namespace zeltar::cli

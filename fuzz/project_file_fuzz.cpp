@@ -1,9 +1,9 @@
 // Fuzz target for project files: any bytes either are refused with a line and a message, or load
 // into a project whose recalculation gives finite numbers everywhere and which writes back to the
 // same lines. Any other outcome aborts.
-#include "app/startup_state.h"
 #include "calc/recalculate.h"
-#include "project/project_file.h"
+#include "model/startup_state.h"
+#include "projectfile/project_file.h"
 
 #include <cmath>
 #include <cstddef>

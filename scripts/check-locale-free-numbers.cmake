@@ -45,11 +45,5 @@ foreach(source IN LISTS files)
     endforeach()
 endforeach()
 
-if(DEFINED EXPECT_FINDINGS)
-    if(NOT findings EQUAL EXPECT_FINDINGS)
-        message(FATAL_ERROR "expected ${EXPECT_FINDINGS} findings, got ${findings}")
-    endif()
-elseif(findings GREATER 0)
-    message(FATAL_ERROR "${findings} locale-dependent number conversions; use std::to_chars/std::from_chars "
-                        "or the number text routines")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/source-check-verdict.cmake)
+source_check_verdict(${findings} "locale-dependent number conversions; use std::to_chars/std::from_chars or the number text routines")

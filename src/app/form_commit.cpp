@@ -4,6 +4,7 @@
 
 #include "app/form_parameters.h"
 #include "app/form_rows.h"
+#include "app/result_controls.h"
 #include "calc/recalculate.h"
 #include "fields/number_text.h"
 #include "refdata/room_types.h"
@@ -171,10 +172,10 @@ void FormModel::Impl::recalculate()
         fail(std::string("Расчёт не выполнен: ") + e.what() + ".");
         return;
     }
-    for (std::size_t i = 0; i < calc::kResultFields.size(); ++i) {
+    for (std::size_t i = 0; i < kResultControls.size(); ++i) {
         if (!result.texts[i])
             continue;
-        const std::string_view control = calc::kResultFields[i].control;
+        const std::string_view control = kResultControls[i];
         if (at(control).text != *result.texts[i])
             setText(control, *result.texts[i]);
         // A field the pass writes that is an input as well (the packaging share a rail room shows
@@ -184,9 +185,9 @@ void FormModel::Impl::recalculate()
                 holdValue(*input, *shown);
     }
 
-    setColor("Edit43", ColorOf(result.roomTemperatureColor));
-    setColor("Edit82", ColorOf(result.productInletTemperatureColor));
-    setColor("Edit83", ColorOf(result.productFinalTemperatureColor));
+    setColor(kRoomTemperatureControl, ColorOf(result.roomTemperatureColor));
+    setColor(kProductInletTemperatureControl, ColorOf(result.productInletTemperatureColor));
+    setColor(kProductFinalTemperatureControl, ColorOf(result.productFinalTemperatureColor));
 
     setEnabled("Edit131", result.doorOpenTimeEnabled);
     setEnabled("Edit93", result.loadUnitMassEnabled);

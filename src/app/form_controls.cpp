@@ -4,10 +4,11 @@
 
 #include "app/form_lists.h"
 #include "app/form_parameters.h"
-#include "app/startup_state.h"
+#include "app/result_controls.h"
 #include "calc/recalculate.h"
 #include "fields/number_text.h"
 #include "fields/utf8.h"
+#include "model/startup_state.h"
 #include "refdata/materials.h"
 #include "refdata/products.h"
 #include "refdata/room_types.h"
@@ -206,9 +207,9 @@ void FormModel::Impl::showStartupDefaults()
     setText(kMaterialCopyFields[Ceiling],
             std::string(refdata::kCeilingStructureMaterials[static_cast<std::size_t>(state.rows[Ceiling].structureMaterial)].name));
     // No recalculation at start-up: every other result shows "  0".
-    for (const calc::ResultFieldInfo& result : calc::kResultFields)
-        if (at(result.control).text.empty())
-            setText(result.control, fields::DisplayText(0));
+    for (const std::string_view control : kResultControls)
+        if (at(control).text.empty())
+            setText(control, fields::DisplayText(0));
 
     for (const std::string_view name : kYellowAtStartup)
         setColor(name, ControlColor::Yellow);

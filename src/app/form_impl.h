@@ -8,7 +8,7 @@
 #include "app/form_model.h"
 #include "calc/recalculate.h"
 #include "fields/field_table.h"
-#include "project/project_file.h"
+#include "projectfile/project_file.h"
 
 #include <functional>
 #include <map>

@@ -4,7 +4,7 @@
 // `zeltar-cli play` only forward events here and mirror the changed controls back.
 #pragma once
 
-#include "app/project_state.h"
+#include "model/project_state.h"
 
 #include <cstdint>
 #include <functional>

@@ -2,7 +2,7 @@
 // "StructureThicknessA", "SunlitCeiling"), so that one generic routine commits every field.
 #pragma once
 
-#include "app/project_state.h"
+#include "model/project_state.h"
 
 #include <string>
 #include <string_view>

@@ -4,8 +4,8 @@
 #include "app/form_impl.h"
 
 #include "app/form_rows.h"
+#include "model/surface_tiles.h"
 #include "plan/compass.h"
-#include "plan/surface_tiles.h"
 
 namespace zeltar {
 
@@ -71,12 +71,12 @@ void FormModel::Impl::showTiles()
         const int flag = FlagOf(state, tile);
         setIndex(tile.paintBox, flag);
         if (tile.kind == TileKind::Sun) {
-            setText(tile.textField, std::string(plan::SunTextFor(flag)));
+            setText(tile.textField, std::string(SunTextFor(flag)));
         } else {
-            const std::string text(plan::FacingTextFor(flag));
+            const std::string text(FacingTextFor(flag));
             setText(tile.textField, text);
             setText(tile.copyField, text);
-            state.rows[static_cast<std::size_t>(tile.row)].outerSurfaceCoefficient = plan::OuterCoefficientFor(flag);
+            state.rows[static_cast<std::size_t>(tile.row)].outerSurfaceCoefficient = OuterCoefficientFor(flag);
         }
     }
 }

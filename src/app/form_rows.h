@@ -2,7 +2,7 @@
 // row has none).
 #pragma once
 
-#include "app/project_state.h"
+#include "model/project_state.h"
 
 #include <array>
 #include <string_view>

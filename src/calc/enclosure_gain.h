@@ -2,7 +2,7 @@
 // resistances plus the construction and insulation layers), and the floor on ground by zones.
 #pragma once
 
-#include "app/project_state.h"
+#include "model/project_state.h"
 #include "refdata/materials.h"
 
 namespace zeltar::calc {

@@ -2,7 +2,7 @@
 // consumers and the evaporator fans. Each is a daily average in kW.
 #pragma once
 
-#include "app/project_state.h"
+#include "model/project_state.h"
 #include "refdata/room_types.h"
 
 namespace zeltar::calc {

@@ -4,7 +4,7 @@
 // computed door-open time in passes mode).
 #pragma once
 
-#include "app/project_state.h"
+#include "model/project_state.h"
 
 #include <array>
 #include <optional>
@@ -14,8 +14,7 @@
 
 namespace zeltar::calc {
 
-// Every field the pass writes, in the order it writes them. The control is the window's field, the
-// parameter the name the results are known by (the command-line contract prints these names).
+// Every result the pass writes, in the order it writes them.
 enum class ResultField : int {
     StructureMaterialTextA, StructureMaterialTextB, StructureMaterialTextC, StructureMaterialTextD,
     StructureMaterialTextCeiling,
@@ -36,12 +35,10 @@ enum class ResultField : int {
 };
 inline constexpr int kResultFieldCount = static_cast<int>(ResultField::Count);
 
-struct ResultFieldInfo {
-    std::string_view control;   // e.g. "Edit36"
-    std::string_view parameter; // e.g. "EnclosureHeatGainA"
-};
-// Indexed by ResultField.
-extern const std::array<ResultFieldInfo, kResultFieldCount> kResultFields;
+// The name each result is known by, e.g. "EnclosureHeatGainA" (the command-line listing prints
+// these names); indexed by ResultField.
+extern const std::array<std::string_view, kResultFieldCount> kResultFieldNames;
+inline std::string_view ResultFieldName(ResultField field) { return kResultFieldNames[static_cast<int>(field)]; }
 
 enum class Warning { White, Red };
 
@@ -69,15 +66,16 @@ struct RecalcResult {
     // outside rail rooms, the door-open time in time mode).
     std::array<std::optional<std::string>, kResultFieldCount> texts;
 
-    Warning roomTemperatureColor = Warning::White;         // Edit43
-    Warning productInletTemperatureColor = Warning::White; // Edit82
-    Warning productFinalTemperatureColor = Warning::White; // Edit83
+    // Warning colours of the room temperature and the goods' inlet and final temperatures.
+    Warning roomTemperatureColor = Warning::White;
+    Warning productInletTemperatureColor = Warning::White;
+    Warning productFinalTemperatureColor = Warning::White;
 
     // Enabled states set by the door and fan modes.
-    bool doorOpenTimeEnabled = false;  // Edit131
-    bool loadUnitMassEnabled = true;   // Edit93 and Edit94
-    bool fanShareEnabled = true;       // Edit103
-    bool fanDetailEnabled = false;     // Edit114 and Edit130
+    bool doorOpenTimeEnabled = false; // the door-open time
+    bool loadUnitMassEnabled = true;  // the load unit's mass and the vehicle passes
+    bool fanShareEnabled = true;      // the fans' share of the cooler capacity
+    bool fanDetailEnabled = false;    // the fans' count and power
 
     // Written back into the project by the window.
     double netCapacity = 0;

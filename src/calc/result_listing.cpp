@@ -31,7 +31,7 @@ std::vector<ListingLine> ResultListing(const std::function<std::string(ResultFie
     std::vector<ListingLine> lines;
     lines.reserve(kResultFieldCount + 3);
     for (int i = 0; i < kResultFieldCount; ++i)
-        lines.push_back({std::string(kResultFields[i].parameter), textAfterPass(static_cast<ResultField>(i))});
+        lines.push_back({std::string(kResultFieldNames[i]), textAfterPass(static_cast<ResultField>(i))});
     lines.push_back({"RoomTemperature.Color", ColourName(roomTemperature)});
     lines.push_back({"ProductInletTemperature.Color", ColourName(productInletTemperature)});
     lines.push_back({"ProductFinalTemperature.Color", ColourName(productFinalTemperature)});

@@ -14,8 +14,8 @@ namespace zeltar::calc {
 // Texts the two fields hold before the pass; they stay where the pass leaves the field as it is
 // (the packaging share outside rail rooms, the door-open time in time mode).
 struct TextsBeforePass {
-    std::string packagingShare; // Edit76
-    std::string doorOpenTime;   // Edit131
+    std::string packagingShare; // PackagingShare
+    std::string doorOpenTime;   // DoorOpenTime
 };
 
 struct ListingLine {

@@ -1,8 +1,8 @@
 // Ventilation heat gain Q3: the room air replaced by outside air a number of times per day.
 #pragma once
 
-#include "app/project_state.h"
 #include "calc/moist_air.h"
+#include "model/project_state.h"
 
 namespace zeltar::calc {
 

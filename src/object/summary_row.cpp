@@ -1,6 +1,7 @@
 #include "object/summary_row.h"
 
 #include "app/form_model.h"
+#include "app/result_controls.h"
 #include "calc/recalculate.h"
 
 #include <filesystem>
@@ -33,11 +34,6 @@ constexpr std::array<std::string_view, kSummaryColumnCount> kColumnControls{
     "Edit121", "Edit122", "Edit123", "Edit106", "Edit55", "Edit116",
 };
 
-calc::Warning WarningOf(const FormModel& model, std::string_view control)
-{
-    return model.control(control).color == ControlColor::Red ? calc::Warning::Red : calc::Warning::White;
-}
-
 // The full values of the model's last pass; the temperature and running hours as entered.
 RoomValues ValuesOf(const FormModel& model)
 {
@@ -64,15 +60,6 @@ std::string RoomNameFromPath(std::string_view path)
     const std::filesystem::path p(std::u8string(path.begin(), path.end()));
     const std::u8string stem = p.stem().u8string();
     return std::string(stem.begin(), stem.end());
-}
-
-std::vector<calc::ListingLine> ResultListingOf(const FormModel& model)
-{
-    const auto textAfterPass = [&](calc::ResultField field) {
-        return model.control(calc::kResultFields[static_cast<int>(field)].control).text;
-    };
-    return calc::ResultListing(textAfterPass, WarningOf(model, "Edit43"), WarningOf(model, "Edit82"),
-                               WarningOf(model, "Edit83"));
 }
 
 const std::vector<std::string>& ResultListingNames()

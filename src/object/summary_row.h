@@ -77,10 +77,7 @@ struct SummaryRow {
 // The file name without folder and extension: "камеры/Камера 1.zlt" -> "Камера 1".
 std::string RoomNameFromPath(std::string_view path);
 
-// Every result of a form model as `zeltar-cli calc` lists it: the result fields' texts after the
-// last pass and the warning colours of the three temperature fields, sorted by name.
-std::vector<calc::ListingLine> ResultListingOf(const FormModel& model);
-// The names of that listing, in its order.
+// The names of the listing of a form model's results (ResultListingOf), in its order.
 const std::vector<std::string>& ResultListingNames();
 // A field's text without the display blanks before it and any padding after it.
 std::string WithoutDisplayBlanks(std::string_view text);

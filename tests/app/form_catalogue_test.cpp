@@ -3,9 +3,10 @@
 #include "form_test_support.h"
 
 #include "app/form_parameters.h"
+#include "app/result_controls.h"
 #include "calc/recalculate.h"
 #include "fields/field_table.h"
-#include "project/project_file.h"
+#include "projectfile/project_file.h"
 
 #include <set>
 
@@ -99,8 +100,21 @@ TEST(FormCatalogue, EveryControlOfTheFileAndOfTheResultsExists)
             EXPECT_TRUE(form.hasControl(line.control)) << line.control;
         }
     }
-    for (const calc::ResultFieldInfo& result : calc::kResultFields)
-        EXPECT_TRUE(form.hasControl(result.control)) << result.control;
+    for (const std::string_view control : kResultControls)
+        EXPECT_TRUE(form.hasControl(control)) << control;
+}
+
+// Guards the result mapping: every result has its own control.
+TEST(ResultControls, EveryResultHasItsOwnControl)
+{
+    std::set<std::string_view> controls;
+    for (const std::string_view control : kResultControls)
+        EXPECT_TRUE(controls.insert(control).second) << control;
+    EXPECT_EQ(ResultControl(calc::ResultField::DoorHeatGain), "Edit98");
+    EXPECT_EQ(ResultControl(calc::ResultField::StaffHeatGain), "Edit99");
+    EXPECT_EQ(ResultControl(calc::ResultField::RoomVolume), "Edit25");
+    EXPECT_EQ(ResultControl(calc::ResultField::SolarHeatGainCeiling), "Edit71");
+    EXPECT_EQ(ResultControl(calc::ResultField::SummaryQ5), "Edit123");
 }
 
 } // namespace

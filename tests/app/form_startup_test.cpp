@@ -1,6 +1,7 @@
 // The window right after start-up: defaults once, no recalculation, focus on the city list.
 #include "form_test_support.h"
 
+#include "app/result_controls.h"
 #include "calc/recalculate.h"
 
 
@@ -39,9 +40,9 @@ TEST(FormStartup, CityListHasTheFocusAndTheClimateFieldsAreDisabled)
 TEST(FormStartup, EveryResultShowsZeroUntilTheFirstChange)
 {
     FormModel form{std::string(kToday)};
-    for (const calc::ResultFieldInfo& result : calc::kResultFields) {
-        if (!result.parameter.starts_with("StructureMaterialText")) {
-            EXPECT_EQ(Text(form, result.control), "  0") << result.control;
+    for (int i = 0; i < calc::kResultFieldCount; ++i) {
+        if (!calc::kResultFieldNames[i].starts_with("StructureMaterialText")) {
+            EXPECT_EQ(Text(form, kResultControls[i]), "  0") << kResultControls[i];
         }
     }
     EXPECT_EQ(form.control("Edit43").color, ControlColor::Default);

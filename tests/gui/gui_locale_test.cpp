@@ -3,6 +3,7 @@
 // project files must be as in the C locale. Run by CTest with LOCPATH and LC_ALL=ru_RU.UTF-8.
 #include "window_fixture.h"
 
+#include "app/result_controls.h"
 #include "calc/recalculate.h"
 #include "calc/result_listing.h"
 
@@ -30,7 +31,7 @@ zeltar::calc::Warning WarningOf(const zeltar::FormModel& model, std::string_view
 QString WindowListing(const WindowUnderTest& w)
 {
     const auto shown = [&](zeltar::calc::ResultField field) {
-        return w.text(zeltar::calc::kResultFields[static_cast<int>(field)].control).toStdString();
+        return w.text(zeltar::ResultControl(field)).toStdString();
     };
     QString listing;
     for (const zeltar::calc::ListingLine& line : zeltar::calc::ResultListing(

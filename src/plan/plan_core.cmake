@@ -1,1 +1,0 @@
-zeltar_core_library(zeltar_plan compass.cpp)
