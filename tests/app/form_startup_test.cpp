@@ -19,6 +19,23 @@ TEST(FormStartup, SavedRightAfterStartIsTheDefaultProject)
               FileBytes(std::string(ZELTAR_TEST_DATA_DIR) + "/reference-projects/defaults.zlt"));
 }
 
+// Models are started from a copy of the last start-up: an edited or loaded model must not leak
+// into the next one, and another date must show in its date field.
+TEST(FormStartup, ANewModelStartsFreshAfterAnotherWasChanged)
+{
+    TempDir dir;
+    {
+        FormModel edited{std::string(kToday)};
+        ASSERT_TRUE(edited.loadProject({true, std::string(ZELTAR_TEST_DATA_DIR) + "/reference-projects/p0003.zlt"}));
+        edited.choose("ComboBox13", 3);
+    }
+    FormModel fresh{std::string(kToday)};
+    ASSERT_TRUE(fresh.saveProject({true, dir.file("start.zlt")}));
+    EXPECT_EQ(FileBytes(dir.file("start.zlt")),
+              FileBytes(std::string(ZELTAR_TEST_DATA_DIR) + "/reference-projects/defaults.zlt"));
+    EXPECT_EQ(Text(FormModel{"31.12.2030"}, "Edit128"), "31.12.2030");
+}
+
 TEST(FormStartup, CityListHasTheFocusAndTheClimateFieldsAreDisabled)
 {
     FormModel form{std::string(kToday)};
