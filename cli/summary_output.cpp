@@ -23,15 +23,10 @@ constexpr std::string_view kColumnGap = "  ";
 // What a row shows besides its figures: why it failed, and where its file lies.
 std::string RowNote(const SummaryRow& row)
 {
-    std::string note;
-    const auto add = [&note](const std::string& part) { note += (note.empty() ? "" : "; ") + part; };
-    if (!row.loaded)
-        add("не загружена: " + row.error);
-    if (row.leavesFolder)
-        add("файл вне папки объекта: " + row.listedPath);
-    if (row.sameFileAs != 0)
-        add("тот же файл, что в строке " + std::to_string(row.sameFileAs));
-    return note;
+    const std::string place = object::RowPlaceNote(row);
+    if (row.loaded)
+        return place;
+    return "не загружена: " + row.error + (place.empty() ? "" : "; " + place);
 }
 
 std::string LevelNumbers(const ObjectSummary& s)

@@ -45,6 +45,16 @@ std::string SummaryFigureText(double value)
     return fields::StripBlanks(fields::ResultText(value, kSummaryDecimals));
 }
 
+std::string RowPlaceNote(const SummaryRow& row)
+{
+    std::string note;
+    if (row.leavesFolder)
+        note += "файл вне папки объекта: " + row.listedPath;
+    if (row.sameFileAs > 0)
+        note += (note.empty() ? "" : "; ") + std::string("тот же файл, что в строке ") + std::to_string(row.sameFileAs);
+    return note;
+}
+
 ObjectSummary Summarize(std::string objectName, const ObjectOptions& options, std::vector<SummaryRow> rows)
 {
     ObjectSummary summary;

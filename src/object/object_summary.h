@@ -40,6 +40,9 @@ struct ObjectSummary {
 
 // A figure as the summary shows it: cut to two decimals, decimal comma, no display blanks.
 std::string SummaryFigureText(double value);
+// Where a row's file lies when that needs saying: outside the object's folder, or the same file
+// as an earlier row; the parts joined by "; ", empty when neither holds.
+std::string RowPlaceNote(const SummaryRow& row);
 
 // Levels and totals of rows already loaded (the rows' levels are set again against the options'
 // boundary, so that changing the boundary needs no reload).

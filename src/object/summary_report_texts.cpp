@@ -19,16 +19,6 @@ SummaryLevelTexts LevelTexts(const LevelTotals& level)
             level.equipmentCapacityText, level.plantCapacityText};
 }
 
-std::string NoteOf(const SummaryRow& row)
-{
-    std::string note;
-    if (row.leavesFolder)
-        note += "файл вне папки объекта: " + row.listedPath;
-    if (row.sameFileAs > 0)
-        note += (note.empty() ? "" : "; ") + std::string("тот же файл, что в строке ") + std::to_string(row.sameFileAs);
-    return note;
-}
-
 // A failed row always says why, so that it is never shown as a loaded room without figures.
 std::string FailureOf(const SummaryRow& row)
 {
@@ -69,7 +59,7 @@ SummaryReportTexts ReportTextsOf(const ObjectSummary& summary, std::string date)
     texts.boundary = fields::FormatGeneral(summary.options.levelBoundaryCelsius);
     texts.factor = FactorText(summary.options.simultaneityFactor);
     for (const SummaryRow& row : summary.rows)
-        texts.rooms.push_back({row.texts, row.loaded ? std::string() : FailureOf(row), row.path, NoteOf(row)});
+        texts.rooms.push_back({row.texts, row.loaded ? std::string() : FailureOf(row), row.path, RowPlaceNote(row)});
     for (const LevelTotals& level : summary.levels)
         texts.levels.push_back(LevelTexts(level));
     texts.total = LevelTexts(summary.total);
