@@ -75,11 +75,12 @@ lineOf() { sed -n "${2}p" "$1" | tr -d '\r'; }
 
 # An X server of its own: Xvfb picks a free display itself (-displayfd), which xvfb-run -a cannot
 # do safely while other test runs start servers on the same machine.
-# A server that names its display but then takes no connection (seen once on a busy machine) is
-# stopped and started again.
+# The server must not reset when its last client leaves (-noreset): every xdotool call is such a
+# client, and a window connecting during a reset fails on a busy machine. A server that names its
+# display but then takes no connection is stopped and started again.
 startXServer() {
     rm -f "$work/display"
-    Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
     xserver=$!
     waitForSeconds 20 test -s "$work/display" || return 1
     export DISPLAY=":$(head -n 1 "$work/display")"
