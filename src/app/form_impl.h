@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,7 +35,7 @@ struct FormModel::Impl {
     int commaPositionBeforeKey = 0; // shared by all fields, written and read within one key stroke
     std::vector<std::string> errors;
     std::uint64_t revision = 0;
-    ChangedControls changed;      // controls changed since the window last took them
+    std::set<std::string, std::less<>> changed; // controls changed since the window last took them
     int drawnOrientation = 0;     // the plan orientation PaintBox1 was last reported with
     calc::RecalcValues lastValues; // full values of the last recalculation
     std::string openDialogFileName{kInitialDialogFileName};

@@ -34,6 +34,36 @@ const ControlState& FormModel::control(std::string_view name) const
     return impl_->at(name);
 }
 
+const ControlState& FormModel::control(Control control) const
+{
+    return impl_->at(Name(control));
+}
+
+std::vector<std::string> FormModel::listItems(Control comboBox) const
+{
+    return ListEntries(Name(comboBox));
+}
+
+std::optional<Control> FormModel::focusedControl() const
+{
+    return FindControl(impl_->focus);
+}
+
+bool FormModel::setFocus(Control control, FocusRoute route)
+{
+    return impl_->focusOn(Name(control), route);
+}
+
+void FormModel::choose(Control comboBox, int index)
+{
+    choose(Name(comboBox), index);
+}
+
+void FormModel::click(Control control)
+{
+    click(Name(control));
+}
+
 std::vector<std::string> FormModel::controlNames() const
 {
     return impl_->names;
@@ -175,7 +205,9 @@ std::vector<std::string> FormModel::takeErrors()
 ChangedControls FormModel::takeChangedControls()
 {
     ChangedControls changed;
-    changed.swap(impl_->changed);
+    for (const std::string& name : impl_->changed)
+        changed.insert(*FindControl(name));
+    impl_->changed.clear();
     return changed;
 }
 

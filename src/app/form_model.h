@@ -4,6 +4,7 @@
 // `zeltar-cli play` only forward events here and mirror the changed controls back.
 #pragma once
 
+#include "fields/control_catalogue.h"
 #include "model/project_state.h"
 
 #include <cstdint>
@@ -24,8 +25,6 @@ struct RecalcValues;
 
 // Background of a field or list.
 enum class ControlColor { Default, White, Red, Yellow };
-
-enum class ControlType { Edit, ComboBox, CheckBox, Label, PaintBox, Button, BitBtn };
 
 struct ControlState {
     ControlType type = ControlType::Edit;
@@ -59,8 +58,8 @@ enum class FocusRoute { Click, Keyboard };
 // The window's two file dialogs; each remembers its own file name.
 enum class FileDialog { Open, Save };
 
-// Names of controls whose state an event changed.
-using ChangedControls = std::set<std::string, std::less<>>;
+// The controls whose state an event changed, in catalogue order.
+using ChangedControls = std::set<Control>;
 
 // The name both dialogs hold before their first use.
 inline constexpr std::string_view kInitialDialogFileName = "Новый Проект";
@@ -77,8 +76,11 @@ public:
     FormModel& operator=(const FormModel&) = delete;
 
     const ProjectState& state() const;
+    const ControlState& control(Control control) const;
+    // The events and readers that take a control's object name (scripts, tests) find it in the
+    // control catalogue; they throw std::out_of_range for a name no control has, except where
+    // an event says otherwise.
     bool hasControl(std::string_view name) const;
-    // Throws std::out_of_range for an unknown name.
     const ControlState& control(std::string_view name) const;
     // Every control name the model knows, in a stable order: Edit1..Edit131, ComboBox1..ComboBox25,
     // CheckBox1..CheckBox3, the captions Label46 (running hours), Label63, Label105, Label106,
@@ -89,8 +91,10 @@ public:
     std::vector<std::string> controlNames() const;
     // Entry texts of a list, padded with blanks to 30 characters as the list holds them (the last
     // entry unpadded). Empty for a name that is no list.
+    std::vector<std::string> listItems(Control comboBox) const;
     std::vector<std::string> listItems(std::string_view comboBox) const;
 
+    std::optional<Control> focusedControl() const;
     std::string focus() const;  // name of the focused control ("" none)
     int currentTab() const;     // 0..4
 
@@ -106,7 +110,8 @@ public:
     // control, a label or a paint area cannot take the focus: returns false, queues an error
     // message and the focus stays. Focusing the focused control changes nothing. The route decides
     // the field's selection (see FocusRoute).
-    bool setFocus(std::string_view name, FocusRoute route = FocusRoute::Click);
+    bool setFocus(Control control, FocusRoute route = FocusRoute::Click);
+    bool setFocus(std::string_view name, FocusRoute route = FocusRoute::Click); // an unknown name: false, an error queued
     // The user shows another tab page (no focus change).
     void showTab(int tab);
     // The user moved the caret or the selection of the focused field (mouse, arrow keys): start
@@ -143,12 +148,14 @@ public:
     void pressBackspace();
     // The user picks entry `index` of a list: the list takes the focus first (as setFocus), then
     // its choice handler runs. An index outside the list queues an error and changes nothing.
-    void choose(std::string_view comboBox, int index);
+    void choose(Control comboBox, int index);
+    void choose(std::string_view comboBox, int index); // a name that is no list: an error queued
     // A tile (PaintBox2, PaintBox4..12: flips its flag and recalculates, no focus change), check
     // box (CheckBox1..3) or button (Button1 "КОМПАС": turns the plan and recalculates, BitBtn7,
     // BitBtn8): the tab page is shown first; a check box or button takes the focus as a mouse
     // click does. Other paint areas do nothing.
-    void click(std::string_view name);
+    void click(Control control);
+    void click(std::string_view name); // an unknown name: an error queued
 
     // --- file commands ------------------------------------------------------------------------
     // Both commands start as a click on their button does: the button (BitBtn5 save, BitBtn4

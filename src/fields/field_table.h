@@ -3,6 +3,7 @@
 // lists, check boxes, free-text fields and the result fields that pass the Enter key on.
 #pragma once
 
+#include "fields/control_catalogue.h"
 #include "fields/number_text.h"
 
 #include <optional>
@@ -10,14 +11,6 @@
 #include <string_view>
 
 namespace zeltar::fields {
-
-// Tab pages of the main window; controls outside the tabbed area lie on kNoTab.
-inline constexpr int kNoTab = -1;
-inline constexpr int kEnclosureTab = 0;   // "Через ограждение Q1"
-inline constexpr int kSolarTab = 1;       // "Поправка на солнечную радиацию Q12"
-inline constexpr int kVentilationTab = 2; // "От вентиляции Q3"
-inline constexpr int kGoodsTab = 3;       // "От холодильной обработки Q2 и "дыхания" продукта Q5"
-inline constexpr int kOperationalTab = 4; // "Эксплуатационные (...) Q4 "
 
 // How a committed number is stored in its parameter.
 enum class Storage {

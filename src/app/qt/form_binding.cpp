@@ -116,8 +116,10 @@ FormBinding::FormBinding(FormModel& model, const WindowWidgets& widgets, ErrorPr
     });
     // The widgets as built show nothing of the model yet: every control is mirrored once.
     model_.takeChangedControls();
-    const std::vector<std::string> names = model_.controlNames();
-    mirror(ChangedControls(names.begin(), names.end()));
+    ChangedControls all;
+    for (const ControlFacts& facts : AllControls())
+        all.insert(facts.control);
+    mirror(all);
     sync();
 }
 
@@ -274,7 +276,7 @@ bool FormBinding::holdsFocus(const std::string& name)
 {
     if (model_.focus() == name)
         return true;
-    mirror(ChangedControls{name});
+    mirror(ChangedControls{*FindControl(name)});
     syncFocus();
     return false;
 }
@@ -339,7 +341,7 @@ void FormBinding::lineEditTextEdited(const std::string& name, QLineEdit* edit, c
 
 void FormBinding::syncAfterToolkitChange(const std::string& name)
 {
-    mirror(ChangedControls{name});
+    mirror(ChangedControls{*FindControl(name)});
     sync();
 }
 
@@ -411,8 +413,8 @@ void FormBinding::syncSelection()
 void FormBinding::mirror(const ChangedControls& names)
 {
     const bool wasMirroring = std::exchange(mirroring_, true);
-    for (const std::string& name : names)
-        mirror(name);
+    for (const Control control : names)
+        mirror(std::string(Name(control)));
     mirroring_ = wasMirroring;
 }
 
