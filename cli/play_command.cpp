@@ -121,7 +121,7 @@ public:
     void run(std::string_view command, std::string_view argument)
     {
         if (command == "focus")
-            model_.setFocus(knownControl(Trimmed(argument)));
+            model_.setFocus(KnownControl(Trimmed(argument)));
         else if (command == "select")
             select(argument);
         else if (command == "type")
@@ -144,13 +144,24 @@ public:
     }
 
 private:
-    std::string knownControl(std::string_view name) const
+    // The control a script names.
+    static Control KnownControl(std::string_view name)
     {
         if (name.empty())
             throw ScriptError{"a control name is missing"};
-        if (!model_.hasControl(name))
+        const std::optional<Control> control = FindControl(name);
+        if (!control)
             throw ScriptError{"unknown control '" + std::string(name) + "'"};
-        return std::string(name);
+        return *control;
+    }
+
+    static std::string NameOf(Control control) { return std::string(Name(control)); }
+
+    // The buttons the model itself handles; the command bar's buttons are the window's.
+    static bool IsModelButton(Control control)
+    {
+        return control == Control::CompassButton || control == Control::FillRowsButton ||
+               control == Control::FillFinishesButton;
     }
 
     // A whole number of a command's argument, or a script error naming what it is for.
@@ -181,10 +192,10 @@ private:
                 return;
             // Elsewhere the space bar is the toolkit's own key: it presses a focused check box or
             // button and types a blank into a field.
-            const std::string focused = model_.focus();
-            const ControlType type = focused.empty() ? ControlType::Label : model_.control(focused).type;
+            const std::optional<Control> focused = model_.focusedControl();
+            const ControlType type = focused ? model_.control(*focused).type : ControlType::Label;
             if (type == ControlType::CheckBox || type == ControlType::Button || type == ControlType::BitBtn)
-                clickFocused(focused);
+                clickFocused(*focused);
             else
                 model_.typeCharacter(U' ');
         } else {
@@ -192,30 +203,29 @@ private:
         }
     }
 
-    void clickFocused(const std::string& name)
+    void clickFocused(Control control)
     {
-        if (name == "Button1" || name == "BitBtn7" || name == "BitBtn8" || name.starts_with("CheckBox"))
-            model_.click(name);
+        if (IsModelButton(control) || Facts(control).type == ControlType::CheckBox)
+            model_.click(control);
     }
 
     void choose(std::string_view argument)
     {
         const auto [name, rest] = SplitWord(argument);
-        const std::string list = knownControl(name);
+        const Control list = KnownControl(name);
         if (model_.control(list).type != ControlType::ComboBox)
-            throw ScriptError{"'" + list + "' is not a list"};
+            throw ScriptError{"'" + NameOf(list) + "' is not a list"};
         model_.choose(list, NumberArgument(rest, "choose needs a list entry number"));
     }
 
     void click(std::string_view argument)
     {
-        const std::string name = knownControl(argument);
-        const ControlType type = model_.control(name).type;
-        const bool clickable = type == ControlType::PaintBox || type == ControlType::CheckBox || name == "Button1" ||
-                               name == "BitBtn7" || name == "BitBtn8";
+        const Control control = KnownControl(argument);
+        const ControlType type = model_.control(control).type;
+        const bool clickable = type == ControlType::PaintBox || type == ControlType::CheckBox || IsModelButton(control);
         if (!clickable)
-            throw ScriptError{"'" + name + "' is not a tile, check box or button that click knows"};
-        model_.click(name);
+            throw ScriptError{"'" + NameOf(control) + "' is not a tile, check box or button that click knows"};
+        model_.click(control);
     }
 
     void file(bool save, std::string_view path)
@@ -243,8 +253,9 @@ private:
             return;
         }
         const std::size_t dot = what.find('.');
-        const std::string name = knownControl(what.substr(0, dot));
-        const ControlState& c = model_.control(name);
+        const Control control = KnownControl(what.substr(0, dot));
+        const std::string name = NameOf(control);
+        const ControlState& c = model_.control(control);
         if (dot == std::string_view::npos) {
             std::string text = c.text;
             if (c.type == ControlType::ComboBox || c.type == ControlType::CheckBox ||

@@ -5,6 +5,7 @@
 #include "calc/recalculate.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace zeltar::object {
 
@@ -28,10 +29,12 @@ const std::array<SummaryColumnInfo, kSummaryColumnCount> kSummaryColumns{{
 
 namespace {
 
-// The window's fields behind the figure columns, from the room temperature on.
-constexpr std::array<std::string_view, kSummaryColumnCount> kColumnControls{
-    "", "", "ComboBox20", "Edit43", "Edit115", "Edit25", "Edit118", "Edit119", "Edit120",
-    "Edit121", "Edit122", "Edit123", "Edit106", "Edit55", "Edit116",
+// The window's fields behind the columns from the room type on (the number and name are the
+// object's).
+constexpr std::array<std::optional<Control>, kSummaryColumnCount> kColumnControls{
+    std::nullopt, std::nullopt, Control::RoomType, Control::RoomTemperature, Control::RoomArea, Control::RoomVolume,
+    Control::SummaryQ1, Control::SummaryQ12, Control::SummaryQ2, Control::SummaryQ3, Control::SummaryQ4,
+    Control::SummaryQ5, Control::TotalHeatGain, Control::EquipmentRunningHours, Control::EquipmentCapacity,
 };
 
 // The full values of the model's last pass; the temperature and running hours as entered.
@@ -111,7 +114,7 @@ SummaryRow LoadSummaryRow(int number, const std::string& path, const std::string
     }
     row.loadMessages = std::move(messages);
     for (int c = static_cast<int>(SummaryColumn::RoomType); c < kSummaryColumnCount; ++c)
-        row.texts[c] = WithoutDisplayBlanks(model.control(kColumnControls[c]).text);
+        row.texts[c] = WithoutDisplayBlanks(model.control(*kColumnControls[c]).text);
     row.values = ValuesOf(model);
     row.level = LevelOf(row.values.roomTemperatureCelsius, levelBoundaryCelsius);
     row.results = ResultListingOf(model);

@@ -4,10 +4,8 @@
 
 namespace zeltar::report {
 
-std::string FormModelReportSource::text(std::string_view control) const
+std::string FormModelReportSource::text(Control control) const
 {
-    if (!form_.hasControl(control))
-        return {};
     return form_.control(control).text;
 }
 

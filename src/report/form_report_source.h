@@ -13,8 +13,8 @@ class FormModelReportSource final : public ReportSource {
 public:
     explicit FormModelReportSource(const FormModel& form) : form_(form) {}
 
-    // The control's text as the window shows it; "" for a name the window does not have.
-    std::string text(std::string_view control) const override;
+    // The control's text as the window shows it.
+    std::string text(Control control) const override;
     int roomType() const override;
 
 private:

@@ -10,17 +10,15 @@ namespace {
 constexpr int kFirstProcessingRoomType = 2;
 constexpr int kLastProcessingRoomType = 5;
 
-constexpr std::string_view kDailyTurnoverPercentControl = "Edit79"; // %
-constexpr std::string_view kDailyTurnoverControl = "Edit124";       // t/day
 constexpr std::string_view kTurnoverNotNormalised = "значение не нормировано";
 
 std::string PieceText(const Piece& piece, const ReportSource& source)
 {
     switch (piece.kind) {
     case PieceKind::Fixed: return std::string(piece.text);
-    case PieceKind::Number: return fields::StripBlanks(source.text(piece.text));
-    case PieceKind::List: return fields::TrimTrailingBlanks(source.text(piece.text));
-    case PieceKind::AsShown: return source.text(piece.text);
+    case PieceKind::Number: return fields::StripBlanks(source.text(piece.control));
+    case PieceKind::List: return fields::TrimTrailingBlanks(source.text(piece.control));
+    case PieceKind::AsShown: return source.text(piece.control);
     case PieceKind::Turnover: return TurnoverText(source);
     }
     return {};
@@ -37,7 +35,7 @@ std::string TurnoverText(const ReportSource& source)
 {
     if (!TurnoverIsNormalised(source.roomType()))
         return std::string(kTurnoverNotNormalised);
-    return Resolve(Join(Number(kDailyTurnoverPercentControl), Fixed(" %   =  "), Number(kDailyTurnoverControl),
+    return Resolve(Join(Number(Control::DailyTurnoverPercent), Fixed(" %   =  "), Number(Control::DailyTurnover),
                         Fixed(" т/сут")),
                    source);
 }

@@ -17,19 +17,20 @@ enum class PieceKind {
     Number,   // a numeric or marker field of the window, blanks removed ("  12,5" -> "12,5")
     List,     // a list's selected text, trailing blanks removed ("Абакан    " -> "Абакан")
     AsShown,  // a caption or header field, exactly as the window shows it
-    Turnover, // the daily turnover by room type (the text is unused)
+    Turnover, // the daily turnover by room type
 };
 
 struct Piece {
     PieceKind kind = PieceKind::Fixed;
-    std::string_view text; // the fixed text, or the control's name
+    std::string_view text;  // Fixed: the text
+    Control control{};      // Number, List, AsShown: the control whose text it is
 };
 
 constexpr Piece Fixed(std::string_view text) { return {PieceKind::Fixed, text}; }
-constexpr Piece Number(std::string_view control) { return {PieceKind::Number, control}; }
-constexpr Piece List(std::string_view control) { return {PieceKind::List, control}; }
-constexpr Piece AsShown(std::string_view control) { return {PieceKind::AsShown, control}; }
-constexpr Piece Turnover() { return {PieceKind::Turnover, {}}; }
+constexpr Piece Number(Control control) { return {PieceKind::Number, {}, control}; }
+constexpr Piece List(Control control) { return {PieceKind::List, {}, control}; }
+constexpr Piece AsShown(Control control) { return {PieceKind::AsShown, {}, control}; }
+constexpr Piece Turnover() { return {PieceKind::Turnover}; }
 
 inline constexpr std::size_t kMaxPieces = 6;
 

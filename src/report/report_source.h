@@ -2,8 +2,9 @@
 // The report never recalculates and reads no parameter but the room type.
 #pragma once
 
+#include "fields/control_catalogue.h"
+
 #include <string>
-#include <string_view>
 
 namespace zeltar::report {
 
@@ -12,7 +13,7 @@ public:
     virtual ~ReportSource() = default;
     // A field's text as shown (blanks included); for a list the selected entry's text ("" when no
     // entry is selected); for a label its caption.
-    virtual std::string text(std::string_view control) const = 0;
+    virtual std::string text(Control control) const = 0;
     // Index of the selected room type (-1 none).
     virtual int roomType() const = 0;
 };

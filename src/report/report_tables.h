@@ -1,5 +1,5 @@
 // Where everything of the calculation report stands, on the printer page (1/300 inch) and on the
-// preview image (pixels), and what it says. Values are read from the window's controls by name.
+// preview image (pixels), and what it says. Values are read from the window's controls.
 #pragma once
 
 #include "report/canvas.h"
@@ -63,30 +63,30 @@ struct SiteColumn {
 inline constexpr std::array<SiteColumn, 3> kSiteColumns{{
     {{{70, 730, 380, 50}, {25, 289, 123, 20}},
      {{
-         {Join("Город"), Join(List("ComboBox13"))},
-         {Join("Географическая широта, град."), Join(Number("Edit19"))},
-         {Join("Расчетная температура, гр.С"), Join(Number("Edit20"))},
-         {Join("Относительная влажность, %"), Join(Number("Edit21"))},
+         {Join("Город"), Join(List(Control::City))},
+         {Join("Географическая широта, град."), Join(Number(Control::Latitude))},
+         {Join("Расчетная температура, гр.С"), Join(Number(Control::OutsideDesignTemperature))},
+         {Join("Относительная влажность, %"), Join(Number(Control::OutsideRelativeHumidity))},
      }},
      4},
     {{{820, 1370, 380, 40}, {325, 545, 123, 16}},
      {{
-         {Join("Длина камеры, м"), Join(Number("Edit22"))},
-         {Join("Ширина камеры, м"), Join(Number("Edit23"))},
-         {Join("Высота камеры, м"), Join(Number("Edit24"))},
-         {Join("Площадь камеры, кв.м"), Join(Number("Edit115"))},
-         {Join("Объем камеры, куб.м"), Join(Number("Edit25"))},
+         {Join("Длина камеры, м"), Join(Number(Control::RoomLength))},
+         {Join("Ширина камеры, м"), Join(Number(Control::RoomWidth))},
+         {Join("Высота камеры, м"), Join(Number(Control::RoomHeight))},
+         {Join("Площадь камеры, кв.м"), Join(Number(Control::RoomArea))},
+         {Join("Объем камеры, куб.м"), Join(Number(Control::RoomVolume))},
      }},
      5},
     {{{1470, 2270, 380, 40}, {585, 905, 123, 16}},
      {{
-         {Join("Тип камеры"), Join(List("ComboBox20"))},
-         {Join("Температура в камере, гр.С"), Join(Number("Edit43"))},
-         {Join("Отн.влажность в камере, %"), Join(Number("Edit54"))},
+         {Join("Тип камеры"), Join(List(Control::RoomType))},
+         {Join("Температура в камере, гр.С"), Join(Number(Control::RoomTemperature))},
+         {Join("Отн.влажность в камере, %"), Join(Number(Control::RoomRelativeHumidity))},
          // The running-hours caption as the window shows it: it reads "Время термообработки, ч"
          // for the processing rooms.
-         {Join(AsShown("Label46")), Join(Number("Edit55"))},
-         {Join("Резерв холодопроизвод.,  %"), Join(Number("Edit56"))},
+         {Join(AsShown(Control::RunningHoursCaption)), Join(Number(Control::EquipmentRunningHours))},
+         {Join("Резерв холодопроизвод.,  %"), Join(Number(Control::CapacityReserve))},
      }},
      5},
 }};
@@ -116,11 +116,11 @@ struct TableColumn {
 
 // The element of each row with the row's outside/inside text: "Стена А (нар)", "Потолок (вн)", "Пол".
 inline constexpr std::array<Phrase, kTableRows> kElementCells{{
-    Join(Fixed("Стена А ("), Number("Edit49"), Fixed(")")),
-    Join(Fixed("Стена Б ("), Number("Edit50"), Fixed(")")),
-    Join(Fixed("Стена В ("), Number("Edit51"), Fixed(")")),
-    Join(Fixed("Стена Г ("), Number("Edit52"), Fixed(")")),
-    Join(Fixed("Потолок ("), Number("Edit53"), Fixed(")")),
+    Join(Fixed("Стена А ("), Number(Control::OutsideFacingTextA), Fixed(")")),
+    Join(Fixed("Стена Б ("), Number(Control::OutsideFacingTextB), Fixed(")")),
+    Join(Fixed("Стена В ("), Number(Control::OutsideFacingTextC), Fixed(")")),
+    Join(Fixed("Стена Г ("), Number(Control::OutsideFacingTextD), Fixed(")")),
+    Join(Fixed("Потолок ("), Number(Control::OutsideFacingTextCeiling), Fixed(")")),
     Join("Пол"),
 }};
 
@@ -133,23 +133,29 @@ inline constexpr Both<GridPlace<7>> kEnclosureGrid{
 inline constexpr std::array<TableColumn, 7> kEnclosureColumns{{
     {"Элемент", "ограждения", {80, 29}, {80, 29}, Align::Left, kElementCells},
     {"Материал строительной", "конструкции элемента", {390, 153}, {390, 153}, Align::Left,
-     {{Join(List("ComboBox1")), Join(List("ComboBox2")), Join(List("ComboBox3")), Join(List("ComboBox4")),
-       Join(List("ComboBox9")), Join(List("ComboBox11"))}}},
+     {{Join(List(Control::StructureMaterialA)), Join(List(Control::StructureMaterialB)),
+       Join(List(Control::StructureMaterialC)), Join(List(Control::StructureMaterialD)),
+       Join(List(Control::StructureMaterialCeiling)), Join(List(Control::StructureMaterialFloor))}}},
     {"Толщина", "     мм", {920, 365}, {1040, 413}, Align::Right,
-     {{Join(Number("Edit1")), Join(Number("Edit2")), Join(Number("Edit3")), Join(Number("Edit4")),
-       Join(Number("Edit13")), Join(Number("Edit16"))}}},
+     {{Join(Number(Control::StructureThicknessA)), Join(Number(Control::StructureThicknessB)),
+       Join(Number(Control::StructureThicknessC)), Join(Number(Control::StructureThicknessD)),
+       Join(Number(Control::StructureThicknessCeiling)), Join(Number(Control::StructureThicknessFloor))}}},
     {"Материал теплоизоляционной", "конструкции элемента", {1110, 441}, {1110, 441}, Align::Left,
-     {{Join(List("ComboBox5")), Join(List("ComboBox6")), Join(List("ComboBox7")), Join(List("ComboBox8")),
-       Join(List("ComboBox10")), Join(List("ComboBox12"))}}},
+     {{Join(List(Control::InsulationMaterialA)), Join(List(Control::InsulationMaterialB)),
+       Join(List(Control::InsulationMaterialC)), Join(List(Control::InsulationMaterialD)),
+       Join(List(Control::InsulationMaterialCeiling)), Join(List(Control::InsulationMaterialFloor))}}},
     {"Толщина", "     мм", {1650, 657}, {1770, 705}, Align::Right,
-     {{Join(Number("Edit5")), Join(Number("Edit6")), Join(Number("Edit7")), Join(Number("Edit8")),
-       Join(Number("Edit14")), Join(Number("Edit17"))}}},
+     {{Join(Number(Control::InsulationThicknessA)), Join(Number(Control::InsulationThicknessB)),
+       Join(Number(Control::InsulationThicknessC)), Join(Number(Control::InsulationThicknessD)),
+       Join(Number(Control::InsulationThicknessCeiling)), Join(Number(Control::InsulationThicknessFloor))}}},
     {"Температура", "  наружн.,С", {1815, 723}, {1955, 779}, Align::Right,
-     {{Join(Number("Edit9")), Join(Number("Edit10")), Join(Number("Edit11")), Join(Number("Edit12")),
-       Join(Number("Edit15")), Join(Number("Edit18"))}}},
+     {{Join(Number(Control::OutsideTemperatureA)), Join(Number(Control::OutsideTemperatureB)),
+       Join(Number(Control::OutsideTemperatureC)), Join(Number(Control::OutsideTemperatureD)),
+       Join(Number(Control::OutsideTemperatureCeiling)), Join(Number(Control::OutsideTemperatureFloor))}}},
     {"Теплопри-", " ток, кВт", {2060, 821}, {2210, 881}, Align::Right,
-     {{Join(Number("Edit36")), Join(Number("Edit37")), Join(Number("Edit38")), Join(Number("Edit39")),
-       Join(Number("Edit40")), Join(Number("Edit41"))}}},
+     {{Join(Number(Control::EnclosureHeatGainA)), Join(Number(Control::EnclosureHeatGainB)),
+       Join(Number(Control::EnclosureHeatGainC)), Join(Number(Control::EnclosureHeatGainD)),
+       Join(Number(Control::EnclosureHeatGainCeiling)), Join(Number(Control::EnclosureHeatGainFloor))}}},
 }};
 
 // Solar radiation correction Q12; the floor has no sun.
@@ -161,20 +167,23 @@ inline constexpr Both<GridPlace<6>> kSolarGrid{
 inline constexpr std::array<TableColumn, 6> kSolarColumns{{
     {"Элемент", "ограждения", {80, 29}, {80, 29}, Align::Left, kElementCells},
     {" Ориентация по", "сторонам света", {440, 173}, {560, 221}, Align::Left,
-     {{Join(Number("Edit26")), Join(Number("Edit27")), Join(Number("Edit28")), Join(Number("Edit29")), Join("---"),
-       Join("---")}}},
+     {{Join(Number(Control::WallDirectionA)), Join(Number(Control::WallDirectionB)),
+       Join(Number(Control::WallDirectionC)), Join(Number(Control::WallDirectionD)), Join("---"), Join("---")}}},
     {"Освещенность", "     солнцем", {840, 333}, {960, 381}, Align::Left,
-     {{Join(Number("Edit44")), Join(Number("Edit45")), Join(Number("Edit46")), Join(Number("Edit47")),
-       Join(Number("Edit48")), Join("---")}}},
+     {{Join(Number(Control::SunlitTextA)), Join(Number(Control::SunlitTextB)), Join(Number(Control::SunlitTextC)),
+       Join(Number(Control::SunlitTextD)), Join(Number(Control::SunlitTextCeiling)), Join("---")}}},
     {"Наружное покрытие стены", "            или потолка", {1210, 481}, {1210, 481}, Align::Left,
-     {{Join(List("ComboBox14")), Join(List("ComboBox15")), Join(List("ComboBox16")), Join(List("ComboBox17")),
-       Join(List("ComboBox18")), Join("                   ---")}}},
+     {{Join(List(Control::SurfaceFinishA)), Join(List(Control::SurfaceFinishB)), Join(List(Control::SurfaceFinishC)),
+       Join(List(Control::SurfaceFinishD)), Join(List(Control::SurfaceFinishCeiling)),
+       Join("                   ---")}}},
     {"Избыточн.разн.", "  температур,С", {1770, 705}, {1920, 765}, Align::Right,
-     {{Join(Number("Edit62")), Join(Number("Edit63")), Join(Number("Edit64")), Join(Number("Edit65")),
-       Join(Number("Edit66")), Join("---")}}},
+     {{Join(Number(Control::SolarTemperatureDifferenceA)), Join(Number(Control::SolarTemperatureDifferenceB)),
+       Join(Number(Control::SolarTemperatureDifferenceC)), Join(Number(Control::SolarTemperatureDifferenceD)),
+       Join(Number(Control::SolarTemperatureDifferenceCeiling)), Join("---")}}},
     {"Теплопри-", " ток, кВт", {2060, 821}, {2210, 881}, Align::Right,
-     {{Join(Number("Edit67")), Join(Number("Edit68")), Join(Number("Edit69")), Join(Number("Edit70")),
-       Join(Number("Edit71")), Join("---")}}},
+     {{Join(Number(Control::SolarHeatGainA)), Join(Number(Control::SolarHeatGainB)),
+       Join(Number(Control::SolarHeatGainC)), Join(Number(Control::SolarHeatGainD)),
+       Join(Number(Control::SolarHeatGainCeiling)), Join("---")}}},
 }};
 
 // --- Totals under the tables, bold: label left, value right ------------------------------------------
@@ -188,20 +197,21 @@ struct TotalLine {
 inline constexpr TotalLine kEnclosureTotal{
     Join("ИТОГО : Теплопритоки через строительную и теплоизоляционную конструкцию стен, потолка и пола :"),
     {{70, 980}, {25, 357}},
-    Join(Fixed("Q1 = "), Number("Edit42"), Fixed(" кВт")),
+    Join(Fixed("Q1 = "), Number(Control::HeatGainQ1), Fixed(" кВт")),
     {{2270, 980}, {905, 357}}};
 
 // The solar total's value stands 10 units above its label on paper.
 inline constexpr TotalLine kSolarTotal{
     Join("ИТОГО : Теплопритоки от солнечной радиации через конструкцию стен и потолка :"),
     {{70, 1430}, {25, 541}},
-    Join(Fixed("Q12 = "), Number("Edit72"), Fixed(" кВт")),
+    Join(Fixed("Q12 = "), Number(Control::HeatGainQ12), Fixed(" кВт")),
     {{2270, 1420}, {905, 541}}};
 
 inline constexpr TotalLine kVentilationTotal{
-    Join(Fixed("ИТОГО : Теплоприток от вентиляции (кратность воздухообмена = "), Number("Edit30"), Fixed(") :")),
+    Join(Fixed("ИТОГО : Теплоприток от вентиляции (кратность воздухообмена = "), Number(Control::AirExchangeRate),
+         Fixed(") :")),
     {{70, 1480}, {25, 561}},
-    Join(Fixed("Q3 = "), Number("Edit73"), Fixed(" кВт")),
+    Join(Fixed("Q3 = "), Number(Control::HeatGainQ3), Fixed(" кВт")),
     {{2270, 1470}, {905, 561}}};
 
 // --- Goods and operational lines: label left, values right in one of three columns ------------------
@@ -222,12 +232,12 @@ struct ReportLine {
     std::size_t valueCount = 0;
 };
 
-constexpr Phrase KiloWatts(std::string_view name, std::string_view control)
+constexpr Phrase KiloWatts(std::string_view name, Control control)
 {
     return Join(Fixed(name), Number(control), Fixed(" кВт"));
 }
 
-constexpr Phrase PowerAndHoursLine(std::string_view name, std::string_view powerControl, std::string_view hoursControl)
+constexpr Phrase PowerAndHoursLine(std::string_view name, Control powerControl, Control hoursControl)
 {
     return Join(Fixed(name), Number(powerControl), Fixed(" кВт / "), Fixed("время работы - "), Number(hoursControl),
                 Fixed(" ч/сут.)"));
@@ -236,54 +246,63 @@ constexpr Phrase PowerAndHoursLine(std::string_view name, std::string_view power
 inline constexpr std::array<ReportLine, 26> kReportLines{{
     {{1560, 593}, FontUse::Body, Join("ХАРАКТЕРИСТИКИ ГРУЗА :"), {}, 0},
     {{1610, 613}, FontUse::Body, Join("Температура поступающего груза ( начальная / конечная ), град.С :"),
-     {{{Join(Number("Edit82"), Fixed(" / "), Number("Edit83")), ValueColumn::Mid}}}, 1},
+     {{{Join(Number(Control::ProductInletTemperature), Fixed(" / "), Number(Control::ProductFinalTemperature)),
+        ValueColumn::Mid}}}, 1},
     {{1660, 633}, FontUse::Body, Join("Емкость камеры (брутто/нетто), т :"),
-     {{{Join(Number("Edit77"), Fixed(" / "), Number("Edit78")), ValueColumn::Mid}}}, 1},
-    {{1710, 653}, FontUse::Body, Join(Fixed("Продукт / Тара ("), Number("Edit76"), Fixed(" % массы груза):")),
-     {{{Join(List("ComboBox21"), Fixed(" / "), List("ComboBox22")), ValueColumn::Mid}}}, 1},
+     {{{Join(Number(Control::GrossCapacity), Fixed(" / "), Number(Control::NetCapacity)), ValueColumn::Mid}}}, 1},
+    {{1710, 653}, FontUse::Body,
+     Join(Fixed("Продукт / Тара ("), Number(Control::PackagingShare), Fixed(" % массы груза):")),
+     {{{Join(List(Control::Product), Fixed(" / "), List(Control::PackagingMaterial)), ValueColumn::Mid}}}, 1},
     {{1760, 673}, FontUse::Body, Join("Суточный грузооборот камеры :"), {{{Join(Turnover()), ValueColumn::Mid}}}, 1},
     {{1810, 693}, FontUse::Body, Join("Теплоприток от термообработки продукта / тары : "),
-     {{{KiloWatts("Q21 = ", "Edit86"), ValueColumn::Mid}, {KiloWatts("Q22 = ", "Edit87"), ValueColumn::Sub}}}, 2},
+     {{{KiloWatts("Q21 = ", Control::HeatGainQ21), ValueColumn::Mid},
+        {KiloWatts("Q22 = ", Control::HeatGainQ22), ValueColumn::Sub}}}, 2},
     {{1860, 713}, FontUse::Total, Join("ИТОГО : Теплоприток от термообработки груза :"),
-     {{{KiloWatts("Q2 = ", "Edit89"), ValueColumn::Total}}}, 1},
+     {{{KiloWatts("Q2 = ", Control::HeatGainQ2), ValueColumn::Total}}}, 1},
     {{1910, 733}, FontUse::Total, Join("ИТОГО : Теплоприток от \"дыхания\" продукта :"),
-     {{{KiloWatts("Q5 = ", "Edit90"), ValueColumn::Total}}}, 1},
+     {{{KiloWatts("Q5 = ", Control::HeatGainQ5), ValueColumn::Total}}}, 1},
     {{1990, 765}, FontUse::Body, Join("ЭКСПЛУАТАЦИОННЫЕ ТЕПЛОПРИТОКИ :"), {}, 0},
     {{2040, 785}, FontUse::Body,
-     Join(Fixed("От открывания дверей (дверь - "), List("ComboBox24"), Fixed(", защитное устройство - "),
-          List("ComboBox23"), Fixed(")")),
+     Join(Fixed("От открывания дверей (дверь - "), List(Control::DoorType), Fixed(", защитное устройство - "),
+          List(Control::DoorProtection), Fixed(")")),
      {}, 0},
     {{2090, 805}, FontUse::Body, Join("Размеры двери (высота/ширина), м :"),
-     {{{Join(Number("Edit91"), Fixed(" / "), Number("Edit92")), ValueColumn::Mid}}}, 1},
+     {{{Join(Number(Control::DoorHeight), Fixed(" / "), Number(Control::DoorWidth)), ValueColumn::Mid}}}, 1},
     {{2140, 825}, FontUse::Body, Join("Теплоприток от открывания дверей :"),
-     {{{KiloWatts("q1 = ", "Edit98"), ValueColumn::Sub}}}, 1},
+     {{{KiloWatts("q1 = ", Control::DoorHeatGain), ValueColumn::Sub}}}, 1},
     {{2190, 845}, FontUse::Body,
-     Join(Fixed("От освещения (удельная мощность - "), Number("Edit95"), Fixed(" Вт/кв.м / "), Fixed("время работы - "),
-          Number("Edit96"), Fixed(" ч/сут.)")),
+     Join(Fixed("От освещения (удельная мощность - "), Number(Control::LightingPowerDensity), Fixed(" Вт/кв.м / "),
+          Fixed("время работы - "), Number(Control::LightingHours), Fixed(" ч/сут.)")),
      {}, 0},
     {{2240, 865}, FontUse::Body, Join("Теплоприток от освещения :"),
-     {{{KiloWatts("q2 = ", "Edit100"), ValueColumn::Sub}}}, 1},
-    {{2290, 885}, FontUse::Body, Join(Fixed("От персонала (количество работающих - "), Number("Edit97"), Fixed(")")), {},
-     0},
-    {{2340, 905}, FontUse::Body, Join("Теплоприток от персонала :"), {{{KiloWatts("q3 = ", "Edit99"), ValueColumn::Sub}}},
-     1},
-    {{2390, 925}, FontUse::Body, PowerAndHoursLine("От подъемно-транспортных средств (мощность - ", "Edit101", "Edit102"), {}, 0},
+     {{{KiloWatts("q2 = ", Control::LightingHeatGain), ValueColumn::Sub}}}, 1},
+    {{2290, 885}, FontUse::Body,
+     Join(Fixed("От персонала (количество работающих - "), Number(Control::StaffCount), Fixed(")")), {}, 0},
+    {{2340, 905}, FontUse::Body, Join("Теплоприток от персонала :"),
+     {{{KiloWatts("q3 = ", Control::StaffHeatGain), ValueColumn::Sub}}}, 1},
+    {{2390, 925}, FontUse::Body,
+     PowerAndHoursLine("От подъемно-транспортных средств (мощность - ", Control::VehiclePower, Control::VehicleHours),
+     {}, 0},
     {{2440, 945}, FontUse::Body, Join("Теплоприток от подъемно-транспортных средств :"),
-     {{{KiloWatts("q4 = ", "Edit104"), ValueColumn::Sub}}}, 1},
+     {{{KiloWatts("q4 = ", Control::VehicleHeatGain), ValueColumn::Sub}}}, 1},
     {{2490, 965}, FontUse::Body, Join("Теплопритоки от вентиляторов :"),
-     {{{KiloWatts("q5 = ", "Edit105"), ValueColumn::Sub}}}, 1},
+     {{{KiloWatts("q5 = ", Control::FanHeatGain), ValueColumn::Sub}}}, 1},
     {{2540, 985}, FontUse::Body, Join("От дополнительных электропотребителей :"), {}, 0},
     // The consumers' own names are not printed: the lines always say №1 and №2.
-    {{2590, 1005}, FontUse::Body, PowerAndHoursLine("Дополнительный потребитель №1 (мощность - ", "Edit108", "Edit109"), {}, 0},
-    {{2640, 1025}, FontUse::Body, PowerAndHoursLine("Дополнительный потребитель №2 (мощность - ", "Edit111", "Edit112"), {}, 0},
+    {{2590, 1005}, FontUse::Body,
+     PowerAndHoursLine("Дополнительный потребитель №1 (мощность - ", Control::Consumer1Power, Control::Consumer1Hours),
+     {}, 0},
+    {{2640, 1025}, FontUse::Body,
+     PowerAndHoursLine("Дополнительный потребитель №2 (мощность - ", Control::Consumer2Power, Control::Consumer2Hours),
+     {}, 0},
     {{2690, 1045}, FontUse::Body, Join("Теплоприток от дополнительных электропотребителей  :"),
-     {{{KiloWatts("q6 = ", "Edit113"), ValueColumn::Sub}}}, 1},
+     {{{KiloWatts("q6 = ", Control::ConsumerHeatGain), ValueColumn::Sub}}}, 1},
     {{2740, 1065}, FontUse::Total, Join("ИТОГО : эксплуатационные теплопритоки  :"),
-     {{{KiloWatts("Q4 = ", "Edit117"), ValueColumn::Total}}}, 1},
+     {{{KiloWatts("Q4 = ", Control::HeatGainQ4), ValueColumn::Total}}}, 1},
     {{2815, 1095}, FontUse::Total, Join("СУММАРНАЯ ВЕЛИЧИНА ТЕПЛОПРИТОКОВ :"),
-     {{{KiloWatts("Q сум. = ", "Edit106"), ValueColumn::Total}}}, 1},
+     {{{KiloWatts("Q сум. = ", Control::TotalHeatGain), ValueColumn::Total}}}, 1},
     {{2890, 1125}, FontUse::Total, Join("РАСЧЕТНАЯ ХОЛОДОПРОИЗВОДИТЕЛЬНОСТЬ ОБОРУДОВАНИЯ :"),
-     {{{KiloWatts("Q об. = ", "Edit116"), ValueColumn::Total}}}, 1},
+     {{{KiloWatts("Q об. = ", Control::EquipmentCapacity), ValueColumn::Total}}}, 1},
 }};
 
 // --- Header block: the client's header fields, as typed ------------------------------------------
@@ -292,15 +311,15 @@ inline constexpr Both<ColumnPlace> kHeaderPlace{{70, 370, 2970, 80}, {25, 145, 1
 
 struct HeaderLine {
     std::string_view label;
-    std::string_view control;
+    Control control;
 };
 
 inline constexpr std::array<HeaderLine, 5> kHeaderLines{{
-    {"КЛИЕНТ :", "Edit125"},
-    {"ОБЪЕКТ :", "Edit127"},
-    {"ИСПОЛНИТЕЛЬ :", "Edit126"},
-    {"ДАТА :", "Edit128"},
-    {"ПРОЕКТ :", "Edit129"},
+    {"КЛИЕНТ :", Control::ClientName},
+    {"ОБЪЕКТ :", Control::SiteName},
+    {"ИСПОЛНИТЕЛЬ :", Control::ContractorName},
+    {"ДАТА :", Control::ProjectDate},
+    {"ПРОЕКТ :", Control::ProjectName},
 }};
 
 } // namespace zeltar::report

@@ -95,9 +95,9 @@ public:
     std::map<std::string, std::string, std::less<>> texts;
     int selectedRoomType = 0;
 
-    std::string text(std::string_view control) const override
+    std::string text(Control control) const override
     {
-        const auto found = texts.find(control);
+        const auto found = texts.find(Name(control));
         return found == texts.end() ? std::string() : found->second;
     }
     int roomType() const override { return selectedRoomType; }

@@ -19,9 +19,9 @@ const std::filesystem::path kProjects = std::filesystem::path(ZELTAR_TEST_DATA_D
 class LoggingSource final : public ReportSource {
 public:
     explicit LoggingSource(const ReportSource& inner) : inner_(inner) {}
-    std::string text(std::string_view control) const override
+    std::string text(Control control) const override
     {
-        asked.insert(std::string(control));
+        asked.insert(std::string(Name(control)));
         return inner_.text(control);
     }
     int roomType() const override { return inner_.roomType(); }

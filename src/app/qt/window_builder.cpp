@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <stdexcept>
+#include <string>
 
 namespace zeltar::gui {
 
@@ -23,10 +24,8 @@ namespace {
 
 using plan::SurfaceTileWidget;
 
-constexpr std::string_view kPlanPaintBox = "PaintBox1";
-constexpr std::string_view kSectionPaintBox = "PaintBox3";
-constexpr std::string_view kLogoPaintBox = "PaintBox13";
-constexpr std::array<std::string_view, 5> kSunTiles{"PaintBox2", "PaintBox4", "PaintBox5", "PaintBox6", "PaintBox7"};
+constexpr std::array kSunTiles{Control::SunTileA, Control::SunTileB, Control::SunTileC, Control::SunTileD,
+                               Control::SunTileCeiling};
 
 constexpr int kWallLetterPixels = 20;
 constexpr int kCommandIconPixels = 24;
@@ -66,31 +65,41 @@ QWidget* CreateArea(const AreaPlace& place, QWidget* parent, ButtonTabs*& tabs)
     return nullptr;
 }
 
-// The widget kind follows the control name's prefix.
-QWidget* CreateControl(std::string_view name, QWidget* parent)
+QWidget* CreatePaintArea(Control control, QWidget* parent)
 {
-    if (name.starts_with("ComboBox")) {
+    switch (control) {
+    case Control::Plan: return new plan::PlanWidget(parent);
+    case Control::SectionSketch: return plan::CreateSectionSketch(parent);
+    case Control::Logo: return CreateLogo(parent);
+    default: {
+        const bool sun = std::ranges::find(kSunTiles, control) != kSunTiles.end();
+        return new SurfaceTileWidget(sun ? SurfaceTileWidget::Kind::Sun : SurfaceTileWidget::Kind::Facing, parent);
+    }
+    }
+}
+
+// The widget for the control's kind.
+QWidget* CreateControl(Control control, QWidget* parent)
+{
+    switch (Facts(control).type) {
+    case ControlType::ComboBox: {
         auto* combo = new ListBox(parent);
         combo->setMaxVisibleItems(20);
         return combo;
     }
-    if (name.starts_with("CheckBox"))
-        return new QCheckBox(parent);
-    if (name.starts_with("Edit"))
-        return new QLineEdit(parent);
-    if (name.starts_with("Button") || name.starts_with("BitBtn"))
-        return new QPushButton(parent);
-    if (name == kPlanPaintBox)
-        return new plan::PlanWidget(parent);
-    if (name == kSectionPaintBox)
-        return plan::CreateSectionSketch(parent);
-    if (name == kLogoPaintBox)
-        return CreateLogo(parent);
-    if (name.starts_with("PaintBox")) {
-        const bool sun = std::ranges::find(kSunTiles, name) != kSunTiles.end();
-        return new SurfaceTileWidget(sun ? SurfaceTileWidget::Kind::Sun : SurfaceTileWidget::Kind::Facing, parent);
+    case ControlType::CheckBox: return new QCheckBox(parent);
+    case ControlType::Edit: return new QLineEdit(parent);
+    case ControlType::Button:
+    case ControlType::BitBtn: return new QPushButton(parent);
+    case ControlType::PaintBox: return CreatePaintArea(control, parent);
+    case ControlType::Label: break;
     }
-    throw std::logic_error("no widget kind for control " + std::string(name));
+    throw std::logic_error("no widget kind for control " + std::string(Name(control)));
+}
+
+void SetName(QWidget* widget, Control control)
+{
+    widget->setObjectName(QString::fromUtf8(Name(control)));
 }
 
 void StyleCaption(QLabel* label, CaptionStyle style)
@@ -143,22 +152,22 @@ WindowWidgets BuildWindowWidgets(QWidget* window)
 
     for (const CommandPlace& place : CommandPlaces()) {
         auto* button = new QPushButton(areas.at(Area::CommandBar));
-        button->setObjectName(QString::fromUtf8(place.name));
+        SetName(button, place.control);
         button->setIcon(DrawCommandIcon(place.command));
         button->setIconSize(QSize(kCommandIconPixels, kCommandIconPixels));
         Place(button, place.box);
         widgets.commands[place.command] = button;
-        widgets.controls.emplace(place.name, button);
+        widgets.controls.emplace(place.control, button);
     }
 
     for (const auto placements : {PanelControlPlaces(), PageControlPlaces()})
         for (const ControlPlace& place : placements) {
-            QWidget* widget = CreateControl(place.name, areas.at(place.area));
-            widget->setObjectName(QString::fromUtf8(place.name));
+            QWidget* widget = CreateControl(place.control, areas.at(place.area));
+            SetName(widget, place.control);
             Place(widget, place.box);
-            if (std::ranges::find(kHotTrackControls, place.name) != kHotTrackControls.end())
+            if (std::ranges::find(kHotTrackControls, place.control) != kHotTrackControls.end())
                 WriteInHotTrackColour(widget);
-            widgets.controls.emplace(place.name, widget);
+            widgets.controls.emplace(place.control, widget);
         }
 
     // Captions last, so that those lying on the plan are drawn over it.
@@ -167,9 +176,9 @@ WindowWidgets BuildWindowWidgets(QWidget* window)
             auto* label = new QLabel(QString::fromUtf8(place.text), areas.at(place.area));
             StyleCaption(label, place.style);
             Place(label, place.box);
-            if (!place.name.empty()) {
-                label->setObjectName(QString::fromUtf8(place.name));
-                widgets.controls.emplace(place.name, label);
+            if (place.control) {
+                SetName(label, *place.control);
+                widgets.controls.emplace(*place.control, label);
             }
         }
     return widgets;

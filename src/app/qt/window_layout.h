@@ -1,9 +1,11 @@
 // Where every region, control and caption of the main window lies: positions and sizes in pixels
-// of the fixed 1024 x 750 window, each relative to the region that holds it. Controls carry the
-// names the form model knows them by; the widget kind follows from the name's prefix (Edit,
-// ComboBox, CheckBox, Label, PaintBox, Button, BitBtn).
+// of the fixed 1024 x 750 window, each relative to the region that holds it. Places name their
+// control; its object name and widget kind are the control catalogue's.
 #pragma once
 
+#include "fields/control_catalogue.h"
+
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -67,7 +69,7 @@ struct AreaPlace {
 };
 
 struct ControlPlace {
-    std::string_view name;
+    Control control;
     Area area;
     Box box;
 };
@@ -83,10 +85,10 @@ enum class CaptionStyle {
     WallLetterRegular,
 };
 
-// A label. `name` is the control name when the form model knows the label: its caption and
-// visibility then come from the model and `text` is empty; "" for a fixed caption.
+// A label. `control` when the form model knows the label: its caption and visibility then come
+// from the model and `text` is empty; none for a fixed caption.
 struct CaptionPlace {
-    std::string_view name;
+    std::optional<Control> control;
     Area area;
     std::string_view text;
     Box box;
@@ -96,7 +98,7 @@ struct CaptionPlace {
 // The five buttons of the command bar, left to right; their captions come from the form model.
 enum class Command { Load, Save, Preview, Print, Exit };
 struct CommandPlace {
-    std::string_view name;
+    Control control;
     Command command;
     Box box;
 };
