@@ -2,6 +2,7 @@
 // of its kind, the window's size, caption and colours, and no caption or control cut off.
 #include "window_fixture.h"
 
+#include "app/qt/button_tabs.h"
 #include "app/qt/start_options.h"
 #include "app/qt/window_style.h"
 
@@ -46,6 +47,27 @@ private slots:
             QWidget* widget = w.window.findChild<QWidget*>(QString::fromStdString(name));
             QVERIFY2(widget != nullptr, name.c_str());
             QVERIFY2(HasKind(widget, w.model.control(name).type), name.c_str());
+        }
+    }
+
+    // Fault: a control placed twice (the model mirrored into one widget of two) or on another tab
+    // page than the one the model shows when it takes the focus. The preview window's own buttons
+    // share names with the command bar's, so only the client area counts.
+    void everyControlHasOneWidgetOnItsTabPage()
+    {
+        WindowUnderTest w;
+        const auto* client = w.window.findChild<QWidget*>(QStringLiteral("ClientArea"));
+        const auto* tabs = w.window.findChild<zeltar::gui::ButtonTabs*>(QStringLiteral("PageControl1"));
+        QVERIFY(client != nullptr && tabs != nullptr);
+        for (const zeltar::ControlFacts& facts : zeltar::AllControls()) {
+            const QString name = QString::fromUtf8(facts.name);
+            const QList<QWidget*> widgets = client->findChildren<QWidget*>(name);
+            QVERIFY2(widgets.size() == 1, qPrintable(name));
+            int page = zeltar::fields::kNoTab;
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->page(i)->isAncestorOf(widgets.front()))
+                    page = i;
+            QVERIFY2(page == facts.tab, qPrintable(name));
         }
     }
 

@@ -50,7 +50,8 @@ bool Drew(const RecordingCanvas& canvas, const std::string& text)
     return !canvas.textsEqualTo(text).empty();
 }
 
-// Guards a misnamed control, which would silently print "0" or " 0" for a value the window shows.
+// Guards a misnamed control, which would silently print "0" or " 0" for a value the window shows,
+// or one that shows no text at all (a paint area, a button).
 TEST(ReportOverFormModel, EveryControlTheReportReadsExistsInTheWindow)
 {
     FormModel model("01.02.2027");
@@ -59,8 +60,12 @@ TEST(ReportOverFormModel, EveryControlTheReportReadsExistsInTheWindow)
     RecordingCanvas canvas;
     DrawPrintedReport(canvas, source, {1, 1});
     EXPECT_GT(source.asked.size(), 100u);
-    for (const std::string& control : source.asked)
+    for (const std::string& control : source.asked) {
         EXPECT_TRUE(model.hasControl(control)) << control;
+        const ControlType type = model.control(control).type;
+        EXPECT_TRUE(type == ControlType::Edit || type == ControlType::ComboBox || type == ControlType::Label)
+            << control;
+    }
 }
 
 // Guards a report drawn from anything but the window's texts after a load (e.g. stale results):
