@@ -49,7 +49,8 @@ WindowUnderTest::WindowUnderTest()
 
 QWidget* WindowUnderTest::widget(std::string_view name) const
 {
-    QWidget* w = window.control(name);
+    const std::optional<Control> control = FindControl(name);
+    QWidget* w = control ? window.control(*control) : nullptr;
     if (w == nullptr)
         throw std::out_of_range("no widget " + std::string(name));
     return w;

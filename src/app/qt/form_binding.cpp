@@ -46,11 +46,11 @@ char32_t ControlCharacterOf(const QKeyEvent& event)
 // The widget as the kind the model's control type needs; a layout that disagrees is a fault of
 // the program, found at start-up.
 template <class Widget>
-Widget* As(QWidget* widget, const std::string& name)
+Widget* As(QWidget* widget, Control control)
 {
     auto* typed = qobject_cast<Widget*>(widget);
     if (typed == nullptr)
-        throw std::logic_error("the widget of control " + name + " is not a " + Widget::staticMetaObject.className());
+        throw std::logic_error("the widget of control " + std::string(Name(control)) + " is not a " + Widget::staticMetaObject.className());
     return typed;
 }
 
@@ -103,11 +103,11 @@ void PaintBackground(QWidget* widget, ControlColor color, bool isList)
 FormBinding::FormBinding(FormModel& model, const WindowWidgets& widgets, ErrorPresenter showError, QObject* parent)
     : QObject(parent), model_(model), tabs_(widgets.tabs), showError_(std::move(showError))
 {
-    for (const std::string& name : model_.controlNames()) {
-        const auto it = widgets.controls.find(name);
+    for (const ControlFacts& facts : AllControls()) {
+        const auto it = widgets.controls.find(facts.control);
         if (it == widgets.controls.end())
-            throw std::logic_error("the window has no widget for control " + name);
-        bind(name, it->second);
+            throw std::logic_error("the window has no widget for control " + std::string(facts.name));
+        bind(facts.control, it->second);
     }
     model_.setBell([] { QApplication::beep(); });
     connect(tabs_, &ButtonTabs::tabClicked, this, [this](int tab) {
@@ -123,9 +123,9 @@ FormBinding::FormBinding(FormModel& model, const WindowWidgets& widgets, ErrorPr
     sync();
 }
 
-bool FormBinding::setFocus(std::string_view name)
+bool FormBinding::setFocus(Control control)
 {
-    const bool focused = model_.setFocus(name);
+    const bool focused = model_.setFocus(control);
     sync();
     return focused;
 }
@@ -144,64 +144,64 @@ bool FormBinding::loadProject(const DialogAnswer& answer)
     return loaded;
 }
 
-QWidget* FormBinding::widget(std::string_view name) const
+QWidget* FormBinding::widget(Control control) const
 {
-    const auto it = widgets_.find(name);
+    const auto it = widgets_.find(control);
     return it == widgets_.end() ? nullptr : it->second;
 }
 
-void FormBinding::bind(const std::string& name, QWidget* widget)
+void FormBinding::bind(Control control, QWidget* widget)
 {
-    widgets_.emplace(name, widget);
-    const auto clickInFocus = [this, name] {
-        if (!holdsFocus(name))
+    widgets_.emplace(control, widget);
+    const auto clickInFocus = [this, control] {
+        if (!holdsFocus(control))
             return;
-        model_.click(name);
-        syncAfterToolkitChange(name);
+        model_.click(control);
+        syncAfterToolkitChange(control);
     };
-    switch (model_.control(name).type) {
+    switch (model_.control(control).type) {
     case ControlType::Edit: {
-        auto* edit = As<QLineEdit>(widget, name);
+        auto* edit = As<QLineEdit>(widget, control);
         connect(edit, &QLineEdit::textEdited, this,
-                [this, name, edit](const QString& text) { lineEditTextEdited(name, edit, text); });
+                [this, control, edit](const QString& text) { lineEditTextEdited(control, edit, text); });
         // A click or an arrow key moves the caret or the selection: the model follows, so that the
         // next key is judged on the text it will leave.
-        connect(edit, &QLineEdit::cursorPositionChanged, this, [this, name, edit] { selectionMoved(name, edit); });
-        connect(edit, &QLineEdit::selectionChanged, this, [this, name, edit] { selectionMoved(name, edit); });
+        connect(edit, &QLineEdit::cursorPositionChanged, this, [this, control, edit] { selectionMoved(control, edit); });
+        connect(edit, &QLineEdit::selectionChanged, this, [this, control, edit] { selectionMoved(control, edit); });
         break;
     }
     case ControlType::ComboBox: {
-        auto* combo = As<QComboBox>(widget, name);
+        auto* combo = As<QComboBox>(widget, control);
         int widest = 0;
-        for (const std::string& item : model_.listItems(name)) {
+        for (const std::string& item : model_.listItems(control)) {
             combo->addItem(QString::fromStdString(item));
             widest = std::max(widest, combo->fontMetrics().horizontalAdvance(QString::fromStdString(item).trimmed()));
         }
         combo->view()->setMinimumWidth(widest + kPopupMargin);
-        connect(combo, &QComboBox::activated, this, [this, name](int index) {
+        connect(combo, &QComboBox::activated, this, [this, control](int index) {
             if (mirroring_)
                 return;
-            if (!holdsFocus(name))
+            if (!holdsFocus(control))
                 return;
-            model_.choose(name, index);
-            syncAfterToolkitChange(name);
+            model_.choose(control, index);
+            syncAfterToolkitChange(control);
         });
         break;
     }
     case ControlType::CheckBox:
-        connect(As<QCheckBox>(widget, name), &QCheckBox::clicked, this, clickInFocus);
+        connect(As<QCheckBox>(widget, control), &QCheckBox::clicked, this, clickInFocus);
         break;
     case ControlType::Button:
     case ControlType::BitBtn:
-        connect(As<QPushButton>(widget, name), &QPushButton::clicked, this, clickInFocus);
+        connect(As<QPushButton>(widget, control), &QPushButton::clicked, this, clickInFocus);
         break;
     case ControlType::PaintBox:
         // The tiles take no focus: a click counts wherever the focus is.
         if (auto* tile = qobject_cast<plan::SurfaceTileWidget*>(widget))
-            connect(tile, &plan::SurfaceTileWidget::clicked, this, [this, name] { click(name); });
+            connect(tile, &plan::SurfaceTileWidget::clicked, this, [this, control] { click(control); });
         break;
     case ControlType::Label:
-        As<QLabel>(widget, name);
+        As<QLabel>(widget, control);
         break;
     }
     widget->installEventFilter(this);
@@ -212,26 +212,29 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr)
         return false;
-    const std::string name = widget->objectName().toStdString();
+    const std::optional<Control> bound = FindControl(widget->objectName().toStdString());
+    if (!bound)
+        return false;
+    const Control control = *bound;
     switch (event->type()) {
     case QEvent::FocusIn:
         if (!mirroring_) {
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
             const bool byKeyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
-            focusGained(name, byKeyboard ? FocusRoute::Keyboard : FocusRoute::Click);
+            focusGained(control, byKeyboard ? FocusRoute::Keyboard : FocusRoute::Click);
         }
         return false;
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
         if (qobject_cast<QLineEdit*>(widget))
-            return lineEditKeyPress(name, key);
+            return lineEditKeyPress(control, key);
         if (qobject_cast<QComboBox*>(widget))
             return enterOrSpacePressed(key);
         return false;
     }
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (qobject_cast<QLineEdit*>(widget) && !key->isAutoRepeat() && model_.focus() == name) {
+        if (qobject_cast<QLineEdit*>(widget) && !key->isAutoRepeat() && model_.focusedControl() == control) {
             model_.keyRelease(ReleaseKeyCode(*key));
             sync();
         }
@@ -242,28 +245,28 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-void FormBinding::focusGained(const std::string& name, FocusRoute route)
+void FormBinding::focusGained(Control control, FocusRoute route)
 {
-    if (name == model_.focus())
+    if (model_.focusedControl() == control)
         return;
-    model_.setFocus(name, route);
+    model_.setFocus(control, route);
     sync();
 }
 
-void FormBinding::selectionMoved(const std::string& name, QLineEdit* edit)
+void FormBinding::selectionMoved(Control control, QLineEdit* edit)
 {
-    if (mirroring_ || model_.focus() != name || !edit->hasFocus())
+    if (mirroring_ || model_.focusedControl() != control || !edit->hasFocus())
         return;
     const auto [start, length] = SelectionOf(*edit);
     model_.selectText(start, length);
 }
 
 // The model's focus follows the keyboard's before a key is handed on (normally it already does).
-bool FormBinding::ensureFocus(const std::string& name)
+bool FormBinding::ensureFocus(Control control)
 {
-    if (model_.focus() == name)
+    if (model_.focusedControl() == control)
         return true;
-    const bool moved = model_.setFocus(name);
+    const bool moved = model_.setFocus(control);
     sync();
     return moved;
 }
@@ -272,22 +275,22 @@ bool FormBinding::ensureFocus(const std::string& name)
 // change of the same click already ran (and may have failed, its error already queued), and a
 // wheel turned over a list without the focus changes nothing. Otherwise the widget, which the
 // toolkit may have changed, shows the model's state again.
-bool FormBinding::holdsFocus(const std::string& name)
+bool FormBinding::holdsFocus(Control control)
 {
-    if (model_.focus() == name)
+    if (model_.focusedControl() == control)
         return true;
-    mirror(ChangedControls{*FindControl(name)});
+    mirror(ChangedControls{control});
     syncFocus();
     return false;
 }
 
 // Returns true when the key is swallowed; otherwise the line edit inserts or deletes and reports
 // the new text through textEdited.
-bool FormBinding::lineEditKeyPress(const std::string& name, QKeyEvent* event)
+bool FormBinding::lineEditKeyPress(Control control, QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
         return false;
-    if (!ensureFocus(name))
+    if (!ensureFocus(control))
         return true;
     if (enterOrSpacePressed(event))
         return true;
@@ -295,7 +298,7 @@ bool FormBinding::lineEditKeyPress(const std::string& name, QKeyEvent* event)
         return !model_.keyPress(fields::kBackspace);
     if (IsClipboardShortcut(*event)) {
         // Numeric fields filter the control characters of these shortcuts away, as any other.
-        if (fields::FindNumericField(name) == nullptr)
+        if (fields::FindNumericField(control) == nullptr)
             return false;
         return !model_.keyPress(ControlCharacterOf(*event));
     }
@@ -323,25 +326,25 @@ bool FormBinding::enterOrSpacePressed(QKeyEvent* event)
     return false;
 }
 
-void FormBinding::click(const std::string& name)
+void FormBinding::click(Control control)
 {
-    model_.click(name);
+    model_.click(control);
     sync();
 }
 
 // The model holds the text to the field's rules (the maximum length among them): the line edit then
 // shows what the model kept.
-void FormBinding::lineEditTextEdited(const std::string& name, QLineEdit* edit, const QString& text)
+void FormBinding::lineEditTextEdited(Control control, QLineEdit* edit, const QString& text)
 {
-    if (mirroring_ || !holdsFocus(name))
+    if (mirroring_ || !holdsFocus(control))
         return;
     model_.textEdited(text.toStdString(), SelectionOf(*edit).first);
-    syncAfterToolkitChange(name);
+    syncAfterToolkitChange(control);
 }
 
-void FormBinding::syncAfterToolkitChange(const std::string& name)
+void FormBinding::syncAfterToolkitChange(Control control)
 {
-    mirror(ChangedControls{*FindControl(name)});
+    mirror(ChangedControls{control});
     sync();
 }
 
@@ -383,7 +386,8 @@ void FormBinding::syncTab()
 
 void FormBinding::syncFocus()
 {
-    QWidget* target = widget(model_.focus());
+    const std::optional<Control> focus = model_.focusedControl();
+    QWidget* target = focus ? widget(*focus) : nullptr;
     if (target == nullptr || !target->isVisible() || !target->isEnabled() || target->hasFocus())
         return;
     mirroring_ = true;
@@ -394,10 +398,11 @@ void FormBinding::syncFocus()
 // The focused field shows the model's caret and selection (its whole text after Enter or Tab).
 void FormBinding::syncSelection()
 {
-    auto* edit = qobject_cast<QLineEdit*>(widget(model_.focus()));
+    const std::optional<Control> focus = model_.focusedControl();
+    auto* edit = focus ? qobject_cast<QLineEdit*>(widget(*focus)) : nullptr;
     if (edit == nullptr || !edit->hasFocus())
         return;
-    const ControlState& state = model_.control(model_.focus());
+    const ControlState& state = model_.control(*focus);
     if (SelectionOf(*edit) == std::pair{state.selectionStart, state.selectionLength})
         return;
     const QString text = edit->text();
@@ -410,18 +415,18 @@ void FormBinding::syncSelection()
     mirroring_ = false;
 }
 
-void FormBinding::mirror(const ChangedControls& names)
+void FormBinding::mirror(const ChangedControls& controls)
 {
     const bool wasMirroring = std::exchange(mirroring_, true);
-    for (const Control control : names)
-        mirror(std::string(Name(control)));
+    for (const Control control : controls)
+        mirror(control);
     mirroring_ = wasMirroring;
 }
 
-void FormBinding::mirror(const std::string& name)
+void FormBinding::mirror(Control control)
 {
-    const ControlState& state = model_.control(name);
-    QWidget* widget = this->widget(name);
+    const ControlState& state = model_.control(control);
+    QWidget* widget = this->widget(control);
     const QSignalBlocker blocker(widget);
     if (widget->isEnabled() != state.enabled)
         widget->setEnabled(state.enabled);
@@ -468,10 +473,10 @@ void FormBinding::mirror(const std::string& name)
     }
 
     if (state.type == ControlType::Edit || state.type == ControlType::ComboBox) {
-        const auto shown = shownColors_.find(name);
+        const auto shown = shownColors_.find(control);
         if (shown == shownColors_.end() || shown->second != state.color) {
             PaintBackground(widget, state.color, state.type == ControlType::ComboBox);
-            shownColors_[name] = state.color;
+            shownColors_[control] = state.color;
         }
     }
 }

@@ -38,7 +38,7 @@ public:
     // The window's own events, forwarded and mirrored as the widgets' are: a control (a command's
     // button) takes the focus as on a click, false when the field left failed its commit; the two
     // file commands with the dialog's answer, as FormModel::saveProject and loadProject.
-    bool setFocus(std::string_view name);
+    bool setFocus(Control control);
     bool saveProject(const DialogAnswer& answer);
     bool loadProject(const DialogAnswer& answer);
 
@@ -50,35 +50,35 @@ public:
     // Shows the queued error messages now (normally shortly after the event that queued them).
     void showErrors();
 
-    QWidget* widget(std::string_view name) const;
+    QWidget* widget(Control control) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void bind(const std::string& name, QWidget* widget);
-    void focusGained(const std::string& name, FocusRoute route);
-    void selectionMoved(const std::string& name, QLineEdit* edit);
+    void bind(Control control, QWidget* widget);
+    void focusGained(Control control, FocusRoute route);
+    void selectionMoved(Control control, QLineEdit* edit);
     void syncSelection();
-    bool lineEditKeyPress(const std::string& name, QKeyEvent* event);
+    bool lineEditKeyPress(Control control, QKeyEvent* event);
     bool enterOrSpacePressed(QKeyEvent* event);
-    void click(const std::string& name);
-    void lineEditTextEdited(const std::string& name, QLineEdit* edit, const QString& text);
-    bool ensureFocus(const std::string& name);
-    bool holdsFocus(const std::string& name);
+    void click(Control control);
+    void lineEditTextEdited(Control control, QLineEdit* edit, const QString& text);
+    bool ensureFocus(Control control);
+    bool holdsFocus(Control control);
     // sync() after an event on a widget the toolkit changed itself first (typed text, a list's
     // choice, a check box's tick): that widget shows the model's state again even where the model
     // kept it (a character beyond the maximum length, a refused click).
-    void syncAfterToolkitChange(const std::string& name);
-    void mirror(const ChangedControls& names);
-    void mirror(const std::string& name);
+    void syncAfterToolkitChange(Control control);
+    void mirror(const ChangedControls& controls);
+    void mirror(Control control);
     void syncTab();
 
     FormModel& model_;
-    std::map<std::string, QWidget*, std::less<>> widgets_;
+    std::map<Control, QWidget*> widgets_;
     ButtonTabs* tabs_;
     ErrorPresenter showError_;
-    std::map<std::string, ControlColor, std::less<>> shownColors_; // background each widget shows
+    std::map<Control, ControlColor> shownColors_; // background each widget shows
     std::vector<std::string> pendingErrors_;
     bool mirroring_ = false;
     bool errorsScheduled_ = false;

@@ -14,9 +14,9 @@ namespace {
 using enum Area;
 using enum CaptionStyle;
 
-// A column of a grid page: its control in each row from the top ("", or none past the column's
-// end, where a row has no control). Column 0 holds the row captions, which are no controls.
-using GridColumn = std::span<const std::string_view>;
+// A column of a grid page: its control in each row from the top (nullopt, or none past the
+// column's end, where a row has no control). Column 0 holds the row captions, which are no controls.
+using GridColumn = std::span<const std::optional<Control>>;
 
 // A page laid out as a grid: rows 26 px apart, eight columns, headings above the columns.
 struct GridPage {
@@ -32,8 +32,8 @@ constexpr int kGridRowPitch = 26; // px
 
 // Enclosure page: six rows (walls А to Г, ceiling, floor): row caption, construction list, its
 // thickness, insulation list, its thickness, outside temperature, outside/inside text, heat gain.
-constexpr RowControls kOutsideFacingTexts{"Edit49", "Edit50", "Edit51", "Edit52", "Edit53", ""};
-constexpr RowControls kEnclosureHeatGainFields{"Edit36", "Edit37", "Edit38", "Edit39", "Edit40", "Edit41"};
+constexpr RowControls kOutsideFacingTexts{Control::OutsideFacingTextA, Control::OutsideFacingTextB, Control::OutsideFacingTextC, Control::OutsideFacingTextD, Control::OutsideFacingTextCeiling, std::nullopt};
+constexpr RowControls kEnclosureHeatGainFields{Control::EnclosureHeatGainA, Control::EnclosureHeatGainB, Control::EnclosureHeatGainC, Control::EnclosureHeatGainD, Control::EnclosureHeatGainCeiling, Control::EnclosureHeatGainFloor};
 constexpr GridPage kEnclosureGrid{
     EnclosurePage,
     kRowCount,
@@ -47,16 +47,18 @@ constexpr GridPage kEnclosureGrid{
 
 // Solar page: five rows (walls А to Г, ceiling): row caption, orientation, construction name,
 // sunlit text, finish list, outside/inside text, excess temperature difference, heat gain.
-using SurfaceRowControls = std::array<std::string_view, kSurfaceRowCount>;
-constexpr SurfaceRowControls kMaterialNameCopies{"Edit31", "Edit32", "Edit33", "Edit34", "Edit35"};
-constexpr SurfaceRowControls kSunlitTexts{"Edit44", "Edit45", "Edit46", "Edit47", "Edit48"};
-constexpr SurfaceRowControls kOutsideFacingCopies{"Edit57", "Edit58", "Edit59", "Edit60", "Edit61"};
-constexpr SurfaceRowControls kExcessTemperatureFields{"Edit62", "Edit63", "Edit64", "Edit65", "Edit66"};
-constexpr SurfaceRowControls kSolarHeatGainFields{"Edit67", "Edit68", "Edit69", "Edit70", "Edit71"};
+using SurfaceRowControls = std::array<std::optional<Control>, kSurfaceRowCount>;
+constexpr SurfaceRowControls kWallDirections{kWallDirectionFields[0], kWallDirectionFields[1], kWallDirectionFields[2],
+                                             kWallDirectionFields[3], std::nullopt};
+constexpr SurfaceRowControls kMaterialNameCopies{Control::StructureMaterialTextA, Control::StructureMaterialTextB, Control::StructureMaterialTextC, Control::StructureMaterialTextD, Control::StructureMaterialTextCeiling};
+constexpr SurfaceRowControls kSunlitTexts{Control::SunlitTextA, Control::SunlitTextB, Control::SunlitTextC, Control::SunlitTextD, Control::SunlitTextCeiling};
+constexpr SurfaceRowControls kOutsideFacingCopies{Control::OutsideFacingCopyA, Control::OutsideFacingCopyB, Control::OutsideFacingCopyC, Control::OutsideFacingCopyD, Control::OutsideFacingCopyCeiling};
+constexpr SurfaceRowControls kExcessTemperatureFields{Control::SolarTemperatureDifferenceA, Control::SolarTemperatureDifferenceB, Control::SolarTemperatureDifferenceC, Control::SolarTemperatureDifferenceD, Control::SolarTemperatureDifferenceCeiling};
+constexpr SurfaceRowControls kSolarHeatGainFields{Control::SolarHeatGainA, Control::SolarHeatGainB, Control::SolarHeatGainC, Control::SolarHeatGainD, Control::SolarHeatGainCeiling};
 constexpr GridPage kSolarGrid{
     SolarPage,
     kSurfaceRowCount,
-    {GridColumn{}, kWallDirectionFields, kMaterialNameCopies, kSunlitTexts, kSurfaceFinishLists,
+    {GridColumn{}, kWallDirections, kMaterialNameCopies, kSunlitTexts, kSurfaceFinishLists,
      kOutsideFacingCopies, kExcessTemperatureFields, kSolarHeatGainFields},
     {6, 64, 118, 322, 402, 606, 650, 726},
     {56, 50, 200, 76, 200, 40, 72, 80},
@@ -67,7 +69,7 @@ constexpr GridPage kSolarGrid{
 constexpr bool HasControl(const GridPage& grid, std::size_t column, std::size_t row)
 {
     const GridColumn& names = grid.controls[column];
-    return row < names.size() && !names[row].empty();
+    return row < names.size() && names[row].has_value();
 }
 
 constexpr std::size_t ControlCount(const GridPage& grid)
@@ -92,7 +94,7 @@ constexpr std::array<ControlPlace, ControlCount(Grid)> GridControls()
                 continue;
             const Box cell{Grid.columnX[column], Grid.firstRowY + kGridRowPitch * static_cast<int>(row),
                            Grid.columnWidth[column], 21};
-            places[next++] = {Grid.controls[column][row], Grid.page, cell};
+            places[next++] = {*Grid.controls[column][row], Grid.page, cell};
         }
     return places;
 }
@@ -107,7 +109,7 @@ constexpr std::array<CaptionPlace, Grid.rows> RowCaptions()
     for (std::size_t row = 0; row < Grid.rows; ++row) {
         const Box box{Grid.columnX[0], Grid.firstRowY + 3 + kGridRowPitch * static_cast<int>(row),
                       Grid.columnWidth[0], 16};
-        captions[row] = {"", Grid.page, kRowCaptions[row], box, Bold};
+        captions[row] = {std::nullopt, Grid.page, kRowCaptions[row], box, Bold};
     }
     return captions;
 }
@@ -116,7 +118,7 @@ constexpr std::array<CaptionPlace, Grid.rows> RowCaptions()
 constexpr CaptionPlace Heading(const GridPage& grid, std::string_view text, std::size_t column, int line)
 {
     const Box box{grid.columnX[column] - 6, grid.headingY + 13 * line, grid.columnWidth[column] + 12, 14};
-    return {"", grid.page, text, box, Centered};
+    return {std::nullopt, grid.page, text, box, Centered};
 }
 
 // Labelled rows inside the groups of the goods and operational pages.
@@ -142,71 +144,71 @@ constexpr std::array kControls = Joined(
     // --- "Через ограждение Q1" ---------------------------------------------------------------
     GridControls<kEnclosureGrid>(),
     std::array{
-        ControlPlace{"Edit42", EnclosurePage, {698, 200, 80, 21}},
-        ControlPlace{"BitBtn7", EnclosurePage, {64, 200, 260, 28}},
+        ControlPlace{Control::HeatGainQ1, EnclosurePage, {698, 200, 80, 21}},
+        ControlPlace{Control::FillRowsButton, EnclosurePage, {64, 200, 260, 28}},
     },
     // --- "Поправка на солнечную радиацию Q12" ------------------------------------------------
     GridControls<kSolarGrid>(),
     std::array{
-        ControlPlace{"Edit72", SolarPage, {726, 184, 80, 21}},
-        ControlPlace{"BitBtn8", SolarPage, {342, 182, 260, 28}},
+        ControlPlace{Control::HeatGainQ12, SolarPage, {726, 184, 80, 21}},
+        ControlPlace{Control::FillFinishesButton, SolarPage, {342, 182, 260, 28}},
         // --- "От вентиляции Q3" -----------------------------------------------------------------
-        ControlPlace{"Edit30", VentilationPage, {130, 24, 60, 21}},
-        ControlPlace{"Edit73", VentilationPage, {304, 24, 80, 21}},
+        ControlPlace{Control::AirExchangeRate, VentilationPage, {130, 24, 60, 21}},
+        ControlPlace{Control::HeatGainQ3, VentilationPage, {304, 24, 80, 21}},
         // --- goods --------------------------------------------------------------------------------
-        ControlPlace{"ComboBox25", ProductBox, {64, 18, 220, 21}},
-        ControlPlace{"ComboBox21", ProductBox, {64, 44, 220, 21}},
-        ControlPlace{"Edit80", ProductBox, FieldAt(222, 72, 62)},
-        ControlPlace{"Edit81", ProductBox, FieldAt(222, 98, 62)},
-        ControlPlace{"ComboBox22", PackagingBox, {64, 18, 220, 21}},
-        ControlPlace{"Edit76", PackagingBox, FieldAt(222, 46, 62)},
-        ControlPlace{"Edit85", PackagingBox, FieldAt(222, 72, 62)},
-        ControlPlace{"Edit82", ProcessingBox, FieldAt(184, 20)},
-        ControlPlace{"Edit83", ProcessingBox, FieldAt(184, 46)},
-        ControlPlace{"Edit84", ProcessingBox, FieldAt(184, 72)},
-        ControlPlace{"Edit88", ProcessingBox, FieldAt(184, 98)},
-        ControlPlace{"CheckBox2", TurnoverFrame, {10, 20, 150, 20}},
-        ControlPlace{"Edit74", CapacityBox, FieldAt(200, 20, 55)},
-        ControlPlace{"Edit75", CapacityBox, FieldAt(200, 46, 55)},
-        ControlPlace{"Edit77", CapacityBox, FieldAt(200, 72, 55)},
-        ControlPlace{"Edit78", CapacityBox, FieldAt(200, 98, 55)},
-        ControlPlace{"Edit79", CapacityBox, FieldAt(200, 124, 55)},
-        ControlPlace{"Edit124", CapacityBox, FieldAt(200, 150, 55)},
-        ControlPlace{"Edit86", GoodsPage, FieldAt(396, 188, 80)},
-        ControlPlace{"Edit87", GoodsPage, FieldAt(396, 214, 80)},
-        ControlPlace{"Edit89", GoodsPage, FieldAt(690, 188, 80)},
-        ControlPlace{"Edit90", GoodsPage, FieldAt(690, 214, 80)},
+        ControlPlace{Control::ProductGroup, ProductBox, {64, 18, 220, 21}},
+        ControlPlace{Control::Product, ProductBox, {64, 44, 220, 21}},
+        ControlPlace{Control::ProductMoisture, ProductBox, FieldAt(222, 72, 62)},
+        ControlPlace{Control::CryoscopicTemperature, ProductBox, FieldAt(222, 98, 62)},
+        ControlPlace{Control::PackagingMaterial, PackagingBox, {64, 18, 220, 21}},
+        ControlPlace{Control::PackagingShare, PackagingBox, FieldAt(222, 46, 62)},
+        ControlPlace{Control::PackagingEnthalpyDifference, PackagingBox, FieldAt(222, 72, 62)},
+        ControlPlace{Control::ProductInletTemperature, ProcessingBox, FieldAt(184, 20)},
+        ControlPlace{Control::ProductFinalTemperature, ProcessingBox, FieldAt(184, 46)},
+        ControlPlace{Control::ProductEnthalpyDifference, ProcessingBox, FieldAt(184, 72)},
+        ControlPlace{Control::RespirationHeat, ProcessingBox, FieldAt(184, 98)},
+        ControlPlace{Control::HighTurnover, TurnoverFrame, {10, 20, 150, 20}},
+        ControlPlace{Control::StackHeight, CapacityBox, FieldAt(200, 20, 55)},
+        ControlPlace{Control::StackDensity, CapacityBox, FieldAt(200, 46, 55)},
+        ControlPlace{Control::GrossCapacity, CapacityBox, FieldAt(200, 72, 55)},
+        ControlPlace{Control::NetCapacity, CapacityBox, FieldAt(200, 98, 55)},
+        ControlPlace{Control::DailyTurnoverPercent, CapacityBox, FieldAt(200, 124, 55)},
+        ControlPlace{Control::DailyTurnover, CapacityBox, FieldAt(200, 150, 55)},
+        ControlPlace{Control::HeatGainQ21, GoodsPage, FieldAt(396, 188, 80)},
+        ControlPlace{Control::HeatGainQ22, GoodsPage, FieldAt(396, 214, 80)},
+        ControlPlace{Control::HeatGainQ2, GoodsPage, FieldAt(690, 188, 80)},
+        ControlPlace{Control::HeatGainQ5, GoodsPage, FieldAt(690, 214, 80)},
         // --- operational --------------------------------------------------------------------------
-        ControlPlace{"Edit91", DoorBox, FieldAt(164, 18)},
-        ControlPlace{"Edit92", DoorBox, FieldAt(164, 42)},
-        ControlPlace{"ComboBox23", DoorBox, {8, 82, 214, 21}},
-        ControlPlace{"ComboBox24", DoorBox, {70, 107, 152, 21}},
-        ControlPlace{"CheckBox1", DoorBox, {8, 132, 200, 20}},
-        ControlPlace{"Edit131", DoorBox, FieldAt(164, 156)},
-        ControlPlace{"Edit93", DoorBox, FieldAt(164, 180)},
-        ControlPlace{"Edit94", DoorBox, FieldAt(164, 204)},
-        ControlPlace{"Edit98", DoorBox, FieldAt(164, 230)},
-        ControlPlace{"Edit117", OperationalPage, FieldAt(168, 266, 66)},
-        ControlPlace{"Edit95", LightingBox, FieldAt(136, 20)},
-        ControlPlace{"Edit96", LightingBox, FieldAt(136, 48)},
-        ControlPlace{"Edit100", LightingBox, FieldAt(136, 76)},
-        ControlPlace{"Edit97", StaffBox, FieldAt(136, 20)},
-        ControlPlace{"Edit99", StaffBox, FieldAt(136, 48)},
-        ControlPlace{"Edit101", VehicleBox, FieldAt(136, 20)},
-        ControlPlace{"Edit102", VehicleBox, FieldAt(136, 48)},
-        ControlPlace{"Edit104", VehicleBox, FieldAt(136, 76)},
-        ControlPlace{"Edit103", FanBox, FieldAt(106, 20, 50)},
-        ControlPlace{"CheckBox3", FanBox, {176, 20, 180, 20}},
-        ControlPlace{"Edit114", FanBox, FieldAt(106, 48, 50)},
-        ControlPlace{"Edit130", FanBox, FieldAt(292, 48, 50)},
-        ControlPlace{"Edit105", FanBox, FieldAt(106, 76, 70)},
-        ControlPlace{"Edit107", ConsumerBox, FieldAt(8, 32, 146)},
-        ControlPlace{"Edit108", ConsumerBox, FieldAt(160, 32, 60)},
-        ControlPlace{"Edit109", ConsumerBox, FieldAt(246, 32, 60)},
-        ControlPlace{"Edit110", ConsumerBox, FieldAt(8, 58, 146)},
-        ControlPlace{"Edit111", ConsumerBox, FieldAt(160, 58, 60)},
-        ControlPlace{"Edit112", ConsumerBox, FieldAt(246, 58, 60)},
-        ControlPlace{"Edit113", ConsumerBox, FieldAt(160, 88, 70)},
+        ControlPlace{Control::DoorHeight, DoorBox, FieldAt(164, 18)},
+        ControlPlace{Control::DoorWidth, DoorBox, FieldAt(164, 42)},
+        ControlPlace{Control::DoorProtection, DoorBox, {8, 82, 214, 21}},
+        ControlPlace{Control::DoorType, DoorBox, {70, 107, 152, 21}},
+        ControlPlace{Control::DoorTimeMode, DoorBox, {8, 132, 200, 20}},
+        ControlPlace{Control::DoorOpenTime, DoorBox, FieldAt(164, 156)},
+        ControlPlace{Control::LoadUnitMass, DoorBox, FieldAt(164, 180)},
+        ControlPlace{Control::VehiclePasses, DoorBox, FieldAt(164, 204)},
+        ControlPlace{Control::DoorHeatGain, DoorBox, FieldAt(164, 230)},
+        ControlPlace{Control::HeatGainQ4, OperationalPage, FieldAt(168, 266, 66)},
+        ControlPlace{Control::LightingPowerDensity, LightingBox, FieldAt(136, 20)},
+        ControlPlace{Control::LightingHours, LightingBox, FieldAt(136, 48)},
+        ControlPlace{Control::LightingHeatGain, LightingBox, FieldAt(136, 76)},
+        ControlPlace{Control::StaffCount, StaffBox, FieldAt(136, 20)},
+        ControlPlace{Control::StaffHeatGain, StaffBox, FieldAt(136, 48)},
+        ControlPlace{Control::VehiclePower, VehicleBox, FieldAt(136, 20)},
+        ControlPlace{Control::VehicleHours, VehicleBox, FieldAt(136, 48)},
+        ControlPlace{Control::VehicleHeatGain, VehicleBox, FieldAt(136, 76)},
+        ControlPlace{Control::FanSharePercent, FanBox, FieldAt(106, 20, 50)},
+        ControlPlace{Control::FanDetailedCalculation, FanBox, {176, 20, 180, 20}},
+        ControlPlace{Control::FanPower, FanBox, FieldAt(106, 48, 50)},
+        ControlPlace{Control::FanCount, FanBox, FieldAt(292, 48, 50)},
+        ControlPlace{Control::FanHeatGain, FanBox, FieldAt(106, 76, 70)},
+        ControlPlace{Control::Consumer1Name, ConsumerBox, FieldAt(8, 32, 146)},
+        ControlPlace{Control::Consumer1Power, ConsumerBox, FieldAt(160, 32, 60)},
+        ControlPlace{Control::Consumer1Hours, ConsumerBox, FieldAt(246, 32, 60)},
+        ControlPlace{Control::Consumer2Name, ConsumerBox, FieldAt(8, 58, 146)},
+        ControlPlace{Control::Consumer2Power, ConsumerBox, FieldAt(160, 58, 60)},
+        ControlPlace{Control::Consumer2Hours, ConsumerBox, FieldAt(246, 58, 60)},
+        ControlPlace{Control::ConsumerHeatGain, ConsumerBox, FieldAt(160, 88, 70)},
     });
 
 constexpr std::array kCaptions = Joined(
@@ -225,7 +227,7 @@ constexpr std::array kCaptions = Joined(
     },
     RowCaptions<kEnclosureGrid>(),
     std::array{
-        CaptionPlace{"", EnclosurePage, "ИТОГО Q1", {592, 203, 100, 16}, Right},
+        CaptionPlace{std::nullopt, EnclosurePage, "ИТОГО Q1", {592, 203, 100, 16}, Right},
         // --- "Поправка на солнечную радиацию Q12" --------------------------------------------
         Heading(kSolarGrid, "Ориентация", 1, 1),
         Heading(kSolarGrid, "стены", 1, 2),
@@ -240,70 +242,70 @@ constexpr std::array kCaptions = Joined(
     },
     RowCaptions<kSolarGrid>(),
     std::array{
-        CaptionPlace{"", SolarPage, " ИТОГО Q12", {606, 187, 114, 16}, Right},
+        CaptionPlace{std::nullopt, SolarPage, " ИТОГО Q12", {606, 187, 114, 16}, Right},
         // --- "От вентиляции Q3" -----------------------------------------------------------------
-        CaptionPlace{"", VentilationPage, "Введите кратность", {16, 21, 112, 14}},
-        CaptionPlace{"", VentilationPage, "воздухообмена", {16, 34, 112, 14}},
-        CaptionPlace{"", VentilationPage, "ИТОГО Q3", {226, 27, 74, 16}, Right},
+        CaptionPlace{std::nullopt, VentilationPage, "Введите кратность", {16, 21, 112, 14}},
+        CaptionPlace{std::nullopt, VentilationPage, "воздухообмена", {16, 34, 112, 14}},
+        CaptionPlace{std::nullopt, VentilationPage, "ИТОГО Q3", {226, 27, 74, 16}, Right},
         // --- goods --------------------------------------------------------------------------------
-        CaptionPlace{"", ProductBox, "Группа", LabelAt(8, 18, 54)},
-        CaptionPlace{"", ProductBox, "Продукт", LabelAt(8, 44, 54)},
-        CaptionPlace{"", ProductBox, "Влагосодержание, %", LabelAt(8, 72, 210)},
-        CaptionPlace{"", ProductBox, "Криоскопическая температура", LabelAt(8, 98, 210)},
-        CaptionPlace{"", PackagingBox, "Материал", LabelAt(8, 18, 54)},
-        CaptionPlace{"PackagingShareLabel", PackagingBox, "", LabelAt(8, 46, 210)},
-        CaptionPlace{"", PackagingBox, "Разность энтальпий кДж/кг", LabelAt(8, 72, 210)},
-        CaptionPlace{"", ProcessingBox, "Температура поступающего груза", LabelAt(8, 20, 174)},
-        CaptionPlace{"", ProcessingBox, "Конечная температура груза", LabelAt(8, 46, 174)},
-        CaptionPlace{"", ProcessingBox, "Разность энтальпий, кДж/кг", LabelAt(8, 72, 174)},
-        CaptionPlace{"", ProcessingBox, "Теплота \"дыхания\", Вт/т", LabelAt(8, 98, 174)},
-        CaptionPlace{"StackHeightLabel", CapacityBox, "", LabelAt(8, 20, 190)},
-        CaptionPlace{"StackDensityLabel", CapacityBox, "", LabelAt(8, 46, 190)},
-        CaptionPlace{"GrossCapacityLabel", CapacityBox, "", LabelAt(8, 72, 190)},
-        CaptionPlace{"", CapacityBox, "Условная ёмкость камеры (нетто), т", LabelAt(8, 98, 190)},
-        CaptionPlace{"Label63", CapacityBox, "", LabelAt(8, 124, 190)},
-        CaptionPlace{"DailyTurnoverLabel", CapacityBox, "", LabelAt(8, 150, 190)},
-        CaptionPlace{"", GoodsPage, "От груза Q21", LabelAt(300, 188, 92), Right},
-        CaptionPlace{"", GoodsPage, "От тары Q22", LabelAt(300, 214, 92), Right},
-        CaptionPlace{"", GoodsPage, " ИТОГО Q2", LabelAt(554, 188, 130), Right},
-        CaptionPlace{"", GoodsPage, "ИТОГО Q5", LabelAt(554, 214, 130), Right},
+        CaptionPlace{std::nullopt, ProductBox, "Группа", LabelAt(8, 18, 54)},
+        CaptionPlace{std::nullopt, ProductBox, "Продукт", LabelAt(8, 44, 54)},
+        CaptionPlace{std::nullopt, ProductBox, "Влагосодержание, %", LabelAt(8, 72, 210)},
+        CaptionPlace{std::nullopt, ProductBox, "Криоскопическая температура", LabelAt(8, 98, 210)},
+        CaptionPlace{std::nullopt, PackagingBox, "Материал", LabelAt(8, 18, 54)},
+        CaptionPlace{Control::PackagingShareLabel, PackagingBox, "", LabelAt(8, 46, 210)},
+        CaptionPlace{std::nullopt, PackagingBox, "Разность энтальпий кДж/кг", LabelAt(8, 72, 210)},
+        CaptionPlace{std::nullopt, ProcessingBox, "Температура поступающего груза", LabelAt(8, 20, 174)},
+        CaptionPlace{std::nullopt, ProcessingBox, "Конечная температура груза", LabelAt(8, 46, 174)},
+        CaptionPlace{std::nullopt, ProcessingBox, "Разность энтальпий, кДж/кг", LabelAt(8, 72, 174)},
+        CaptionPlace{std::nullopt, ProcessingBox, "Теплота \"дыхания\", Вт/т", LabelAt(8, 98, 174)},
+        CaptionPlace{Control::StackHeightLabel, CapacityBox, "", LabelAt(8, 20, 190)},
+        CaptionPlace{Control::StackDensityLabel, CapacityBox, "", LabelAt(8, 46, 190)},
+        CaptionPlace{Control::GrossCapacityLabel, CapacityBox, "", LabelAt(8, 72, 190)},
+        CaptionPlace{std::nullopt, CapacityBox, "Условная ёмкость камеры (нетто), т", LabelAt(8, 98, 190)},
+        CaptionPlace{Control::DailyTurnoverPercentLabel, CapacityBox, "", LabelAt(8, 124, 190)},
+        CaptionPlace{Control::DailyTurnoverLabel, CapacityBox, "", LabelAt(8, 150, 190)},
+        CaptionPlace{std::nullopt, GoodsPage, "От груза Q21", LabelAt(300, 188, 92), Right},
+        CaptionPlace{std::nullopt, GoodsPage, "От тары Q22", LabelAt(300, 214, 92), Right},
+        CaptionPlace{std::nullopt, GoodsPage, " ИТОГО Q2", LabelAt(554, 188, 130), Right},
+        CaptionPlace{std::nullopt, GoodsPage, "ИТОГО Q5", LabelAt(554, 214, 130), Right},
         // --- operational --------------------------------------------------------------------------
-        CaptionPlace{"", DoorBox, "Высота двери, м", LabelAt(8, 18, 150)},
-        CaptionPlace{"", DoorBox, "Ширина двери, м", LabelAt(8, 42, 150)},
-        CaptionPlace{"", DoorBox, "Защитное устройство", {8, 66, 150, 16}},
-        CaptionPlace{"", DoorBox, "Тип двери", LabelAt(8, 107, 60)},
-        CaptionPlace{"", DoorBox, "Время открыт. двери, ч", LabelAt(8, 156, 150)},
-        CaptionPlace{"", DoorBox, "Масса грузов. места, кг", LabelAt(8, 180, 150)},
-        CaptionPlace{"", DoorBox, "Кол-во проходов ПТС", LabelAt(8, 204, 150)},
-        CaptionPlace{"", DoorBox, "Теплоприток от откры-", UpperLine(8, 230, 150)},
-        CaptionPlace{"", DoorBox, "вания дверей, кВт", LowerLine(8, 230, 150)},
-        CaptionPlace{"", OperationalPage, "ИТОГО Q4", LabelAt(8, 266, 154), Right},
-        CaptionPlace{"", LightingBox, "Удельная мощность", UpperLine(8, 20, 126)},
-        CaptionPlace{"", LightingBox, "освещения, Вт/кв.м", LowerLine(8, 20, 126)},
-        CaptionPlace{"", LightingBox, "Время работы", UpperLine(8, 48, 126)},
-        CaptionPlace{"", LightingBox, "освещения, час/сутки", LowerLine(8, 48, 126)},
-        CaptionPlace{"", LightingBox, "Теплоприток от ", UpperLine(8, 76, 126)},
-        CaptionPlace{"", LightingBox, "освещения, кВт", LowerLine(8, 76, 126)},
-        CaptionPlace{"", StaffBox, "Количество людей,", UpperLine(8, 20, 126)},
-        CaptionPlace{"", StaffBox, "работающих в камере", LowerLine(8, 20, 126)},
-        CaptionPlace{"", StaffBox, "Теплоприток от", UpperLine(8, 48, 126)},
-        CaptionPlace{"", StaffBox, "персонала, кВт", LowerLine(8, 48, 126)},
-        CaptionPlace{"", VehicleBox, "Мощность, кВт", LabelAt(8, 20, 126)},
-        CaptionPlace{"", VehicleBox, "Время работы", UpperLine(8, 48, 126)},
-        CaptionPlace{"", VehicleBox, "ПТС, час/сут", LowerLine(8, 48, 126)},
-        CaptionPlace{"", VehicleBox, "Теплоприток", UpperLine(8, 76, 126)},
-        CaptionPlace{"", VehicleBox, "от ПТС, кВт", LowerLine(8, 76, 126)},
-        CaptionPlace{"Label105", FanBox, "", UpperLine(8, 20, 96)},
-        CaptionPlace{"Label106", FanBox, "", LowerLine(8, 20, 96)},
-        CaptionPlace{"Label111", FanBox, "", UpperLine(8, 48, 96)},
-        CaptionPlace{"Label117", FanBox, "", LowerLine(8, 48, 96)},
-        CaptionPlace{"", FanBox, "Кол-во вентиляторов", LabelAt(176, 48, 114)},
-        CaptionPlace{"", FanBox, "Теплоприток от", UpperLine(8, 76, 96)},
-        CaptionPlace{"", FanBox, "вентиляторов, кВт", LowerLine(8, 76, 96)},
-        CaptionPlace{"", ConsumerBox, "Мощность, кВт", {160, 16, 84, 14}},
-        CaptionPlace{"", ConsumerBox, "Время работы, час/сут", {246, 16, 120, 14}},
-        CaptionPlace{"", ConsumerBox, "Теплоприток от электро-", UpperLine(8, 88, 146)},
-        CaptionPlace{"", ConsumerBox, "потребителей, кВт", LowerLine(8, 88, 146)},
+        CaptionPlace{std::nullopt, DoorBox, "Высота двери, м", LabelAt(8, 18, 150)},
+        CaptionPlace{std::nullopt, DoorBox, "Ширина двери, м", LabelAt(8, 42, 150)},
+        CaptionPlace{std::nullopt, DoorBox, "Защитное устройство", {8, 66, 150, 16}},
+        CaptionPlace{std::nullopt, DoorBox, "Тип двери", LabelAt(8, 107, 60)},
+        CaptionPlace{std::nullopt, DoorBox, "Время открыт. двери, ч", LabelAt(8, 156, 150)},
+        CaptionPlace{std::nullopt, DoorBox, "Масса грузов. места, кг", LabelAt(8, 180, 150)},
+        CaptionPlace{std::nullopt, DoorBox, "Кол-во проходов ПТС", LabelAt(8, 204, 150)},
+        CaptionPlace{std::nullopt, DoorBox, "Теплоприток от откры-", UpperLine(8, 230, 150)},
+        CaptionPlace{std::nullopt, DoorBox, "вания дверей, кВт", LowerLine(8, 230, 150)},
+        CaptionPlace{std::nullopt, OperationalPage, "ИТОГО Q4", LabelAt(8, 266, 154), Right},
+        CaptionPlace{std::nullopt, LightingBox, "Удельная мощность", UpperLine(8, 20, 126)},
+        CaptionPlace{std::nullopt, LightingBox, "освещения, Вт/кв.м", LowerLine(8, 20, 126)},
+        CaptionPlace{std::nullopt, LightingBox, "Время работы", UpperLine(8, 48, 126)},
+        CaptionPlace{std::nullopt, LightingBox, "освещения, час/сутки", LowerLine(8, 48, 126)},
+        CaptionPlace{std::nullopt, LightingBox, "Теплоприток от ", UpperLine(8, 76, 126)},
+        CaptionPlace{std::nullopt, LightingBox, "освещения, кВт", LowerLine(8, 76, 126)},
+        CaptionPlace{std::nullopt, StaffBox, "Количество людей,", UpperLine(8, 20, 126)},
+        CaptionPlace{std::nullopt, StaffBox, "работающих в камере", LowerLine(8, 20, 126)},
+        CaptionPlace{std::nullopt, StaffBox, "Теплоприток от", UpperLine(8, 48, 126)},
+        CaptionPlace{std::nullopt, StaffBox, "персонала, кВт", LowerLine(8, 48, 126)},
+        CaptionPlace{std::nullopt, VehicleBox, "Мощность, кВт", LabelAt(8, 20, 126)},
+        CaptionPlace{std::nullopt, VehicleBox, "Время работы", UpperLine(8, 48, 126)},
+        CaptionPlace{std::nullopt, VehicleBox, "ПТС, час/сут", LowerLine(8, 48, 126)},
+        CaptionPlace{std::nullopt, VehicleBox, "Теплоприток", UpperLine(8, 76, 126)},
+        CaptionPlace{std::nullopt, VehicleBox, "от ПТС, кВт", LowerLine(8, 76, 126)},
+        CaptionPlace{Control::FanShareEstimateLabel, FanBox, "", UpperLine(8, 20, 96)},
+        CaptionPlace{Control::FanShareCaption, FanBox, "", LowerLine(8, 20, 96)},
+        CaptionPlace{Control::FanPowerLabel, FanBox, "", UpperLine(8, 48, 96)},
+        CaptionPlace{Control::FanPowerUnitLabel, FanBox, "", LowerLine(8, 48, 96)},
+        CaptionPlace{std::nullopt, FanBox, "Кол-во вентиляторов", LabelAt(176, 48, 114)},
+        CaptionPlace{std::nullopt, FanBox, "Теплоприток от", UpperLine(8, 76, 96)},
+        CaptionPlace{std::nullopt, FanBox, "вентиляторов, кВт", LowerLine(8, 76, 96)},
+        CaptionPlace{std::nullopt, ConsumerBox, "Мощность, кВт", {160, 16, 84, 14}},
+        CaptionPlace{std::nullopt, ConsumerBox, "Время работы, час/сут", {246, 16, 120, 14}},
+        CaptionPlace{std::nullopt, ConsumerBox, "Теплоприток от электро-", UpperLine(8, 88, 146)},
+        CaptionPlace{std::nullopt, ConsumerBox, "потребителей, кВт", LowerLine(8, 88, 146)},
     });
 
 } // namespace

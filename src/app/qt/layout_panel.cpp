@@ -60,7 +60,7 @@ constexpr Box SummaryField(int y)
 }
 constexpr CaptionPlace SummaryUnit(int fieldY)
 {
-    return {"", SummaryGroup, kKiloWattsCaption, {132, fieldY + 3, 36, 16}};
+    return {std::nullopt, SummaryGroup, kKiloWattsCaption, {132, fieldY + 3, 36, 16}};
 }
 
 constexpr std::array<ControlPlace, kSummaryRows.size()> SummaryRowFields()
@@ -76,7 +76,7 @@ constexpr std::array<CaptionPlace, 2 * kSummaryRows.size()> SummaryRowCaptions()
 {
     std::array<CaptionPlace, 2 * kSummaryRows.size()> captions{};
     for (std::size_t row = 0; row < kSummaryRows.size(); ++row) {
-        captions[row] = {"", SummaryGroup, kSummaryRows[row].caption, {8, SummaryRowY(row) + 3, 36, 16}, Bold};
+        captions[row] = {std::nullopt, SummaryGroup, kSummaryRows[row].caption, {8, SummaryRowY(row) + 3, 36, 16}, Bold};
         captions[kSummaryRows.size() + row] = SummaryUnit(SummaryRowY(row));
     }
     return captions;
@@ -85,40 +85,40 @@ constexpr std::array<CaptionPlace, 2 * kSummaryRows.size()> SummaryRowCaptions()
 constexpr std::array kControls = Joined(
     std::array{
         // The logo: a mark at (84, 58) and its lettering below, in the area (22, 58) 260 x 119.
-        ControlPlace{"PaintBox13", Window, {22, 58, 260, 119}},
+        ControlPlace{Control::Logo, Window, {22, 58, 260, 119}},
         // City and climate.
-        ControlPlace{"ComboBox13", CityGroup, {8, 18, 265, 21}},
-        ControlPlace{"Edit19", CityGroup, {216, 44, 57, 21}},
-        ControlPlace{"Edit20", CityGroup, {216, 68, 57, 21}},
-        ControlPlace{"Edit21", CityGroup, {216, 92, 57, 21}},
+        ControlPlace{Control::City, CityGroup, {8, 18, 265, 21}},
+        ControlPlace{Control::Latitude, CityGroup, {216, 44, 57, 21}},
+        ControlPlace{Control::OutsideDesignTemperature, CityGroup, {216, 68, 57, 21}},
+        ControlPlace{Control::OutsideRelativeHumidity, CityGroup, {216, 92, 57, 21}},
         // Plan with its compass, wall letters and tiles: sun tile and outside/inside tile of each wall.
-        ControlPlace{"PaintBox1", RoomGroup, {40, 48, 140, 140}},
-        ControlPlace{"PaintBox5", RoomGroup, {64, 16, 30, 30}},   // wall В (top)
-        ControlPlace{"PaintBox10", RoomGroup, {126, 16, 30, 30}},
-        ControlPlace{"PaintBox2", RoomGroup, {64, 190, 30, 30}},  // wall А (bottom)
-        ControlPlace{"PaintBox8", RoomGroup, {126, 190, 30, 30}},
-        ControlPlace{"PaintBox6", RoomGroup, {6, 72, 30, 30}},    // wall Г (left)
-        ControlPlace{"PaintBox11", RoomGroup, {6, 134, 30, 30}},
-        ControlPlace{"PaintBox4", RoomGroup, {184, 72, 30, 30}},  // wall Б (right)
-        ControlPlace{"PaintBox9", RoomGroup, {184, 134, 30, 30}},
-        ControlPlace{"Button1", RoomGroup, {2, 17, 60, 24}},
+        ControlPlace{Control::Plan, RoomGroup, {40, 48, 140, 140}},
+        ControlPlace{Control::SunTileC, RoomGroup, {64, 16, 30, 30}},   // wall В (top)
+        ControlPlace{Control::FacingTileC, RoomGroup, {126, 16, 30, 30}},
+        ControlPlace{Control::SunTileA, RoomGroup, {64, 190, 30, 30}},  // wall А (bottom)
+        ControlPlace{Control::FacingTileA, RoomGroup, {126, 190, 30, 30}},
+        ControlPlace{Control::SunTileD, RoomGroup, {6, 72, 30, 30}},    // wall Г (left)
+        ControlPlace{Control::FacingTileD, RoomGroup, {6, 134, 30, 30}},
+        ControlPlace{Control::SunTileB, RoomGroup, {184, 72, 30, 30}},  // wall Б (right)
+        ControlPlace{Control::FacingTileB, RoomGroup, {184, 134, 30, 30}},
+        ControlPlace{Control::CompassButton, RoomGroup, {2, 17, 60, 24}},
         // Section sketch with the ceiling's tiles above the roof, the volume inside the room and the
         // floor placement on the ground.
-        ControlPlace{"PaintBox3", RoomGroup, {220, 50, 160, 110}},
-        ControlPlace{"PaintBox7", RoomGroup, {254, 16, 30, 30}},
-        ControlPlace{"PaintBox12", RoomGroup, {316, 16, 30, 30}},
-        ControlPlace{"Edit25", RoomGroup, {265, 84, 70, 21}},
-        ControlPlace{"ComboBox19", RoomGroup, {230, 129, 140, 21}},
-        ControlPlace{"Edit115", RoomGroup, {300, 170, 70, 21}},
+        ControlPlace{Control::SectionSketch, RoomGroup, {220, 50, 160, 110}},
+        ControlPlace{Control::SunTileCeiling, RoomGroup, {254, 16, 30, 30}},
+        ControlPlace{Control::FacingTileCeiling, RoomGroup, {316, 16, 30, 30}},
+        ControlPlace{Control::RoomVolume, RoomGroup, {265, 84, 70, 21}},
+        ControlPlace{Control::FloorType, RoomGroup, {230, 129, 140, 21}},
+        ControlPlace{Control::RoomArea, RoomGroup, {300, 170, 70, 21}},
         // Dimensions, room type, room climate, equipment.
-        ControlPlace{"Edit22", RoomGroup, {446, 20, 48, 21}},
-        ControlPlace{"Edit23", RoomGroup, {446, 46, 48, 21}},
-        ControlPlace{"Edit24", RoomGroup, {446, 72, 48, 21}},
-        ControlPlace{"ComboBox20", RoomTypeGroup, {6, 17, 193, 21}},
-        ControlPlace{"Edit43", RoomClimateGroup, {152, 22, 47, 21}},
-        ControlPlace{"Edit54", RoomClimateGroup, {152, 52, 47, 21}},
-        ControlPlace{"Edit55", EquipmentGroup, {180, 24, 50, 21}},
-        ControlPlace{"Edit56", EquipmentGroup, {180, 52, 50, 21}},
+        ControlPlace{Control::RoomLength, RoomGroup, {446, 20, 48, 21}},
+        ControlPlace{Control::RoomWidth, RoomGroup, {446, 46, 48, 21}},
+        ControlPlace{Control::RoomHeight, RoomGroup, {446, 72, 48, 21}},
+        ControlPlace{Control::RoomType, RoomTypeGroup, {6, 17, 193, 21}},
+        ControlPlace{Control::RoomTemperature, RoomClimateGroup, {152, 22, 47, 21}},
+        ControlPlace{Control::RoomRelativeHumidity, RoomClimateGroup, {152, 52, 47, 21}},
+        ControlPlace{Control::EquipmentRunningHours, EquipmentGroup, {180, 24, 50, 21}},
+        ControlPlace{Control::CapacityReserve, EquipmentGroup, {180, 52, 50, 21}},
     },
     // Summary column.
     SummaryRowFields(),
@@ -126,60 +126,60 @@ constexpr std::array kControls = Joined(
         ControlPlace{kTotalHeatGainCaption.control, SummaryGroup, SummaryField(218)},
         ControlPlace{kEquipmentCapacityCaption.control, SummaryGroup, SummaryField(290)},
         // Header bar.
-        ControlPlace{"Edit125", HeaderBar, {96, 4, 240, 21}},
-        ControlPlace{"Edit126", HeaderBar, {96, 27, 240, 21}},
-        ControlPlace{"Edit127", HeaderBar, {414, 4, 380, 21}},
-        ControlPlace{"Edit129", HeaderBar, {414, 27, 380, 21}},
-        ControlPlace{"Edit128", HeaderBar, {852, 4, 100, 21}},
+        ControlPlace{Control::ClientName, HeaderBar, {96, 4, 240, 21}},
+        ControlPlace{Control::ContractorName, HeaderBar, {96, 27, 240, 21}},
+        ControlPlace{Control::SiteName, HeaderBar, {414, 4, 380, 21}},
+        ControlPlace{Control::ProjectName, HeaderBar, {414, 27, 380, 21}},
+        ControlPlace{Control::ProjectDate, HeaderBar, {852, 4, 100, 21}},
     });
 
 constexpr std::array kCommands{
-    CommandPlace{"BitBtn4", Command::Load, {8, 4, 190, 32}},
-    CommandPlace{"BitBtn5", Command::Save, {204, 4, 190, 32}},
-    CommandPlace{"BitBtn1", Command::Preview, {400, 4, 190, 32}},
-    CommandPlace{"BitBtn2", Command::Print, {596, 4, 190, 32}},
-    CommandPlace{"BitBtn3", Command::Exit, {870, 4, 140, 32}},
+    CommandPlace{Control::LoadButton, Command::Load, {8, 4, 190, 32}},
+    CommandPlace{Control::SaveButton, Command::Save, {204, 4, 190, 32}},
+    CommandPlace{Control::PreviewButton, Command::Preview, {400, 4, 190, 32}},
+    CommandPlace{Control::PrintButton, Command::Print, {596, 4, 190, 32}},
+    CommandPlace{Control::ExitButton, Command::Exit, {870, 4, 140, 32}},
 };
 
 constexpr std::array kCaptions = Joined(
     std::array{
-        CaptionPlace{"", CityGroup, "Географическая широта, град.", {8, 47, 206, 16}},
-        CaptionPlace{"", CityGroup, "Расчетная температура, гр.С", {8, 71, 206, 16}},
-        CaptionPlace{"", CityGroup, "Относительная влажность, %", {8, 95, 206, 16}},
+        CaptionPlace{std::nullopt, CityGroup, "Географическая широта, град.", {8, 47, 206, 16}},
+        CaptionPlace{std::nullopt, CityGroup, "Расчетная температура, гр.С", {8, 71, 206, 16}},
+        CaptionPlace{std::nullopt, CityGroup, "Относительная влажность, %", {8, 95, 206, 16}},
         // Letters of the walls around the plan, and the labels lying on it.
-        CaptionPlace{"", RoomGroup, "В", {98, 17, 24, 28}, WallLetterRegular},
-        CaptionPlace{"", RoomGroup, "А", {98, 191, 24, 28}, WallLetter},
-        CaptionPlace{"", RoomGroup, "Г", {9, 104, 24, 28}, WallLetter},
-        CaptionPlace{"", RoomGroup, "Б", {187, 104, 24, 28}, WallLetter},
-        CaptionPlace{"", RoomGroup, "ширина", {50, 60, 120, 14}, Centered},
-        CaptionPlace{"", RoomGroup, "длина", {53, 150, 40, 14}},
-        CaptionPlace{"", RoomGroup, "дверь", {90, 162, 40, 14}, Centered},
-        CaptionPlace{"", RoomGroup, kRoomVolumeCaption.caption, {242, 66, 116, 14}, Centered},
-        CaptionPlace{"", RoomGroup, kRoomAreaCaption.caption, {222, 173, 76, 16}},
-        CaptionPlace{"", RoomGroup, kRoomLengthCaption.caption, {388, 23, 56, 16}},
-        CaptionPlace{"", RoomGroup, kRoomWidthCaption.caption, {388, 49, 56, 16}},
-        CaptionPlace{"", RoomGroup, kRoomHeightCaption.caption, {388, 75, 56, 16}},
-        CaptionPlace{"", RoomClimateGroup, kRoomTemperatureCaption.caption, {6, 25, 144, 16}},
-        CaptionPlace{"", RoomClimateGroup, "Отн.влажность в камере, %", {6, 55, 144, 16}},
-        CaptionPlace{"Label46", EquipmentGroup, "", {8, 27, 168, 16}},
-        CaptionPlace{"", EquipmentGroup, "Резерв холодопроизвод.,  %", {8, 55, 168, 16}},
+        CaptionPlace{std::nullopt, RoomGroup, "В", {98, 17, 24, 28}, WallLetterRegular},
+        CaptionPlace{std::nullopt, RoomGroup, "А", {98, 191, 24, 28}, WallLetter},
+        CaptionPlace{std::nullopt, RoomGroup, "Г", {9, 104, 24, 28}, WallLetter},
+        CaptionPlace{std::nullopt, RoomGroup, "Б", {187, 104, 24, 28}, WallLetter},
+        CaptionPlace{std::nullopt, RoomGroup, "ширина", {50, 60, 120, 14}, Centered},
+        CaptionPlace{std::nullopt, RoomGroup, "длина", {53, 150, 40, 14}},
+        CaptionPlace{std::nullopt, RoomGroup, "дверь", {90, 162, 40, 14}, Centered},
+        CaptionPlace{std::nullopt, RoomGroup, kRoomVolumeCaption.caption, {242, 66, 116, 14}, Centered},
+        CaptionPlace{std::nullopt, RoomGroup, kRoomAreaCaption.caption, {222, 173, 76, 16}},
+        CaptionPlace{std::nullopt, RoomGroup, kRoomLengthCaption.caption, {388, 23, 56, 16}},
+        CaptionPlace{std::nullopt, RoomGroup, kRoomWidthCaption.caption, {388, 49, 56, 16}},
+        CaptionPlace{std::nullopt, RoomGroup, kRoomHeightCaption.caption, {388, 75, 56, 16}},
+        CaptionPlace{std::nullopt, RoomClimateGroup, kRoomTemperatureCaption.caption, {6, 25, 144, 16}},
+        CaptionPlace{std::nullopt, RoomClimateGroup, "Отн.влажность в камере, %", {6, 55, 144, 16}},
+        CaptionPlace{Control::RunningHoursCaption, EquipmentGroup, "", {8, 27, 168, 16}},
+        CaptionPlace{std::nullopt, EquipmentGroup, "Резерв холодопроизвод.,  %", {8, 55, 168, 16}},
     },
     // Summary column.
     SummaryRowCaptions(),
     std::array{
-        CaptionPlace{"", SummaryGroup, "СУММА ТЕПЛОПРИТОКОВ", {2, 198, 173, 16}, BoldCentered},
-        CaptionPlace{"", SummaryGroup, kTotalHeatGainCaption.caption, {6, 221, 40, 16}, Bold},
+        CaptionPlace{std::nullopt, SummaryGroup, "СУММА ТЕПЛОПРИТОКОВ", {2, 198, 173, 16}, BoldCentered},
+        CaptionPlace{std::nullopt, SummaryGroup, kTotalHeatGainCaption.caption, {6, 221, 40, 16}, Bold},
         SummaryUnit(218),
-        CaptionPlace{"", SummaryGroup, "ХОЛ-ПРОИЗВОДИТЕЛЬНОСТЬ", {2, 254, 173, 16}, BoldCentered},
-        CaptionPlace{"", SummaryGroup, "ОБОРУДОВАНИЯ", {2, 268, 173, 16}, BoldCentered},
-        CaptionPlace{"", SummaryGroup, kEquipmentCapacityCaption.caption, {6, 293, 40, 16}, Bold},
+        CaptionPlace{std::nullopt, SummaryGroup, "ХОЛ-ПРОИЗВОДИТЕЛЬНОСТЬ", {2, 254, 173, 16}, BoldCentered},
+        CaptionPlace{std::nullopt, SummaryGroup, "ОБОРУДОВАНИЯ", {2, 268, 173, 16}, BoldCentered},
+        CaptionPlace{std::nullopt, SummaryGroup, kEquipmentCapacityCaption.caption, {6, 293, 40, 16}, Bold},
         SummaryUnit(290),
         // Header bar.
-        CaptionPlace{"", HeaderBar, "КЛИЕНТ", {8, 7, 86, 16}, OnBar},
-        CaptionPlace{"", HeaderBar, "ИСПОЛНИТЕЛЬ", {8, 30, 86, 16}, OnBar},
-        CaptionPlace{"", HeaderBar, kSiteCaption.caption, {352, 7, 60, 16}, OnBar},
-        CaptionPlace{"", HeaderBar, "ПРОЕКТ", {352, 30, 60, 16}, OnBar},
-        CaptionPlace{"", HeaderBar, "ДАТА", {808, 7, 42, 16}, OnBar},
+        CaptionPlace{std::nullopt, HeaderBar, "КЛИЕНТ", {8, 7, 86, 16}, OnBar},
+        CaptionPlace{std::nullopt, HeaderBar, "ИСПОЛНИТЕЛЬ", {8, 30, 86, 16}, OnBar},
+        CaptionPlace{std::nullopt, HeaderBar, kSiteCaption.caption, {352, 7, 60, 16}, OnBar},
+        CaptionPlace{std::nullopt, HeaderBar, "ПРОЕКТ", {352, 30, 60, 16}, OnBar},
+        CaptionPlace{std::nullopt, HeaderBar, "ДАТА", {808, 7, 42, 16}, OnBar},
     });
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "report/qt/preview_window.h"
 #include "report/qt/resolution_warning.h"
 
+#include <stdexcept>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -38,12 +39,12 @@ QSize ScrolledSize(QSize client, QSize room, int scrollBarExtent)
 }
 
 // The control name of each command's button, from the layout.
-std::string_view ButtonOf(Command command)
+Control ButtonOf(Command command)
 {
     for (const CommandPlace& place : CommandPlaces())
         if (place.command == command)
-            return place.name;
-    return {};
+            return place.control;
+    throw std::logic_error("no button for a command");
 }
 
 // Under the date's caption and field, right of the project name field.
@@ -94,7 +95,7 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
         // The click gave the button the model's focus first (committing the field being edited);
         // when that failed, its error is shown and the command does not run.
         connect(button, &QPushButton::clicked, this, [this, command = command] {
-            if (model_.focus() == ButtonOf(command))
+            if (model_.focusedControl() == ButtonOf(command))
                 runCommand(command);
         });
     addSummaryButton();
@@ -106,7 +107,7 @@ MainWindow::~MainWindow() = default;
 // has no room for its caption. It is no control of the form model.
 void MainWindow::addSummaryButton()
 {
-    QWidget* headerBar = control("Edit128")->parentWidget();
+    QWidget* headerBar = control(Control::ProjectDate)->parentWidget();
     auto* button = new QPushButton(QStringLiteral("СВОДКА ПО ОБЪЕКТУ"), headerBar);
     button->setObjectName(QStringLiteral("ObjectSummaryButton"));
     button->setFocusPolicy(Qt::NoFocus);
@@ -121,9 +122,9 @@ void MainWindow::fitToScreen(const QRect& available)
                               style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_)));
 }
 
-QWidget* MainWindow::control(std::string_view name) const
+QWidget* MainWindow::control(Control control) const
 {
-    const auto it = widgets_.controls.find(name);
+    const auto it = widgets_.controls.find(control);
     return it == widgets_.controls.end() ? nullptr : it->second;
 }
 

@@ -33,7 +33,7 @@ public:
     FormModel& model() { return model_; }
     FormBinding& binding() { return *binding_; }
     // The widget of a control (or named caption, or command button); nullptr for an unknown name.
-    QWidget* control(std::string_view name) const;
+    QWidget* control(Control control) const;
     int shownTab() const;
     // Sizes the window for a screen's available area: 1024 x 750 when it fits (the client whole, no
     // scroll bars), else as large as the area allows, the client scrolling inside.

@@ -23,10 +23,7 @@ namespace {
 
 using plan::SurfaceTileWidget;
 
-constexpr std::string_view kPlanPaintBox = "PaintBox1";
-constexpr std::string_view kSectionPaintBox = "PaintBox3";
-constexpr std::string_view kLogoPaintBox = "PaintBox13";
-constexpr std::array<std::string_view, 5> kSunTiles{"PaintBox2", "PaintBox4", "PaintBox5", "PaintBox6", "PaintBox7"};
+constexpr std::array<Control, 5> kSunTiles{Control::SunTileA, Control::SunTileB, Control::SunTileC, Control::SunTileD, Control::SunTileCeiling};
 
 constexpr int kWallLetterPixels = 20;
 constexpr int kCommandIconPixels = 24;
@@ -67,30 +64,38 @@ QWidget* CreateArea(const AreaPlace& place, QWidget* parent, ButtonTabs*& tabs)
 }
 
 // The widget kind follows the control name's prefix.
-QWidget* CreateControl(std::string_view name, QWidget* parent)
+QWidget* CreateControl(Control control, QWidget* parent)
 {
-    if (name.starts_with("ComboBox")) {
+    switch (Facts(control).type) {
+    case ControlType::ComboBox: {
         auto* combo = new ListBox(parent);
         combo->setMaxVisibleItems(20);
         return combo;
     }
-    if (name.starts_with("CheckBox"))
-        return new QCheckBox(parent);
-    if (name.starts_with("Edit"))
-        return new QLineEdit(parent);
-    if (name.starts_with("Button") || name.starts_with("BitBtn"))
-        return new QPushButton(parent);
-    if (name == kPlanPaintBox)
-        return new plan::PlanWidget(parent);
-    if (name == kSectionPaintBox)
-        return plan::CreateSectionSketch(parent);
-    if (name == kLogoPaintBox)
-        return CreateLogo(parent);
-    if (name.starts_with("PaintBox")) {
-        const bool sun = std::ranges::find(kSunTiles, name) != kSunTiles.end();
-        return new SurfaceTileWidget(sun ? SurfaceTileWidget::Kind::Sun : SurfaceTileWidget::Kind::Facing, parent);
+    case ControlType::CheckBox: return new QCheckBox(parent);
+    case ControlType::Edit: return new QLineEdit(parent);
+    case ControlType::Button:
+    case ControlType::BitBtn: return new QPushButton(parent);
+    case ControlType::PaintBox:
+        if (control == Control::Plan)
+            return new plan::PlanWidget(parent);
+        if (control == Control::SectionSketch)
+            return plan::CreateSectionSketch(parent);
+        if (control == Control::Logo)
+            return CreateLogo(parent);
+        return new SurfaceTileWidget(std::ranges::find(kSunTiles, control) != kSunTiles.end()
+                                         ? SurfaceTileWidget::Kind::Sun
+                                         : SurfaceTileWidget::Kind::Facing,
+                                     parent);
+    case ControlType::Label: break; // captions are placed with the captions
     }
-    throw std::logic_error("no widget kind for control " + std::string(name));
+    throw std::logic_error("no widget kind for control " + std::string(Name(control)));
+}
+
+QString ObjectName(Control control)
+{
+    const std::string_view name = Name(control);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 void StyleCaption(QLabel* label, CaptionStyle style)
@@ -143,22 +148,22 @@ WindowWidgets BuildWindowWidgets(QWidget* window)
 
     for (const CommandPlace& place : CommandPlaces()) {
         auto* button = new QPushButton(areas.at(Area::CommandBar));
-        button->setObjectName(QString::fromUtf8(place.name));
+        button->setObjectName(ObjectName(place.control));
         button->setIcon(DrawCommandIcon(place.command));
         button->setIconSize(QSize(kCommandIconPixels, kCommandIconPixels));
         Place(button, place.box);
         widgets.commands[place.command] = button;
-        widgets.controls.emplace(place.name, button);
+        widgets.controls.emplace(place.control, button);
     }
 
     for (const auto placements : {PanelControlPlaces(), PageControlPlaces()})
         for (const ControlPlace& place : placements) {
-            QWidget* widget = CreateControl(place.name, areas.at(place.area));
-            widget->setObjectName(QString::fromUtf8(place.name));
+            QWidget* widget = CreateControl(place.control, areas.at(place.area));
+            widget->setObjectName(ObjectName(place.control));
             Place(widget, place.box);
-            if (std::ranges::find(kHotTrackControls, place.name) != kHotTrackControls.end())
+            if (std::ranges::find(kHotTrackControls, place.control) != kHotTrackControls.end())
                 WriteInHotTrackColour(widget);
-            widgets.controls.emplace(place.name, widget);
+            widgets.controls.emplace(place.control, widget);
         }
 
     // Captions last, so that those lying on the plan are drawn over it.
@@ -167,9 +172,9 @@ WindowWidgets BuildWindowWidgets(QWidget* window)
             auto* label = new QLabel(QString::fromUtf8(place.text), areas.at(place.area));
             StyleCaption(label, place.style);
             Place(label, place.box);
-            if (!place.name.empty()) {
-                label->setObjectName(QString::fromUtf8(place.name));
-                widgets.controls.emplace(place.name, label);
+            if (place.control) {
+                label->setObjectName(ObjectName(*place.control));
+                widgets.controls.emplace(*place.control, label);
             }
         }
     return widgets;

@@ -20,7 +20,7 @@ class ButtonTabs;
 
 struct WindowWidgets {
     // Every control of the layout and every caption the model knows, by control name.
-    std::map<std::string, QWidget*, std::less<>> controls;
+    std::map<Control, QWidget*> controls;
     ButtonTabs* tabs = nullptr;
     // The command bar's buttons (also in `controls`).
     std::map<Command, QPushButton*> commands;

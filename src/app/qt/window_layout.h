@@ -4,6 +4,9 @@
 // ComboBox, CheckBox, Label, PaintBox, Button, BitBtn).
 #pragma once
 
+#include "fields/control_catalogue.h"
+
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -67,7 +70,7 @@ struct AreaPlace {
 };
 
 struct ControlPlace {
-    std::string_view name;
+    Control control;
     Area area;
     Box box;
 };
@@ -86,7 +89,7 @@ enum class CaptionStyle {
 // A label. `name` is the control name when the form model knows the label: its caption and
 // visibility then come from the model and `text` is empty; "" for a fixed caption.
 struct CaptionPlace {
-    std::string_view name;
+    std::optional<Control> control; // a caption the form model holds, or none (a fixed text)
     Area area;
     std::string_view text;
     Box box;
@@ -96,7 +99,7 @@ struct CaptionPlace {
 // The five buttons of the command bar, left to right; their captions come from the form model.
 enum class Command { Load, Save, Preview, Print, Exit };
 struct CommandPlace {
-    std::string_view name;
+    Control control;
     Command command;
     Box box;
 };
