@@ -101,28 +101,28 @@ void FormModel::Impl::applyCommitEffect(CommitEffect effect)
     case CommitEffect::None:
         return;
     case CommitEffect::DesignTemperature:
-        setOutsideTemperatures(state.outsideDesignTemperature, at("Edit20").text);
+        setOutsideTemperatures(state.outsideDesignTemperature, at(Control::OutsideDesignTemperature).text);
         return;
     case CommitEffect::RoomHeight:
         // The pass works with the stacking height the field shows (and the file stores).
         state.stackHeight =
-            showNumber("Edit74", std::clamp(state.roomHeight - kStackClearance, 0.0, kStackHeightPresetMax));
+            showNumber(Control::StackHeight, std::clamp(state.roomHeight - kStackClearance, 0.0, kStackHeightPresetMax));
         return;
     case CommitEffect::RoomTemperature:
         raiseGoodsTemperatures();
         return;
     case CommitEffect::DailyTurnoverPercent:
-        state.dailyTurnover = showNumber("Edit124", DailyTonnes(state.dailyTurnoverPercent, state.netCapacity));
+        state.dailyTurnover = showNumber(Control::DailyTurnover, DailyTonnes(state.dailyTurnoverPercent, state.netCapacity));
         return;
     case CommitEffect::DailyTurnover:
         if (state.netCapacity == 0)
             state.netCapacity = kSmallestNetCapacity;
         state.dailyTurnoverPercent =
             std::min(state.dailyTurnover * 100 / state.netCapacity, kMaxDailyTurnoverPercent);
-        state.dailyTurnover = showNumber("Edit124", DailyTonnes(state.dailyTurnoverPercent, state.netCapacity));
+        state.dailyTurnover = showNumber(Control::DailyTurnover, DailyTonnes(state.dailyTurnoverPercent, state.netCapacity));
         // The percentage is shown to one decimal; the parameter keeps its full precision (the
         // file keeps it too, see PercentLineText).
-        setText("Edit79", fields::DisplayText(fields::RoundHalfEven(state.dailyTurnoverPercent * 10) / 10));
+        setText(Control::DailyTurnoverPercent, fields::DisplayText(fields::RoundHalfEven(state.dailyTurnoverPercent * 10) / 10));
         return;
     }
 }
@@ -136,13 +136,13 @@ void FormModel::Impl::raiseGoodsTemperatures()
             state.productFinalTemperature < state.roomTemperature)
             state.productFinalTemperature = state.roomTemperature;
     }
-    state.productFinalTemperature = showNumber("Edit83", state.productFinalTemperature);
+    state.productFinalTemperature = showNumber(Control::ProductFinalTemperature, state.productFinalTemperature);
     if (state.productInletTemperature < state.productFinalTemperature)
         state.productInletTemperature = state.productFinalTemperature + 1;
-    state.productInletTemperature = showNumber("Edit82", state.productInletTemperature);
+    state.productInletTemperature = showNumber(Control::ProductInletTemperature, state.productInletTemperature);
 }
 
-double FormModel::Impl::showNumber(std::string_view control, double value)
+double FormModel::Impl::showNumber(Control control, double value)
 {
     std::string text = fields::DisplayText(value);
     const double shown = fields::ParseDecimal(text).value_or(value);
@@ -154,12 +154,12 @@ void FormModel::Impl::setOutsideTemperatures(double designTemperature, const std
 {
     for (int row = 0; row < kRowCount; ++row) {
         state.rows[static_cast<std::size_t>(row)].outsideTemperature = designTemperature;
-        setText(kOutsideTemperatureFields[static_cast<std::size_t>(row)], designText);
+        setText(*kOutsideTemperatureFields[static_cast<std::size_t>(row)], designText);
     }
     // The floor on heated ground keeps its heated base at 1 °C.
     if (state.floorType == refdata::kFloorOnHeatedGround) {
         state.rows[Floor].outsideTemperature = refdata::kHeatedBaseTemperature;
-        setText(kOutsideTemperatureFields[Floor], fields::DisplayText(refdata::kHeatedBaseTemperature));
+        setText(*kOutsideTemperatureFields[Floor], fields::DisplayText(refdata::kHeatedBaseTemperature));
     }
 }
 
@@ -175,7 +175,7 @@ void FormModel::Impl::recalculate()
     for (std::size_t i = 0; i < kResultControls.size(); ++i) {
         if (!result.texts[i])
             continue;
-        const std::string_view control = kResultControls[i];
+        const Control control = kResultControls[i];
         if (at(control).text != *result.texts[i])
             setText(control, *result.texts[i]);
         // A field the pass writes that is an input as well (the packaging share a rail room shows
@@ -189,12 +189,12 @@ void FormModel::Impl::recalculate()
     setColor(kProductInletTemperatureControl, ColorOf(result.productInletTemperatureColor));
     setColor(kProductFinalTemperatureControl, ColorOf(result.productFinalTemperatureColor));
 
-    setEnabled("Edit131", result.doorOpenTimeEnabled);
-    setEnabled("Edit93", result.loadUnitMassEnabled);
-    setEnabled("Edit94", result.loadUnitMassEnabled);
-    setEnabled("Edit103", result.fanShareEnabled);
-    setEnabled("Edit114", result.fanDetailEnabled);
-    setEnabled("Edit130", result.fanDetailEnabled);
+    setEnabled(Control::DoorOpenTime, result.doorOpenTimeEnabled);
+    setEnabled(Control::LoadUnitMass, result.loadUnitMassEnabled);
+    setEnabled(Control::VehiclePasses, result.loadUnitMassEnabled);
+    setEnabled(Control::FanSharePercent, result.fanShareEnabled);
+    setEnabled(Control::FanPower, result.fanDetailEnabled);
+    setEnabled(Control::FanCount, result.fanDetailEnabled);
 
     lastValues = result.values;
     state.netCapacity = result.netCapacity;

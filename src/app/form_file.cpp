@@ -17,18 +17,21 @@ using project::FlagCondition;
 using project::LineKind;
 
 constexpr int kLastTextLine = 82;
-constexpr int kTurnoverPercentLine = 52;
-constexpr int kProjectNameLine = 78;
+constexpr int kTurnoverPercentLine = Facts(Control::DailyTurnoverPercent).fileLine;
+constexpr int kProjectNameLine = Facts(Control::ProjectName).fileLine;
 // Edit79's length: a line 52 with more characters (display blanks aside) holds a percentage
 // entered as tonnes per day.
 constexpr std::size_t kTurnoverPercentFieldLength = 5;
 
 // The field a line comes from, for messages: its caption where it has one.
-std::string FieldName(std::string_view control)
+std::string FieldName(const project::LineSpec& line)
 {
-    if (const fields::TextField* f = fields::FindTextField(control))
-        return "поле «" + std::string(f->caption) + "» (" + std::string(control) + ")";
-    return "поле " + std::string(control);
+    if (!line.control)
+        return "параметр " + std::string(line.parameter);
+    const std::string name(Name(*line.control));
+    if (const fields::TextField* f = fields::FindTextField(*line.control))
+        return "поле «" + std::string(f->caption) + "» (" + name + ")";
+    return "поле " + name;
 }
 
 // Line 52: the percentage field's text, unless the held percentage (from tonnes per day) has more
@@ -53,16 +56,16 @@ project::ProjectLines FormModel::Impl::collectLines() const
         case LineKind::Decimal:
         case LineKind::Percent:
         case LineKind::Integer:
-            out = at(lineSpec.control).text;
+            out = at(*lineSpec.control).text;
             break;
         case LineKind::ListIndex:
-            out = std::to_string(at(lineSpec.control).index);
+            out = std::to_string(at(*lineSpec.control).index);
             break;
         case LineKind::StateValue:
             out = std::to_string(static_cast<int>(ParameterValue(state, lineSpec.parameter)));
             break;
         case LineKind::Flag: {
-            const ControlState& c = at(lineSpec.control);
+            const ControlState& c = at(*lineSpec.control);
             bool holds = false;
             switch (lineSpec.condition) {
             case FlagCondition::Checked: holds = c.index == 1; break;
@@ -91,7 +94,7 @@ void FormModel::Impl::markUnmodified()
 bool FormModel::Impl::save(const DialogAnswer& answer)
 {
     // A click on the button takes the focus: the field being edited commits first.
-    if (!focusOn("BitBtn5"))
+    if (!focusOn(Control::SaveButton))
         return false;
     if (!answer.accepted)
         return false; // the project name stays as the user left it
@@ -99,7 +102,7 @@ bool FormModel::Impl::save(const DialogAnswer& answer)
     if (const auto* problem = std::get_if<project::FileProblem>(&written)) {
         std::string message = "Проект не сохранён, файл «" + answer.path + "» не изменён. ";
         if (problem->line > 0)
-            message += "Причина — " + FieldName(project::LineAt(problem->line).control) + ": ";
+            message += "Причина — " + FieldName(project::LineAt(problem->line)) + ": ";
         fail(message + problem->message);
         return false;
     }
@@ -109,7 +112,7 @@ bool FormModel::Impl::save(const DialogAnswer& answer)
     }
     saveDialogFileName = answer.path;
     projectFile = answer.path;
-    setText("Edit129", answer.path);
+    setText(Control::ProjectName, answer.path);
     state.projectName = answer.path;
     markUnmodified();
     return true;
@@ -117,7 +120,7 @@ bool FormModel::Impl::save(const DialogAnswer& answer)
 
 bool FormModel::Impl::load(const DialogAnswer& answer)
 {
-    if (!focusOn("BitBtn4"))
+    if (!focusOn(Control::LoadButton))
         return false;
     if (!answer.accepted) {
         recalculate(); // the project name stays as the user left it
@@ -145,21 +148,21 @@ void FormModel::Impl::apply(const project::LoadedProject& file, const std::strin
     for (int line = 1; line <= project::kLineCount; ++line) {
         const project::LineSpec& lineSpec = project::LineAt(line);
         if (line <= kLastTextLine)
-            setText(lineSpec.control, file.text(line));
+            setText(*lineSpec.control, file.text(line));
         else if (lineSpec.kind == LineKind::ListIndex)
-            setIndex(lineSpec.control, static_cast<int>(file.integer(line)));
+            setIndex(*lineSpec.control, static_cast<int>(file.integer(line)));
         else if (lineSpec.condition == FlagCondition::Checked)
-            setIndex(lineSpec.control, project::FlagHolds(file.integer(line)) ? 1 : 0);
+            setIndex(*lineSpec.control, project::FlagHolds(file.integer(line)) ? 1 : 0);
     }
     project::ApplyToState(file, state);
     state.projectName = path;
-    setText("Edit129", path);
+    setText(Control::ProjectName, path);
     // A percentage stored with more digits than its field shows came from tonnes per day: the
     // parameter keeps them all, the field shows one decimal, as after that entry.
     const std::string& percentText = file.text(kTurnoverPercentLine);
     const std::size_t firstDigit = std::min(percentText.find_first_not_of(' '), percentText.size());
     if (fields::CharacterCount(std::string_view(percentText).substr(firstDigit)) > kTurnoverPercentFieldLength)
-        setText("Edit79", fields::DisplayText(fields::RoundHalfEven(state.dailyTurnoverPercent * 10) / 10));
+        setText(Control::DailyTurnoverPercent, fields::DisplayText(fields::RoundHalfEven(state.dailyTurnoverPercent * 10) / 10));
 
     // States the file does not hold follow the loaded choices, as choosing them would set them.
     showCityFieldsState();
@@ -170,14 +173,14 @@ void FormModel::Impl::apply(const project::LoadedProject& file, const std::strin
         const project::LineSpec& lineSpec = project::LineAt(line);
         const bool holds = project::FlagHolds(file.integer(line));
         switch (lineSpec.kind == LineKind::Flag ? lineSpec.condition : FlagCondition::None) {
-        case FlagCondition::Enabled: setEnabled(lineSpec.control, holds); break;
-        case FlagCondition::Visible: setVisible(lineSpec.control, holds); break;
-        case FlagCondition::Red: setColor(lineSpec.control, holds ? ControlColor::Red : ControlColor::Default); break;
+        case FlagCondition::Enabled: setEnabled(*lineSpec.control, holds); break;
+        case FlagCondition::Visible: setVisible(*lineSpec.control, holds); break;
+        case FlagCondition::Red: setColor(*lineSpec.control, holds ? ControlColor::Red : ControlColor::Default); break;
         case FlagCondition::Checked:
         case FlagCondition::None: break;
         }
     }
-    setVisible("DailyTurnoverLabel", at("Edit124").visible);
+    setVisible(Control::DailyTurnoverLabel, at(Control::DailyTurnover).visible);
 
     // The plan and the tiles are drawn again from the loaded orientation and flags.
     showWallDirections();

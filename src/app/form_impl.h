@@ -11,9 +11,8 @@
 #include "projectfile/project_file.h"
 
 #include <functional>
-#include <map>
+#include <array>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,14 +27,13 @@ struct FormModel::Impl {
     static Impl Startup(const std::string& today);
 
     ProjectState state;
-    std::map<std::string, ControlState, std::less<>> controls;
-    std::vector<std::string> names; // catalogue order
-    std::string focus;
+    std::array<ControlState, kControlCount> controls; // in catalogue order
+    std::optional<Control> focus;
     int tab = fields::kEnclosureTab;
     int commaPositionBeforeKey = 0; // shared by all fields, written and read within one key stroke
     std::vector<std::string> errors;
     std::uint64_t revision = 0;
-    std::set<std::string, std::less<>> changed; // controls changed since the window last took them
+    ChangedControls changed;      // controls changed since the window last took them
     int drawnOrientation = 0;     // the plan orientation PaintBox1 was last reported with
     calc::RecalcValues lastValues; // full values of the last recalculation
     std::string openDialogFileName{kInitialDialogFileName};
@@ -47,26 +45,26 @@ struct FormModel::Impl {
     // --- controls (form_controls.cpp) --------------------------------------------------------
     void createControls();
     void showStartupDefaults(); // field texts, list choices, states and colours of start-up
-    const ControlState& at(std::string_view name) const; // throws std::out_of_range
+    const ControlState& at(Control control) const;
     // The control for writing: recorded as changed (the setters below call it only for a change).
-    ControlState& change(std::string_view name);
-    void setText(std::string_view name, std::string text);
-    void setIndex(std::string_view name, int index); // list: also its entry text; check box, tile: state
-    void setEnabled(std::string_view name, bool enabled);
-    void setVisible(std::string_view name, bool visible);
-    void setColor(std::string_view name, ControlColor color);
+    ControlState& change(Control control);
+    void setText(Control control, std::string text);
+    void setIndex(Control control, int index); // list: also its entry text; check box, tile: state
+    void setEnabled(Control control, bool enabled);
+    void setVisible(Control control, bool visible);
+    void setColor(Control control, ControlColor color);
     void fail(std::string message);
 
     // --- focus, Enter and the space bar (form_navigation.cpp) ----------------------------------
-    bool focusOn(std::string_view name, FocusRoute route = FocusRoute::Click);
+    bool focusOn(Control control, FocusRoute route = FocusRoute::Click);
     bool leaveFocused();     // what leaving the focused control does: commit or recalculate
-    bool canTakeFocus(std::string_view name, bool report);
-    std::optional<std::string> enterTarget(std::string_view control) const; // nullopt: no rule or stay
+    bool canTakeFocus(Control control, bool report);
+    std::optional<Control> enterTarget(Control control) const; // nullopt: no rule; itself: stay
     bool moveByEnter();      // the Enter rule of the focused control
     bool pressSpace();
 
     // --- keys, selection and text of the focused field (form_typing.cpp) ------------------------
-    void select(std::string_view name, int start, int length); // held within the text
+    void select(Control control, int start, int length); // held within the text
     bool keyPress(char32_t character);
     // A free-text field's parameter follows at once; the inserted characters are held to the
     // maximum length. caret: where the toolkit left it (nullopt: after the inserted characters).
@@ -85,7 +83,7 @@ struct FormModel::Impl {
     void recalculate();
     // Shows a value in a field's display form and returns the number that text holds, which is
     // what the parameter must hold so that a saved project loads back to the same results.
-    double showNumber(std::string_view control, double value);
+    double showNumber(Control control, double value);
 
     // --- list choices, check boxes, fill buttons (form_presets.cpp) ---------------------------
     void choose(const fields::ListField& list, int index);
@@ -101,11 +99,11 @@ struct FormModel::Impl {
     void clickCheckBox(const fields::CheckBoxField& box);
     void fillFromFirstRow();   // BitBtn7
     void fillFinishes();       // BitBtn8
-    void selectList(std::string_view comboBox, std::string_view parameter, int index);
+    void selectList(Control comboBox, int index); // the list and its parameter
 
     // --- plan and tiles (form_plan.cpp) -------------------------------------------------------
     void turnCompass();
-    bool clickTile(std::string_view paintBox);
+    bool clickTile(Control paintBox);
     void showWallDirections();
     void showTiles();
 

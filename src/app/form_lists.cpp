@@ -33,50 +33,41 @@ std::vector<std::string> Padded(const std::array<Entry, N>& table)
     return entries;
 }
 
-// "ComboBox13" -> 13, 0 for another name.
-int ListNumber(std::string_view name)
-{
-    constexpr std::string_view prefix = "ComboBox";
-    if (!name.starts_with(prefix) || name.size() == prefix.size() || name.size() > prefix.size() + 2)
-        return 0;
-    int number = 0;
-    for (const char c : name.substr(prefix.size())) {
-        if (c < '0' || c > '9')
-            return 0;
-        number = number * 10 + (c - '0');
-    }
-    return name[prefix.size()] == '0' ? 0 : number;
-}
-
 } // namespace
 
-std::vector<std::string> ListEntries(std::string_view comboBox)
+std::vector<std::string> ListEntries(Control comboBox)
 {
-    const int n = ListNumber(comboBox);
-    if (n >= 1 && n <= 4)
-        return Padded(refdata::kWallStructureMaterials);
-    if (n >= 5 && n <= 8)
-        return Padded(refdata::kWallInsulationMaterials);
-    if (n >= 14 && n <= 18)
-        return Padded(refdata::kSurfaceFinishes);
-    switch (n) {
-    case 9: return Padded(refdata::kCeilingStructureMaterials);
-    case 10: return Padded(refdata::kCeilingInsulationMaterials);
-    case 11: return Padded(refdata::kFloorStructureMaterials);
-    case 12: return Padded(refdata::kFloorInsulationMaterials);
-    case 13: return Padded(refdata::kCities);
-    case 19: return Padded(refdata::kFloorTypes);
-    case 20: return Padded(refdata::kRoomTypes);
-    case 21: return Padded(refdata::kProducts);
-    case 22: return Padded(refdata::kPackagingMaterials);
-    case 23: return Padded(refdata::kDoorProtections);
-    case 24: return Padded(refdata::kDoorTypes);
-    case 25: return Padded(refdata::kProductGroups);
+    switch (comboBox) {
+    case Control::StructureMaterialA:
+    case Control::StructureMaterialB:
+    case Control::StructureMaterialC:
+    case Control::StructureMaterialD: return Padded(refdata::kWallStructureMaterials);
+    case Control::InsulationMaterialA:
+    case Control::InsulationMaterialB:
+    case Control::InsulationMaterialC:
+    case Control::InsulationMaterialD: return Padded(refdata::kWallInsulationMaterials);
+    case Control::SurfaceFinishA:
+    case Control::SurfaceFinishB:
+    case Control::SurfaceFinishC:
+    case Control::SurfaceFinishD:
+    case Control::SurfaceFinishCeiling: return Padded(refdata::kSurfaceFinishes);
+    case Control::StructureMaterialCeiling: return Padded(refdata::kCeilingStructureMaterials);
+    case Control::InsulationMaterialCeiling: return Padded(refdata::kCeilingInsulationMaterials);
+    case Control::StructureMaterialFloor: return Padded(refdata::kFloorStructureMaterials);
+    case Control::InsulationMaterialFloor: return Padded(refdata::kFloorInsulationMaterials);
+    case Control::City: return Padded(refdata::kCities);
+    case Control::FloorType: return Padded(refdata::kFloorTypes);
+    case Control::RoomType: return Padded(refdata::kRoomTypes);
+    case Control::Product: return Padded(refdata::kProducts);
+    case Control::PackagingMaterial: return Padded(refdata::kPackagingMaterials);
+    case Control::DoorProtection: return Padded(refdata::kDoorProtections);
+    case Control::DoorType: return Padded(refdata::kDoorTypes);
+    case Control::ProductGroup: return Padded(refdata::kProductGroups);
     default: return {};
     }
 }
 
-std::string ListEntryText(std::string_view comboBox, int index)
+std::string ListEntryText(Control comboBox, int index)
 {
     std::vector<std::string> entries = ListEntries(comboBox);
     if (index < 0 || static_cast<std::size_t>(index) >= entries.size())

@@ -5,6 +5,8 @@
 #include "app/form_impl.h"
 #include "app/form_lists.h"
 
+#include <stdexcept>
+
 namespace zeltar {
 
 FormModel::FormModel(std::string today) : impl_(std::make_unique<Impl>(Impl::Startup(today))) {}
@@ -24,59 +26,60 @@ const ProjectState& FormModel::state() const
     return impl_->state;
 }
 
-bool FormModel::hasControl(std::string_view name) const
+namespace {
+
+Control ControlNamed(std::string_view name)
 {
-    return impl_->controls.contains(name);
+    if (const std::optional<Control> control = FindControl(name))
+        return *control;
+    throw std::out_of_range("no control named " + std::string(name));
 }
 
-const ControlState& FormModel::control(std::string_view name) const
+} // namespace
+
+bool FormModel::hasControl(std::string_view name) const
 {
-    return impl_->at(name);
+    return FindControl(name).has_value();
 }
 
 const ControlState& FormModel::control(Control control) const
 {
-    return impl_->at(Name(control));
+    return impl_->at(control);
 }
 
-std::vector<std::string> FormModel::listItems(Control comboBox) const
+const ControlState& FormModel::control(std::string_view name) const
 {
-    return ListEntries(Name(comboBox));
-}
-
-std::optional<Control> FormModel::focusedControl() const
-{
-    return FindControl(impl_->focus);
-}
-
-bool FormModel::setFocus(Control control, FocusRoute route)
-{
-    return impl_->focusOn(Name(control), route);
-}
-
-void FormModel::choose(Control comboBox, int index)
-{
-    choose(Name(comboBox), index);
-}
-
-void FormModel::click(Control control)
-{
-    click(Name(control));
+    return impl_->at(ControlNamed(name));
 }
 
 std::vector<std::string> FormModel::controlNames() const
 {
-    return impl_->names;
+    std::vector<std::string> names;
+    names.reserve(kControlCount);
+    for (const ControlFacts& facts : AllControls())
+        names.emplace_back(facts.name);
+    return names;
 }
 
-std::vector<std::string> FormModel::listItems(std::string_view comboBox) const
+std::vector<std::string> FormModel::listItems(Control comboBox) const
 {
     return ListEntries(comboBox);
 }
 
-std::string FormModel::focus() const
+std::vector<std::string> FormModel::listItems(std::string_view comboBox) const
+{
+    const std::optional<Control> control = FindControl(comboBox);
+    return control ? ListEntries(*control) : std::vector<std::string>{};
+}
+
+std::optional<Control> FormModel::focusedControl() const
 {
     return impl_->focus;
+}
+
+std::string FormModel::focus() const
+{
+    return impl_->focus ? std::string(Name(*impl_->focus)) : std::string();
 }
 
 int FormModel::currentTab() const
@@ -84,9 +87,17 @@ int FormModel::currentTab() const
     return impl_->tab;
 }
 
+bool FormModel::setFocus(Control control, FocusRoute route)
+{
+    return impl_->focusOn(control, route);
+}
+
 bool FormModel::setFocus(std::string_view name, FocusRoute route)
 {
-    return impl_->focusOn(name, route);
+    if (const std::optional<Control> control = FindControl(name))
+        return impl_->focusOn(*control, route);
+    impl_->fail("Элемента " + std::string(name) + " в окне нет.");
+    return false;
 }
 
 void FormModel::showTab(int tab)
@@ -99,8 +110,8 @@ void FormModel::showTab(int tab)
 
 void FormModel::selectText(int start, int length)
 {
-    if (!impl_->focus.empty())
-        impl_->select(impl_->focus, start, length);
+    if (impl_->focus)
+        impl_->select(*impl_->focus, start, length);
 }
 
 bool FormModel::keyPress(char32_t character)
@@ -138,36 +149,48 @@ void FormModel::pressBackspace()
     impl_->pressBackspace();
 }
 
-void FormModel::choose(std::string_view comboBox, int index)
+void FormModel::choose(Control comboBox, int index)
 {
     if (const fields::ListField* list = fields::FindListField(comboBox))
         impl_->choose(*list, index);
     else
+        impl_->fail("Элемент " + std::string(Name(comboBox)) + " не является списком.");
+}
+
+void FormModel::choose(std::string_view comboBox, int index)
+{
+    if (const std::optional<Control> control = FindControl(comboBox))
+        choose(*control, index);
+    else
         impl_->fail("Элемент " + std::string(comboBox) + " не является списком.");
+}
+
+void FormModel::click(Control control)
+{
+    if (impl_->at(control).type == ControlType::PaintBox) {
+        impl_->clickTile(control); // the plan, the section sketch and the logo do nothing
+        return;
+    }
+    if (const fields::CheckBoxField* box = fields::FindCheckBoxField(control)) {
+        impl_->clickCheckBox(*box);
+        return;
+    }
+    if (!impl_->focusOn(control))
+        return;
+    if (control == Control::CompassButton)
+        impl_->turnCompass();
+    else if (control == Control::FillRowsButton)
+        impl_->fillFromFirstRow();
+    else if (control == Control::FillFinishesButton)
+        impl_->fillFinishes();
 }
 
 void FormModel::click(std::string_view name)
 {
-    if (!hasControl(name)) {
+    if (const std::optional<Control> control = FindControl(name))
+        click(*control);
+    else
         impl_->fail("Элемента " + std::string(name) + " в окне нет.");
-        return;
-    }
-    if (impl_->at(name).type == ControlType::PaintBox) {
-        impl_->clickTile(name); // the plan, the section sketch and the logo do nothing
-        return;
-    }
-    if (const fields::CheckBoxField* box = fields::FindCheckBoxField(name)) {
-        impl_->clickCheckBox(*box);
-        return;
-    }
-    if (!impl_->focusOn(name))
-        return;
-    if (name == "Button1")
-        impl_->turnCompass();
-    else if (name == "BitBtn7")
-        impl_->fillFromFirstRow();
-    else if (name == "BitBtn8")
-        impl_->fillFinishes();
 }
 
 bool FormModel::saveProject(const DialogAnswer& answer)
@@ -205,9 +228,7 @@ std::vector<std::string> FormModel::takeErrors()
 ChangedControls FormModel::takeChangedControls()
 {
     ChangedControls changed;
-    for (const std::string& name : impl_->changed)
-        changed.insert(*FindControl(name));
-    impl_->changed.clear();
+    changed.swap(impl_->changed);
     return changed;
 }
 

@@ -29,16 +29,17 @@ bool IsRoomType(int roomType)
 
 } // namespace
 
-bool FormModel::Impl::canTakeFocus(std::string_view name, bool report)
+bool FormModel::Impl::canTakeFocus(Control control, bool report)
 {
-    const ControlState& c = at(name);
+    const ControlState& c = at(control);
+    const std::string name(Name(control));
     std::string problem;
     if (!TakesFocus(c.type))
-        problem = "Элемент " + std::string(name) + " не принимает фокус ввода.";
+        problem = "Элемент " + name + " не принимает фокус ввода.";
     else if (!c.visible)
-        problem = "Элемент " + std::string(name) + " скрыт: перейти в него нельзя.";
+        problem = "Элемент " + name + " скрыт: перейти в него нельзя.";
     else if (!c.enabled)
-        problem = "Элемент " + std::string(name) + " недоступен: перейти в него нельзя.";
+        problem = "Элемент " + name + " недоступен: перейти в него нельзя.";
     if (problem.empty())
         return true;
     if (report)
@@ -46,52 +47,48 @@ bool FormModel::Impl::canTakeFocus(std::string_view name, bool report)
     return false;
 }
 
-bool FormModel::Impl::focusOn(std::string_view name, FocusRoute route)
+bool FormModel::Impl::focusOn(Control control, FocusRoute route)
 {
-    if (!controls.contains(name)) {
-        fail("Элемента " + std::string(name) + " в окне нет.");
-        return false;
-    }
-    if (name == focus)
+    if (control == focus)
         return true;
-    if (!canTakeFocus(name, true))
+    if (!canTakeFocus(control, true))
         return false;
     if (!leaveFocused())
         return false;
-    if (!focus.empty())
-        select(focus, 0, 0); // a field without the focus selects nothing
-    const ControlState& target = at(name);
+    if (focus)
+        select(*focus, 0, 0); // a field without the focus selects nothing
+    const ControlState& target = at(control);
     if (target.tab != fields::kNoTab)
         tab = target.tab;
-    focus = std::string(name);
+    focus = control;
     ++revision;
-    if (fields::FindNumericField(name))
-        setText(name, fields::PrepareForEditing(target.text));
+    if (fields::FindNumericField(control))
+        setText(control, fields::PrepareForEditing(target.text));
     // Entered by keyboard a field selects its whole text, so the first key replaces it; a click
     // leaves the caret at the end.
     const int length = static_cast<int>(fields::CharacterCount(target.text));
     if (route == FocusRoute::Keyboard)
-        select(name, 0, length);
+        select(control, 0, length);
     else
-        select(name, length, 0);
+        select(control, length, 0);
     return true;
 }
 
 bool FormModel::Impl::leaveFocused()
 {
-    if (focus.empty())
+    if (!focus)
         return true;
-    if (const fields::NumericField* field = fields::FindNumericField(focus))
+    if (const fields::NumericField* field = fields::FindNumericField(*focus))
         return commitField(*field);
-    if (fields::FindListField(focus) || fields::FindCheckBoxField(focus))
+    if (fields::FindListField(*focus) || fields::FindCheckBoxField(*focus))
         recalculate();
     return true;
 }
 
-std::optional<std::string> FormModel::Impl::enterTarget(std::string_view control) const
+std::optional<Control> FormModel::Impl::enterTarget(Control control) const
 {
-    std::string_view target;
-    std::string_view alternative;
+    Control target = control;
+    std::optional<Control> alternative;
     EnterRule rule = EnterRule::None;
     if (const fields::NumericField* f = fields::FindNumericField(control)) {
         target = f->enterTarget;
@@ -112,35 +109,37 @@ std::optional<std::string> FormModel::Impl::enterTarget(std::string_view control
         break;
     case EnterRule::RailRoomSkipsCapacity:
         if (!IsRoomType(state.roomType))
-            return std::string(control); // no room type: the focus stays
+            return control; // no room type: the focus stays
         if (refdata::GroupOf(state.roomType) == refdata::RoomGroup::Rail)
-            target = alternative;
+            target = *alternative;
         break;
     case EnterRule::ProcessingSkipsTurnover:
         if (!IsRoomType(state.roomType))
-            return std::string(control);
+            return control;
         if (refdata::GroupOf(state.roomType) != refdata::RoomGroup::Store)
-            target = alternative;
+            target = *alternative;
         break;
     case EnterRule::FanDetailed:
         if (state.fanDetailedCalculation == 1)
-            target = alternative;
+            target = *alternative;
         break;
     case EnterRule::CustomCity:
         if (state.city == refdata::kCustomCity)
-            target = alternative;
+            target = *alternative;
         break;
     case EnterRule::DoorTimeMode:
         if (state.doorTimeMode == 1)
-            target = alternative;
+            target = *alternative;
         break;
     }
-    return std::string(target);
+    return target;
 }
 
 bool FormModel::Impl::moveByEnter()
 {
-    std::optional<std::string> target = enterTarget(focus);
+    if (!focus)
+        return false;
+    std::optional<Control> target = enterTarget(*focus);
     if (!target)
         return false;
     if (*target == focus)
@@ -148,7 +147,7 @@ bool FormModel::Impl::moveByEnter()
     // A target that cannot take the focus (the floor temperature of a floor on ground) passes the
     // key on along its own Enter rule, as pressing Enter there would.
     for (int skips = 0; skips < kMaxEnterSkips && !canTakeFocus(*target, false); ++skips) {
-        std::optional<std::string> next = enterTarget(*target);
+        std::optional<Control> next = enterTarget(*target);
         if (!next || *next == *target)
             break;
         target = std::move(next);
@@ -159,20 +158,22 @@ bool FormModel::Impl::moveByEnter()
 
 bool FormModel::Impl::pressSpace()
 {
-    std::string_view button;
-    if (const fields::NumericField* f = fields::FindNumericField(focus))
-        button = f->spacePresses;
-    else if (const fields::ListField* l = fields::FindListField(focus))
-        button = l->spacePresses;
-    if (button.empty())
+    if (!focus)
         return false;
-    const std::string before = focus;
+    std::optional<Control> button;
+    if (const fields::NumericField* f = fields::FindNumericField(*focus))
+        button = f->spacePresses;
+    else if (const fields::ListField* l = fields::FindListField(*focus))
+        button = l->spacePresses;
+    if (!button)
+        return false;
+    const std::optional<Control> before = focus;
     moveByEnter();
     if (focus == before)
         return true; // the commit failed: the button is not pressed
-    if (button == "BitBtn7")
+    if (button == Control::FillRowsButton)
         fillFromFirstRow();
-    else if (button == "BitBtn8")
+    else if (button == Control::FillFinishesButton)
         fillFinishes();
     return true;
 }

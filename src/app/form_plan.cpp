@@ -14,24 +14,24 @@ namespace {
 enum class TileKind { Sun, Facing };
 
 struct Tile {
-    std::string_view paintBox;
+    Control paintBox;
     int row;
     TileKind kind;
-    std::string_view textField;
-    std::string_view copyField; // the solar tab's copy of an outside/inside text
+    Control textField;
+    std::optional<Control> copyField; // the solar tab's copy of an outside/inside text
 };
 
 constexpr Tile kTiles[]{
-    {"PaintBox2", WallA, TileKind::Sun, "Edit44", ""},
-    {"PaintBox4", WallB, TileKind::Sun, "Edit45", ""},
-    {"PaintBox5", WallC, TileKind::Sun, "Edit46", ""},
-    {"PaintBox6", WallD, TileKind::Sun, "Edit47", ""},
-    {"PaintBox7", Ceiling, TileKind::Sun, "Edit48", ""},
-    {"PaintBox8", WallA, TileKind::Facing, "Edit49", "Edit57"},
-    {"PaintBox9", WallB, TileKind::Facing, "Edit50", "Edit58"},
-    {"PaintBox10", WallC, TileKind::Facing, "Edit51", "Edit59"},
-    {"PaintBox11", WallD, TileKind::Facing, "Edit52", "Edit60"},
-    {"PaintBox12", Ceiling, TileKind::Facing, "Edit53", "Edit61"},
+    {Control::SunTileA, WallA, TileKind::Sun, Control::SunlitTextA},
+    {Control::SunTileB, WallB, TileKind::Sun, Control::SunlitTextB},
+    {Control::SunTileC, WallC, TileKind::Sun, Control::SunlitTextC},
+    {Control::SunTileD, WallD, TileKind::Sun, Control::SunlitTextD},
+    {Control::SunTileCeiling, Ceiling, TileKind::Sun, Control::SunlitTextCeiling},
+    {Control::FacingTileA, WallA, TileKind::Facing, Control::OutsideFacingTextA, Control::OutsideFacingCopyA},
+    {Control::FacingTileB, WallB, TileKind::Facing, Control::OutsideFacingTextB, Control::OutsideFacingCopyB},
+    {Control::FacingTileC, WallC, TileKind::Facing, Control::OutsideFacingTextC, Control::OutsideFacingCopyC},
+    {Control::FacingTileD, WallD, TileKind::Facing, Control::OutsideFacingTextD, Control::OutsideFacingCopyD},
+    {Control::FacingTileCeiling, Ceiling, TileKind::Facing, Control::OutsideFacingTextCeiling, Control::OutsideFacingCopyCeiling},
 };
 
 int& FlagOf(ProjectState& state, const Tile& tile)
@@ -55,7 +55,7 @@ void FormModel::Impl::showWallDirections()
     state.planOrientation = plan::NormalizedOrientation(state.planOrientation);
     if (state.planOrientation != drawnOrientation) {
         drawnOrientation = state.planOrientation;
-        change("PaintBox1"); // the plan draws the orientation of the project record
+        change(Control::Plan); // the plan draws the orientation of the project record
     }
     const auto texts = plan::WallDirectionTexts(state.planOrientation);
     for (int wall = WallA; wall <= WallD; ++wall) {
@@ -75,13 +75,13 @@ void FormModel::Impl::showTiles()
         } else {
             const std::string text(FacingTextFor(flag));
             setText(tile.textField, text);
-            setText(tile.copyField, text);
+            setText(*tile.copyField, text);
             state.rows[static_cast<std::size_t>(tile.row)].outerSurfaceCoefficient = OuterCoefficientFor(flag);
         }
     }
 }
 
-bool FormModel::Impl::clickTile(std::string_view paintBox)
+bool FormModel::Impl::clickTile(Control paintBox)
 {
     for (const Tile& tile : kTiles) {
         if (tile.paintBox != paintBox)

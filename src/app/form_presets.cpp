@@ -15,15 +15,15 @@ namespace zeltar {
 
 namespace {
 
-constexpr std::string_view kClimateFields[]{"Edit19", "Edit20", "Edit21"};
+constexpr Control kClimateFields[]{Control::Latitude, Control::OutsideDesignTemperature, Control::OutsideRelativeHumidity};
 
 // Stacking height, density, packaging share and gross capacity with their captions: shown for
 // stores and chambers, hidden for rails.
-constexpr std::string_view kCapacityControls[]{
-    "Edit74", "Edit75", "Edit76", "Edit77",
-    "StackHeightLabel", "StackDensityLabel", "PackagingShareLabel", "GrossCapacityLabel"};
+constexpr Control kCapacityControls[]{
+    Control::StackHeight, Control::StackDensity, Control::PackagingShare, Control::GrossCapacity,
+    Control::StackHeightLabel, Control::StackDensityLabel, Control::PackagingShareLabel, Control::GrossCapacityLabel};
 // Daily turnover in % and in t/day with their captions: shown for stores only.
-constexpr std::string_view kTurnoverControls[]{"Edit79", "Edit124", "Label63", "DailyTurnoverLabel"};
+constexpr Control kTurnoverControls[]{Control::DailyTurnoverPercent, Control::DailyTurnover, Control::DailyTurnoverPercentLabel, Control::DailyTurnoverLabel};
 
 bool IsRoomType(int roomType)
 {
@@ -32,17 +32,17 @@ bool IsRoomType(int roomType)
 
 } // namespace
 
-void FormModel::Impl::selectList(std::string_view comboBox, std::string_view parameter, int index)
+void FormModel::Impl::selectList(Control comboBox, int index)
 {
     setIndex(comboBox, index);
-    *FindParameter(state, parameter).whole = index;
+    *FindParameter(state, Facts(comboBox).parameter).whole = index;
 }
 
 void FormModel::Impl::choose(const fields::ListField& list, int index)
 {
     const std::size_t entries = ListEntries(list.control).size();
     if (index < 0 || static_cast<std::size_t>(index) >= entries) {
-        fail("В списке " + std::string(list.control) + " нет строки с номером " + std::to_string(index) +
+        fail("В списке " + std::string(Name(list.control)) + " нет строки с номером " + std::to_string(index) +
              " (строки от 0 до " + std::to_string(entries - 1) + ").");
         return;
     }
@@ -50,7 +50,7 @@ void FormModel::Impl::choose(const fields::ListField& list, int index)
         return;
     switch (list.choice) {
     case fields::ChoiceRule::StoreIndex:
-        selectList(list.control, list.parameter, index);
+        selectList(list.control, index);
         recalculate();
         return;
     case fields::ChoiceRule::City: chooseCity(index); return;
@@ -63,39 +63,39 @@ void FormModel::Impl::choose(const fields::ListField& list, int index)
 
 void FormModel::Impl::chooseCity(int city)
 {
-    selectList("ComboBox13", "City", city);
+    selectList(Control::City, city);
     const refdata::City& c = refdata::kCities[static_cast<std::size_t>(city)];
     state.outsideDesignTemperature = refdata::CityDesignTemperature(city);
-    setText("Edit20", fields::DisplayText(state.outsideDesignTemperature));
+    setText(Control::OutsideDesignTemperature, fields::DisplayText(state.outsideDesignTemperature));
     state.latitude = c.latitude;
-    setText("Edit19", fields::DisplayText(c.latitude));
+    setText(Control::Latitude, fields::DisplayText(c.latitude));
     state.outsideRelativeHumidity = c.relativeHumidity / 100.0;
-    setText("Edit21", fields::DisplayText(c.relativeHumidity));
-    setOutsideTemperatures(state.outsideDesignTemperature, at("Edit20").text);
+    setText(Control::OutsideRelativeHumidity, fields::DisplayText(c.relativeHumidity));
+    setOutsideTemperatures(state.outsideDesignTemperature, at(Control::OutsideDesignTemperature).text);
     showCityFieldsState();
     recalculate();
 }
 
 void FormModel::Impl::showCityFieldsState()
 {
-    for (const std::string_view field : kClimateFields)
+    for (const Control field : kClimateFields)
         setEnabled(field, state.city == refdata::kCustomCity);
 }
 
 void FormModel::Impl::chooseFloorType(int floorType)
 {
-    selectList("ComboBox19", "FloorType", floorType);
-    setEnabled(kOutsideTemperatureFields[Floor], true);
+    selectList(Control::FloorType, floorType);
+    setEnabled(*kOutsideTemperatureFields[Floor], true);
     EnclosureRow& floor = state.rows[Floor];
     floor.outerSurfaceCoefficient = refdata::kFloorTypes[static_cast<std::size_t>(floorType)].outerSurfaceCoefficient;
     if (floorType == refdata::kFloorOnHeatedGround) {
         floor.outsideTemperature = refdata::kHeatedBaseTemperature;
-        setText(kOutsideTemperatureFields[Floor], fields::DisplayText(refdata::kHeatedBaseTemperature));
+        setText(*kOutsideTemperatureFields[Floor], fields::DisplayText(refdata::kHeatedBaseTemperature));
     } else {
         // The design temperature's text is copied and its number stored.
-        const std::string& designText = at("Edit20").text;
+        const std::string& designText = at(Control::OutsideDesignTemperature).text;
         floor.outsideTemperature = fields::ParseDecimal(designText).value_or(state.outsideDesignTemperature);
-        setText(kOutsideTemperatureFields[Floor], designText);
+        setText(*kOutsideTemperatureFields[Floor], designText);
     }
     showFloorFieldState();
     recalculate();
@@ -103,37 +103,37 @@ void FormModel::Impl::chooseFloorType(int floorType)
 
 void FormModel::Impl::showFloorFieldState()
 {
-    setEnabled(kOutsideTemperatureFields[Floor], state.floorType != refdata::kFloorOnGround);
+    setEnabled(*kOutsideTemperatureFields[Floor], state.floorType != refdata::kFloorOnGround);
 }
 
 void FormModel::Impl::chooseRoomType(int roomType)
 {
-    selectList("ComboBox20", "RoomType", roomType);
+    selectList(Control::RoomType, roomType);
     const refdata::RoomType& type = refdata::kRoomTypes[static_cast<std::size_t>(roomType)];
     state.roomTemperature = type.roomTemperature;
-    setText("Edit43", fields::DisplayText(state.roomTemperature));
+    setText(Control::RoomTemperature, fields::DisplayText(state.roomTemperature));
     state.roomRelativeHumidity = type.roomHumidityPercent / 100.0;
-    setText("Edit54", fields::DisplayText(type.roomHumidityPercent));
+    setText(Control::RoomRelativeHumidity, fields::DisplayText(type.roomHumidityPercent));
 
     const refdata::RoomGroupPreset preset = refdata::PresetOf(type.group);
     state.stackDensity = preset.stackDensity;
-    setText("Edit75", fields::DisplayText(state.stackDensity));
-    setText("Label46", std::string(preset.runningHoursCaption));
-    setEnabled("CheckBox2", preset.highTurnoverEnabled);
+    setText(Control::StackDensity, fields::DisplayText(state.stackDensity));
+    setText(Control::RunningHoursCaption, std::string(preset.runningHoursCaption));
+    setEnabled(Control::HighTurnover, preset.highTurnoverEnabled);
     if (!preset.highTurnoverEnabled) {
-        setIndex("CheckBox2", 0);
+        setIndex(Control::HighTurnover, 0);
         state.highTurnover = 0;
     }
     showRoomGroupFields(roomType);
     if (preset.resetsTurnoverPercent) {
         state.dailyTurnoverPercent = refdata::kStoreDailyTurnoverPercent;
-        setText("Edit79", fields::DisplayText(state.dailyTurnoverPercent));
+        setText(Control::DailyTurnoverPercent, fields::DisplayText(state.dailyTurnoverPercent));
     }
 
     state.productInletTemperature = type.productInletTemperature;
-    setText("Edit82", fields::DisplayText(state.productInletTemperature));
+    setText(Control::ProductInletTemperature, fields::DisplayText(state.productInletTemperature));
     state.productFinalTemperature = type.productFinalTemperature;
-    setText("Edit83", fields::DisplayText(state.productFinalTemperature));
+    setText(Control::ProductFinalTemperature, fields::DisplayText(state.productFinalTemperature));
     recalculate();
 }
 
@@ -142,43 +142,43 @@ void FormModel::Impl::showRoomGroupFields(int roomType)
     if (!IsRoomType(roomType))
         return;
     const refdata::RoomGroupPreset preset = refdata::PresetOf(refdata::GroupOf(roomType));
-    for (const std::string_view control : kCapacityControls)
+    for (const Control control : kCapacityControls)
         setVisible(control, preset.capacityFieldsVisible);
-    for (const std::string_view control : kTurnoverControls)
+    for (const Control control : kTurnoverControls)
         setVisible(control, preset.turnoverFieldsVisible);
 }
 
 void FormModel::Impl::applyProductProperties(int product)
 {
     const refdata::Product& p = refdata::kProducts[static_cast<std::size_t>(product)];
-    setText("Edit80", fields::DisplayText(p.waterContent));
+    setText(Control::ProductMoisture, fields::DisplayText(p.waterContent));
     state.cryoscopicTemperature = p.cryoscopicPoint;
-    setText("Edit81", fields::DisplayText(p.cryoscopicPoint));
-    selectList("ComboBox22", "PackagingMaterial", p.defaultPackaging);
+    setText(Control::CryoscopicTemperature, fields::DisplayText(p.cryoscopicPoint));
+    selectList(Control::PackagingMaterial, p.defaultPackaging);
     state.packagingShare = p.defaultPackagingShare;
-    setText("Edit76", fields::DisplayText(p.defaultPackagingShare));
+    setText(Control::PackagingShare, fields::DisplayText(p.defaultPackagingShare));
 }
 
 void FormModel::Impl::chooseProduct(int product)
 {
-    selectList("ComboBox21", "Product", product);
+    selectList(Control::Product, product);
     const refdata::Product& p = refdata::kProducts[static_cast<std::size_t>(product)];
-    selectList("ComboBox25", "ProductGroup", p.group);
+    selectList(Control::ProductGroup, p.group);
     applyProductProperties(product);
     // Packaged goods cannot hang on rails: both lists turn red as a warning.
     const bool warn = IsRoomType(state.roomType) && refdata::GroupOf(state.roomType) == refdata::RoomGroup::Rail &&
                       p.defaultPackaging != 0;
-    setColor("ComboBox21", warn ? ControlColor::Red : ControlColor::Default);
-    setColor("ComboBox22", warn ? ControlColor::Red : ControlColor::Default);
+    setColor(Control::Product, warn ? ControlColor::Red : ControlColor::Default);
+    setColor(Control::PackagingMaterial, warn ? ControlColor::Red : ControlColor::Default);
     recalculate();
 }
 
 void FormModel::Impl::chooseProductGroup(int group)
 {
-    selectList("ComboBox25", "ProductGroup", group);
+    selectList(Control::ProductGroup, group);
     for (std::size_t product = 0; product < refdata::kProducts.size(); ++product) {
         if (refdata::kProducts[product].group == group) {
-            selectList("ComboBox21", "Product", static_cast<int>(product));
+            selectList(Control::Product, static_cast<int>(product));
             applyProductProperties(static_cast<int>(product));
             break;
         }
@@ -192,7 +192,7 @@ void FormModel::Impl::clickCheckBox(const fields::CheckBoxField& box)
         return;
     const int checked = at(box.control).index == 1 ? 0 : 1;
     setIndex(box.control, checked);
-    *FindParameter(state, box.parameter).whole = checked;
+    *FindParameter(state, box.parameter()).whole = checked;
     recalculate();
 }
 
@@ -202,21 +202,21 @@ void FormModel::Impl::fillFromFirstRow()
     for (int row = WallB; row < kRowCount; ++row) {
         const auto r = static_cast<std::size_t>(row);
         state.rows[r].structureThickness = first.structureThickness;
-        setText(kStructureThicknessFields[r], at(kStructureThicknessFields[WallA]).text);
+        setText(*kStructureThicknessFields[r], at(*kStructureThicknessFields[WallA]).text);
         state.rows[r].insulationThickness = first.insulationThickness;
-        setText(kInsulationThicknessFields[r], at(kInsulationThicknessFields[WallA]).text);
+        setText(*kInsulationThicknessFields[r], at(*kInsulationThicknessFields[WallA]).text);
         if (row != Floor) { // the floor's outside temperature is not copied
             state.rows[r].outsideTemperature = first.outsideTemperature;
-            setText(kOutsideTemperatureFields[r], at(kOutsideTemperatureFields[WallA]).text);
+            setText(*kOutsideTemperatureFields[r], at(*kOutsideTemperatureFields[WallA]).text);
         }
     }
     // The ceiling and floor lists hold other materials: only the walls take row A's choice.
     for (int wall = WallB; wall <= WallD; ++wall) {
         const auto w = static_cast<std::size_t>(wall);
         state.rows[w].structureMaterial = first.structureMaterial;
-        setIndex(kStructureMaterialLists[w], first.structureMaterial);
+        setIndex(*kStructureMaterialLists[w], first.structureMaterial);
         state.rows[w].insulationMaterial = first.insulationMaterial;
-        setIndex(kInsulationMaterialLists[w], first.insulationMaterial);
+        setIndex(*kInsulationMaterialLists[w], first.insulationMaterial);
     }
     recalculate();
 }
@@ -226,7 +226,7 @@ void FormModel::Impl::fillFinishes()
     for (int wall = WallB; wall <= WallD; ++wall) {
         const auto w = static_cast<std::size_t>(wall);
         state.rows[w].surfaceFinish = state.rows[WallA].surfaceFinish;
-        setIndex(kSurfaceFinishLists[w], state.rows[WallA].surfaceFinish);
+        setIndex(*kSurfaceFinishLists[w], state.rows[WallA].surfaceFinish);
     }
     recalculate();
 }

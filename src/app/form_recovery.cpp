@@ -9,10 +9,7 @@ namespace {
 // The project name field's text as the file holds it.
 std::string StoredProjectName(const project::LoadedProject& file)
 {
-    for (int line = 1; line <= project::kLineCount; ++line)
-        if (project::LineAt(line).control == "Edit129")
-            return file.text(line);
-    return {};
+    return file.text(Facts(Control::ProjectName).fileLine);
 }
 
 } // namespace

@@ -1,26 +1,37 @@
-// The controls of the six enclosure rows, in the row order A, B, C, D, ceiling, floor ("" where a
-// row has none).
+// The controls of the six enclosure rows, in the row order A, B, C, D, ceiling, floor (nullopt where
+// a row has none).
 #pragma once
 
+#include "fields/control_catalogue.h"
 #include "model/project_state.h"
 
 #include <array>
-#include <string_view>
+#include <optional>
 
 namespace zeltar {
 
-using RowControls = std::array<std::string_view, kRowCount>;
+using RowControls = std::array<std::optional<Control>, kRowCount>;
 
-inline constexpr RowControls kStructureThicknessFields{"Edit1", "Edit2", "Edit3", "Edit4", "Edit13", "Edit16"};
-inline constexpr RowControls kInsulationThicknessFields{"Edit5", "Edit6", "Edit7", "Edit8", "Edit14", "Edit17"};
-inline constexpr RowControls kOutsideTemperatureFields{"Edit9", "Edit10", "Edit11", "Edit12", "Edit15", "Edit18"};
-inline constexpr RowControls kStructureMaterialLists{"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4",
-                                                     "ComboBox9", "ComboBox11"};
-inline constexpr RowControls kInsulationMaterialLists{"ComboBox5", "ComboBox6", "ComboBox7", "ComboBox8",
-                                                      "ComboBox10", "ComboBox12"};
-inline constexpr RowControls kSurfaceFinishLists{"ComboBox14", "ComboBox15", "ComboBox16", "ComboBox17",
-                                                 "ComboBox18", ""};
+inline constexpr RowControls kStructureThicknessFields{
+    Control::StructureThicknessA, Control::StructureThicknessB,       Control::StructureThicknessC,
+    Control::StructureThicknessD, Control::StructureThicknessCeiling, Control::StructureThicknessFloor};
+inline constexpr RowControls kInsulationThicknessFields{
+    Control::InsulationThicknessA, Control::InsulationThicknessB,       Control::InsulationThicknessC,
+    Control::InsulationThicknessD, Control::InsulationThicknessCeiling, Control::InsulationThicknessFloor};
+inline constexpr RowControls kOutsideTemperatureFields{
+    Control::OutsideTemperatureA, Control::OutsideTemperatureB,       Control::OutsideTemperatureC,
+    Control::OutsideTemperatureD, Control::OutsideTemperatureCeiling, Control::OutsideTemperatureFloor};
+inline constexpr RowControls kStructureMaterialLists{
+    Control::StructureMaterialA, Control::StructureMaterialB,       Control::StructureMaterialC,
+    Control::StructureMaterialD, Control::StructureMaterialCeiling, Control::StructureMaterialFloor};
+inline constexpr RowControls kInsulationMaterialLists{
+    Control::InsulationMaterialA, Control::InsulationMaterialB,       Control::InsulationMaterialC,
+    Control::InsulationMaterialD, Control::InsulationMaterialCeiling, Control::InsulationMaterialFloor};
+inline constexpr RowControls kSurfaceFinishLists{Control::SurfaceFinishA, Control::SurfaceFinishB,
+                                                 Control::SurfaceFinishC, Control::SurfaceFinishD,
+                                                 Control::SurfaceFinishCeiling, std::nullopt};
 // Direction texts of walls A to D on the solar tab.
-inline constexpr std::array<std::string_view, 4> kWallDirectionFields{"Edit26", "Edit27", "Edit28", "Edit29"};
+inline constexpr std::array<Control, 4> kWallDirectionFields{Control::WallDirectionA, Control::WallDirectionB,
+                                                             Control::WallDirectionC, Control::WallDirectionD};
 
 } // namespace zeltar

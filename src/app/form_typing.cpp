@@ -38,16 +38,16 @@ std::u32string WithoutSelection(const ControlState& c)
 
 } // namespace
 
-void FormModel::Impl::select(std::string_view name, int start, int length)
+void FormModel::Impl::select(Control control, int start, int length)
 {
-    const ControlState& c = at(name);
+    const ControlState& c = at(control);
     if (c.type != ControlType::Edit)
         return;
     const int textLength = static_cast<int>(fields::CharacterCount(c.text));
     start = std::clamp(start, 0, textLength);
     length = std::clamp(length, 0, textLength - start);
     if (start != c.selectionStart || length != c.selectionLength) {
-        ControlState& selected = change(name);
+        ControlState& selected = change(control);
         selected.selectionStart = start;
         selected.selectionLength = length;
     }
@@ -55,12 +55,12 @@ void FormModel::Impl::select(std::string_view name, int start, int length)
 
 bool FormModel::Impl::keyPress(char32_t character)
 {
-    if (focus.empty())
+    if (!focus)
         return false;
-    const ControlState& c = at(focus);
+    const ControlState& c = at(*focus);
     if (c.type != ControlType::Edit || c.readOnly)
         return false;
-    const fields::NumericField* f = fields::FindNumericField(focus);
+    const fields::NumericField* f = fields::FindNumericField(*focus);
     if (f == nullptr)
         return character == fields::kBackspace || character >= U' '; // free text: any printable character
     const bool accepted = fields::FilterKey(f->kind, character, fields::ToUtf8(WithoutSelection(c)), commaPositionBeforeKey);
@@ -72,9 +72,10 @@ bool FormModel::Impl::keyPress(char32_t character)
 
 void FormModel::Impl::editFocusedText(std::string text, std::optional<int> caret)
 {
-    if (focus.empty() || at(focus).type != ControlType::Edit || at(focus).readOnly)
+    if (!focus || at(*focus).type != ControlType::Edit || at(*focus).readOnly)
         return;
-    const ControlState& before = at(focus);
+    const Control edited = *focus;
+    const ControlState& before = at(edited);
     // The toolkit replaced the selection (or deleted next to the caret): the inserted characters
     // stand after the selection's start, the caret by default after them.
     std::u32string characters = fields::Characters(text);
@@ -90,34 +91,33 @@ void FormModel::Impl::editFocusedText(std::string text, std::optional<int> caret
         shownCaret = shownCaret >= cutEnd ? shownCaret - (cutEnd - cutStart) : std::min(shownCaret, cutStart);
         text = fields::ToUtf8(characters);
     }
-    if (const fields::NumericField* f = fields::FindNumericField(focus); f && fields::AdmitsComma(f->kind))
+    if (const fields::NumericField* f = fields::FindNumericField(edited); f && fields::AdmitsComma(f->kind))
         std::replace(text.begin(), text.end(), '.', ',');
-    if (const fields::TextField* free = fields::FindTextField(focus))
-        *FindParameter(state, free->parameter).text = text;
-    const std::string name = focus;
-    setText(name, std::move(text));
-    select(name, shownCaret, 0);
+    if (const fields::TextField* free = fields::FindTextField(edited))
+        *FindParameter(state, free->parameter()).text = text;
+    setText(edited, std::move(text));
+    select(edited, shownCaret, 0);
 }
 
 void FormModel::Impl::keyRelease(int keyCode)
 {
-    const fields::NumericField* f = fields::FindNumericField(focus);
+    const fields::NumericField* f = focus ? fields::FindNumericField(*focus) : nullptr;
     if (!f || !fields::CleansAfterKey(f->kind))
         return;
     // A kind without a comma holds none: its comma position is 0 whatever the last filter recorded.
     const int commaPosition = fields::AdmitsComma(f->kind) ? commaPositionBeforeKey : 0;
-    const std::string& text = at(focus).text;
+    const std::string& text = at(f->control).text;
     std::string cleaned = fields::CleanAfterKey(text, keyCode, commaPosition);
     if (cleaned != text)
-        setText(focus, std::move(cleaned)); // the caret stays, within the shorter text
+        setText(f->control, std::move(cleaned)); // the caret stays, within the shorter text
 }
 
 void FormModel::Impl::typeCharacter(char32_t character)
 {
-    if (focus.empty() || at(focus).type != ControlType::Edit)
+    if (!focus || at(*focus).type != ControlType::Edit)
         return; // lists, check boxes and buttons take no typed text
     if (keyPress(character)) {
-        const ControlState& c = at(focus);
+        const ControlState& c = at(*focus);
         std::u32string text = fields::Characters(c.text);
         auto caret = static_cast<std::size_t>(c.selectionStart);
         bool edited = c.selectionLength > 0;

@@ -2,6 +2,8 @@
 // window (the overview of zeltar-cli) repeat word for word: the room group and the summary column.
 #pragma once
 
+#include "fields/control_catalogue.h"
+
 #include <array>
 #include <string_view>
 
@@ -10,37 +12,37 @@ namespace zeltar {
 // A caption and the control it names.
 struct CaptionedControl {
     std::string_view caption;
-    std::string_view control;
+    Control control;
 };
 
 // Group "Город" with the city list, group "Тип камеры" with the room-type list.
-inline constexpr CaptionedControl kCityCaption{"Город", "ComboBox13"};
-inline constexpr CaptionedControl kRoomTypeCaption{"Тип камеры", "ComboBox20"};
+inline constexpr CaptionedControl kCityCaption{"Город", Control::City};
+inline constexpr CaptionedControl kRoomTypeCaption{"Тип камеры", Control::RoomType};
 
 // The room's fields in the group "Параметры камеры" and its sub-group of the room climate.
-inline constexpr CaptionedControl kRoomLengthCaption{"длина,м", "Edit22"};
-inline constexpr CaptionedControl kRoomWidthCaption{"ширина,м", "Edit23"};
-inline constexpr CaptionedControl kRoomHeightCaption{"высота,м", "Edit24"};
-inline constexpr CaptionedControl kRoomAreaCaption{"площадь,кв.м", "Edit115"};
-inline constexpr CaptionedControl kRoomVolumeCaption{"объем,куб.м", "Edit25"};
-inline constexpr CaptionedControl kRoomTemperatureCaption{"Температура в камере, гр.С", "Edit43"};
+inline constexpr CaptionedControl kRoomLengthCaption{"длина,м", Control::RoomLength};
+inline constexpr CaptionedControl kRoomWidthCaption{"ширина,м", Control::RoomWidth};
+inline constexpr CaptionedControl kRoomHeightCaption{"высота,м", Control::RoomHeight};
+inline constexpr CaptionedControl kRoomAreaCaption{"площадь,кв.м", Control::RoomArea};
+inline constexpr CaptionedControl kRoomVolumeCaption{"объем,куб.м", Control::RoomVolume};
+inline constexpr CaptionedControl kRoomTemperatureCaption{"Температура в камере, гр.С", Control::RoomTemperature};
 
 // The header field "ОБЪЕКТ" (the site).
-inline constexpr CaptionedControl kSiteCaption{"ОБЪЕКТ", "Edit127"};
+inline constexpr CaptionedControl kSiteCaption{"ОБЪЕКТ", Control::SiteName};
 
 // The summary column "ТЕПЛОПРИТОКИ": the six gains in the window's order, then the sum and the
 // capacity the equipment needs, each in kilowatts.
 inline constexpr std::string_view kSummaryGroupCaption = "ТЕПЛОПРИТОКИ";
 inline constexpr std::array<CaptionedControl, 6> kSummaryGainCaptions{{
-    {"Q1", "Edit118"},
-    {"Q12", "Edit119"},
-    {"Q2", "Edit120"},
-    {"Q3", "Edit121"},
-    {"Q4", "Edit122"},
-    {"Q5", "Edit123"},
+    {"Q1", Control::SummaryQ1},
+    {"Q12", Control::SummaryQ12},
+    {"Q2", Control::SummaryQ2},
+    {"Q3", Control::SummaryQ3},
+    {"Q4", Control::SummaryQ4},
+    {"Q5", Control::SummaryQ5},
 }};
-inline constexpr CaptionedControl kTotalHeatGainCaption{"Q сум.", "Edit106"};
-inline constexpr CaptionedControl kEquipmentCapacityCaption{"Q об.", "Edit116"};
+inline constexpr CaptionedControl kTotalHeatGainCaption{"Q сум.", Control::TotalHeatGain};
+inline constexpr CaptionedControl kEquipmentCapacityCaption{"Q об.", Control::EquipmentCapacity};
 inline constexpr std::string_view kKiloWattsCaption = "кВт";
 
 } // namespace zeltar

@@ -12,64 +12,64 @@ using F = calc::ResultField;
 
 struct ResultPlace {
     calc::ResultField field;
-    std::string_view control;
+    Control control;
 };
 
 constexpr std::array<ResultPlace, calc::kResultFieldCount> kResultPlaces{{
-    {F::StructureMaterialTextA, "Edit31"},
-    {F::StructureMaterialTextB, "Edit32"},
-    {F::StructureMaterialTextC, "Edit33"},
-    {F::StructureMaterialTextD, "Edit34"},
-    {F::StructureMaterialTextCeiling, "Edit35"},
-    {F::ProductEnthalpyDifference, "Edit84"},
-    {F::PackagingEnthalpyDifference, "Edit85"},
-    {F::RespirationHeat, "Edit88"},
-    {F::RoomArea, "Edit115"},
-    {F::RoomVolume, "Edit25"},
-    {F::GrossCapacity, "Edit77"},
-    {F::NetCapacity, "Edit78"},
-    {F::PackagingShare, "Edit76"},
-    {F::DailyTurnover, "Edit124"},
-    {F::EnclosureHeatGainA, "Edit36"},
-    {F::SolarTemperatureDifferenceA, "Edit62"},
-    {F::SolarHeatGainA, "Edit67"},
-    {F::EnclosureHeatGainB, "Edit37"},
-    {F::SolarTemperatureDifferenceB, "Edit63"},
-    {F::SolarHeatGainB, "Edit68"},
-    {F::EnclosureHeatGainC, "Edit38"},
-    {F::SolarTemperatureDifferenceC, "Edit64"},
-    {F::SolarHeatGainC, "Edit69"},
-    {F::EnclosureHeatGainD, "Edit39"},
-    {F::SolarTemperatureDifferenceD, "Edit65"},
-    {F::SolarHeatGainD, "Edit70"},
-    {F::EnclosureHeatGainCeiling, "Edit40"},
-    {F::SolarTemperatureDifferenceCeiling, "Edit66"},
-    {F::SolarHeatGainCeiling, "Edit71"},
-    {F::EnclosureHeatGainFloor, "Edit41"},
-    {F::HeatGainQ1, "Edit42"},
-    {F::HeatGainQ12, "Edit72"},
-    {F::HeatGainQ3, "Edit73"},
-    {F::HeatGainQ21, "Edit86"},
-    {F::HeatGainQ22, "Edit87"},
-    {F::HeatGainQ2, "Edit89"},
-    {F::HeatGainQ5, "Edit90"},
-    {F::VehiclePasses, "Edit94"},
-    {F::DoorOpenTime, "Edit131"},
-    {F::DoorHeatGain, "Edit98"},
-    {F::LightingHeatGain, "Edit100"},
-    {F::StaffHeatGain, "Edit99"},
-    {F::VehicleHeatGain, "Edit104"},
-    {F::ConsumerHeatGain, "Edit113"},
-    {F::FanHeatGain, "Edit105"},
-    {F::HeatGainQ4, "Edit117"},
-    {F::TotalHeatGain, "Edit106"},
-    {F::EquipmentCapacity, "Edit116"},
-    {F::SummaryQ1, "Edit118"},
-    {F::SummaryQ12, "Edit119"},
-    {F::SummaryQ2, "Edit120"},
-    {F::SummaryQ3, "Edit121"},
-    {F::SummaryQ4, "Edit122"},
-    {F::SummaryQ5, "Edit123"},
+    {F::StructureMaterialTextA, Control::StructureMaterialTextA},
+    {F::StructureMaterialTextB, Control::StructureMaterialTextB},
+    {F::StructureMaterialTextC, Control::StructureMaterialTextC},
+    {F::StructureMaterialTextD, Control::StructureMaterialTextD},
+    {F::StructureMaterialTextCeiling, Control::StructureMaterialTextCeiling},
+    {F::ProductEnthalpyDifference, Control::ProductEnthalpyDifference},
+    {F::PackagingEnthalpyDifference, Control::PackagingEnthalpyDifference},
+    {F::RespirationHeat, Control::RespirationHeat},
+    {F::RoomArea, Control::RoomArea},
+    {F::RoomVolume, Control::RoomVolume},
+    {F::GrossCapacity, Control::GrossCapacity},
+    {F::NetCapacity, Control::NetCapacity},
+    {F::PackagingShare, Control::PackagingShare},
+    {F::DailyTurnover, Control::DailyTurnover},
+    {F::EnclosureHeatGainA, Control::EnclosureHeatGainA},
+    {F::SolarTemperatureDifferenceA, Control::SolarTemperatureDifferenceA},
+    {F::SolarHeatGainA, Control::SolarHeatGainA},
+    {F::EnclosureHeatGainB, Control::EnclosureHeatGainB},
+    {F::SolarTemperatureDifferenceB, Control::SolarTemperatureDifferenceB},
+    {F::SolarHeatGainB, Control::SolarHeatGainB},
+    {F::EnclosureHeatGainC, Control::EnclosureHeatGainC},
+    {F::SolarTemperatureDifferenceC, Control::SolarTemperatureDifferenceC},
+    {F::SolarHeatGainC, Control::SolarHeatGainC},
+    {F::EnclosureHeatGainD, Control::EnclosureHeatGainD},
+    {F::SolarTemperatureDifferenceD, Control::SolarTemperatureDifferenceD},
+    {F::SolarHeatGainD, Control::SolarHeatGainD},
+    {F::EnclosureHeatGainCeiling, Control::EnclosureHeatGainCeiling},
+    {F::SolarTemperatureDifferenceCeiling, Control::SolarTemperatureDifferenceCeiling},
+    {F::SolarHeatGainCeiling, Control::SolarHeatGainCeiling},
+    {F::EnclosureHeatGainFloor, Control::EnclosureHeatGainFloor},
+    {F::HeatGainQ1, Control::HeatGainQ1},
+    {F::HeatGainQ12, Control::HeatGainQ12},
+    {F::HeatGainQ3, Control::HeatGainQ3},
+    {F::HeatGainQ21, Control::HeatGainQ21},
+    {F::HeatGainQ22, Control::HeatGainQ22},
+    {F::HeatGainQ2, Control::HeatGainQ2},
+    {F::HeatGainQ5, Control::HeatGainQ5},
+    {F::VehiclePasses, Control::VehiclePasses},
+    {F::DoorOpenTime, Control::DoorOpenTime},
+    {F::DoorHeatGain, Control::DoorHeatGain},
+    {F::LightingHeatGain, Control::LightingHeatGain},
+    {F::StaffHeatGain, Control::StaffHeatGain},
+    {F::VehicleHeatGain, Control::VehicleHeatGain},
+    {F::ConsumerHeatGain, Control::ConsumerHeatGain},
+    {F::FanHeatGain, Control::FanHeatGain},
+    {F::HeatGainQ4, Control::HeatGainQ4},
+    {F::TotalHeatGain, Control::TotalHeatGain},
+    {F::EquipmentCapacity, Control::EquipmentCapacity},
+    {F::SummaryQ1, Control::SummaryQ1},
+    {F::SummaryQ12, Control::SummaryQ12},
+    {F::SummaryQ2, Control::SummaryQ2},
+    {F::SummaryQ3, Control::SummaryQ3},
+    {F::SummaryQ4, Control::SummaryQ4},
+    {F::SummaryQ5, Control::SummaryQ5},
 }};
 
 constexpr bool InResultFieldOrder()
@@ -83,8 +83,8 @@ static_assert(InResultFieldOrder(), "one row per result, in the order of calc::R
 
 } // namespace
 
-constinit const std::array<std::string_view, calc::kResultFieldCount> kResultControls = [] {
-    std::array<std::string_view, calc::kResultFieldCount> controls{};
+constinit const std::array<Control, calc::kResultFieldCount> kResultControls = [] {
+    std::array<Control, calc::kResultFieldCount> controls{};
     for (std::size_t i = 0; i < kResultPlaces.size(); ++i)
         controls[i] = kResultPlaces[i].control;
     return controls;
@@ -92,7 +92,7 @@ constinit const std::array<std::string_view, calc::kResultFieldCount> kResultCon
 
 namespace {
 
-calc::Warning WarningOf(const FormModel& model, std::string_view control)
+calc::Warning WarningOf(const FormModel& model, Control control)
 {
     return model.control(control).color == ControlColor::Red ? calc::Warning::Red : calc::Warning::White;
 }

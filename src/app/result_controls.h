@@ -4,9 +4,9 @@
 
 #include "calc/recalculate.h"
 #include "calc/result_listing.h"
+#include "fields/control_catalogue.h"
 
 #include <array>
-#include <string_view>
 #include <vector>
 
 namespace zeltar {
@@ -14,13 +14,13 @@ namespace zeltar {
 class FormModel;
 
 // Indexed by calc::ResultField.
-extern const std::array<std::string_view, calc::kResultFieldCount> kResultControls;
-inline std::string_view ResultControl(calc::ResultField field) { return kResultControls[static_cast<int>(field)]; }
+extern const std::array<Control, calc::kResultFieldCount> kResultControls;
+inline Control ResultControl(calc::ResultField field) { return kResultControls[static_cast<int>(field)]; }
 
 // The fields whose colour warns of a temperature out of its range.
-inline constexpr std::string_view kRoomTemperatureControl = "Edit43";
-inline constexpr std::string_view kProductInletTemperatureControl = "Edit82";
-inline constexpr std::string_view kProductFinalTemperatureControl = "Edit83";
+inline constexpr Control kRoomTemperatureControl = Control::RoomTemperature;
+inline constexpr Control kProductInletTemperatureControl = Control::ProductInletTemperature;
+inline constexpr Control kProductFinalTemperatureControl = Control::ProductFinalTemperature;
 
 // Every result of a form model as `zeltar-cli calc` lists it: the result fields' texts after the
 // last pass and the warning colours of the three temperature fields, sorted by name.

@@ -11,12 +11,14 @@ using B = ComputedBound;
 using S = Storage;
 using E = CommitEffect;
 using R = EnterRule;
+using enum Control;
 
 // A field with fixed bounds, stored as a double, without extra effect, Enter to one target.
-constexpr NumericField Plain(std::string_view control, std::string_view parameter, K kind, int length,
-                             double lower, double upper, std::string_view enter, int tab)
+constexpr NumericField Plain(Control control, K kind, int length, double lower, double upper, Control enter)
 {
-    return {control, parameter, kind, length, lower, upper, B::None, S::Real, enter, {}, R::Fixed, E::None, {}, tab};
+    const ControlFacts& facts = Facts(control);
+    return {control, facts.parameter, kind, length, lower, upper, B::None, S::Real, enter, {}, R::Fixed, E::None, {},
+            facts.tab};
 }
 
 constexpr NumericField With(NumericField f, S storage)
@@ -34,23 +36,17 @@ constexpr NumericField With(NumericField f, B bound)
     f.computedUpper = bound;
     return f;
 }
-constexpr NumericField Routed(NumericField f, R rule, std::string_view alternative)
+constexpr NumericField Routed(NumericField f, R rule, Control alternative)
 {
     f.enterRule = rule;
     f.enterAlternative = alternative;
     return f;
 }
-constexpr NumericField SpacePresses(NumericField f, std::string_view button)
+constexpr NumericField SpacePresses(NumericField f, Control button)
 {
     f.spacePresses = button;
     return f;
 }
-
-constexpr int kPanel = kNoTab;
-constexpr int kQ1 = kEnclosureTab;
-constexpr int kQ3 = kVentilationTab;
-constexpr int kQ2 = kGoodsTab;
-constexpr int kQ4 = kOperationalTab;
 
 // Thicknesses in mm (0..1000) and outside temperatures in °C (-50..300) of the enclosure rows.
 constexpr double kThicknessMax = 1000;
@@ -59,149 +55,148 @@ constexpr double kOutsideMax = 300;
 
 constexpr std::array kNumericFields{
     // Room, climate and equipment panel.
-    Plain("Edit19", "Latitude", K::Digits, 2, 30, 70, "Edit20", kPanel),
-    With(Plain("Edit20", "OutsideDesignTemperature", K::Decimal, 4, 0, 60, "Edit21", kPanel), E::DesignTemperature),
-    With(Plain("Edit21", "OutsideRelativeHumidity", K::Digits, 2, 20, 99, "ComboBox19", kPanel), S::Percent),
-    Plain("Edit22", "RoomLength", K::Decimal, 5, 0, 250, "Edit23", kPanel),
-    Plain("Edit23", "RoomWidth", K::Decimal, 5, 0, 250, "Edit24", kPanel),
-    With(Plain("Edit24", "RoomHeight", K::Decimal, 5, 0, 30, "ComboBox20", kPanel), E::RoomHeight),
-    With(Plain("Edit43", "RoomTemperature", K::SignedDecimal, 5, -50, 100, "Edit54", kPanel), E::RoomTemperature),
-    With(Plain("Edit54", "RoomRelativeHumidity", K::Digits, 2, 50, 99, "Edit55", kPanel), S::Percent),
-    Plain("Edit55", "EquipmentRunningHours", K::Decimal, 5, 1, 24, "Edit56", kPanel),
-    Plain("Edit56", "CapacityReserve", K::Digits, 2, 0, 99, "ComboBox1", kPanel),
+    Plain(Latitude, K::Digits, 2, 30, 70, OutsideDesignTemperature),
+    With(Plain(OutsideDesignTemperature, K::Decimal, 4, 0, 60, OutsideRelativeHumidity), E::DesignTemperature),
+    With(Plain(OutsideRelativeHumidity, K::Digits, 2, 20, 99, FloorType), S::Percent),
+    Plain(RoomLength, K::Decimal, 5, 0, 250, RoomWidth),
+    Plain(RoomWidth, K::Decimal, 5, 0, 250, RoomHeight),
+    With(Plain(RoomHeight, K::Decimal, 5, 0, 30, RoomType), E::RoomHeight),
+    With(Plain(RoomTemperature, K::SignedDecimal, 5, -50, 100, RoomRelativeHumidity), E::RoomTemperature),
+    With(Plain(RoomRelativeHumidity, K::Digits, 2, 50, 99, EquipmentRunningHours), S::Percent),
+    Plain(EquipmentRunningHours, K::Decimal, 5, 1, 24, CapacityReserve),
+    Plain(CapacityReserve, K::Digits, 2, 0, 99, StructureMaterialA),
 
     // Enclosure tab, rows A, B, C, D, ceiling, floor.
-    Plain("Edit1", "StructureThicknessA", K::Digits, 4, 0, kThicknessMax, "ComboBox5", kQ1),
-    Plain("Edit5", "InsulationThicknessA", K::Digits, 4, 0, kThicknessMax, "Edit9", kQ1),
-    SpacePresses(Plain("Edit9", "OutsideTemperatureA", K::SignedDecimal, 5, kOutsideMin, kOutsideMax, "ComboBox2", kQ1),
-                 "BitBtn7"),
-    Plain("Edit2", "StructureThicknessB", K::Digits, 4, 0, kThicknessMax, "ComboBox6", kQ1),
-    Plain("Edit6", "InsulationThicknessB", K::Digits, 4, 0, kThicknessMax, "Edit10", kQ1),
-    Plain("Edit10", "OutsideTemperatureB", K::SignedDecimal, 5, kOutsideMin, kOutsideMax, "ComboBox3", kQ1),
-    Plain("Edit3", "StructureThicknessC", K::Digits, 4, 0, kThicknessMax, "ComboBox7", kQ1),
-    Plain("Edit7", "InsulationThicknessC", K::Digits, 4, 0, kThicknessMax, "Edit11", kQ1),
-    Plain("Edit11", "OutsideTemperatureC", K::SignedDecimal, 5, kOutsideMin, kOutsideMax, "ComboBox4", kQ1),
-    Plain("Edit4", "StructureThicknessD", K::Digits, 4, 0, kThicknessMax, "ComboBox8", kQ1),
-    Plain("Edit8", "InsulationThicknessD", K::Digits, 4, 0, kThicknessMax, "Edit12", kQ1),
-    Plain("Edit12", "OutsideTemperatureD", K::SignedDecimal, 5, kOutsideMin, kOutsideMax, "ComboBox9", kQ1),
-    Plain("Edit13", "StructureThicknessCeiling", K::Digits, 4, 0, kThicknessMax, "ComboBox10", kQ1),
-    Plain("Edit14", "InsulationThicknessCeiling", K::Digits, 4, 0, kThicknessMax, "Edit15", kQ1),
-    Plain("Edit15", "OutsideTemperatureCeiling", K::SignedDecimal, 5, kOutsideMin, kOutsideMax, "ComboBox11", kQ1),
-    Plain("Edit16", "StructureThicknessFloor", K::Digits, 4, 0, kThicknessMax, "ComboBox12", kQ1),
-    Plain("Edit17", "InsulationThicknessFloor", K::Digits, 4, 0, kThicknessMax, "Edit18", kQ1),
-    Plain("Edit18", "OutsideTemperatureFloor", K::SignedDigits, 5, kOutsideMin, kOutsideMax, "Edit42", kQ1),
+    Plain(StructureThicknessA, K::Digits, 4, 0, kThicknessMax, InsulationMaterialA),
+    Plain(InsulationThicknessA, K::Digits, 4, 0, kThicknessMax, OutsideTemperatureA),
+    SpacePresses(Plain(OutsideTemperatureA, K::SignedDecimal, 5, kOutsideMin, kOutsideMax, StructureMaterialB),
+                 FillRowsButton),
+    Plain(StructureThicknessB, K::Digits, 4, 0, kThicknessMax, InsulationMaterialB),
+    Plain(InsulationThicknessB, K::Digits, 4, 0, kThicknessMax, OutsideTemperatureB),
+    Plain(OutsideTemperatureB, K::SignedDecimal, 5, kOutsideMin, kOutsideMax, StructureMaterialC),
+    Plain(StructureThicknessC, K::Digits, 4, 0, kThicknessMax, InsulationMaterialC),
+    Plain(InsulationThicknessC, K::Digits, 4, 0, kThicknessMax, OutsideTemperatureC),
+    Plain(OutsideTemperatureC, K::SignedDecimal, 5, kOutsideMin, kOutsideMax, StructureMaterialD),
+    Plain(StructureThicknessD, K::Digits, 4, 0, kThicknessMax, InsulationMaterialD),
+    Plain(InsulationThicknessD, K::Digits, 4, 0, kThicknessMax, OutsideTemperatureD),
+    Plain(OutsideTemperatureD, K::SignedDecimal, 5, kOutsideMin, kOutsideMax, StructureMaterialCeiling),
+    Plain(StructureThicknessCeiling, K::Digits, 4, 0, kThicknessMax, InsulationMaterialCeiling),
+    Plain(InsulationThicknessCeiling, K::Digits, 4, 0, kThicknessMax, OutsideTemperatureCeiling),
+    Plain(OutsideTemperatureCeiling, K::SignedDecimal, 5, kOutsideMin, kOutsideMax, StructureMaterialFloor),
+    Plain(StructureThicknessFloor, K::Digits, 4, 0, kThicknessMax, InsulationMaterialFloor),
+    Plain(InsulationThicknessFloor, K::Digits, 4, 0, kThicknessMax, OutsideTemperatureFloor),
+    Plain(OutsideTemperatureFloor, K::SignedDigits, 5, kOutsideMin, kOutsideMax, HeatGainQ1),
 
     // Ventilation tab.
-    Plain("Edit30", "AirExchangeRate", K::Decimal, 5, 0, 100, "Edit73", kQ3),
+    Plain(AirExchangeRate, K::Decimal, 5, 0, 100, HeatGainQ3),
 
     // Goods tab.
-    Plain("Edit82", "ProductInletTemperature", K::SignedDecimal, 5, -50, 50, "Edit83", kQ2),
-    Routed(Plain("Edit83", "ProductFinalTemperature", K::SignedDecimal, 5, -50, 50, "Edit74", kQ2),
-           R::RailRoomSkipsCapacity, "Edit90"),
-    With(Plain("Edit74", "StackHeight", K::Decimal, 5, 0, 0, "Edit75", kQ2), B::StackHeight),
-    Plain("Edit75", "StackDensity", K::Digits, 4, 0, 1000, "Edit76", kQ2),
-    Routed(With(Plain("Edit76", "PackagingShare", K::Digits, 2, 0, 80, "Edit79", kQ2), S::Whole),
-           R::ProcessingSkipsTurnover, "Edit90"),
-    With(Plain("Edit79", "DailyTurnoverPercent", K::Decimal, 5, 0, 150, "Edit90", kQ2), E::DailyTurnoverPercent),
-    With(With(Plain("Edit124", "DailyTurnover", K::Decimal, 5, 0, 0, "Edit90", kQ2), B::DailyTurnover),
+    Plain(ProductInletTemperature, K::SignedDecimal, 5, -50, 50, ProductFinalTemperature),
+    Routed(Plain(ProductFinalTemperature, K::SignedDecimal, 5, -50, 50, StackHeight),
+           R::RailRoomSkipsCapacity, HeatGainQ5),
+    With(Plain(StackHeight, K::Decimal, 5, 0, 0, StackDensity), B::StackHeight),
+    Plain(StackDensity, K::Digits, 4, 0, 1000, PackagingShare),
+    Routed(With(Plain(PackagingShare, K::Digits, 2, 0, 80, DailyTurnoverPercent), S::Whole),
+           R::ProcessingSkipsTurnover, HeatGainQ5),
+    With(Plain(DailyTurnoverPercent, K::Decimal, 5, 0, 150, HeatGainQ5), E::DailyTurnoverPercent),
+    With(With(Plain(DailyTurnover, K::Decimal, 5, 0, 0, HeatGainQ5), B::DailyTurnover),
          E::DailyTurnover),
 
     // Operational tab.
-    With(Plain("Edit91", "DoorHeight", K::Decimal, 4, 0, 0, "Edit92", kQ4), B::DoorHeight),
-    With(Plain("Edit92", "DoorWidth", K::Decimal, 4, 0, 0, "ComboBox23", kQ4), B::DoorWidth),
-    Plain("Edit131", "DoorOpenTime", K::Decimal, 4, 0, 8, "Edit95", kQ4),
-    Plain("Edit93", "LoadUnitMass", K::Decimal, 5, 5, 5000, "Edit95", kQ4),
-    Plain("Edit95", "LightingPowerDensity", K::Decimal, 4, 0, 100, "Edit96", kQ4),
-    Plain("Edit96", "LightingHours", K::Decimal, 5, 0, 24, "Edit97", kQ4),
-    With(Plain("Edit97", "StaffCount", K::Digits, 2, 0, 50, "Edit101", kQ4), S::Whole),
-    Plain("Edit101", "VehiclePower", K::Decimal, 4, 0, 50, "Edit102", kQ4),
-    Routed(Plain("Edit102", "VehicleHours", K::Decimal, 5, 0, 24, "Edit103", kQ4), R::FanDetailed, "Edit130"),
-    With(Plain("Edit130", "FanCount", K::Digits, 4, 0, 50, "Edit114", kQ4), S::Whole),
-    Plain("Edit114", "FanPower", K::Decimal, 4, 0, 10, "Edit108", kQ4),
-    With(Plain("Edit103", "FanSharePercent", K::Digits, 2, 0, 50, "Edit108", kQ4), S::Whole),
-    Plain("Edit108", "Consumer1Power", K::Decimal, 5, 0, 500, "Edit109", kQ4),
-    Plain("Edit109", "Consumer1Hours", K::Decimal, 5, 0, 24, "Edit111", kQ4),
-    Plain("Edit111", "Consumer2Power", K::Decimal, 5, 0, 500, "Edit112", kQ4),
-    Plain("Edit112", "Consumer2Hours", K::Decimal, 5, 0, 24, "Edit117", kQ4),
+    With(Plain(DoorHeight, K::Decimal, 4, 0, 0, DoorWidth), B::DoorHeight),
+    With(Plain(DoorWidth, K::Decimal, 4, 0, 0, DoorProtection), B::DoorWidth),
+    Plain(DoorOpenTime, K::Decimal, 4, 0, 8, LightingPowerDensity),
+    Plain(LoadUnitMass, K::Decimal, 5, 5, 5000, LightingPowerDensity),
+    Plain(LightingPowerDensity, K::Decimal, 4, 0, 100, LightingHours),
+    Plain(LightingHours, K::Decimal, 5, 0, 24, StaffCount),
+    With(Plain(StaffCount, K::Digits, 2, 0, 50, VehiclePower), S::Whole),
+    Plain(VehiclePower, K::Decimal, 4, 0, 50, VehicleHours),
+    Routed(Plain(VehicleHours, K::Decimal, 5, 0, 24, FanSharePercent), R::FanDetailed, FanCount),
+    With(Plain(FanCount, K::Digits, 4, 0, 50, FanPower), S::Whole),
+    Plain(FanPower, K::Decimal, 4, 0, 10, Consumer1Power),
+    With(Plain(FanSharePercent, K::Digits, 2, 0, 50, Consumer1Power), S::Whole),
+    Plain(Consumer1Power, K::Decimal, 5, 0, 500, Consumer1Hours),
+    Plain(Consumer1Hours, K::Decimal, 5, 0, 24, Consumer2Power),
+    Plain(Consumer2Power, K::Decimal, 5, 0, 500, Consumer2Hours),
+    Plain(Consumer2Hours, K::Decimal, 5, 0, 24, HeatGainQ4),
 };
 
 // A list whose choice only stores its index, Enter to one target.
-constexpr ListField List(std::string_view control, std::string_view parameter, std::string_view enter, int tab)
+constexpr ListField List(Control control, Control enter)
 {
-    return {control, parameter, ChoiceRule::StoreIndex, enter, {}, R::Fixed, {}, tab};
+    const ControlFacts& facts = Facts(control);
+    return {control, facts.parameter, ChoiceRule::StoreIndex, enter, {}, R::Fixed, {}, facts.tab};
 }
 constexpr ListField With(ListField f, ChoiceRule choice)
 {
     f.choice = choice;
     return f;
 }
-constexpr ListField Routed(ListField f, R rule, std::string_view alternative)
+constexpr ListField Routed(ListField f, R rule, Control alternative)
 {
     f.enterRule = rule;
     f.enterAlternative = alternative;
     return f;
 }
-constexpr ListField SpacePresses(ListField f, std::string_view button)
+constexpr ListField SpacePresses(ListField f, Control button)
 {
     f.spacePresses = button;
     return f;
 }
 
-constexpr int kQ12 = kSolarTab;
-
 constexpr std::array kListFields{
-    Routed(With(List("ComboBox13", "City", "ComboBox19", kPanel), ChoiceRule::City), R::CustomCity, "Edit19"),
-    With(List("ComboBox19", "FloorType", "Edit22", kPanel), ChoiceRule::FloorType),
-    With(List("ComboBox20", "RoomType", "Edit43", kPanel), ChoiceRule::RoomType),
-    List("ComboBox1", "StructureMaterialA", "Edit1", kQ1),
-    List("ComboBox5", "InsulationMaterialA", "Edit5", kQ1),
-    List("ComboBox2", "StructureMaterialB", "Edit2", kQ1),
-    List("ComboBox6", "InsulationMaterialB", "Edit6", kQ1),
-    List("ComboBox3", "StructureMaterialC", "Edit3", kQ1),
-    List("ComboBox7", "InsulationMaterialC", "Edit7", kQ1),
-    List("ComboBox4", "StructureMaterialD", "Edit4", kQ1),
-    List("ComboBox8", "InsulationMaterialD", "Edit8", kQ1),
-    List("ComboBox9", "StructureMaterialCeiling", "Edit13", kQ1),
-    List("ComboBox10", "InsulationMaterialCeiling", "Edit14", kQ1),
-    List("ComboBox11", "StructureMaterialFloor", "Edit16", kQ1),
-    List("ComboBox12", "InsulationMaterialFloor", "Edit17", kQ1),
-    SpacePresses(List("ComboBox14", "SurfaceFinishA", "ComboBox15", kQ12), "BitBtn8"),
-    List("ComboBox15", "SurfaceFinishB", "ComboBox16", kQ12),
-    List("ComboBox16", "SurfaceFinishC", "ComboBox17", kQ12),
-    List("ComboBox17", "SurfaceFinishD", "ComboBox18", kQ12),
-    List("ComboBox18", "SurfaceFinishCeiling", "Edit72", kQ12),
-    With(List("ComboBox25", "ProductGroup", "ComboBox21", kQ2), ChoiceRule::ProductGroup),
-    With(List("ComboBox21", "Product", "ComboBox22", kQ2), ChoiceRule::Product),
-    List("ComboBox22", "PackagingMaterial", "Edit82", kQ2),
-    List("ComboBox23", "DoorProtection", "ComboBox24", kQ4),
-    Routed(List("ComboBox24", "DoorType", "Edit93", kQ4), R::DoorTimeMode, "Edit131"),
+    Routed(With(List(City, FloorType), ChoiceRule::City), R::CustomCity, Latitude),
+    With(List(FloorType, RoomLength), ChoiceRule::FloorType),
+    With(List(RoomType, RoomTemperature), ChoiceRule::RoomType),
+    List(StructureMaterialA, StructureThicknessA),
+    List(InsulationMaterialA, InsulationThicknessA),
+    List(StructureMaterialB, StructureThicknessB),
+    List(InsulationMaterialB, InsulationThicknessB),
+    List(StructureMaterialC, StructureThicknessC),
+    List(InsulationMaterialC, InsulationThicknessC),
+    List(StructureMaterialD, StructureThicknessD),
+    List(InsulationMaterialD, InsulationThicknessD),
+    List(StructureMaterialCeiling, StructureThicknessCeiling),
+    List(InsulationMaterialCeiling, InsulationThicknessCeiling),
+    List(StructureMaterialFloor, StructureThicknessFloor),
+    List(InsulationMaterialFloor, InsulationThicknessFloor),
+    SpacePresses(List(SurfaceFinishA, SurfaceFinishB), FillFinishesButton),
+    List(SurfaceFinishB, SurfaceFinishC),
+    List(SurfaceFinishC, SurfaceFinishD),
+    List(SurfaceFinishD, SurfaceFinishCeiling),
+    List(SurfaceFinishCeiling, HeatGainQ12),
+    With(List(ProductGroup, Product), ChoiceRule::ProductGroup),
+    With(List(Product, PackagingMaterial), ChoiceRule::Product),
+    List(PackagingMaterial, ProductInletTemperature),
+    List(DoorProtection, DoorType),
+    Routed(List(DoorType, LoadUnitMass), R::DoorTimeMode, DoorOpenTime),
 };
 
 constexpr std::array kCheckBoxFields{
-    CheckBoxField{"CheckBox1", "DoorTimeMode", "расчет по времени", kQ4},
-    CheckBoxField{"CheckBox2", "HighTurnover", "Повышенная", kQ2},
-    CheckBoxField{"CheckBox3", "FanDetailedCalculation", "Уточняющий расчет", kQ4},
+    CheckBoxField{DoorTimeMode},
+    CheckBoxField{HighTurnover},
+    CheckBoxField{FanDetailedCalculation},
 };
 
 constexpr std::array kTextFields{
-    TextField{"Edit107", "Consumer1Name", "название электропотребителя № 1", kQ4},
-    TextField{"Edit110", "Consumer2Name", "название электропотребителя № 2", kQ4},
-    TextField{"Edit125", "ClientName", "КЛИЕНТ", kPanel},
-    TextField{"Edit126", "ContractorName", "ИСПОЛНИТЕЛЬ", kPanel},
-    TextField{"Edit127", "SiteName", "ОБЪЕКТ", kPanel},
-    TextField{"Edit128", "ProjectDate", "ДАТА", kPanel},
-    TextField{"Edit129", "ProjectName", "ПРОЕКТ", kPanel},
+    TextField{Consumer1Name, "название электропотребителя № 1"},
+    TextField{Consumer2Name, "название электропотребителя № 2"},
+    TextField{ClientName, "КЛИЕНТ"},
+    TextField{ContractorName, "ИСПОЛНИТЕЛЬ"},
+    TextField{SiteName, "ОБЪЕКТ"},
+    TextField{ProjectDate, "ДАТА"},
+    TextField{ProjectName, "ПРОЕКТ"},
 };
 
 constexpr std::array kPassOnFields{
-    PassOnField{"Edit42", "ComboBox14"}, // ИТОГО Q1 -> solar tab
-    PassOnField{"Edit72", "Edit30"},     // ИТОГО Q12 -> ventilation tab
-    PassOnField{"Edit73", "ComboBox25"}, // ИТОГО Q3 -> goods tab
-    PassOnField{"Edit90", "Edit91"},     // ИТОГО Q5 -> operational tab
+    PassOnField{HeatGainQ1, SurfaceFinishA}, // ИТОГО Q1 -> solar tab
+    PassOnField{HeatGainQ12, AirExchangeRate},     // ИТОГО Q12 -> ventilation tab
+    PassOnField{HeatGainQ3, ProductGroup}, // ИТОГО Q3 -> goods tab
+    PassOnField{HeatGainQ5, DoorHeight},     // ИТОГО Q5 -> operational tab
 };
 
 template <class Field, std::size_t N>
-const Field* Find(const std::array<Field, N>& table, std::string_view control)
+const Field* Find(const std::array<Field, N>& table, Control control)
 {
     for (const Field& f : table)
         if (f.control == control)
@@ -217,10 +212,10 @@ std::span<const CheckBoxField> CheckBoxFields() { return kCheckBoxFields; }
 std::span<const TextField> TextFields() { return kTextFields; }
 std::span<const PassOnField> PassOnFields() { return kPassOnFields; }
 
-const NumericField* FindNumericField(std::string_view control) { return Find(kNumericFields, control); }
-const ListField* FindListField(std::string_view control) { return Find(kListFields, control); }
-const CheckBoxField* FindCheckBoxField(std::string_view control) { return Find(kCheckBoxFields, control); }
-const TextField* FindTextField(std::string_view control) { return Find(kTextFields, control); }
-const PassOnField* FindPassOnField(std::string_view control) { return Find(kPassOnFields, control); }
+const NumericField* FindNumericField(Control control) { return Find(kNumericFields, control); }
+const ListField* FindListField(Control control) { return Find(kListFields, control); }
+const CheckBoxField* FindCheckBoxField(Control control) { return Find(kCheckBoxFields, control); }
+const TextField* FindTextField(Control control) { return Find(kTextFields, control); }
+const PassOnField* FindPassOnField(Control control) { return Find(kPassOnFields, control); }
 
 } // namespace zeltar::fields

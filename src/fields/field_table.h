@@ -50,8 +50,9 @@ enum class EnterRule {
     None,                    // the key has no rule here
 };
 
+// Each rule names its control; the parameter and tab page come from the control catalogue.
 struct NumericField {
-    std::string_view control;
+    Control control;
     std::string_view parameter;
     FieldKind kind;
     int maxLength; // characters while typing
@@ -59,11 +60,11 @@ struct NumericField {
     double upper;  // unless `computedUpper` says otherwise
     ComputedBound computedUpper;
     Storage storage;
-    std::string_view enterTarget;
-    std::string_view enterAlternative;
+    Control enterTarget;
+    std::optional<Control> enterAlternative;
     EnterRule enterRule;
     CommitEffect effect;
-    std::string_view spacePresses; // the space bar moves as Enter does, then presses this button
+    std::optional<Control> spacePresses; // the space bar moves as Enter does, then presses this button
     int tab;
 };
 
@@ -78,36 +79,34 @@ enum class ChoiceRule {
 };
 
 struct ListField {
-    std::string_view control;
+    Control control;
     std::string_view parameter;
     ChoiceRule choice;
-    std::string_view enterTarget;
-    std::string_view enterAlternative;
+    Control enterTarget;
+    std::optional<Control> enterAlternative;
     EnterRule enterRule;
-    std::string_view spacePresses;
+    std::optional<Control> spacePresses;
     int tab;
 };
 
 // Check boxes: clicking flips the parameter and recalculates; leaving recalculates.
 struct CheckBoxField {
-    std::string_view control;
-    std::string_view parameter;
-    std::string_view caption;
-    int tab;
+    Control control;
+    std::string_view parameter() const { return Facts(control).parameter; }
+    std::string_view caption() const { return Facts(control).caption; }
 };
 
 // Free text without filter, bound or recalculation.
 struct TextField {
-    std::string_view control;
-    std::string_view parameter;
+    Control control;
     std::string_view caption; // the field's label, for messages
-    int tab;
+    std::string_view parameter() const { return Facts(control).parameter; }
 };
 
 // Read-only result fields, the last of a tab, whose Enter key shows the next tab and focuses there.
 struct PassOnField {
-    std::string_view control;
-    std::string_view enterTarget; // its tab page is shown with it
+    Control control;
+    Control enterTarget; // its tab page is shown with it
 };
 
 std::span<const NumericField> NumericFields();
@@ -116,11 +115,11 @@ std::span<const CheckBoxField> CheckBoxFields();
 std::span<const TextField> TextFields();
 std::span<const PassOnField> PassOnFields();
 
-const NumericField* FindNumericField(std::string_view control);
-const ListField* FindListField(std::string_view control);
-const CheckBoxField* FindCheckBoxField(std::string_view control);
-const TextField* FindTextField(std::string_view control);
-const PassOnField* FindPassOnField(std::string_view control);
+const NumericField* FindNumericField(Control control);
+const ListField* FindListField(Control control);
+const CheckBoxField* FindCheckBoxField(Control control);
+const TextField* FindTextField(Control control);
+const PassOnField* FindPassOnField(Control control);
 
 // Whether the cleanup after a released key runs for the kind (those admitting "," or "-").
 constexpr bool CleansAfterKey(FieldKind kind)

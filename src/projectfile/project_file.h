@@ -4,6 +4,7 @@
 // Inside the program every text is UTF-8; the code page is converted here, at the file boundary.
 #pragma once
 
+#include "fields/control_catalogue.h"
 #include "model/project_state.h"
 
 #include <array>
@@ -34,8 +35,7 @@ enum class FlagCondition { None, Checked, Enabled, Visible, Red };
 
 struct LineSpec {
     LineKind kind;
-    std::string_view control;   // window control ("Edit1", "Label46", "ComboBox13", "CheckBox2"),
-                                // empty for StateValue lines
+    std::optional<Control> control; // the window's control, none for StateValue lines
     std::string_view parameter; // parameter name ("StructureThicknessA", "SunlitA", "PlanOrientation")
     FlagCondition condition = FlagCondition::None;
     std::string_view meaning;   // what the line holds, in Russian, for messages

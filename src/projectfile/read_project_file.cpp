@@ -112,7 +112,8 @@ std::optional<FileProblem> CheckRule(const LineEntry& entry, int line, const std
                                          " должна быть выше -273,15 °C (абсолютного нуля) и не выше 10000 °C");
         return std::nullopt;
     case ValueRule::FieldMinimum: {
-        const fields::NumericField* field = fields::FindNumericField(entry.lineSpec.control);
+        const fields::NumericField* field =
+            entry.lineSpec.control ? fields::FindNumericField(*entry.lineSpec.control) : nullptr;
         const double lowest = field ? field->lower : 0;
         if (value < lowest || value <= 0)
             return LineProblem(line, "значение " + Quoted(text) + " должно быть не меньше " +

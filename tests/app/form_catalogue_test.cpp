@@ -13,11 +13,9 @@
 namespace zeltar::test {
 namespace {
 
-bool CanBeFocused(const FormModel& form, std::string_view name)
+bool CanBeFocused(const FormModel& form, Control control)
 {
-    if (!form.hasControl(name))
-        return false;
-    const ControlType type = form.control(name).type;
+    const ControlType type = form.control(control).type;
     return type != ControlType::Label && type != ControlType::PaintBox;
 }
 
@@ -44,25 +42,25 @@ TEST(FormCatalogue, EveryEnterTargetCanTakeTheFocus)
 {
     FormModel form{std::string(kToday)};
     for (const fields::NumericField& f : fields::NumericFields()) {
-        EXPECT_TRUE(CanBeFocused(form, f.control)) << f.control;
-        EXPECT_TRUE(CanBeFocused(form, f.enterTarget)) << f.control;
-        if (!f.enterAlternative.empty()) {
-            EXPECT_TRUE(CanBeFocused(form, f.enterAlternative)) << f.control;
+        EXPECT_TRUE(CanBeFocused(form, f.control)) << Name(f.control);
+        EXPECT_TRUE(CanBeFocused(form, f.enterTarget)) << Name(f.control);
+        if (f.enterAlternative) {
+            EXPECT_TRUE(CanBeFocused(form, *f.enterAlternative)) << Name(f.control);
         }
-        if (!f.spacePresses.empty()) {
-            EXPECT_EQ(form.control(f.spacePresses).type, ControlType::BitBtn) << f.control;
+        if (f.spacePresses) {
+            EXPECT_EQ(form.control(*f.spacePresses).type, ControlType::BitBtn) << Name(f.control);
         }
-        EXPECT_EQ(form.control(f.control).tab, f.tab) << f.control;
+        EXPECT_EQ(form.control(f.control).tab, f.tab) << Name(f.control);
     }
     for (const fields::ListField& l : fields::ListFields()) {
-        EXPECT_TRUE(CanBeFocused(form, l.enterTarget)) << l.control;
-        if (!l.enterAlternative.empty()) {
-            EXPECT_TRUE(CanBeFocused(form, l.enterAlternative)) << l.control;
+        EXPECT_TRUE(CanBeFocused(form, l.enterTarget)) << Name(l.control);
+        if (l.enterAlternative) {
+            EXPECT_TRUE(CanBeFocused(form, *l.enterAlternative)) << Name(l.control);
         }
     }
     for (const fields::PassOnField& p : fields::PassOnFields()) {
-        EXPECT_TRUE(form.control(p.control).readOnly) << p.control;
-        EXPECT_TRUE(CanBeFocused(form, p.enterTarget)) << p.control;
+        EXPECT_TRUE(form.control(p.control).readOnly) << Name(p.control);
+        EXPECT_TRUE(CanBeFocused(form, p.enterTarget)) << Name(p.control);
     }
 }
 
@@ -82,9 +80,9 @@ TEST(FormCatalogue, EveryParameterOfTheTablesIsOfTheProjectRecord)
     for (const fields::ListField& l : fields::ListFields())
         EXPECT_NE(FindParameter(state, l.parameter).whole, nullptr) << l.parameter;
     for (const fields::CheckBoxField& c : fields::CheckBoxFields())
-        EXPECT_NE(FindParameter(state, c.parameter).whole, nullptr) << c.parameter;
+        EXPECT_NE(FindParameter(state, c.parameter()).whole, nullptr) << c.parameter();
     for (const fields::TextField& t : fields::TextFields())
-        EXPECT_NE(FindParameter(state, t.parameter).text, nullptr) << t.parameter;
+        EXPECT_NE(FindParameter(state, t.parameter()).text, nullptr) << t.parameter();
     EXPECT_THROW(FindParameter(state, "RoomLenght"), std::out_of_range);
 }
 
@@ -97,24 +95,24 @@ TEST(FormCatalogue, EveryControlOfTheFileAndOfTheResultsExists)
         if (line.kind == project::LineKind::StateValue) {
             EXPECT_NE(FindParameter(state, line.parameter).whole, nullptr) << line.parameter;
         } else {
-            EXPECT_TRUE(form.hasControl(line.control)) << line.control;
+            EXPECT_TRUE(line.control.has_value()) << line.parameter;
         }
     }
-    for (const std::string_view control : kResultControls)
-        EXPECT_TRUE(form.hasControl(control)) << control;
+    for (const Control control : kResultControls)
+        EXPECT_EQ(form.control(control).type, ControlType::Edit) << Name(control);
 }
 
 // Guards the result mapping: every result has its own control.
 TEST(ResultControls, EveryResultHasItsOwnControl)
 {
-    std::set<std::string_view> controls;
-    for (const std::string_view control : kResultControls)
-        EXPECT_TRUE(controls.insert(control).second) << control;
-    EXPECT_EQ(ResultControl(calc::ResultField::DoorHeatGain), "Edit98");
-    EXPECT_EQ(ResultControl(calc::ResultField::StaffHeatGain), "Edit99");
-    EXPECT_EQ(ResultControl(calc::ResultField::RoomVolume), "Edit25");
-    EXPECT_EQ(ResultControl(calc::ResultField::SolarHeatGainCeiling), "Edit71");
-    EXPECT_EQ(ResultControl(calc::ResultField::SummaryQ5), "Edit123");
+    std::set<Control> controls;
+    for (const Control control : kResultControls)
+        EXPECT_TRUE(controls.insert(control).second) << Name(control);
+    EXPECT_EQ(Name(ResultControl(calc::ResultField::DoorHeatGain)), "Edit98");
+    EXPECT_EQ(Name(ResultControl(calc::ResultField::StaffHeatGain)), "Edit99");
+    EXPECT_EQ(Name(ResultControl(calc::ResultField::RoomVolume)), "Edit25");
+    EXPECT_EQ(Name(ResultControl(calc::ResultField::SolarHeatGainCeiling)), "Edit71");
+    EXPECT_EQ(Name(ResultControl(calc::ResultField::SummaryQ5)), "Edit123");
 }
 
 } // namespace

@@ -59,7 +59,7 @@ TEST(FormStartup, EveryResultShowsZeroUntilTheFirstChange)
     FormModel form{std::string(kToday)};
     for (int i = 0; i < calc::kResultFieldCount; ++i) {
         if (!calc::kResultFieldNames[i].starts_with("StructureMaterialText")) {
-            EXPECT_EQ(Text(form, kResultControls[i]), "  0") << kResultControls[i];
+            EXPECT_EQ(Text(form, kResultControls[i]), "  0") << Name(kResultControls[i]);
         }
     }
     EXPECT_EQ(form.control("Edit43").color, ControlColor::Default);

@@ -44,6 +44,10 @@ inline std::string Text(const FormModel& form, std::string_view control)
 {
     return form.control(control).text;
 }
+inline std::string Text(const FormModel& form, Control control)
+{
+    return form.control(control).text;
+}
 
 // The whole content of a file, byte for byte.
 inline std::string FileBytes(const std::string& path)

@@ -221,7 +221,7 @@ public:
                 const fields::ListField& list =
                     fields::ListFields()[static_cast<std::size_t>(pick(0, static_cast<int>(fields::ListFields().size()) - 1))];
                 const int entries = static_cast<int>(form.listItems(list.control).size());
-                out += "choose " + std::string(list.control) + " " + std::to_string(pick(0, entries - 1)) + "\n";
+                out += "choose " + std::string(Name(list.control)) + " " + std::to_string(pick(0, entries - 1)) + "\n";
             } else if (kind < 86)
                 out += "click " + std::string(kTiles[pick(0, 9)]) + "\n";
             else if (kind < 90)
@@ -255,7 +255,7 @@ private:
         std::string value = number(static_cast<int>(std::max(field.lower, -40.0)), high);
         if (field.kind == fields::FieldKind::Digits || field.kind == fields::FieldKind::SignedDigits)
             value = std::to_string(pick(static_cast<int>(std::max(field.lower, 0.0)), high));
-        return "focus " + std::string(field.control) + "\ntype " + value + "\n";
+        return "focus " + std::string(Name(field.control)) + "\ntype " + value + "\n";
     }
 
     std::mt19937 random_;

@@ -103,7 +103,7 @@ TEST_P(ReferenceProject, LoadShowsTheExpectedResults)
     for (int i = 0; i < calc::kResultFieldCount; ++i) {
         const std::string parameter(calc::kResultFieldNames[i]);
         ASSERT_TRUE(expected.contains(parameter)) << parameter;
-        EXPECT_EQ(Text(form, kResultControls[i]), expected.at(parameter)) << parameter << " in " << kResultControls[i];
+        EXPECT_EQ(Text(form, kResultControls[i]), expected.at(parameter)) << parameter << " in " << Name(kResultControls[i]);
     }
     EXPECT_EQ(ColorWord(form.control(kRoomTemperatureControl).color), expected.at("RoomTemperature.Color"));
     EXPECT_EQ(ColorWord(form.control(kProductInletTemperatureControl).color),

@@ -31,7 +31,7 @@ zeltar::calc::Warning WarningOf(const zeltar::FormModel& model, std::string_view
 QString WindowListing(const WindowUnderTest& w)
 {
     const auto shown = [&](zeltar::calc::ResultField field) {
-        return w.text(zeltar::ResultControl(field)).toStdString();
+        return w.text(zeltar::Name(zeltar::ResultControl(field))).toStdString();
     };
     QString listing;
     for (const zeltar::calc::ListingLine& line : zeltar::calc::ResultListing(

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <optional>
 #include <stdexcept>
 
 namespace zeltar::gui::test {

@@ -17,9 +17,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
-#include <optional>
 #include <stdexcept>
-#include <string>
 #include <utility>
 
 namespace zeltar::gui {
@@ -52,8 +50,7 @@ Widget* As(QWidget* widget, Control control)
 {
     auto* typed = qobject_cast<Widget*>(widget);
     if (typed == nullptr)
-        throw std::logic_error("the widget of control " + std::string(Name(control)) + " is not a " +
-                               Widget::staticMetaObject.className());
+        throw std::logic_error("the widget of control " + std::string(Name(control)) + " is not a " + Widget::staticMetaObject.className());
     return typed;
 }
 
@@ -169,8 +166,7 @@ void FormBinding::bind(Control control, QWidget* widget)
                 [this, control, edit](const QString& text) { lineEditTextEdited(control, edit, text); });
         // A click or an arrow key moves the caret or the selection: the model follows, so that the
         // next key is judged on the text it will leave.
-        connect(edit, &QLineEdit::cursorPositionChanged, this,
-                [this, control, edit] { selectionMoved(control, edit); });
+        connect(edit, &QLineEdit::cursorPositionChanged, this, [this, control, edit] { selectionMoved(control, edit); });
         connect(edit, &QLineEdit::selectionChanged, this, [this, control, edit] { selectionMoved(control, edit); });
         break;
     }
@@ -216,11 +212,10 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr)
         return false;
-    // Only the controls' widgets are watched: each carries its control's object name.
-    const std::optional<Control> found = FindControl(widget->objectName().toStdString());
-    if (!found)
+    const std::optional<Control> bound = FindControl(widget->objectName().toStdString());
+    if (!bound)
         return false;
-    const Control control = *found;
+    const Control control = *bound;
     switch (event->type()) {
     case QEvent::FocusIn:
         if (!mirroring_) {
@@ -303,7 +298,7 @@ bool FormBinding::lineEditKeyPress(Control control, QKeyEvent* event)
         return !model_.keyPress(fields::kBackspace);
     if (IsClipboardShortcut(*event)) {
         // Numeric fields filter the control characters of these shortcuts away, as any other.
-        if (fields::FindNumericField(Name(control)) == nullptr)
+        if (fields::FindNumericField(control) == nullptr)
             return false;
         return !model_.keyPress(ControlCharacterOf(*event));
     }
@@ -391,8 +386,8 @@ void FormBinding::syncTab()
 
 void FormBinding::syncFocus()
 {
-    const std::optional<Control> focused = model_.focusedControl();
-    QWidget* target = focused ? widget(*focused) : nullptr;
+    const std::optional<Control> focus = model_.focusedControl();
+    QWidget* target = focus ? widget(*focus) : nullptr;
     if (target == nullptr || !target->isVisible() || !target->isEnabled() || target->hasFocus())
         return;
     mirroring_ = true;
@@ -403,11 +398,11 @@ void FormBinding::syncFocus()
 // The focused field shows the model's caret and selection (its whole text after Enter or Tab).
 void FormBinding::syncSelection()
 {
-    const std::optional<Control> focused = model_.focusedControl();
-    auto* edit = focused ? qobject_cast<QLineEdit*>(widget(*focused)) : nullptr;
+    const std::optional<Control> focus = model_.focusedControl();
+    auto* edit = focus ? qobject_cast<QLineEdit*>(widget(*focus)) : nullptr;
     if (edit == nullptr || !edit->hasFocus())
         return;
-    const ControlState& state = model_.control(*focused);
+    const ControlState& state = model_.control(*focus);
     if (SelectionOf(*edit) == std::pair{state.selectionStart, state.selectionLength})
         return;
     const QString text = edit->text();

@@ -4,7 +4,6 @@
 #include "app/qt/window_layout.h"
 
 #include <array>
-#include <optional>
 #include <span>
 #include <string_view>
 
@@ -14,31 +13,10 @@ namespace {
 
 using enum Area;
 using enum CaptionStyle;
-using enum Control;
 
-// A column of a grid page: its control in each row from the top, none where a row has no control
-// (past a shorter column's end too). Column 0 holds the row captions, which are no controls.
-using GridColumn = std::array<std::optional<Control>, kRowCount>;
-
-constexpr std::optional<Control> ColumnEntry(std::optional<Control> control)
-{
-    return control;
-}
-constexpr std::optional<Control> ColumnEntry(std::string_view name)
-{
-    return name.empty() ? std::nullopt : FindControl(name);
-}
-
-// A run of row controls as a grid column.
-template <class Entry, std::size_t Rows>
-    requires(Rows <= kRowCount)
-constexpr GridColumn Column(const std::array<Entry, Rows>& rows)
-{
-    GridColumn column{};
-    for (std::size_t row = 0; row < Rows; ++row)
-        column[row] = ColumnEntry(rows[row]);
-    return column;
-}
+// A column of a grid page: its control in each row from the top (nullopt, or none past the
+// column's end, where a row has no control). Column 0 holds the row captions, which are no controls.
+using GridColumn = std::span<const std::optional<Control>>;
 
 // A page laid out as a grid: rows 26 px apart, eight columns, headings above the columns.
 struct GridPage {
@@ -54,17 +32,13 @@ constexpr int kGridRowPitch = 26; // px
 
 // Enclosure page: six rows (walls А to Г, ceiling, floor): row caption, construction list, its
 // thickness, insulation list, its thickness, outside temperature, outside/inside text, heat gain.
-// The floor has no outside/inside text.
-constexpr std::array kOutsideFacingTexts{OutsideFacingTextA, OutsideFacingTextB, OutsideFacingTextC,
-                                         OutsideFacingTextD, OutsideFacingTextCeiling};
-constexpr std::array kEnclosureHeatGainFields{EnclosureHeatGainA, EnclosureHeatGainB,       EnclosureHeatGainC,
-                                              EnclosureHeatGainD, EnclosureHeatGainCeiling, EnclosureHeatGainFloor};
+constexpr RowControls kOutsideFacingTexts{Control::OutsideFacingTextA, Control::OutsideFacingTextB, Control::OutsideFacingTextC, Control::OutsideFacingTextD, Control::OutsideFacingTextCeiling, std::nullopt};
+constexpr RowControls kEnclosureHeatGainFields{Control::EnclosureHeatGainA, Control::EnclosureHeatGainB, Control::EnclosureHeatGainC, Control::EnclosureHeatGainD, Control::EnclosureHeatGainCeiling, Control::EnclosureHeatGainFloor};
 constexpr GridPage kEnclosureGrid{
     EnclosurePage,
     kRowCount,
-    {GridColumn{}, Column(kStructureMaterialLists), Column(kStructureThicknessFields), Column(kInsulationMaterialLists),
-     Column(kInsulationThicknessFields), Column(kOutsideTemperatureFields), Column(kOutsideFacingTexts),
-     Column(kEnclosureHeatGainFields)},
+    {GridColumn{}, kStructureMaterialLists, kStructureThicknessFields, kInsulationMaterialLists,
+     kInsulationThicknessFields, kOutsideTemperatureFields, kOutsideFacingTexts, kEnclosureHeatGainFields},
     {6, 64, 268, 328, 532, 592, 654, 698},
     {56, 200, 56, 200, 56, 58, 40, 80},
     38,
@@ -73,23 +47,19 @@ constexpr GridPage kEnclosureGrid{
 
 // Solar page: five rows (walls А to Г, ceiling): row caption, orientation, construction name,
 // sunlit text, finish list, outside/inside text, excess temperature difference, heat gain.
-using SurfaceRowControls = std::array<Control, kSurfaceRowCount>;
-constexpr SurfaceRowControls kMaterialNameCopies{StructureMaterialTextA, StructureMaterialTextB, StructureMaterialTextC,
-                                                 StructureMaterialTextD, StructureMaterialTextCeiling};
-constexpr SurfaceRowControls kSunlitTexts{SunlitTextA, SunlitTextB, SunlitTextC, SunlitTextD, SunlitTextCeiling};
-constexpr SurfaceRowControls kOutsideFacingCopies{OutsideFacingCopyA, OutsideFacingCopyB, OutsideFacingCopyC,
-                                                  OutsideFacingCopyD, OutsideFacingCopyCeiling};
-constexpr SurfaceRowControls kExcessTemperatureFields{SolarTemperatureDifferenceA, SolarTemperatureDifferenceB,
-                                                      SolarTemperatureDifferenceC, SolarTemperatureDifferenceD,
-                                                      SolarTemperatureDifferenceCeiling};
-constexpr SurfaceRowControls kSolarHeatGainFields{SolarHeatGainA, SolarHeatGainB, SolarHeatGainC, SolarHeatGainD,
-                                                  SolarHeatGainCeiling};
+using SurfaceRowControls = std::array<std::optional<Control>, kSurfaceRowCount>;
+constexpr SurfaceRowControls kWallDirections{kWallDirectionFields[0], kWallDirectionFields[1], kWallDirectionFields[2],
+                                             kWallDirectionFields[3], std::nullopt};
+constexpr SurfaceRowControls kMaterialNameCopies{Control::StructureMaterialTextA, Control::StructureMaterialTextB, Control::StructureMaterialTextC, Control::StructureMaterialTextD, Control::StructureMaterialTextCeiling};
+constexpr SurfaceRowControls kSunlitTexts{Control::SunlitTextA, Control::SunlitTextB, Control::SunlitTextC, Control::SunlitTextD, Control::SunlitTextCeiling};
+constexpr SurfaceRowControls kOutsideFacingCopies{Control::OutsideFacingCopyA, Control::OutsideFacingCopyB, Control::OutsideFacingCopyC, Control::OutsideFacingCopyD, Control::OutsideFacingCopyCeiling};
+constexpr SurfaceRowControls kExcessTemperatureFields{Control::SolarTemperatureDifferenceA, Control::SolarTemperatureDifferenceB, Control::SolarTemperatureDifferenceC, Control::SolarTemperatureDifferenceD, Control::SolarTemperatureDifferenceCeiling};
+constexpr SurfaceRowControls kSolarHeatGainFields{Control::SolarHeatGainA, Control::SolarHeatGainB, Control::SolarHeatGainC, Control::SolarHeatGainD, Control::SolarHeatGainCeiling};
 constexpr GridPage kSolarGrid{
     SolarPage,
     kSurfaceRowCount,
-    {GridColumn{}, Column(kWallDirectionFields), Column(kMaterialNameCopies), Column(kSunlitTexts),
-     Column(kSurfaceFinishLists), Column(kOutsideFacingCopies), Column(kExcessTemperatureFields),
-     Column(kSolarHeatGainFields)},
+    {GridColumn{}, kWallDirections, kMaterialNameCopies, kSunlitTexts, kSurfaceFinishLists,
+     kOutsideFacingCopies, kExcessTemperatureFields, kSolarHeatGainFields},
     {6, 64, 118, 322, 402, 606, 650, 726},
     {56, 50, 200, 76, 200, 40, 72, 80},
     46,
@@ -98,7 +68,8 @@ constexpr GridPage kSolarGrid{
 
 constexpr bool HasControl(const GridPage& grid, std::size_t column, std::size_t row)
 {
-    return grid.controls[column][row].has_value();
+    const GridColumn& names = grid.controls[column];
+    return row < names.size() && names[row].has_value();
 }
 
 constexpr std::size_t ControlCount(const GridPage& grid)
@@ -173,71 +144,71 @@ constexpr std::array kControls = Joined(
     // --- "Через ограждение Q1" ---------------------------------------------------------------
     GridControls<kEnclosureGrid>(),
     std::array{
-        ControlPlace{HeatGainQ1, EnclosurePage, {698, 200, 80, 21}},
-        ControlPlace{FillRowsButton, EnclosurePage, {64, 200, 260, 28}},
+        ControlPlace{Control::HeatGainQ1, EnclosurePage, {698, 200, 80, 21}},
+        ControlPlace{Control::FillRowsButton, EnclosurePage, {64, 200, 260, 28}},
     },
     // --- "Поправка на солнечную радиацию Q12" ------------------------------------------------
     GridControls<kSolarGrid>(),
     std::array{
-        ControlPlace{HeatGainQ12, SolarPage, {726, 184, 80, 21}},
-        ControlPlace{FillFinishesButton, SolarPage, {342, 182, 260, 28}},
+        ControlPlace{Control::HeatGainQ12, SolarPage, {726, 184, 80, 21}},
+        ControlPlace{Control::FillFinishesButton, SolarPage, {342, 182, 260, 28}},
         // --- "От вентиляции Q3" -----------------------------------------------------------------
-        ControlPlace{AirExchangeRate, VentilationPage, {130, 24, 60, 21}},
-        ControlPlace{HeatGainQ3, VentilationPage, {304, 24, 80, 21}},
+        ControlPlace{Control::AirExchangeRate, VentilationPage, {130, 24, 60, 21}},
+        ControlPlace{Control::HeatGainQ3, VentilationPage, {304, 24, 80, 21}},
         // --- goods --------------------------------------------------------------------------------
-        ControlPlace{ProductGroup, ProductBox, {64, 18, 220, 21}},
-        ControlPlace{Product, ProductBox, {64, 44, 220, 21}},
-        ControlPlace{ProductMoisture, ProductBox, FieldAt(222, 72, 62)},
-        ControlPlace{CryoscopicTemperature, ProductBox, FieldAt(222, 98, 62)},
-        ControlPlace{PackagingMaterial, PackagingBox, {64, 18, 220, 21}},
-        ControlPlace{PackagingShare, PackagingBox, FieldAt(222, 46, 62)},
-        ControlPlace{PackagingEnthalpyDifference, PackagingBox, FieldAt(222, 72, 62)},
-        ControlPlace{ProductInletTemperature, ProcessingBox, FieldAt(184, 20)},
-        ControlPlace{ProductFinalTemperature, ProcessingBox, FieldAt(184, 46)},
-        ControlPlace{ProductEnthalpyDifference, ProcessingBox, FieldAt(184, 72)},
-        ControlPlace{RespirationHeat, ProcessingBox, FieldAt(184, 98)},
-        ControlPlace{HighTurnover, TurnoverFrame, {10, 20, 150, 20}},
-        ControlPlace{StackHeight, CapacityBox, FieldAt(200, 20, 55)},
-        ControlPlace{StackDensity, CapacityBox, FieldAt(200, 46, 55)},
-        ControlPlace{GrossCapacity, CapacityBox, FieldAt(200, 72, 55)},
-        ControlPlace{NetCapacity, CapacityBox, FieldAt(200, 98, 55)},
-        ControlPlace{DailyTurnoverPercent, CapacityBox, FieldAt(200, 124, 55)},
-        ControlPlace{DailyTurnover, CapacityBox, FieldAt(200, 150, 55)},
-        ControlPlace{HeatGainQ21, GoodsPage, FieldAt(396, 188, 80)},
-        ControlPlace{HeatGainQ22, GoodsPage, FieldAt(396, 214, 80)},
-        ControlPlace{HeatGainQ2, GoodsPage, FieldAt(690, 188, 80)},
-        ControlPlace{HeatGainQ5, GoodsPage, FieldAt(690, 214, 80)},
+        ControlPlace{Control::ProductGroup, ProductBox, {64, 18, 220, 21}},
+        ControlPlace{Control::Product, ProductBox, {64, 44, 220, 21}},
+        ControlPlace{Control::ProductMoisture, ProductBox, FieldAt(222, 72, 62)},
+        ControlPlace{Control::CryoscopicTemperature, ProductBox, FieldAt(222, 98, 62)},
+        ControlPlace{Control::PackagingMaterial, PackagingBox, {64, 18, 220, 21}},
+        ControlPlace{Control::PackagingShare, PackagingBox, FieldAt(222, 46, 62)},
+        ControlPlace{Control::PackagingEnthalpyDifference, PackagingBox, FieldAt(222, 72, 62)},
+        ControlPlace{Control::ProductInletTemperature, ProcessingBox, FieldAt(184, 20)},
+        ControlPlace{Control::ProductFinalTemperature, ProcessingBox, FieldAt(184, 46)},
+        ControlPlace{Control::ProductEnthalpyDifference, ProcessingBox, FieldAt(184, 72)},
+        ControlPlace{Control::RespirationHeat, ProcessingBox, FieldAt(184, 98)},
+        ControlPlace{Control::HighTurnover, TurnoverFrame, {10, 20, 150, 20}},
+        ControlPlace{Control::StackHeight, CapacityBox, FieldAt(200, 20, 55)},
+        ControlPlace{Control::StackDensity, CapacityBox, FieldAt(200, 46, 55)},
+        ControlPlace{Control::GrossCapacity, CapacityBox, FieldAt(200, 72, 55)},
+        ControlPlace{Control::NetCapacity, CapacityBox, FieldAt(200, 98, 55)},
+        ControlPlace{Control::DailyTurnoverPercent, CapacityBox, FieldAt(200, 124, 55)},
+        ControlPlace{Control::DailyTurnover, CapacityBox, FieldAt(200, 150, 55)},
+        ControlPlace{Control::HeatGainQ21, GoodsPage, FieldAt(396, 188, 80)},
+        ControlPlace{Control::HeatGainQ22, GoodsPage, FieldAt(396, 214, 80)},
+        ControlPlace{Control::HeatGainQ2, GoodsPage, FieldAt(690, 188, 80)},
+        ControlPlace{Control::HeatGainQ5, GoodsPage, FieldAt(690, 214, 80)},
         // --- operational --------------------------------------------------------------------------
-        ControlPlace{DoorHeight, DoorBox, FieldAt(164, 18)},
-        ControlPlace{DoorWidth, DoorBox, FieldAt(164, 42)},
-        ControlPlace{DoorProtection, DoorBox, {8, 82, 214, 21}},
-        ControlPlace{DoorType, DoorBox, {70, 107, 152, 21}},
-        ControlPlace{DoorTimeMode, DoorBox, {8, 132, 200, 20}},
-        ControlPlace{DoorOpenTime, DoorBox, FieldAt(164, 156)},
-        ControlPlace{LoadUnitMass, DoorBox, FieldAt(164, 180)},
-        ControlPlace{VehiclePasses, DoorBox, FieldAt(164, 204)},
-        ControlPlace{DoorHeatGain, DoorBox, FieldAt(164, 230)},
-        ControlPlace{HeatGainQ4, OperationalPage, FieldAt(168, 266, 66)},
-        ControlPlace{LightingPowerDensity, LightingBox, FieldAt(136, 20)},
-        ControlPlace{LightingHours, LightingBox, FieldAt(136, 48)},
-        ControlPlace{LightingHeatGain, LightingBox, FieldAt(136, 76)},
-        ControlPlace{StaffCount, StaffBox, FieldAt(136, 20)},
-        ControlPlace{StaffHeatGain, StaffBox, FieldAt(136, 48)},
-        ControlPlace{VehiclePower, VehicleBox, FieldAt(136, 20)},
-        ControlPlace{VehicleHours, VehicleBox, FieldAt(136, 48)},
-        ControlPlace{VehicleHeatGain, VehicleBox, FieldAt(136, 76)},
-        ControlPlace{FanSharePercent, FanBox, FieldAt(106, 20, 50)},
-        ControlPlace{FanDetailedCalculation, FanBox, {176, 20, 180, 20}},
-        ControlPlace{FanPower, FanBox, FieldAt(106, 48, 50)},
-        ControlPlace{FanCount, FanBox, FieldAt(292, 48, 50)},
-        ControlPlace{FanHeatGain, FanBox, FieldAt(106, 76, 70)},
-        ControlPlace{Consumer1Name, ConsumerBox, FieldAt(8, 32, 146)},
-        ControlPlace{Consumer1Power, ConsumerBox, FieldAt(160, 32, 60)},
-        ControlPlace{Consumer1Hours, ConsumerBox, FieldAt(246, 32, 60)},
-        ControlPlace{Consumer2Name, ConsumerBox, FieldAt(8, 58, 146)},
-        ControlPlace{Consumer2Power, ConsumerBox, FieldAt(160, 58, 60)},
-        ControlPlace{Consumer2Hours, ConsumerBox, FieldAt(246, 58, 60)},
-        ControlPlace{ConsumerHeatGain, ConsumerBox, FieldAt(160, 88, 70)},
+        ControlPlace{Control::DoorHeight, DoorBox, FieldAt(164, 18)},
+        ControlPlace{Control::DoorWidth, DoorBox, FieldAt(164, 42)},
+        ControlPlace{Control::DoorProtection, DoorBox, {8, 82, 214, 21}},
+        ControlPlace{Control::DoorType, DoorBox, {70, 107, 152, 21}},
+        ControlPlace{Control::DoorTimeMode, DoorBox, {8, 132, 200, 20}},
+        ControlPlace{Control::DoorOpenTime, DoorBox, FieldAt(164, 156)},
+        ControlPlace{Control::LoadUnitMass, DoorBox, FieldAt(164, 180)},
+        ControlPlace{Control::VehiclePasses, DoorBox, FieldAt(164, 204)},
+        ControlPlace{Control::DoorHeatGain, DoorBox, FieldAt(164, 230)},
+        ControlPlace{Control::HeatGainQ4, OperationalPage, FieldAt(168, 266, 66)},
+        ControlPlace{Control::LightingPowerDensity, LightingBox, FieldAt(136, 20)},
+        ControlPlace{Control::LightingHours, LightingBox, FieldAt(136, 48)},
+        ControlPlace{Control::LightingHeatGain, LightingBox, FieldAt(136, 76)},
+        ControlPlace{Control::StaffCount, StaffBox, FieldAt(136, 20)},
+        ControlPlace{Control::StaffHeatGain, StaffBox, FieldAt(136, 48)},
+        ControlPlace{Control::VehiclePower, VehicleBox, FieldAt(136, 20)},
+        ControlPlace{Control::VehicleHours, VehicleBox, FieldAt(136, 48)},
+        ControlPlace{Control::VehicleHeatGain, VehicleBox, FieldAt(136, 76)},
+        ControlPlace{Control::FanSharePercent, FanBox, FieldAt(106, 20, 50)},
+        ControlPlace{Control::FanDetailedCalculation, FanBox, {176, 20, 180, 20}},
+        ControlPlace{Control::FanPower, FanBox, FieldAt(106, 48, 50)},
+        ControlPlace{Control::FanCount, FanBox, FieldAt(292, 48, 50)},
+        ControlPlace{Control::FanHeatGain, FanBox, FieldAt(106, 76, 70)},
+        ControlPlace{Control::Consumer1Name, ConsumerBox, FieldAt(8, 32, 146)},
+        ControlPlace{Control::Consumer1Power, ConsumerBox, FieldAt(160, 32, 60)},
+        ControlPlace{Control::Consumer1Hours, ConsumerBox, FieldAt(246, 32, 60)},
+        ControlPlace{Control::Consumer2Name, ConsumerBox, FieldAt(8, 58, 146)},
+        ControlPlace{Control::Consumer2Power, ConsumerBox, FieldAt(160, 58, 60)},
+        ControlPlace{Control::Consumer2Hours, ConsumerBox, FieldAt(246, 58, 60)},
+        ControlPlace{Control::ConsumerHeatGain, ConsumerBox, FieldAt(160, 88, 70)},
     });
 
 constexpr std::array kCaptions = Joined(
@@ -282,18 +253,18 @@ constexpr std::array kCaptions = Joined(
         CaptionPlace{std::nullopt, ProductBox, "Влагосодержание, %", LabelAt(8, 72, 210)},
         CaptionPlace{std::nullopt, ProductBox, "Криоскопическая температура", LabelAt(8, 98, 210)},
         CaptionPlace{std::nullopt, PackagingBox, "Материал", LabelAt(8, 18, 54)},
-        CaptionPlace{PackagingShareLabel, PackagingBox, "", LabelAt(8, 46, 210)},
+        CaptionPlace{Control::PackagingShareLabel, PackagingBox, "", LabelAt(8, 46, 210)},
         CaptionPlace{std::nullopt, PackagingBox, "Разность энтальпий кДж/кг", LabelAt(8, 72, 210)},
         CaptionPlace{std::nullopt, ProcessingBox, "Температура поступающего груза", LabelAt(8, 20, 174)},
         CaptionPlace{std::nullopt, ProcessingBox, "Конечная температура груза", LabelAt(8, 46, 174)},
         CaptionPlace{std::nullopt, ProcessingBox, "Разность энтальпий, кДж/кг", LabelAt(8, 72, 174)},
         CaptionPlace{std::nullopt, ProcessingBox, "Теплота \"дыхания\", Вт/т", LabelAt(8, 98, 174)},
-        CaptionPlace{StackHeightLabel, CapacityBox, "", LabelAt(8, 20, 190)},
-        CaptionPlace{StackDensityLabel, CapacityBox, "", LabelAt(8, 46, 190)},
-        CaptionPlace{GrossCapacityLabel, CapacityBox, "", LabelAt(8, 72, 190)},
+        CaptionPlace{Control::StackHeightLabel, CapacityBox, "", LabelAt(8, 20, 190)},
+        CaptionPlace{Control::StackDensityLabel, CapacityBox, "", LabelAt(8, 46, 190)},
+        CaptionPlace{Control::GrossCapacityLabel, CapacityBox, "", LabelAt(8, 72, 190)},
         CaptionPlace{std::nullopt, CapacityBox, "Условная ёмкость камеры (нетто), т", LabelAt(8, 98, 190)},
-        CaptionPlace{DailyTurnoverPercentLabel, CapacityBox, "", LabelAt(8, 124, 190)},
-        CaptionPlace{DailyTurnoverLabel, CapacityBox, "", LabelAt(8, 150, 190)},
+        CaptionPlace{Control::DailyTurnoverPercentLabel, CapacityBox, "", LabelAt(8, 124, 190)},
+        CaptionPlace{Control::DailyTurnoverLabel, CapacityBox, "", LabelAt(8, 150, 190)},
         CaptionPlace{std::nullopt, GoodsPage, "От груза Q21", LabelAt(300, 188, 92), Right},
         CaptionPlace{std::nullopt, GoodsPage, "От тары Q22", LabelAt(300, 214, 92), Right},
         CaptionPlace{std::nullopt, GoodsPage, " ИТОГО Q2", LabelAt(554, 188, 130), Right},
@@ -324,10 +295,10 @@ constexpr std::array kCaptions = Joined(
         CaptionPlace{std::nullopt, VehicleBox, "ПТС, час/сут", LowerLine(8, 48, 126)},
         CaptionPlace{std::nullopt, VehicleBox, "Теплоприток", UpperLine(8, 76, 126)},
         CaptionPlace{std::nullopt, VehicleBox, "от ПТС, кВт", LowerLine(8, 76, 126)},
-        CaptionPlace{FanShareEstimateLabel, FanBox, "", UpperLine(8, 20, 96)},
-        CaptionPlace{FanShareCaption, FanBox, "", LowerLine(8, 20, 96)},
-        CaptionPlace{FanPowerLabel, FanBox, "", UpperLine(8, 48, 96)},
-        CaptionPlace{FanPowerUnitLabel, FanBox, "", LowerLine(8, 48, 96)},
+        CaptionPlace{Control::FanShareEstimateLabel, FanBox, "", UpperLine(8, 20, 96)},
+        CaptionPlace{Control::FanShareCaption, FanBox, "", LowerLine(8, 20, 96)},
+        CaptionPlace{Control::FanPowerLabel, FanBox, "", UpperLine(8, 48, 96)},
+        CaptionPlace{Control::FanPowerUnitLabel, FanBox, "", LowerLine(8, 48, 96)},
         CaptionPlace{std::nullopt, FanBox, "Кол-во вентиляторов", LabelAt(176, 48, 114)},
         CaptionPlace{std::nullopt, FanBox, "Теплоприток от", UpperLine(8, 76, 96)},
         CaptionPlace{std::nullopt, FanBox, "вентиляторов, кВт", LowerLine(8, 76, 96)},

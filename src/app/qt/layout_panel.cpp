@@ -4,7 +4,6 @@
 #include "app/qt/window_layout.h"
 
 #include <array>
-#include <optional>
 #include <string_view>
 
 namespace zeltar::gui {
@@ -13,16 +12,6 @@ namespace {
 
 using enum Area;
 using enum CaptionStyle;
-using enum Control;
-
-constexpr Control AsControl(Control control)
-{
-    return control;
-}
-constexpr Control AsControl(std::string_view name)
-{
-    return *FindControl(name);
-}
 
 constexpr std::array kAreas{
     AreaPlace{CommandBar, Window, AreaKind::Bar, "", {0, 0, kWindowWidth, 40}},
@@ -78,7 +67,7 @@ constexpr std::array<ControlPlace, kSummaryRows.size()> SummaryRowFields()
 {
     std::array<ControlPlace, kSummaryRows.size()> fields{};
     for (std::size_t row = 0; row < kSummaryRows.size(); ++row)
-        fields[row] = {AsControl(kSummaryRows[row].control), SummaryGroup, SummaryField(SummaryRowY(row))};
+        fields[row] = {kSummaryRows[row].control, SummaryGroup, SummaryField(SummaryRowY(row))};
     return fields;
 }
 
@@ -96,60 +85,60 @@ constexpr std::array<CaptionPlace, 2 * kSummaryRows.size()> SummaryRowCaptions()
 constexpr std::array kControls = Joined(
     std::array{
         // The logo: a mark at (84, 58) and its lettering below, in the area (22, 58) 260 x 119.
-        ControlPlace{Logo, Window, {22, 58, 260, 119}},
+        ControlPlace{Control::Logo, Window, {22, 58, 260, 119}},
         // City and climate.
-        ControlPlace{City, CityGroup, {8, 18, 265, 21}},
-        ControlPlace{Latitude, CityGroup, {216, 44, 57, 21}},
-        ControlPlace{OutsideDesignTemperature, CityGroup, {216, 68, 57, 21}},
-        ControlPlace{OutsideRelativeHumidity, CityGroup, {216, 92, 57, 21}},
+        ControlPlace{Control::City, CityGroup, {8, 18, 265, 21}},
+        ControlPlace{Control::Latitude, CityGroup, {216, 44, 57, 21}},
+        ControlPlace{Control::OutsideDesignTemperature, CityGroup, {216, 68, 57, 21}},
+        ControlPlace{Control::OutsideRelativeHumidity, CityGroup, {216, 92, 57, 21}},
         // Plan with its compass, wall letters and tiles: sun tile and outside/inside tile of each wall.
-        ControlPlace{Plan, RoomGroup, {40, 48, 140, 140}},
-        ControlPlace{SunTileC, RoomGroup, {64, 16, 30, 30}},   // wall В (top)
-        ControlPlace{FacingTileC, RoomGroup, {126, 16, 30, 30}},
-        ControlPlace{SunTileA, RoomGroup, {64, 190, 30, 30}},  // wall А (bottom)
-        ControlPlace{FacingTileA, RoomGroup, {126, 190, 30, 30}},
-        ControlPlace{SunTileD, RoomGroup, {6, 72, 30, 30}},    // wall Г (left)
-        ControlPlace{FacingTileD, RoomGroup, {6, 134, 30, 30}},
-        ControlPlace{SunTileB, RoomGroup, {184, 72, 30, 30}},  // wall Б (right)
-        ControlPlace{FacingTileB, RoomGroup, {184, 134, 30, 30}},
-        ControlPlace{CompassButton, RoomGroup, {2, 17, 60, 24}},
+        ControlPlace{Control::Plan, RoomGroup, {40, 48, 140, 140}},
+        ControlPlace{Control::SunTileC, RoomGroup, {64, 16, 30, 30}},   // wall В (top)
+        ControlPlace{Control::FacingTileC, RoomGroup, {126, 16, 30, 30}},
+        ControlPlace{Control::SunTileA, RoomGroup, {64, 190, 30, 30}},  // wall А (bottom)
+        ControlPlace{Control::FacingTileA, RoomGroup, {126, 190, 30, 30}},
+        ControlPlace{Control::SunTileD, RoomGroup, {6, 72, 30, 30}},    // wall Г (left)
+        ControlPlace{Control::FacingTileD, RoomGroup, {6, 134, 30, 30}},
+        ControlPlace{Control::SunTileB, RoomGroup, {184, 72, 30, 30}},  // wall Б (right)
+        ControlPlace{Control::FacingTileB, RoomGroup, {184, 134, 30, 30}},
+        ControlPlace{Control::CompassButton, RoomGroup, {2, 17, 60, 24}},
         // Section sketch with the ceiling's tiles above the roof, the volume inside the room and the
         // floor placement on the ground.
-        ControlPlace{SectionSketch, RoomGroup, {220, 50, 160, 110}},
-        ControlPlace{SunTileCeiling, RoomGroup, {254, 16, 30, 30}},
-        ControlPlace{FacingTileCeiling, RoomGroup, {316, 16, 30, 30}},
-        ControlPlace{RoomVolume, RoomGroup, {265, 84, 70, 21}},
-        ControlPlace{FloorType, RoomGroup, {230, 129, 140, 21}},
-        ControlPlace{RoomArea, RoomGroup, {300, 170, 70, 21}},
+        ControlPlace{Control::SectionSketch, RoomGroup, {220, 50, 160, 110}},
+        ControlPlace{Control::SunTileCeiling, RoomGroup, {254, 16, 30, 30}},
+        ControlPlace{Control::FacingTileCeiling, RoomGroup, {316, 16, 30, 30}},
+        ControlPlace{Control::RoomVolume, RoomGroup, {265, 84, 70, 21}},
+        ControlPlace{Control::FloorType, RoomGroup, {230, 129, 140, 21}},
+        ControlPlace{Control::RoomArea, RoomGroup, {300, 170, 70, 21}},
         // Dimensions, room type, room climate, equipment.
-        ControlPlace{RoomLength, RoomGroup, {446, 20, 48, 21}},
-        ControlPlace{RoomWidth, RoomGroup, {446, 46, 48, 21}},
-        ControlPlace{RoomHeight, RoomGroup, {446, 72, 48, 21}},
-        ControlPlace{RoomType, RoomTypeGroup, {6, 17, 193, 21}},
-        ControlPlace{RoomTemperature, RoomClimateGroup, {152, 22, 47, 21}},
-        ControlPlace{RoomRelativeHumidity, RoomClimateGroup, {152, 52, 47, 21}},
-        ControlPlace{EquipmentRunningHours, EquipmentGroup, {180, 24, 50, 21}},
-        ControlPlace{CapacityReserve, EquipmentGroup, {180, 52, 50, 21}},
+        ControlPlace{Control::RoomLength, RoomGroup, {446, 20, 48, 21}},
+        ControlPlace{Control::RoomWidth, RoomGroup, {446, 46, 48, 21}},
+        ControlPlace{Control::RoomHeight, RoomGroup, {446, 72, 48, 21}},
+        ControlPlace{Control::RoomType, RoomTypeGroup, {6, 17, 193, 21}},
+        ControlPlace{Control::RoomTemperature, RoomClimateGroup, {152, 22, 47, 21}},
+        ControlPlace{Control::RoomRelativeHumidity, RoomClimateGroup, {152, 52, 47, 21}},
+        ControlPlace{Control::EquipmentRunningHours, EquipmentGroup, {180, 24, 50, 21}},
+        ControlPlace{Control::CapacityReserve, EquipmentGroup, {180, 52, 50, 21}},
     },
     // Summary column.
     SummaryRowFields(),
     std::array{
-        ControlPlace{AsControl(kTotalHeatGainCaption.control), SummaryGroup, SummaryField(218)},
-        ControlPlace{AsControl(kEquipmentCapacityCaption.control), SummaryGroup, SummaryField(290)},
+        ControlPlace{kTotalHeatGainCaption.control, SummaryGroup, SummaryField(218)},
+        ControlPlace{kEquipmentCapacityCaption.control, SummaryGroup, SummaryField(290)},
         // Header bar.
-        ControlPlace{ClientName, HeaderBar, {96, 4, 240, 21}},
-        ControlPlace{ContractorName, HeaderBar, {96, 27, 240, 21}},
-        ControlPlace{SiteName, HeaderBar, {414, 4, 380, 21}},
-        ControlPlace{ProjectName, HeaderBar, {414, 27, 380, 21}},
-        ControlPlace{ProjectDate, HeaderBar, {852, 4, 100, 21}},
+        ControlPlace{Control::ClientName, HeaderBar, {96, 4, 240, 21}},
+        ControlPlace{Control::ContractorName, HeaderBar, {96, 27, 240, 21}},
+        ControlPlace{Control::SiteName, HeaderBar, {414, 4, 380, 21}},
+        ControlPlace{Control::ProjectName, HeaderBar, {414, 27, 380, 21}},
+        ControlPlace{Control::ProjectDate, HeaderBar, {852, 4, 100, 21}},
     });
 
 constexpr std::array kCommands{
-    CommandPlace{LoadButton, Command::Load, {8, 4, 190, 32}},
-    CommandPlace{SaveButton, Command::Save, {204, 4, 190, 32}},
-    CommandPlace{PreviewButton, Command::Preview, {400, 4, 190, 32}},
-    CommandPlace{PrintButton, Command::Print, {596, 4, 190, 32}},
-    CommandPlace{ExitButton, Command::Exit, {870, 4, 140, 32}},
+    CommandPlace{Control::LoadButton, Command::Load, {8, 4, 190, 32}},
+    CommandPlace{Control::SaveButton, Command::Save, {204, 4, 190, 32}},
+    CommandPlace{Control::PreviewButton, Command::Preview, {400, 4, 190, 32}},
+    CommandPlace{Control::PrintButton, Command::Print, {596, 4, 190, 32}},
+    CommandPlace{Control::ExitButton, Command::Exit, {870, 4, 140, 32}},
 };
 
 constexpr std::array kCaptions = Joined(
@@ -172,7 +161,7 @@ constexpr std::array kCaptions = Joined(
         CaptionPlace{std::nullopt, RoomGroup, kRoomHeightCaption.caption, {388, 75, 56, 16}},
         CaptionPlace{std::nullopt, RoomClimateGroup, kRoomTemperatureCaption.caption, {6, 25, 144, 16}},
         CaptionPlace{std::nullopt, RoomClimateGroup, "Отн.влажность в камере, %", {6, 55, 144, 16}},
-        CaptionPlace{RunningHoursCaption, EquipmentGroup, "", {8, 27, 168, 16}},
+        CaptionPlace{Control::RunningHoursCaption, EquipmentGroup, "", {8, 27, 168, 16}},
         CaptionPlace{std::nullopt, EquipmentGroup, "Резерв холодопроизвод.,  %", {8, 55, 168, 16}},
     },
     // Summary column.

@@ -7,6 +7,7 @@
 #include "report/qt/preview_window.h"
 #include "report/qt/resolution_warning.h"
 
+#include <stdexcept>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -16,7 +17,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace zeltar::gui {
 
@@ -38,13 +38,13 @@ QSize ScrolledSize(QSize client, QSize room, int scrollBarExtent)
             std::min(client.height() + (horizontal ? scrollBarExtent : 0), room.height())};
 }
 
-// The control of each command's button, from the layout.
+// The control name of each command's button, from the layout.
 Control ButtonOf(Command command)
 {
     for (const CommandPlace& place : CommandPlaces())
         if (place.command == command)
             return place.control;
-    throw std::logic_error("the command bar has no button for a command");
+    throw std::logic_error("no button for a command");
 }
 
 // Under the date's caption and field, right of the project name field.

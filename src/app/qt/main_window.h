@@ -32,7 +32,7 @@ public:
 
     FormModel& model() { return model_; }
     FormBinding& binding() { return *binding_; }
-    // The widget of a control (or named caption, or command button); nullptr when the window has none.
+    // The widget of a control (or named caption, or command button); nullptr for an unknown name.
     QWidget* control(Control control) const;
     int shownTab() const;
     // Sizes the window for a screen's available area: 1024 x 750 when it fits (the client whole, no

@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <array>
 #include <stdexcept>
-#include <string>
 
 namespace zeltar::gui {
 
@@ -24,8 +23,7 @@ namespace {
 
 using plan::SurfaceTileWidget;
 
-constexpr std::array kSunTiles{Control::SunTileA, Control::SunTileB, Control::SunTileC, Control::SunTileD,
-                               Control::SunTileCeiling};
+constexpr std::array<Control, 5> kSunTiles{Control::SunTileA, Control::SunTileB, Control::SunTileC, Control::SunTileD, Control::SunTileCeiling};
 
 constexpr int kWallLetterPixels = 20;
 constexpr int kCommandIconPixels = 24;
@@ -65,20 +63,7 @@ QWidget* CreateArea(const AreaPlace& place, QWidget* parent, ButtonTabs*& tabs)
     return nullptr;
 }
 
-QWidget* CreatePaintArea(Control control, QWidget* parent)
-{
-    switch (control) {
-    case Control::Plan: return new plan::PlanWidget(parent);
-    case Control::SectionSketch: return plan::CreateSectionSketch(parent);
-    case Control::Logo: return CreateLogo(parent);
-    default: {
-        const bool sun = std::ranges::find(kSunTiles, control) != kSunTiles.end();
-        return new SurfaceTileWidget(sun ? SurfaceTileWidget::Kind::Sun : SurfaceTileWidget::Kind::Facing, parent);
-    }
-    }
-}
-
-// The widget for the control's kind.
+// The widget kind follows the control name's prefix.
 QWidget* CreateControl(Control control, QWidget* parent)
 {
     switch (Facts(control).type) {
@@ -91,15 +76,26 @@ QWidget* CreateControl(Control control, QWidget* parent)
     case ControlType::Edit: return new QLineEdit(parent);
     case ControlType::Button:
     case ControlType::BitBtn: return new QPushButton(parent);
-    case ControlType::PaintBox: return CreatePaintArea(control, parent);
-    case ControlType::Label: break;
+    case ControlType::PaintBox:
+        if (control == Control::Plan)
+            return new plan::PlanWidget(parent);
+        if (control == Control::SectionSketch)
+            return plan::CreateSectionSketch(parent);
+        if (control == Control::Logo)
+            return CreateLogo(parent);
+        return new SurfaceTileWidget(std::ranges::find(kSunTiles, control) != kSunTiles.end()
+                                         ? SurfaceTileWidget::Kind::Sun
+                                         : SurfaceTileWidget::Kind::Facing,
+                                     parent);
+    case ControlType::Label: break; // captions are placed with the captions
     }
     throw std::logic_error("no widget kind for control " + std::string(Name(control)));
 }
 
-void SetName(QWidget* widget, Control control)
+QString ObjectName(Control control)
 {
-    widget->setObjectName(QString::fromUtf8(Name(control)));
+    const std::string_view name = Name(control);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 void StyleCaption(QLabel* label, CaptionStyle style)
@@ -152,7 +148,7 @@ WindowWidgets BuildWindowWidgets(QWidget* window)
 
     for (const CommandPlace& place : CommandPlaces()) {
         auto* button = new QPushButton(areas.at(Area::CommandBar));
-        SetName(button, place.control);
+        button->setObjectName(ObjectName(place.control));
         button->setIcon(DrawCommandIcon(place.command));
         button->setIconSize(QSize(kCommandIconPixels, kCommandIconPixels));
         Place(button, place.box);
@@ -163,7 +159,7 @@ WindowWidgets BuildWindowWidgets(QWidget* window)
     for (const auto placements : {PanelControlPlaces(), PageControlPlaces()})
         for (const ControlPlace& place : placements) {
             QWidget* widget = CreateControl(place.control, areas.at(place.area));
-            SetName(widget, place.control);
+            widget->setObjectName(ObjectName(place.control));
             Place(widget, place.box);
             if (std::ranges::find(kHotTrackControls, place.control) != kHotTrackControls.end())
                 WriteInHotTrackColour(widget);
@@ -177,7 +173,7 @@ WindowWidgets BuildWindowWidgets(QWidget* window)
             StyleCaption(label, place.style);
             Place(label, place.box);
             if (place.control) {
-                SetName(label, *place.control);
+                label->setObjectName(ObjectName(*place.control));
                 widgets.controls.emplace(*place.control, label);
             }
         }

@@ -1,5 +1,5 @@
 // Creates the widgets of the main window from the layout tables: regions, one widget per control
-// with the control's object name, the fixed captions and the command buttons. Texts, choices and states are not
+// named after it, the fixed captions and the command buttons. Texts, choices and states are not
 // set here: the form binding mirrors them from the model.
 #pragma once
 
@@ -7,7 +7,9 @@
 
 #include <QString>
 
+#include <functional>
 #include <map>
+#include <string>
 
 class QPushButton;
 class QWidget;
@@ -17,7 +19,7 @@ namespace zeltar::gui {
 class ButtonTabs;
 
 struct WindowWidgets {
-    // Every control of the layout and every caption the model knows.
+    // Every control of the layout and every caption the model knows, by control name.
     std::map<Control, QWidget*> controls;
     ButtonTabs* tabs = nullptr;
     // The command bar's buttons (also in `controls`).

@@ -1,6 +1,7 @@
 // Where every region, control and caption of the main window lies: positions and sizes in pixels
-// of the fixed 1024 x 750 window, each relative to the region that holds it. Places name their
-// control; its object name and widget kind are the control catalogue's.
+// of the fixed 1024 x 750 window, each relative to the region that holds it. Controls carry the
+// names the form model knows them by; the widget kind follows from the name's prefix (Edit,
+// ComboBox, CheckBox, Label, PaintBox, Button, BitBtn).
 #pragma once
 
 #include "fields/control_catalogue.h"
@@ -85,10 +86,10 @@ enum class CaptionStyle {
     WallLetterRegular,
 };
 
-// A label. `control` when the form model knows the label: its caption and visibility then come
-// from the model and `text` is empty; none for a fixed caption.
+// A label. `name` is the control name when the form model knows the label: its caption and
+// visibility then come from the model and `text` is empty; "" for a fixed caption.
 struct CaptionPlace {
-    std::optional<Control> control;
+    std::optional<Control> control; // a caption the form model holds, or none (a fixed text)
     Area area;
     std::string_view text;
     Box box;

@@ -8,6 +8,7 @@
 #include <QPalette>
 
 #include <array>
+#include <string_view>
 
 namespace zeltar::gui {
 
@@ -20,8 +21,7 @@ inline const QColor kHotTrack{0x00, 0x66, 0xCC};     // the system's hot-tracked
 inline const QColor kButtonFace{0xF0, 0xF0, 0xF0};
 
 // The city list and the three climate fields write in the hot-track colour.
-inline constexpr std::array kHotTrackControls{Control::City, Control::Latitude, Control::OutsideDesignTemperature,
-                                             Control::OutsideRelativeHumidity};
+inline constexpr std::array<Control, 4> kHotTrackControls{Control::City, Control::Latitude, Control::OutsideDesignTemperature, Control::OutsideRelativeHumidity};
 
 // 8 pt sans serif at the 96 dpi the fixed layout is drawn for.
 QFont WindowFont();
