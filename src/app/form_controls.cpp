@@ -21,16 +21,24 @@ namespace zeltar {
 namespace {
 
 // Copies of the construction material names of walls A to D and the ceiling on the solar tab.
-constexpr std::array<Control, kSurfaceRowCount> kMaterialCopyFields{Control::StructureMaterialTextA, Control::StructureMaterialTextB, Control::StructureMaterialTextC, Control::StructureMaterialTextD,
-                                                                             Control::StructureMaterialTextCeiling};
+constexpr std::array<Control, kSurfaceRowCount> kMaterialCopyFields{
+    Control::StructureMaterialTextA, Control::StructureMaterialTextB, Control::StructureMaterialTextC,
+    Control::StructureMaterialTextD, Control::StructureMaterialTextCeiling
+};
 
 // Light yellow at start-up: the wall lists, the wall finish lists, the twelve thickness fields and
 // the outside temperatures of walls A to D and the ceiling.
 constexpr Control kYellowAtStartup[]{
-    Control::StructureMaterialA, Control::StructureMaterialB, Control::StructureMaterialC, Control::StructureMaterialD, Control::InsulationMaterialA, Control::InsulationMaterialB, Control::InsulationMaterialC, Control::InsulationMaterialD,
-    Control::SurfaceFinishA, Control::SurfaceFinishB, Control::SurfaceFinishC, Control::SurfaceFinishD,
-    Control::StructureThicknessA, Control::StructureThicknessB, Control::StructureThicknessC, Control::StructureThicknessD, Control::InsulationThicknessA, Control::InsulationThicknessB, Control::InsulationThicknessC, Control::InsulationThicknessD, Control::StructureThicknessCeiling, Control::InsulationThicknessCeiling, Control::StructureThicknessFloor, Control::InsulationThicknessFloor,
-    Control::OutsideTemperatureA, Control::OutsideTemperatureB, Control::OutsideTemperatureC, Control::OutsideTemperatureD, Control::OutsideTemperatureCeiling,
+    Control::StructureMaterialA, Control::StructureMaterialB, Control::StructureMaterialC,
+    Control::StructureMaterialD, Control::InsulationMaterialA, Control::InsulationMaterialB,
+    Control::InsulationMaterialC, Control::InsulationMaterialD, Control::SurfaceFinishA,
+    Control::SurfaceFinishB, Control::SurfaceFinishC, Control::SurfaceFinishD, Control::StructureThicknessA,
+    Control::StructureThicknessB, Control::StructureThicknessC, Control::StructureThicknessD,
+    Control::InsulationThicknessA, Control::InsulationThicknessB, Control::InsulationThicknessC,
+    Control::InsulationThicknessD, Control::StructureThicknessCeiling, Control::InsulationThicknessCeiling,
+    Control::StructureThicknessFloor, Control::InsulationThicknessFloor, Control::OutsideTemperatureA,
+    Control::OutsideTemperatureB, Control::OutsideTemperatureC, Control::OutsideTemperatureD,
+    Control::OutsideTemperatureCeiling
 };
 
 // Fields that only the door and fan modes enable; at start-up both modes are off.

@@ -162,7 +162,8 @@ void FormModel::Impl::apply(const project::LoadedProject& file, const std::strin
     const std::string& percentText = file.text(kTurnoverPercentLine);
     const std::size_t firstDigit = std::min(percentText.find_first_not_of(' '), percentText.size());
     if (fields::CharacterCount(std::string_view(percentText).substr(firstDigit)) > kTurnoverPercentFieldLength)
-        setText(Control::DailyTurnoverPercent, fields::DisplayText(fields::RoundHalfEven(state.dailyTurnoverPercent * 10) / 10));
+        setText(Control::DailyTurnoverPercent,
+                fields::DisplayText(fields::RoundHalfEven(state.dailyTurnoverPercent * 10) / 10));
 
     // States the file does not hold follow the loaded choices, as choosing them would set them.
     showCityFieldsState();

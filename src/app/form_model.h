@@ -82,12 +82,8 @@ public:
     // an event says otherwise.
     bool hasControl(std::string_view name) const;
     const ControlState& control(std::string_view name) const;
-    // Every control name the model knows, in a stable order: Edit1..Edit131, ComboBox1..ComboBox25,
-    // CheckBox1..CheckBox3, the captions Label46 (running hours), Label63, Label105, Label106,
-    // Label111, Label117 and those hidden with their fields by the room type (StackHeightLabel,
-    // StackDensityLabel, PackagingShareLabel, GrossCapacityLabel, DailyTurnoverLabel),
-    // PaintBox1..PaintBox13 (plan, tiles, section sketch), Button1 ("КОМПАС") and BitBtn1..BitBtn5
-    // (preview, print, exit, load, save), BitBtn7 and BitBtn8 (fill from the first row).
+    // The object name of every control, in the control catalogue's order (fields, lists, check
+    // boxes, captions, buttons, paint areas).
     std::vector<std::string> controlNames() const;
     // Entry texts of a list, padded with blanks to 30 characters as the list holds them (the last
     // entry unpadded). Empty for a name that is no list.

@@ -31,7 +31,8 @@ constexpr Tile kTiles[]{
     {Control::FacingTileB, WallB, TileKind::Facing, Control::OutsideFacingTextB, Control::OutsideFacingCopyB},
     {Control::FacingTileC, WallC, TileKind::Facing, Control::OutsideFacingTextC, Control::OutsideFacingCopyC},
     {Control::FacingTileD, WallD, TileKind::Facing, Control::OutsideFacingTextD, Control::OutsideFacingCopyD},
-    {Control::FacingTileCeiling, Ceiling, TileKind::Facing, Control::OutsideFacingTextCeiling, Control::OutsideFacingCopyCeiling},
+    {Control::FacingTileCeiling, Ceiling, TileKind::Facing, Control::OutsideFacingTextCeiling,
+     Control::OutsideFacingCopyCeiling},
 };
 
 int& FlagOf(ProjectState& state, const Tile& tile)

@@ -15,15 +15,22 @@ namespace zeltar {
 
 namespace {
 
-constexpr Control kClimateFields[]{Control::Latitude, Control::OutsideDesignTemperature, Control::OutsideRelativeHumidity};
+constexpr Control kClimateFields[]{
+    Control::Latitude, Control::OutsideDesignTemperature, Control::OutsideRelativeHumidity
+};
 
 // Stacking height, density, packaging share and gross capacity with their captions: shown for
 // stores and chambers, hidden for rails.
 constexpr Control kCapacityControls[]{
     Control::StackHeight, Control::StackDensity, Control::PackagingShare, Control::GrossCapacity,
-    Control::StackHeightLabel, Control::StackDensityLabel, Control::PackagingShareLabel, Control::GrossCapacityLabel};
+    Control::StackHeightLabel, Control::StackDensityLabel, Control::PackagingShareLabel,
+    Control::GrossCapacityLabel
+};
 // Daily turnover in % and in t/day with their captions: shown for stores only.
-constexpr Control kTurnoverControls[]{Control::DailyTurnoverPercent, Control::DailyTurnover, Control::DailyTurnoverPercentLabel, Control::DailyTurnoverLabel};
+constexpr Control kTurnoverControls[]{
+    Control::DailyTurnoverPercent, Control::DailyTurnover, Control::DailyTurnoverPercentLabel,
+    Control::DailyTurnoverLabel
+};
 
 bool IsRoomType(int roomType)
 {

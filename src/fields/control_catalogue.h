@@ -472,6 +472,17 @@ constexpr bool InControlOrder()
 }
 static_assert(InControlOrder(), "one row per control, in the order of Control");
 
+constexpr bool EachNameAndFileLineOnce()
+{
+    for (std::size_t i = 0; i < kControls.size(); ++i)
+        for (std::size_t j = i + 1; j < kControls.size(); ++j)
+            if (kControls[i].name == kControls[j].name ||
+                (kControls[i].fileLine != 0 && kControls[i].fileLine == kControls[j].fileLine))
+                return false;
+    return true;
+}
+static_assert(EachNameAndFileLineOnce(), "no object name and no file line shared by two controls");
+
 } // namespace catalogue_detail
 
 inline constexpr std::size_t kControlCount = catalogue_detail::kControls.size();

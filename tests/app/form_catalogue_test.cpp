@@ -102,6 +102,27 @@ TEST(FormCatalogue, EveryControlOfTheFileAndOfTheResultsExists)
         EXPECT_EQ(form.control(control).type, ControlType::Edit) << Name(control);
 }
 
+// Guards the name-taking face that scripts and tests use: every object name finds its control, and
+// a misspelt name is refused with a message instead of reaching another control.
+TEST(FormCatalogue, ObjectNamesFindTheirControlsAndUnknownNamesAreRefused)
+{
+    for (const ControlFacts& facts : AllControls())
+        EXPECT_EQ(FindControl(facts.name), facts.control) << facts.name;
+    FormModel form{std::string(kToday)};
+    EXPECT_EQ(form.controlNames().size(), kControlCount);
+    for (const std::string_view unknown : {"Edit0", "Edit132", "ComboBox26", "edit43", "Edit43 ", ""}) {
+        EXPECT_FALSE(form.hasControl(unknown)) << unknown;
+        EXPECT_THROW(form.control(unknown), std::out_of_range) << unknown;
+        EXPECT_FALSE(form.setFocus(unknown)) << unknown;
+        form.click(unknown);
+        form.choose(unknown, 0);
+        EXPECT_EQ(form.takeErrors().size(), 3u) << unknown;
+    }
+    form.choose("Edit43", 0); // a field is no list
+    EXPECT_EQ(form.takeErrors(), std::vector<std::string>{"Элемент Edit43 не является списком."});
+    EXPECT_EQ(form.focus(), "ComboBox13");
+}
+
 // Guards the result mapping: every result has its own control.
 TEST(ResultControls, EveryResultHasItsOwnControl)
 {
