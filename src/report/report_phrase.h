@@ -30,7 +30,7 @@ constexpr Piece Fixed(std::string_view text) { return {PieceKind::Fixed, text}; 
 constexpr Piece Number(Control control) { return {PieceKind::Number, {}, control}; }
 constexpr Piece List(Control control) { return {PieceKind::List, {}, control}; }
 constexpr Piece AsShown(Control control) { return {PieceKind::AsShown, {}, control}; }
-constexpr Piece Turnover() { return {PieceKind::Turnover}; }
+constexpr Piece Turnover() { return {PieceKind::Turnover, {}, {}}; }
 
 inline constexpr std::size_t kMaxPieces = 6;
 
