@@ -4,6 +4,7 @@
 
 #include "app/form_lists.h"
 #include "app/form_parameters.h"
+#include "app/form_rows.h"
 #include "app/result_controls.h"
 #include "calc/recalculate.h"
 #include "fields/number_text.h"
@@ -19,12 +20,6 @@
 namespace zeltar {
 
 namespace {
-
-// Copies of the construction material names of walls A to D and the ceiling on the solar tab.
-constexpr std::array<Control, kSurfaceRowCount> kMaterialCopyFields{
-    Control::StructureMaterialTextA, Control::StructureMaterialTextB, Control::StructureMaterialTextC,
-    Control::StructureMaterialTextD, Control::StructureMaterialTextCeiling
-};
 
 // Light yellow at start-up: the wall lists, the wall finish lists, the twelve thickness fields and
 // the outside temperatures of walls A to D and the ceiling.
@@ -92,11 +87,11 @@ void FormModel::Impl::showStartupDefaults()
 
     // The construction material names on the solar tab, as the recalculation writes them.
     for (int row = WallA; row <= WallD; ++row)
-        setText(kMaterialCopyFields[static_cast<std::size_t>(row)],
+        setText(*kStructureMaterialTexts[static_cast<std::size_t>(row)],
                 std::string(refdata::kWallStructureMaterials[static_cast<std::size_t>(
                                                                  state.rows[static_cast<std::size_t>(row)].structureMaterial)]
                                 .name));
-    setText(kMaterialCopyFields[Ceiling],
+    setText(*kStructureMaterialTexts[Ceiling],
             std::string(refdata::kCeilingStructureMaterials[static_cast<std::size_t>(state.rows[Ceiling].structureMaterial)].name));
     // No recalculation at start-up: every other result shows "  0".
     for (const Control control : kResultControls)

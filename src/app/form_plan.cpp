@@ -17,22 +17,14 @@ struct Tile {
     Control paintBox;
     int row;
     TileKind kind;
-    Control textField;
-    std::optional<Control> copyField; // the solar tab's copy of an outside/inside text
 };
 
 constexpr Tile kTiles[]{
-    {Control::SunTileA, WallA, TileKind::Sun, Control::SunlitTextA},
-    {Control::SunTileB, WallB, TileKind::Sun, Control::SunlitTextB},
-    {Control::SunTileC, WallC, TileKind::Sun, Control::SunlitTextC},
-    {Control::SunTileD, WallD, TileKind::Sun, Control::SunlitTextD},
-    {Control::SunTileCeiling, Ceiling, TileKind::Sun, Control::SunlitTextCeiling},
-    {Control::FacingTileA, WallA, TileKind::Facing, Control::OutsideFacingTextA, Control::OutsideFacingCopyA},
-    {Control::FacingTileB, WallB, TileKind::Facing, Control::OutsideFacingTextB, Control::OutsideFacingCopyB},
-    {Control::FacingTileC, WallC, TileKind::Facing, Control::OutsideFacingTextC, Control::OutsideFacingCopyC},
-    {Control::FacingTileD, WallD, TileKind::Facing, Control::OutsideFacingTextD, Control::OutsideFacingCopyD},
-    {Control::FacingTileCeiling, Ceiling, TileKind::Facing, Control::OutsideFacingTextCeiling,
-     Control::OutsideFacingCopyCeiling},
+    {Control::SunTileA, WallA, TileKind::Sun},         {Control::SunTileB, WallB, TileKind::Sun},
+    {Control::SunTileC, WallC, TileKind::Sun},         {Control::SunTileD, WallD, TileKind::Sun},
+    {Control::SunTileCeiling, Ceiling, TileKind::Sun}, {Control::FacingTileA, WallA, TileKind::Facing},
+    {Control::FacingTileB, WallB, TileKind::Facing},   {Control::FacingTileC, WallC, TileKind::Facing},
+    {Control::FacingTileD, WallD, TileKind::Facing},   {Control::FacingTileCeiling, Ceiling, TileKind::Facing},
 };
 
 int& FlagOf(ProjectState& state, const Tile& tile)
@@ -70,13 +62,14 @@ void FormModel::Impl::showTiles()
 {
     for (const Tile& tile : kTiles) {
         const int flag = FlagOf(state, tile);
+        const auto row = static_cast<std::size_t>(tile.row);
         setIndex(tile.paintBox, flag);
         if (tile.kind == TileKind::Sun) {
-            setText(tile.textField, std::string(SunTextFor(flag)));
+            setText(*kSunlitTexts[row], std::string(SunTextFor(flag)));
         } else {
             const std::string text(FacingTextFor(flag));
-            setText(tile.textField, text);
-            setText(*tile.copyField, text);
+            setText(*kOutsideFacingTexts[row], text);
+            setText(*kOutsideFacingCopies[row], text);
             state.rows[static_cast<std::size_t>(tile.row)].outerSurfaceCoefficient = OuterCoefficientFor(flag);
         }
     }

@@ -30,6 +30,19 @@ inline constexpr RowControls kInsulationMaterialLists{
 inline constexpr RowControls kSurfaceFinishLists{Control::SurfaceFinishA, Control::SurfaceFinishB,
                                                  Control::SurfaceFinishC, Control::SurfaceFinishD,
                                                  Control::SurfaceFinishCeiling, std::nullopt};
+// The texts the surface tiles write: sunlit or not (solar tab), outside or inside (enclosure tab)
+// and its copy on the solar tab; the construction material names copied onto the solar tab.
+inline constexpr RowControls kSunlitTexts{Control::SunlitTextA, Control::SunlitTextB, Control::SunlitTextC,
+                                          Control::SunlitTextD, Control::SunlitTextCeiling, std::nullopt};
+inline constexpr RowControls kOutsideFacingTexts{Control::OutsideFacingTextA, Control::OutsideFacingTextB,
+                                                 Control::OutsideFacingTextC, Control::OutsideFacingTextD,
+                                                 Control::OutsideFacingTextCeiling, std::nullopt};
+inline constexpr RowControls kOutsideFacingCopies{Control::OutsideFacingCopyA, Control::OutsideFacingCopyB,
+                                                  Control::OutsideFacingCopyC, Control::OutsideFacingCopyD,
+                                                  Control::OutsideFacingCopyCeiling, std::nullopt};
+inline constexpr RowControls kStructureMaterialTexts{Control::StructureMaterialTextA, Control::StructureMaterialTextB,
+                                                     Control::StructureMaterialTextC, Control::StructureMaterialTextD,
+                                                     Control::StructureMaterialTextCeiling, std::nullopt};
 // Direction texts of walls A to D on the solar tab.
 inline constexpr std::array<Control, 4> kWallDirectionFields{Control::WallDirectionA, Control::WallDirectionB,
                                                              Control::WallDirectionC, Control::WallDirectionD};

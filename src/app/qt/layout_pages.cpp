@@ -32,8 +32,9 @@ constexpr int kGridRowPitch = 26; // px
 
 // Enclosure page: six rows (walls А to Г, ceiling, floor): row caption, construction list, its
 // thickness, insulation list, its thickness, outside temperature, outside/inside text, heat gain.
-constexpr RowControls kOutsideFacingTexts{Control::OutsideFacingTextA, Control::OutsideFacingTextB, Control::OutsideFacingTextC, Control::OutsideFacingTextD, Control::OutsideFacingTextCeiling, std::nullopt};
-constexpr RowControls kEnclosureHeatGainFields{Control::EnclosureHeatGainA, Control::EnclosureHeatGainB, Control::EnclosureHeatGainC, Control::EnclosureHeatGainD, Control::EnclosureHeatGainCeiling, Control::EnclosureHeatGainFloor};
+constexpr RowControls kEnclosureHeatGainFields{Control::EnclosureHeatGainA, Control::EnclosureHeatGainB,
+                                               Control::EnclosureHeatGainC, Control::EnclosureHeatGainD,
+                                               Control::EnclosureHeatGainCeiling, Control::EnclosureHeatGainFloor};
 constexpr GridPage kEnclosureGrid{
     EnclosurePage,
     kRowCount,
@@ -50,15 +51,15 @@ constexpr GridPage kEnclosureGrid{
 using SurfaceRowControls = std::array<std::optional<Control>, kSurfaceRowCount>;
 constexpr SurfaceRowControls kWallDirections{kWallDirectionFields[0], kWallDirectionFields[1], kWallDirectionFields[2],
                                              kWallDirectionFields[3], std::nullopt};
-constexpr SurfaceRowControls kMaterialNameCopies{Control::StructureMaterialTextA, Control::StructureMaterialTextB, Control::StructureMaterialTextC, Control::StructureMaterialTextD, Control::StructureMaterialTextCeiling};
-constexpr SurfaceRowControls kSunlitTexts{Control::SunlitTextA, Control::SunlitTextB, Control::SunlitTextC, Control::SunlitTextD, Control::SunlitTextCeiling};
-constexpr SurfaceRowControls kOutsideFacingCopies{Control::OutsideFacingCopyA, Control::OutsideFacingCopyB, Control::OutsideFacingCopyC, Control::OutsideFacingCopyD, Control::OutsideFacingCopyCeiling};
-constexpr SurfaceRowControls kExcessTemperatureFields{Control::SolarTemperatureDifferenceA, Control::SolarTemperatureDifferenceB, Control::SolarTemperatureDifferenceC, Control::SolarTemperatureDifferenceD, Control::SolarTemperatureDifferenceCeiling};
-constexpr SurfaceRowControls kSolarHeatGainFields{Control::SolarHeatGainA, Control::SolarHeatGainB, Control::SolarHeatGainC, Control::SolarHeatGainD, Control::SolarHeatGainCeiling};
+constexpr SurfaceRowControls kExcessTemperatureFields{
+    Control::SolarTemperatureDifferenceA, Control::SolarTemperatureDifferenceB, Control::SolarTemperatureDifferenceC,
+    Control::SolarTemperatureDifferenceD, Control::SolarTemperatureDifferenceCeiling};
+constexpr SurfaceRowControls kSolarHeatGainFields{Control::SolarHeatGainA, Control::SolarHeatGainB, Control::SolarHeatGainC,
+                                                  Control::SolarHeatGainD, Control::SolarHeatGainCeiling};
 constexpr GridPage kSolarGrid{
     SolarPage,
     kSurfaceRowCount,
-    {GridColumn{}, kWallDirections, kMaterialNameCopies, kSunlitTexts, kSurfaceFinishLists,
+    {GridColumn{}, kWallDirections, kStructureMaterialTexts, kSunlitTexts, kSurfaceFinishLists,
      kOutsideFacingCopies, kExcessTemperatureFields, kSolarHeatGainFields},
     {6, 64, 118, 322, 402, 606, 650, 726},
     {56, 50, 200, 76, 200, 40, 72, 80},
