@@ -226,10 +226,10 @@ namespace {
 constexpr bool AtCatalogueLines()
 {
     for (std::size_t i = 0; i < kLineEntries.size(); ++i) {
-        const LineSpec& spec = kLineEntries[i].lineSpec;
-        const bool holdsValue = spec.kind != LineKind::StateValue &&
-                                (spec.kind != LineKind::Flag || spec.condition == FlagCondition::Checked);
-        if (holdsValue && Facts(*spec.control).fileLine != static_cast<int>(i) + 1)
+        const LineSpec& line = kLineEntries[i].lineSpec;
+        const bool holdsValue = line.kind != LineKind::StateValue &&
+                                (line.kind != LineKind::Flag || line.condition == FlagCondition::Checked);
+        if (holdsValue && Facts(*line.control).fileLine != static_cast<int>(i) + 1)
             return false;
     }
     for (const ControlFacts& facts : AllControls())
