@@ -25,18 +25,18 @@ std::string ProjectBytes()
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-project::LoadedProject LoadedBenchProject()
+projectfile::LoadedProject LoadedBenchProject()
 {
-    auto checked = project::ReadProjectFile(ProjectBytes());
-    if (const auto* problem = std::get_if<project::FileProblem>(&checked))
+    auto checked = projectfile::ReadProjectFile(ProjectBytes());
+    if (const auto* problem = std::get_if<projectfile::FileProblem>(&checked))
         throw std::runtime_error(problem->message);
-    return std::get<project::LoadedProject>(std::move(checked));
+    return std::get<projectfile::LoadedProject>(std::move(checked));
 }
 
 ProjectState BenchProjectState()
 {
     ProjectState state = StartupState("01.01.2025");
-    project::ApplyToState(LoadedBenchProject(), state);
+    projectfile::ApplyToState(LoadedBenchProject(), state);
     return state;
 }
 
@@ -68,9 +68,9 @@ void BM_ReadAndApplyProjectFile(benchmark::State& st)
     const std::string bytes = ProjectBytes();
     const ProjectState startup = StartupState("01.01.2025");
     for (auto _ : st) {
-        auto checked = project::ReadProjectFile(bytes);
+        auto checked = projectfile::ReadProjectFile(bytes);
         ProjectState state = startup;
-        project::ApplyToState(std::get<project::LoadedProject>(checked), state);
+        projectfile::ApplyToState(std::get<projectfile::LoadedProject>(checked), state);
         benchmark::DoNotOptimize(state);
     }
 }

@@ -66,14 +66,14 @@ void RequireFiniteResults(const calc::RecalcResult& result)
 }
 
 // A loaded file writes back, and what it writes reads back to the same lines.
-void RequireWritesBack(const project::LoadedProject& file)
+void RequireWritesBack(const projectfile::LoadedProject& file)
 {
-    const auto written = project::WriteProjectFile(file.lines);
+    const auto written = projectfile::WriteProjectFile(file.lines);
     const auto* bytes = std::get_if<std::string>(&written);
     if (!bytes)
         Fail("a loaded file cannot be written back");
-    const auto reread = project::ReadProjectFile(*bytes);
-    const auto* again = std::get_if<project::LoadedProject>(&reread);
+    const auto reread = projectfile::ReadProjectFile(*bytes);
+    const auto* again = std::get_if<projectfile::LoadedProject>(&reread);
     if (!again || again->lines != file.lines)
         Fail("a written file does not read back to the same lines");
 }
@@ -83,19 +83,19 @@ void RequireWritesBack(const project::LoadedProject& file)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const auto read = project::ReadProjectFile(bytes);
-    if (const auto* problem = std::get_if<project::FileProblem>(&read)) {
-        if (problem->line < 1 || problem->line > project::kLineCount || problem->message.empty())
+    const auto read = projectfile::ReadProjectFile(bytes);
+    if (const auto* problem = std::get_if<projectfile::FileProblem>(&read)) {
+        if (problem->line < 1 || problem->line > projectfile::kLineCount || problem->message.empty())
             Fail("a refusal names no line of the file");
         if (problem->message.find('\0') != std::string::npos)
             Fail("a NUL byte would cut the refusal's message short");
         return 0;
     }
-    const auto& file = std::get<project::LoadedProject>(read);
+    const auto& file = std::get<projectfile::LoadedProject>(read);
     RequireWritesBack(file);
 
     ProjectState state = StartupState("01.01.2025");
-    project::ApplyToState(file, state);
+    projectfile::ApplyToState(file, state);
     RequireFiniteResults(calc::Recalculate(state));
     return 0;
 }

@@ -13,8 +13,8 @@ namespace zeltar {
 
 namespace {
 
-using project::FlagCondition;
-using project::LineKind;
+using projectfile::FlagCondition;
+using projectfile::LineKind;
 
 constexpr int kLastTextLine = 82;
 constexpr int kTurnoverPercentLine = Facts(Control::DailyTurnoverPercent).fileLine;
@@ -24,7 +24,7 @@ constexpr int kProjectNameLine = Facts(Control::ProjectName).fileLine;
 constexpr std::size_t kTurnoverPercentFieldLength = 5;
 
 // The field a line comes from, for messages: its caption where it has one.
-std::string FieldName(const project::LineSpec& line)
+std::string FieldName(const projectfile::LineSpec& line)
 {
     if (!line.control)
         return "параметр " + std::string(line.parameter);
@@ -45,11 +45,11 @@ std::string PercentLineText(const std::string& fieldText, double heldPercent)
 
 } // namespace
 
-project::ProjectLines FormModel::Impl::collectLines() const
+projectfile::ProjectLines FormModel::Impl::collectLines() const
 {
-    project::ProjectLines lines;
-    for (int line = 1; line <= project::kLineCount; ++line) {
-        const project::LineSpec& lineSpec = project::LineAt(line);
+    projectfile::ProjectLines lines;
+    for (int line = 1; line <= projectfile::kLineCount; ++line) {
+        const projectfile::LineSpec& lineSpec = projectfile::LineAt(line);
         std::string& out = lines[static_cast<std::size_t>(line - 1)];
         switch (lineSpec.kind) {
         case LineKind::Text:
@@ -82,7 +82,7 @@ project::ProjectLines FormModel::Impl::collectLines() const
     std::string& percent = lines[kTurnoverPercentLine - 1];
     percent = PercentLineText(percent, state.dailyTurnoverPercent);
     std::string& projectName = lines[kProjectNameLine - 1];
-    projectName = project::StorableInCp1251(projectName);
+    projectName = projectfile::StorableInCp1251(projectName);
     return lines;
 }
 
@@ -98,11 +98,11 @@ bool FormModel::Impl::save(const DialogAnswer& answer)
         return false;
     if (!answer.accepted)
         return false; // the project name stays as the user left it
-    auto written = project::WriteProjectFile(collectLines());
-    if (const auto* problem = std::get_if<project::FileProblem>(&written)) {
+    auto written = projectfile::WriteProjectFile(collectLines());
+    if (const auto* problem = std::get_if<projectfile::FileProblem>(&written)) {
         std::string message = "Проект не сохранён, файл «" + answer.path + "» не изменён. ";
         if (problem->line > 0)
-            message += "Причина — " + FieldName(project::LineAt(problem->line)) + ": ";
+            message += "Причина — " + FieldName(projectfile::LineAt(problem->line)) + ": ";
         fail(message + problem->message);
         return false;
     }
@@ -131,30 +131,30 @@ bool FormModel::Impl::load(const DialogAnswer& answer)
         fail(std::move(error->message));
         return false;
     }
-    auto read = project::ReadProjectFile(std::get<std::string>(bytes));
-    if (const auto* problem = std::get_if<project::FileProblem>(&read)) {
+    auto read = projectfile::ReadProjectFile(std::get<std::string>(bytes));
+    if (const auto* problem = std::get_if<projectfile::FileProblem>(&read)) {
         fail("Проект не загружен из файла «" + answer.path + "», окно не изменено. " + problem->message);
         return false;
     }
-    apply(std::get<project::LoadedProject>(read), answer.path);
+    apply(std::get<projectfile::LoadedProject>(read), answer.path);
     openDialogFileName = answer.path;
     projectFile = answer.path;
     markUnmodified();
     return true;
 }
 
-void FormModel::Impl::apply(const project::LoadedProject& file, const std::string& path)
+void FormModel::Impl::apply(const projectfile::LoadedProject& file, const std::string& path)
 {
-    for (int line = 1; line <= project::kLineCount; ++line) {
-        const project::LineSpec& lineSpec = project::LineAt(line);
+    for (int line = 1; line <= projectfile::kLineCount; ++line) {
+        const projectfile::LineSpec& lineSpec = projectfile::LineAt(line);
         if (line <= kLastTextLine)
             setText(*lineSpec.control, file.text(line));
         else if (lineSpec.kind == LineKind::ListIndex)
             setIndex(*lineSpec.control, static_cast<int>(file.integer(line)));
         else if (lineSpec.condition == FlagCondition::Checked)
-            setIndex(*lineSpec.control, project::FlagHolds(file.integer(line)) ? 1 : 0);
+            setIndex(*lineSpec.control, projectfile::FlagHolds(file.integer(line)) ? 1 : 0);
     }
-    project::ApplyToState(file, state);
+    projectfile::ApplyToState(file, state);
     state.projectName = path;
     setText(Control::ProjectName, path);
     // A percentage stored with more digits than its field shows came from tonnes per day: the
@@ -170,9 +170,9 @@ void FormModel::Impl::apply(const project::LoadedProject& file, const std::strin
     showFloorFieldState();
     showRoomGroupFields(state.roomType);
     // The saved display states win over what the choices imply.
-    for (int line = 1; line <= project::kLineCount; ++line) {
-        const project::LineSpec& lineSpec = project::LineAt(line);
-        const bool holds = project::FlagHolds(file.integer(line));
+    for (int line = 1; line <= projectfile::kLineCount; ++line) {
+        const projectfile::LineSpec& lineSpec = projectfile::LineAt(line);
+        const bool holds = projectfile::FlagHolds(file.integer(line));
         switch (lineSpec.kind == LineKind::Flag ? lineSpec.condition : FlagCondition::None) {
         case FlagCondition::Enabled: setEnabled(*lineSpec.control, holds); break;
         case FlagCondition::Visible: setVisible(*lineSpec.control, holds); break;

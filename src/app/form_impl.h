@@ -38,7 +38,7 @@ struct FormModel::Impl {
     calc::RecalcValues lastValues; // full values of the last recalculation
     std::string openDialogFileName{kInitialDialogFileName};
     std::string saveDialogFileName{kInitialDialogFileName};
-    project::ProjectLines unmodifiedLines; // the project as of start-up or the last save or load
+    projectfile::ProjectLines unmodifiedLines; // the project as of start-up or the last save or load
     std::string projectFile;               // the file last saved or loaded ("" before either)
     std::function<void()> bell;
 
@@ -108,10 +108,10 @@ struct FormModel::Impl {
     void showTiles();
 
     // --- project file (form_file.cpp) ---------------------------------------------------------
-    project::ProjectLines collectLines() const;
+    projectfile::ProjectLines collectLines() const;
     bool save(const DialogAnswer& answer);
     bool load(const DialogAnswer& answer);
-    void apply(const project::LoadedProject& file, const std::string& path);
+    void apply(const projectfile::LoadedProject& file, const std::string& path);
     void markUnmodified();
 
     // --- recovery copy (form_recovery.cpp) ----------------------------------------------------

@@ -7,7 +7,7 @@ namespace zeltar {
 namespace {
 
 // The project name field's text as the file holds it.
-std::string StoredProjectName(const project::LoadedProject& file)
+std::string StoredProjectName(const projectfile::LoadedProject& file)
 {
     return file.text(Facts(Control::ProjectName).fileLine);
 }
@@ -16,12 +16,12 @@ std::string StoredProjectName(const project::LoadedProject& file)
 
 bool FormModel::Impl::restore(const std::string& bytes, const std::string& path)
 {
-    auto read = project::ReadProjectFile(bytes);
-    if (const auto* problem = std::get_if<project::FileProblem>(&read)) {
+    auto read = projectfile::ReadProjectFile(bytes);
+    if (const auto* problem = std::get_if<projectfile::FileProblem>(&read)) {
         fail("Несохранённый проект не восстановлен, окно не изменено. " + problem->message);
         return false;
     }
-    const auto& file = std::get<project::LoadedProject>(read);
+    const auto& file = std::get<projectfile::LoadedProject>(read);
     apply(file, path.empty() ? StoredProjectName(file) : path);
     if (!path.empty()) {
         saveDialogFileName = path;
@@ -39,7 +39,7 @@ std::string FormModel::projectFile() const
 
 std::string FormModel::recoveryBytes() const
 {
-    return project::WriteProjectFileLossy(impl_->collectLines());
+    return projectfile::WriteProjectFileLossy(impl_->collectLines());
 }
 
 bool FormModel::restoreProject(const std::string& bytes, const std::string& path)

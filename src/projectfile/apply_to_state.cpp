@@ -11,7 +11,7 @@
 
 #include <type_traits>
 
-namespace zeltar::project {
+namespace zeltar::projectfile {
 
 namespace {
 
@@ -82,4 +82,4 @@ void ApplyToState(const LoadedProject& file, ProjectState& state)
     ApplyWallDirections(state);
 }
 
-} // namespace zeltar::project
+} // namespace zeltar::projectfile

@@ -11,7 +11,7 @@
 #include <cstddef>
 #include <utility>
 
-namespace zeltar::project {
+namespace zeltar::projectfile {
 
 namespace {
 
@@ -107,4 +107,4 @@ std::variant<std::string, EncodeFailure> EncodeCp1251Checked(std::string_view ut
 
 } // namespace detail
 
-} // namespace zeltar::project
+} // namespace zeltar::projectfile

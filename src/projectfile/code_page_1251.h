@@ -6,7 +6,7 @@
 #include <string_view>
 #include <variant>
 
-namespace zeltar::project::detail {
+namespace zeltar::projectfile::detail {
 
 // Where encoding stopped: the byte offset of the character in the UTF-8 text and its length in
 // bytes; length 0 when the text is not valid UTF-8 there.
@@ -17,4 +17,4 @@ struct EncodeFailure {
 
 std::variant<std::string, EncodeFailure> EncodeCp1251Checked(std::string_view utf8);
 
-} // namespace zeltar::project::detail
+} // namespace zeltar::projectfile::detail

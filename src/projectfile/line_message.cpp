@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-namespace zeltar::project::detail {
+namespace zeltar::projectfile::detail {
 
 namespace {
 
@@ -65,4 +65,4 @@ FileProblem LineProblem(int line, std::string_view detail)
     return {line, std::move(message)};
 }
 
-} // namespace zeltar::project::detail
+} // namespace zeltar::projectfile::detail

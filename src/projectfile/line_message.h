@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace zeltar::project::detail {
+namespace zeltar::projectfile::detail {
 
 // «text», cut to a readable length; `text` must be valid UTF-8.
 std::string Quoted(std::string_view text);
@@ -15,4 +15,4 @@ std::string Quoted(std::string_view text);
 // "Строка 9 файла проекта (температура снаружи стены А, °C): <detail>."
 FileProblem LineProblem(int line, std::string_view detail);
 
-} // namespace zeltar::project::detail
+} // namespace zeltar::projectfile::detail

@@ -8,7 +8,7 @@
 #include "refdata/products.h"
 #include "refdata/room_types.h"
 
-namespace zeltar::project {
+namespace zeltar::projectfile {
 
 namespace detail {
 
@@ -257,4 +257,4 @@ constexpr std::array<LineSpec, kLineCount> SpecsOf(const std::array<detail::Line
 
 constinit const std::array<LineSpec, kLineCount> kLines = SpecsOf(detail::kLineEntries);
 
-} // namespace zeltar::project
+} // namespace zeltar::projectfile

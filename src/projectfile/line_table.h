@@ -12,7 +12,7 @@
 #include <type_traits>
 #include <variant>
 
-namespace zeltar::project::detail {
+namespace zeltar::projectfile::detail {
 
 static_assert(std::is_same_v<std::int32_t, int>, "whole-number parameters are held as int");
 
@@ -61,4 +61,4 @@ inline constexpr double kHottestTemperature = 10000;
 inline constexpr double kLargestFieldMagnitude = 1e9;
 inline constexpr int kFullTurnDegrees = 360;
 
-} // namespace zeltar::project::detail
+} // namespace zeltar::projectfile::detail

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <variant>
 
-namespace zeltar::project {
+namespace zeltar::projectfile {
 
 inline constexpr int kLineCount = 131;
 
@@ -106,4 +106,4 @@ std::string WriteProjectFileLossy(const ProjectLines& lines);
 // the plan orientation.
 void ApplyToState(const LoadedProject& file, ProjectState& state);
 
-} // namespace zeltar::project
+} // namespace zeltar::projectfile

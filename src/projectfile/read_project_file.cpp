@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-namespace zeltar::project {
+namespace zeltar::projectfile {
 
 namespace {
 
@@ -222,4 +222,4 @@ std::variant<LoadedProject, FileProblem> ReadProjectFile(std::string_view bytes)
     return file;
 }
 
-} // namespace zeltar::project
+} // namespace zeltar::projectfile

@@ -4,7 +4,7 @@
 #include "projectfile/line_message.h"
 #include "projectfile/project_file.h"
 
-namespace zeltar::project {
+namespace zeltar::projectfile {
 
 std::variant<std::string, FileProblem> WriteProjectFile(const ProjectLines& lines)
 {
@@ -37,4 +37,4 @@ std::string WriteProjectFileLossy(const ProjectLines& lines)
     return bytes;
 }
 
-} // namespace zeltar::project
+} // namespace zeltar::projectfile

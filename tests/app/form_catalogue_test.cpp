@@ -91,8 +91,8 @@ TEST(FormCatalogue, EveryControlOfTheFileAndOfTheResultsExists)
 {
     FormModel form{std::string(kToday)};
     ProjectState state;
-    for (const project::LineSpec& line : project::kLines) {
-        if (line.kind == project::LineKind::StateValue) {
+    for (const projectfile::LineSpec& line : projectfile::kLines) {
+        if (line.kind == projectfile::LineKind::StateValue) {
             EXPECT_NE(FindParameter(state, line.parameter).whole, nullptr) << line.parameter;
         } else {
             EXPECT_TRUE(line.control.has_value()) << line.parameter;

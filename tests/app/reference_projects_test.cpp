@@ -73,13 +73,13 @@ class ReferenceProject : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ReferenceProject, RecalculationShowsTheExpectedTexts)
 {
-    auto checked = project::ReadProjectFile(ReadBytes(ProjectPath(GetParam())));
-    ASSERT_TRUE(std::holds_alternative<project::LoadedProject>(checked))
-        << std::get<project::FileProblem>(checked).message;
-    const auto& file = std::get<project::LoadedProject>(checked);
+    auto checked = projectfile::ReadProjectFile(ReadBytes(ProjectPath(GetParam())));
+    ASSERT_TRUE(std::holds_alternative<projectfile::LoadedProject>(checked))
+        << std::get<projectfile::FileProblem>(checked).message;
+    const auto& file = std::get<projectfile::LoadedProject>(checked);
 
     ProjectState state = StartupState(std::string(kToday));
-    project::ApplyToState(file, state);
+    projectfile::ApplyToState(file, state);
     const calc::RecalcResult result = calc::Recalculate(state);
     // Project file lines 51 (packaging share) and 80 (door-open time) hold the two fields' texts.
     const calc::TextsBeforePass before{file.lines[50], file.lines[79]};

@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-namespace zeltar::project {
+namespace zeltar::projectfile {
 namespace {
 
 using testing::ReadBytes;
@@ -219,4 +219,4 @@ TEST(ApplyToState, WallDirectionsMatchThoseSavedInEveryReferenceFile)
 }
 
 } // namespace
-} // namespace zeltar::project
+} // namespace zeltar::projectfile

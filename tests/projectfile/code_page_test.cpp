@@ -7,7 +7,7 @@
 
 #include <set>
 
-namespace zeltar::project {
+namespace zeltar::projectfile {
 namespace {
 
 // Fault: a wrong table entry garbles Cyrillic names in every saved project.
@@ -59,4 +59,4 @@ TEST(CodePage1251, UnstorableCharactersBecomeQuestionMarks)
 }
 
 } // namespace
-} // namespace zeltar::project
+} // namespace zeltar::projectfile

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <stdexcept>
 
-namespace zeltar::project::testing {
+namespace zeltar::projectfile::testing {
 
 std::filesystem::path ReferenceDir()
 {
@@ -56,4 +56,4 @@ std::string DefaultsWithLine(int line, std::string_view bytes)
     return JoinCrLf(lines);
 }
 
-} // namespace zeltar::project::testing
+} // namespace zeltar::projectfile::testing

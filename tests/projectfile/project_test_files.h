@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace zeltar::project::testing {
+namespace zeltar::projectfile::testing {
 
 std::filesystem::path ReferenceDir();
 std::vector<std::filesystem::path> ReferenceFiles(); // every *.zlt, sorted
@@ -19,4 +19,4 @@ std::string JoinCrLf(const std::vector<std::string>& lines);
 // defaults.zlt with line `line` (1-based) replaced by `bytes`.
 std::string DefaultsWithLine(int line, std::string_view bytes);
 
-} // namespace zeltar::project::testing
+} // namespace zeltar::projectfile::testing

@@ -10,7 +10,7 @@
 #include <string>
 #include <variant>
 
-namespace zeltar::project {
+namespace zeltar::projectfile {
 namespace {
 
 using testing::DefaultsWithLine;
@@ -231,4 +231,4 @@ TEST(ReadProjectFile, ANulByteDoesNotCutTheMessageShort)
 }
 
 } // namespace
-} // namespace zeltar::project
+} // namespace zeltar::projectfile

@@ -6,7 +6,7 @@
 
 #include <variant>
 
-namespace zeltar::project {
+namespace zeltar::projectfile {
 namespace {
 
 ProjectLines PlainLines()
@@ -71,4 +71,4 @@ TEST(WriteProjectFile, RefusesBrokenUtf8)
 }
 
 } // namespace
-} // namespace zeltar::project
+} // namespace zeltar::projectfile
