@@ -79,11 +79,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "ZELTAR-OBJECT 1\ncolour = red\njust text\nroom =\nroom-name = x\nroom = b.zlt\n", {-5, 1}, 1, 4},
         ReadCase{"the same room twice", "ZELTAR-OBJECT 1\nroom = a.zlt\nroom = a.zlt\n", {-5, 1}, 2, 0},
         ReadCase{"no line end after the last line", "ZELTAR-OBJECT 1\nroom = a.zlt", {-5, 1}, 1, 0}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    [](const auto& param) { return "Case" + std::to_string(param.index); });
 
 TEST(ObjectText, RefusesWhatIsNoObjectFile)
 {
-    for (const std::string text : {std::string(), std::string("room = a.zlt\n"), std::string("ZELTAR-OBJECT 2\n"),
+    for (const std::string& text : {std::string(), std::string("room = a.zlt\n"), std::string("ZELTAR-OBJECT 2\n"),
                                    std::string("ZELTAR-OBJECT 1\nname = \xC0\xE1\n"),
                                    std::string("\xCF\xF0\xEE\xE5\xEA\xF2\r\n")}) {
         const auto parsed = ParseObjectText(text, "/папка/объект.zlo");
