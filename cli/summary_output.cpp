@@ -32,7 +32,7 @@ std::string RowNote(const SummaryRow& row)
 std::string LevelNumbers(const ObjectSummary& s)
 {
     return "Граница уровней " + fields::FormatGeneral(s.options.levelBoundaryCelsius) +
-           " °C, коэффициент одновременности " + object::SummaryFigureText(s.options.simultaneityFactor);
+           " °C, коэффициент одновременности " + object::SimultaneityFactorText(s.options.simultaneityFactor);
 }
 
 // --- text -----------------------------------------------------------------------------------

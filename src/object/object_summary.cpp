@@ -3,6 +3,7 @@
 #include "fields/number_text.h"
 #include "object/parallel_load.h"
 
+#include <cmath>
 #include <filesystem>
 #include <map>
 
@@ -43,6 +44,14 @@ std::string FileIdentity(const std::string& path)
 std::string SummaryFigureText(double value)
 {
     return fields::StripBlanks(fields::ResultText(value, kSummaryDecimals));
+}
+
+std::string SimultaneityFactorText(double factor)
+{
+    constexpr long kHundredths = 100;
+    const long hundredths = std::lround(factor * kHundredths);
+    const std::string decimals = std::to_string(hundredths % kHundredths);
+    return std::to_string(hundredths / kHundredths) + "," + (decimals.size() < 2 ? "0" : "") + decimals;
 }
 
 std::string RowPlaceNote(const SummaryRow& row)

@@ -40,6 +40,8 @@ struct ObjectSummary {
 
 // A figure as the summary shows it: cut to two decimals, decimal comma, no display blanks.
 std::string SummaryFigureText(double value);
+// The simultaneity factor with two decimals, as it is entered and printed: "1,00", "0,85".
+std::string SimultaneityFactorText(double factor);
 // Where a row's file lies when that needs saying: outside the object's folder, or the same file
 // as an earlier row; the parts joined by "; ", empty when neither holds.
 std::string RowPlaceNote(const SummaryRow& row);

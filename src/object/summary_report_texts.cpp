@@ -11,7 +11,6 @@ namespace {
 // Two-byte UTF-8 lower-case Cyrillic letters а..я and their capitals А..Я.
 constexpr unsigned char kCyrillicLead = 0xD0;
 constexpr unsigned char kCyrillicLeadHigh = 0xD1;
-constexpr long kHundredths = 100;
 
 SummaryLevelTexts LevelTexts(const LevelTotals& level)
 {
@@ -23,14 +22,6 @@ SummaryLevelTexts LevelTexts(const LevelTotals& level)
 std::string FailureOf(const SummaryRow& row)
 {
     return row.error.empty() ? "файл не загружен" : row.error;
-}
-
-// The simultaneity factor with two decimals, as it is entered: "1,00", "0,85".
-std::string FactorText(double factor)
-{
-    const long hundredths = std::lround(factor * kHundredths);
-    const std::string decimals = std::to_string(hundredths % kHundredths);
-    return std::to_string(hundredths / kHundredths) + "," + (decimals.size() < 2 ? "0" : "") + decimals;
 }
 
 } // namespace
@@ -57,7 +48,7 @@ SummaryReportTexts ReportTextsOf(const ObjectSummary& summary, std::string date)
     texts.objectName = summary.objectName;
     texts.date = std::move(date);
     texts.boundary = fields::FormatGeneral(summary.options.levelBoundaryCelsius);
-    texts.factor = FactorText(summary.options.simultaneityFactor);
+    texts.factor = SimultaneityFactorText(summary.options.simultaneityFactor);
     for (const SummaryRow& row : summary.rows)
         texts.rooms.push_back({row.texts, row.loaded ? std::string() : FailureOf(row), row.path, RowPlaceNote(row)});
     for (const LevelTotals& level : summary.levels)
