@@ -11,6 +11,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace zeltar::report {
 
 namespace {
@@ -26,6 +28,8 @@ constexpr QRect kImageRect{32, 50, 950, 1330};
 constexpr QRect kReturnButtonRect{752, 8, 241, 33}; // within its panel
 constexpr QRect kPrintButtonRect{552, 8, 193, 33};
 constexpr int kButtonFontPixels = 13;
+// The window frame and title bar a window manager adds around the window's inside.
+constexpr QSize kFrameAllowance{16, 40};
 
 const QColor kButtonShadowGrey(160, 160, 160);
 
@@ -61,6 +65,7 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow, const ReportSource& source, st
     image_.fill(Qt::white);
 
     auto* scrollArea = new QScrollArea(this);
+    scrollArea_ = scrollArea;
     scrollArea->setObjectName(QStringLiteral("ScrollArea"));
     scrollArea->setGeometry(0, 0, kWindowWidth, kWindowHeight);
     scrollArea->setFrameShape(QFrame::NoFrame);
@@ -82,6 +87,17 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow, const ReportSource& source, st
     makePanel(content, kBottomPanelY, QStringLiteral("BitBtn2"), QStringLiteral("BitBtn4"));
 
     scrollArea->setWidget(content);
+}
+
+void PreviewWindow::fitToScreen(const QRect& available)
+{
+    const QSize size(std::clamp(available.width() - kFrameAllowance.width(), 1, kWindowWidth),
+                     std::clamp(available.height() - kFrameAllowance.height(), 1, kWindowHeight));
+    setFixedSize(size);
+    scrollArea_->setGeometry(0, 0, size.width(), size.height());
+    // A narrower window scrolls sideways as well, so that the right edge of the page stays in reach.
+    scrollArea_->setHorizontalScrollBarPolicy(size.width() < kWindowWidth ? Qt::ScrollBarAsNeeded
+                                                                          : Qt::ScrollBarAlwaysOff);
 }
 
 QWidget* PreviewWindow::makePanel(QWidget* content, int y, const QString& returnName, const QString& printName)

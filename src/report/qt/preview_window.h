@@ -12,6 +12,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 namespace zeltar::report {
 
@@ -28,6 +29,11 @@ public:
 
     const QImage& image() const;
 
+    // On a screen with less room than the fixed 1024 x 750 (a laptop less its panel, a netbook) the
+    // window shrinks to the room less its frame, and the whole page stays reachable by scrolling.
+    // `available` is the screen's free area.
+    void fitToScreen(const QRect& available);
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -39,6 +45,7 @@ private:
     const ReportSource& source_;
     std::function<void()> printCommand_;
     QLabel* imageLabel_ = nullptr;
+    QScrollArea* scrollArea_ = nullptr;
     QImage image_;
 };
 

@@ -7,12 +7,15 @@
 
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QScreen>
 #include <QPrinter>
 
 namespace zeltar::report {
 
 void ShowPreview(PreviewWindow& preview)
 {
+    if (const QScreen* screen = preview.screen())
+        preview.fitToScreen(screen->availableGeometry());
     preview.exec();
 }
 

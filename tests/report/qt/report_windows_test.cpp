@@ -113,6 +113,36 @@ TEST_F(PreviewWindowTest, WindowImageAndButtons)
     EXPECT_EQ(button("BitBtn2")->parentWidget()->y(), 1382);
 }
 
+// Guards a page cut off on a small screen: the fixed window, taller or wider than the screen's free
+// area, hid the page's lower part and the right edge past the screen's edge. Fitted, the window
+// stays within the area less its frame and every part of the page can be scrolled into view.
+TEST_F(PreviewWindowTest, FitsSmallScreensAndKeepsThePageInReach)
+{
+    const struct {
+        QRect available;
+        QSize window;
+    } cases[]{
+        {{0, 0, 1920, 1040}, {1024, 750}}, // room enough: the fixed size
+        {{0, 0, 1366, 728}, {1024, 688}},  // a laptop less its panel
+        {{0, 0, 1024, 600}, {1008, 560}},  // a netbook
+        {{0, 0, 1280, 720}, {1024, 680}},  // 150 % scaling of 1920 x 1080
+    };
+    for (const auto& c : cases) {
+        preview.fitToScreen(c.available);
+        EXPECT_EQ(preview.minimumSize(), c.window);
+        EXPECT_EQ(preview.maximumSize(), c.window);
+        preview.show();
+        QApplication::processEvents();
+        auto* area = preview.findChild<QScrollArea*>();
+        ASSERT_NE(area, nullptr);
+        EXPECT_EQ(area->size(), c.window);
+        const int viewportWidth = area->viewport()->width();
+        EXPECT_GE(area->verticalScrollBar()->maximum() + area->viewport()->height(), 1431) << c.window.height();
+        EXPECT_GE(area->horizontalScrollBar()->maximum() + viewportWidth, 1001) << c.window.width();
+        preview.hide();
+    }
+}
+
 // Guards a stale report: the preview draws the window's current texts at each activation, and
 // moves back to the main window's corner.
 TEST_F(PreviewWindowTest, RedrawnAndPlacedAtEachActivation)
