@@ -276,6 +276,56 @@ TEST_F(SummaryWindowTest, ObjectFileSaveOpenAndTheUnsavedChangesQuestion)
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
+// Guards rooms that could be named only by editing the object file by hand: a room's name is edited
+// in the table (the rename button, or F2), kept as its display name in the saved object; an empty
+// name shows the file name again; level and total rows are not editable.
+TEST_F(SummaryWindowTest, RoomsAreRenamedInTheTableAndKeepTheirNamesInTheObjectFile)
+{
+    addRooms({QStringLiteral("p0001"), QStringLiteral("p0002")});
+    summary.show();
+    const auto typeName = [&](const QString& name) {
+        auto* editor = summary.view()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr) << "no editor open";
+        editor->selectAll();
+        editor->insert(name); // as typed (key clicks carry Latin letters only)
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The editor's commit and the table's refresh after it each take a turn of the event loop.
+        for (int turn = 0; turn < 3; ++turn)
+            QApplication::processEvents();
+    };
+    selectRow(1);
+    summary.button(QStringLiteral("RenameButton"))->click();
+    typeName(QStringLiteral("  Экспедиция  "));
+    EXPECT_EQ(roomNames(), (QStringList{"p0001", "Экспедиция"}));
+    EXPECT_EQ(summary.model().document().rooms[1].displayName, "Экспедиция");
+
+    selectRow(0);
+    summary.view()->setCurrentIndex(summary.table().index(0, static_cast<int>(SummaryColumn::RoomName)));
+    QTest::keyClick(summary.view(), Qt::Key_F2);
+    typeName(QStringLiteral("Камера №1"));
+    EXPECT_EQ(roomNames(), (QStringList{"Камера №1", "Экспедиция"}));
+
+    const QString object = folder.filePath(QStringLiteral("имена.zlo"));
+    objectAnswer = {true, object.toStdString()};
+    EXPECT_TRUE(summary.saveObject());
+    summary.newObject();
+    summary.openObjectFile(object);
+    EXPECT_EQ(roomNames(), (QStringList{"Камера №1", "Экспедиция"}));
+
+    selectRow(1);
+    summary.button(QStringLiteral("RenameButton"))->click();
+    typeName(QString());
+    EXPECT_EQ(roomNames(), (QStringList{"Камера №1", "p0002"}));
+    EXPECT_TRUE(summary.model().modified());
+
+    for (const int levelRow : {2, 3, summary.table().rowCount() - 1})
+        EXPECT_FALSE(summary.table().flags(summary.table().index(levelRow, static_cast<int>(SummaryColumn::RoomName))) &
+                     Qt::ItemIsEditable);
+    EXPECT_FALSE(summary.table().flags(summary.table().index(0, static_cast<int>(SummaryColumn::RoomType))) &
+                 Qt::ItemIsEditable);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
 TEST_F(SummaryWindowTest, FieldsCopyAndPdf)
 {
     addRooms({QStringLiteral("p0001"), QStringLiteral("p0002")});

@@ -55,6 +55,7 @@ QVariant SummaryTableModel::data(const QModelIndex& index, int role) const
     const auto column = static_cast<std::size_t>(index.column());
     switch (role) {
     case Qt::DisplayRole:
+    case Qt::EditRole:
         return QString::fromStdString(LineCells(texts_, line)[column]).trimmed();
     case Qt::ToolTipRole:
         if (line.kind == SummaryLineKind::FailedRoom)
@@ -84,6 +85,30 @@ QVariant SummaryTableModel::data(const QModelIndex& index, int role) const
                                    (kSummaryColumns[column].number ? Qt::AlignRight : Qt::AlignLeft));
     default: return {};
     }
+}
+
+Qt::ItemFlags SummaryTableModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == static_cast<int>(SummaryColumn::RoomName) && roomOfRow(index.row()))
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool SummaryTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    emit roomNameEdited(*roomOfRow(index.row()), value.toString());
+    return true;
+}
+
+QModelIndex SummaryTableModel::nameCellOfRoom(std::size_t room) const
+{
+    for (int row = 0; row < rowCount(); ++row)
+        if (roomOfRow(row) == room)
+            return index(row, static_cast<int>(SummaryColumn::RoomName));
+    return {};
 }
 
 QVariant SummaryTableModel::headerData(int section, Qt::Orientation orientation, int role) const

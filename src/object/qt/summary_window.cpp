@@ -155,6 +155,7 @@ void SummaryWindow::buildWidgets()
     addButton(roomBar, QStringLiteral("RemoveButton"), QStringLiteral("Удалить"), [this] { removeSelectedRooms(); });
     addButton(roomBar, QStringLiteral("UpButton"), QStringLiteral("Вверх"), [this] { moveSelectedRoom(-1); });
     addButton(roomBar, QStringLiteral("DownButton"), QStringLiteral("Вниз"), [this] { moveSelectedRoom(+1); });
+    addButton(roomBar, QStringLiteral("RenameButton"), QStringLiteral("Переименовать"), [this] { renameSelectedRoom(); });
     AddStretch(roomBar);
 
     QWidget* fieldBar = NewBar(this);
@@ -179,7 +180,9 @@ void SummaryWindow::buildWidgets()
     view_->setObjectName(QStringLiteral("SummaryTable"));
     view_->setModel(&table_);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Only a room's name is editable; a double-click opens the room instead.
+    view_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    connect(&table_, &SummaryTableModel::roomNameEdited, this, &SummaryWindow::renameRoom);
     view_->verticalHeader()->hide();
     view_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     view_->setWordWrap(false);
@@ -322,6 +325,35 @@ void SummaryWindow::moveSelectedRoom(int step)
         return;
     refresh();
     selectRoom(to);
+}
+
+void SummaryWindow::renameSelectedRoom()
+{
+    const std::vector<int> rooms = selectedRooms();
+    if (rooms.size() != 1)
+        return;
+    const QModelIndex cell = table_.nameCellOfRoom(static_cast<std::size_t>(rooms.front()));
+    view_->setCurrentIndex(cell);
+    view_->edit(cell);
+}
+
+void SummaryWindow::renameRoom(std::size_t room, const QString& name)
+{
+    const int index = static_cast<int>(room);
+    const QString typed = name.trimmed();
+    if (room >= model_.document().rooms.size() ||
+        typed == QString::fromStdString(model_.document().rooms[room].displayName) ||
+        (!typed.isEmpty() && typed == QString::fromStdString(model_.summary().rows[room].roomName)))
+        return; // nothing renamed: the object stays unmodified
+    model_.setDisplayName(index, typed.toStdString());
+    // The model's texts change after the editor closed: the table is filled again then.
+    QMetaObject::invokeMethod(
+        this,
+        [this, index] {
+            refresh();
+            selectRoom(index);
+        },
+        Qt::QueuedConnection);
 }
 
 void SummaryWindow::openRoomOfRow(int row)

@@ -52,6 +52,11 @@ public:
     void addCurrentProject();
     void removeSelectedRooms();
     void moveSelectedRoom(int step); // -1 up, +1 down
+    // Starts editing the selected room's name in the table (F2 or a click on the selected name
+    // does the same); a name typed there is the room's display name in the object, an empty one
+    // shows the file name again.
+    void renameSelectedRoom();
+    void renameRoom(std::size_t room, const QString& name);
     // Opens the room of a table row in the main window (which asks about its unsaved changes).
     void openRoomOfRow(int row);
     // A watched room file changed, was replaced or appeared: its rows are loaded again.
