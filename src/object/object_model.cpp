@@ -77,7 +77,8 @@ bool ObjectModel::saveAs(const std::string& path)
         messages_.push_back(std::move(error->message));
         return false;
     }
-    const bool movedFolder = FolderOf(path) != folder();
+    // A new object gets its folder only now; a saved one may move to another.
+    const bool movedFolder = filePath_.empty() || FolderOf(path) != folder();
     filePath_ = path;
     modified_ = false;
     if (movedFolder) {
@@ -224,7 +225,8 @@ SummaryRow ObjectModel::loadRow(int index) const
     const std::string objectFolder = folder();
     SummaryRow row = LoadSummaryRow(index + 1, room.path, RelativeRoomPath(objectFolder, room.path),
                                     room.displayName, document_.options.levelBoundaryCelsius);
-    row.leavesFolder = LeavesFolder(objectFolder, room.path);
+    // A new object has no folder yet: no room lies outside it.
+    row.leavesFolder = !filePath_.empty() && LeavesFolder(objectFolder, room.path);
     return row;
 }
 

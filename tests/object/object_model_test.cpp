@@ -85,12 +85,17 @@ TEST_F(ObjectEditing, SaveOpenAndSaveIntoAnotherFolder)
     EXPECT_FALSE(m.save()); // no file yet
     EXPECT_EQ(m.takeMessages().size(), 1u);
     m.setName("Холодильник");
-    m.addRooms({a});
+    m.addRooms({a, copyProject("p0002", "чужая/b.zlt")});
+    // A new object has no folder yet, so no room lies outside it (not: outside the working folder).
+    EXPECT_FALSE(m.summary().rows[0].leavesFolder);
+    EXPECT_FALSE(m.summary().rows[1].leavesFolder);
+    m.removeRoom(1);
     m.setDisplayName(0, "Камера А");
     ASSERT_TRUE(m.setSimultaneityFactor(0.8));
     ASSERT_TRUE(m.saveAs(path("объект/x.zlo")));
     EXPECT_FALSE(m.modified());
     EXPECT_EQ(m.summary().rows[0].listedPath, "камеры/a.zlt");
+    EXPECT_FALSE(m.summary().rows[0].leavesFolder);
 
     ObjectModel opened;
     ASSERT_TRUE(opened.open(path("объект/x.zlo")));

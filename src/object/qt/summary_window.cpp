@@ -458,13 +458,7 @@ void SummaryWindow::saveReportPdf()
 
 void SummaryWindow::refresh()
 {
-    // A new object has no folder yet: no room lies outside it (the model measures against the
-    // working folder).
-    ObjectSummary summary = model_.summary();
-    if (model_.filePath().empty())
-        for (SummaryRow& row : summary.rows)
-            row.leavesFolder = false;
-    table_.setTexts(ReportTextsOf(summary, Utf8(date_)));
+    table_.setTexts(ReportTextsOf(model_.summary(), Utf8(date_)));
     const ObjectDocument& document = model_.document();
     nameField_->setText(FromUtf8(document.name));
     boundaryField_->setText(FromUtf8(table_.texts().boundary));
