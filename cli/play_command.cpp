@@ -4,6 +4,7 @@
 #include "commands.h"
 
 #include "app/form_model.h"
+#include "fields/control_catalogue.h"
 #include "fields/utf8.h"
 
 #include <algorithm>

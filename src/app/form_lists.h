@@ -2,7 +2,7 @@
 // blanks to 30 characters, the last entry of each list unpadded.
 #pragma once
 
-#include "fields/control_catalogue.h"
+#include "fields/control.h"
 
 #include <string>
 #include <vector>

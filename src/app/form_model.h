@@ -4,7 +4,7 @@
 // `zeltar-cli play` only forward events here and mirror the changed controls back.
 #pragma once
 
-#include "fields/control_catalogue.h"
+#include "fields/control.h"
 #include "model/project_state.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // a row has none).
 #pragma once
 
-#include "fields/control_catalogue.h"
+#include "fields/control.h"
 #include "model/project_state.h"
 
 #include <array>

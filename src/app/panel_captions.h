@@ -2,7 +2,7 @@
 // window (the overview of zeltar-cli) repeat word for word: the room group and the summary column.
 #pragma once
 
-#include "fields/control_catalogue.h"
+#include "fields/control.h"
 
 #include <array>
 #include <string_view>

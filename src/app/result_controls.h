@@ -4,7 +4,7 @@
 
 #include "calc/recalculate.h"
 #include "calc/result_listing.h"
-#include "fields/control_catalogue.h"
+#include "fields/control.h"
 
 #include <array>
 #include <vector>

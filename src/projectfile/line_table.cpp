@@ -3,6 +3,7 @@
 // the value goes to, and the rule a sound value meets.
 #include "projectfile/line_table.h"
 
+#include "fields/control_catalogue.h"
 #include "refdata/cities.h"
 #include "refdata/materials.h"
 #include "refdata/products.h"

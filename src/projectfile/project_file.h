@@ -4,7 +4,7 @@
 // Inside the program every text is UTF-8; the code page is converted here, at the file boundary.
 #pragma once
 
-#include "fields/control_catalogue.h"
+#include "fields/control.h"
 #include "model/project_state.h"
 
 #include <array>

@@ -2,7 +2,7 @@
 // The report never recalculates and reads no parameter but the room type.
 #pragma once
 
-#include "fields/control_catalogue.h"
+#include "fields/control.h"
 
 #include <string>
 

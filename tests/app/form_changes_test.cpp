@@ -4,6 +4,8 @@
 // again to what they were, a whole window mirrored after every key) both fail.
 #include "form_test_support.h"
 
+#include "fields/control_catalogue.h"
+
 #include <functional>
 #include <map>
 

@@ -3,7 +3,7 @@
 
 #include "app/result_controls.h"
 #include "calc/recalculate.h"
-
+#include "fields/control_catalogue.h"
 
 namespace zeltar::test {
 namespace {

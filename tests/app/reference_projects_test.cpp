@@ -8,6 +8,7 @@
 #include "app/result_controls.h"
 #include "calc/recalculate.h"
 #include "calc/result_listing.h"
+#include "fields/control_catalogue.h"
 #include "model/startup_state.h"
 #include "projectfile/project_file.h"
 

@@ -5,6 +5,7 @@
 #include "app/qt/button_tabs.h"
 #include "app/qt/start_options.h"
 #include "app/qt/window_style.h"
+#include "fields/control_catalogue.h"
 
 #include <QCheckBox>
 

@@ -6,6 +6,7 @@
 #include "app/result_controls.h"
 #include "calc/recalculate.h"
 #include "calc/result_listing.h"
+#include "fields/control_catalogue.h"
 
 #include <QDir>
 #include <QFile>

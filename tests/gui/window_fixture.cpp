@@ -1,5 +1,7 @@
 #include "window_fixture.h"
 
+#include "fields/control_catalogue.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>

@@ -1,6 +1,7 @@
 // Reading project files: reference files read and write back byte for byte; line ends of other
 // systems are understood; every hostile file is refused before anything is applied, naming the
 // line at fault.
+#include "fields/control_catalogue.h"
 #include "projectfile/project_file.h"
 
 #include "project_test_files.h"

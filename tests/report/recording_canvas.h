@@ -2,6 +2,7 @@
 // text as half the font height per character, so that right placement can be checked exactly.
 #pragma once
 
+#include "fields/control_catalogue.h"
 #include "report/canvas.h"
 #include "report/report_source.h"
 

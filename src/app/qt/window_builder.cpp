@@ -4,6 +4,7 @@
 #include "app/qt/list_box.h"
 #include "app/qt/window_artwork.h"
 #include "app/qt/window_style.h"
+#include "fields/control_catalogue.h"
 #include "plan/qt/plan_widgets.h"
 
 #include <QCheckBox>

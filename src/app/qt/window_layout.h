@@ -4,7 +4,7 @@
 // ComboBox, CheckBox, Label, PaintBox, Button, BitBtn).
 #pragma once
 
-#include "fields/control_catalogue.h"
+#include "fields/control.h"
 
 #include <optional>
 #include <span>
