@@ -153,6 +153,7 @@ QWidget* FormBinding::widget(Control control) const
 void FormBinding::bind(Control control, QWidget* widget)
 {
     widgets_.emplace(control, widget);
+    controlOfWidget_.emplace(widget, control);
     const auto clickInFocus = [this, control] {
         if (!holdsFocus(control))
             return;
@@ -209,13 +210,11 @@ void FormBinding::bind(Control control, QWidget* widget)
 
 bool FormBinding::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr)
+    const auto bound = controlOfWidget_.find(watched);
+    if (bound == controlOfWidget_.end())
         return false;
-    const std::optional<Control> bound = FindControl(widget->objectName().toStdString());
-    if (!bound)
-        return false;
-    const Control control = *bound;
+    auto* widget = static_cast<QWidget*>(watched);
+    const Control control = bound->second;
     switch (event->type()) {
     case QEvent::FocusIn:
         if (!mirroring_) {

@@ -76,6 +76,7 @@ private:
 
     FormModel& model_;
     std::map<Control, QWidget*> widgets_;
+    std::map<const QObject*, Control> controlOfWidget_; // the control whose events a widget carries
     ButtonTabs* tabs_;
     ErrorPresenter showError_;
     std::map<Control, ControlColor> shownColors_; // background each widget shows
