@@ -37,7 +37,7 @@ int WriteReportPdf(const std::vector<std::string>& args)
         return 2;
     const std::string& projectPath = args[0];
     const std::string& pdfPath = args[1];
-    if (const std::optional<files::FileError> error = files::RefuseOutputOverInput(pdfPath, projectPath)) {
+    if (const std::optional<files::FileError> error = files::RefuseOutputOverInputs(pdfPath, {projectPath})) {
         std::fprintf(stderr, "zeltar-cli report: %s\n", error->message.c_str());
         return 1;
     }
@@ -48,12 +48,14 @@ int WriteReportPdf(const std::vector<std::string>& args)
     if (!loaded)
         return 1;
 
-    // The page is drawn into memory and the PDF written by the program's file routine: the old file
-    // is replaced only when the whole page was written.
+    // The page is drawn into memory and the PDF written by the program's file routine under the
+    // name's own bytes: the old file is replaced only when the whole page was written, and never
+    // when it is the project.
     QPrinter printer(QPrinter::HighResolution);
     SetUpPdfPrinter(printer, QFile::decodeName(pdfPath.c_str()));
     const report::FormModelReportSource source(model);
-    const report::PrintResult result = report::PrintOnPrinter(printer, source, [](report::PrintAxis) {});
+    const report::PrintResult result =
+        report::PrintOnPrinter(printer, source, [](report::PrintAxis) {}, {pdfPath, {projectPath}});
     if (result.status != report::PrintStatus::Printed) {
         const QString message = result.message.isEmpty() ? QStringLiteral("the PDF printer refused its resolution")
                                                           : result.message;

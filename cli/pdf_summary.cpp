@@ -8,8 +8,6 @@
 #include "object/qt/summary_pdf.h"
 #include "object/summary_report_texts.h"
 
-#include <QFile>
-
 #include <cstdio>
 
 namespace zeltar::cli {
@@ -19,17 +17,18 @@ int WriteSummaryPdf(const std::vector<std::string>& args)
     SummaryArguments arguments;
     if (const std::optional<int> usage = ParseSummaryArguments(args, arguments))
         return *usage;
-    for (const std::string& input : arguments.inputs) {
-        if (const std::optional<files::FileError> error = files::RefuseOutputOverInput(arguments.pdf, input)) {
-            std::fprintf(stderr, "zeltar-cli summary: %s\n", error->message.c_str());
-            return 1;
-        }
+    if (const std::optional<files::FileError> error = files::RefuseOutputOverInputs(arguments.pdf, arguments.inputs)) {
+        std::fprintf(stderr, "zeltar-cli summary: %s\n", error->message.c_str());
+        return 1;
     }
     const std::optional<object::ObjectSummary> summary = SummaryOf(arguments);
     if (!summary)
         return 1;
-    const report::PrintResult result = object::WriteSummaryPdf(object::ReportTextsOf(*summary, Today()),
-                                                               QFile::decodeName(arguments.pdf.c_str()));
+    // The rooms are known once the object file is read: the PDF replaces none of them (nor the
+    // object file), and is written under the name's own bytes.
+    const std::string objectFile = arguments.inputs.size() == 1 ? arguments.inputs.front() : std::string();
+    const report::PrintResult result =
+        object::WriteSummaryPdf(object::ReportTextsOf(*summary, Today()), arguments.pdf, objectFile);
     if (result.status != report::PrintStatus::Printed) {
         std::fprintf(stderr, "zeltar-cli summary: %s\n",
                      result.message.isEmpty() ? "the PDF printer refused its resolution"

@@ -1,8 +1,11 @@
 #include "files/write_file.h"
 
+#include "files/extended_attributes.h"
+#include "files/follow_links.h"
+#include "files/temporary_files.h"
+
 #include <cerrno>
-#include <climits>
-#include <vector>
+#include <ctime>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,13 +14,6 @@
 namespace zeltar::files {
 
 namespace {
-
-// Links followed before giving up with ELOOP, as the system does.
-constexpr int kMostLinksFollowed = 40;
-// Bytes of the target's name kept in the temporary file's name (the whole must stay within a
-// file name's limit of 255 bytes).
-constexpr std::size_t kLongestNameInTemporary = 200;
-constexpr char kTemporaryMark[] = ".zeltar-XXXXXX";
 
 FileError WriteError(const std::string& path, int error, const std::string& reason)
 {
@@ -29,41 +25,35 @@ FileError WriteError(const std::string& path, int error)
     return WriteError(path, error, Reason(error));
 }
 
-std::string FolderOf(const std::string& path)
+FileError LinkError(const std::string& path, const FollowedLinks& followed)
 {
-    const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
+    if (followed.refusedLink.empty())
+        return WriteError(path, followed.error);
+    return WriteError(path, followed.error,
+                      "символическая ссылка " + Quoted(followed.refusedLink) + " в общей папке " +
+                          Quoted(FolderOf(followed.refusedLink)) +
+                          " принадлежит другому пользователю, а по чужим ссылкам в общих папках программа не "
+                          "пишет");
 }
 
-std::string NameOf(const std::string& path)
+FileError SameFileError(const std::string& output, const std::string& input)
 {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return {false, "Файл " + Quoted(output) + " не записан: это тот же файл, что и исходный " + Quoted(input) +
+                       ", он был бы затёрт."};
 }
 
-// The file a chain of symbolic links ends at (the path itself when it is no link), or an errno.
-// A link's relative target is taken from the link's own folder.
-int FollowLinks(std::string& path)
+// The first of `inputs` that is the file `target` (device and inode), or nullptr.
+const std::string* SameFileAmong(const std::string& target, const std::vector<std::string>& inputs)
 {
-    for (int followed = 0;; ++followed) {
-        struct stat status {};
-        if (::lstat(path.c_str(), &status) != 0)
-            return errno == ENOENT ? 0 : errno; // a new file (or a dangling link's target)
-        if (!S_ISLNK(status.st_mode))
-            return 0;
-        if (followed == kMostLinksFollowed)
-            return ELOOP;
-        std::vector<char> target(PATH_MAX + 1);
-        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
-        if (n < 0)
-            return errno;
-        if (static_cast<std::size_t>(n) >= target.size())
-            return ENAMETOOLONG;
-        const std::string pointed(target.data(), static_cast<std::size_t>(n));
-        path = pointed.starts_with('/') ? pointed : FolderOf(path) + "/" + pointed;
+    struct stat out {};
+    if (inputs.empty() || ::stat(target.c_str(), &out) != 0)
+        return nullptr;
+    for (const std::string& input : inputs) {
+        struct stat in {};
+        if (::stat(input.c_str(), &in) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino)
+            return &input;
     }
+    return nullptr;
 }
 
 std::string NotRegularReason(mode_t mode)
@@ -112,17 +102,30 @@ void FlushFolder(const std::string& folder)
     ::close(fd);
 }
 
-// The temporary file, written whole and closed; returns an errno. The descriptor is closed in
-// every case.
-int FillTemporary(int fd, std::string_view bytes, const struct stat* old, Durability durability)
+// The file a save replaces: its status and path (the end of the target's links).
+struct OldFile {
+    const struct stat& status;
+    const std::string& path;
+};
+
+// The temporary file, written whole and closed; returns an errno, and the attribute that could
+// not be kept in `lostAttribute`. The descriptor is closed in every case.
+int FillTemporary(int fd, std::string_view bytes, const OldFile* old, Durability durability,
+                  std::string& lostAttribute)
 {
     int error = 0;
     if (old) {
         // Owner and group as before where allowed (as root, or the group for a member of it).
-        if (::fchown(fd, old->st_uid, old->st_gid) != 0)
-            static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), old->st_gid));
-        if (::fchmod(fd, old->st_mode & 07777) != 0)
+        if (::fchown(fd, old->status.st_uid, old->status.st_gid) != 0)
+            static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), old->status.st_gid));
+        if (::fchmod(fd, old->status.st_mode & 07777) != 0)
             error = errno;
+        // After the permission bits: an access control list sets them again, as they were.
+        if (error == 0) {
+            const AttributeFailure failure = CopyExtendedAttributes(old->path, fd);
+            error = failure.error;
+            lostAttribute = failure.name;
+        }
     } else if (::fchmod(fd, NewFileMode()) != 0) {
         error = errno;
     }
@@ -139,11 +142,20 @@ int FillTemporary(int fd, std::string_view bytes, const struct stat* old, Durabi
 
 std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes, Durability durability)
 {
+    return WriteFileSafely(path, bytes, {}, durability);
+}
+
+std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes,
+                                         const std::vector<std::string>& inputs, Durability durability)
+{
     if (path.empty())
         return FileError{false, "Не удалось записать файл: не задано имя файла."};
-    std::string target = path;
-    if (const int error = FollowLinks(target))
-        return WriteError(path, error);
+    const FollowedLinks followed = FollowLinks(path);
+    if (followed.error != 0)
+        return LinkError(path, followed);
+    const std::string& target = followed.target;
+    if (const std::string* input = SameFileAmong(target, inputs))
+        return SameFileError(path, *input);
 
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
@@ -158,7 +170,7 @@ std::optional<FileError> WriteFileSafely(const std::string& path, std::string_vi
     }
 
     const std::string folder = FolderOf(target);
-    std::string temporary = folder + "/." + NameOf(target).substr(0, kLongestNameInTemporary) + kTemporaryMark;
+    std::string temporary = folder + "/" + TemporaryTemplateFor(NameOf(target));
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
@@ -168,28 +180,30 @@ std::optional<FileError> WriteFileSafely(const std::string& path, std::string_vi
             return WriteError(path, error, "нет прав на запись в папку " + Quoted(folder));
         return WriteError(path, error);
     }
-    int error = FillTemporary(fd, bytes, exists ? &old : nullptr, durability);
+    const OldFile oldFile{old, target};
+    std::string lostAttribute;
+    int error = FillTemporary(fd, bytes, exists ? &oldFile : nullptr, durability, lostAttribute);
     if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
         error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
+        if (!lostAttribute.empty())
+            return WriteError(path, error,
+                              "не удалось перенести на новый файл атрибут " + Quoted(lostAttribute) + " (" +
+                                  Reason(error) + "), старый файл не изменён");
         return WriteError(path, error);
     }
     if (durability == Durability::Flushed)
         FlushFolder(folder);
+    RemoveStaleTemporaries(folder, std::time(nullptr));
     return std::nullopt;
 }
 
-std::optional<FileError> RefuseOutputOverInput(const std::string& output, const std::string& input)
+std::optional<FileError> RefuseOutputOverInputs(const std::string& output, const std::vector<std::string>& inputs)
 {
-    struct stat out {};
-    struct stat in {};
-    if (::stat(output.c_str(), &out) != 0 || ::stat(input.c_str(), &in) != 0)
-        return std::nullopt;
-    if (out.st_dev != in.st_dev || out.st_ino != in.st_ino)
-        return std::nullopt;
-    return FileError{false, "Файл " + Quoted(output) + " не записан: это тот же файл, что и исходный " +
-                                Quoted(input) + ", он был бы затёрт."};
+    if (const std::string* input = SameFileAmong(output, inputs))
+        return SameFileError(output, *input);
+    return std::nullopt;
 }
 
 } // namespace zeltar::files

@@ -225,9 +225,12 @@ std::optional<FileError> WriteObjectFile(const std::string& path, const ObjectDo
 {
     ObjectDocument onDisk = document;
     const std::string folder = FolderOf(path);
-    for (ObjectRoom& room : onDisk.rooms)
+    std::vector<std::string> roomFiles; // never replaced by the object file
+    for (ObjectRoom& room : onDisk.rooms) {
+        roomFiles.push_back(room.path);
         room.path = RelativeRoomPath(folder, room.path);
-    return files::WriteFileSafely(path, ObjectText(onDisk));
+    }
+    return files::WriteFileSafely(path, ObjectText(onDisk), roomFiles);
 }
 
 std::string FolderOf(const std::string& filePath)

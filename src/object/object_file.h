@@ -76,7 +76,8 @@ std::string ObjectText(const ObjectDocument& document);
 // folder; in memory (what these two take and give) they are absolute and lexically normal, so
 // that an object can be saved into another folder.
 std::variant<ParsedObject, FileError> ReadObjectFile(const std::string& path);
-// Replaces the file only when the whole text was written (the project files' safe writing).
+// Replaces the file only when the whole text was written (the project files' safe writing); never
+// replaces one of the object's rooms (`document`'s room paths are absolute).
 std::optional<FileError> WriteObjectFile(const std::string& path, const ObjectDocument& document);
 
 // An option value as a person writes it (in the file or on the command line): decimal comma or

@@ -14,4 +14,12 @@ int FormModelReportSource::roomType() const
     return form_.state().roomType;
 }
 
+std::vector<std::string> FormModelReportSource::sourceFiles() const
+{
+    const std::string project = form_.projectFile();
+    if (project.empty())
+        return {};
+    return {project};
+}
+
 } // namespace zeltar::report

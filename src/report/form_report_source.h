@@ -16,6 +16,8 @@ public:
     // The control's text as the window shows it.
     std::string text(Control control) const override;
     int roomType() const override;
+    // The project file last saved or loaded.
+    std::vector<std::string> sourceFiles() const override;
 
 private:
     const FormModel& form_;

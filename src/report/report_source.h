@@ -5,6 +5,7 @@
 #include "fields/control.h"
 
 #include <string>
+#include <vector>
 
 namespace zeltar::report {
 
@@ -16,6 +17,9 @@ public:
     virtual std::string text(Control control) const = 0;
     // Index of the selected room type (-1 none).
     virtual int roomType() const = 0;
+    // The files the shown texts were read from (the project last saved or loaded), which a PDF of
+    // the report must never replace; none by default.
+    virtual std::vector<std::string> sourceFiles() const { return {}; }
 };
 
 } // namespace zeltar::report

@@ -133,5 +133,19 @@ TEST_F(ObjectFile, AMissingOrUnwritableFileIsAnErrorNamingIt)
     EXPECT_NE(written->message.find(path("нет/папки/x.zlo")), std::string::npos);
 }
 
+// Guards an object saved under the name of one of its rooms: the room's project would be lost.
+TEST_F(ObjectFile, IsNeverWrittenOverOneOfItsRooms)
+{
+    write("a.zlt", "the room's project");
+    const ObjectDocument document{"Объект", {}, {{path("b.zlt"), ""}, {path("a.zlt"), ""}}};
+    const auto written = WriteObjectFile(path("./a.zlt"), document);
+    ASSERT_TRUE(written.has_value());
+    EXPECT_NE(written->message.find("это тот же файл, что и исходный «" + path("a.zlt") + "»"), std::string::npos)
+        << written->message;
+    std::ifstream in(path("a.zlt"));
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()),
+              "the room's project");
+}
+
 } // namespace
 } // namespace zeltar::object::testing

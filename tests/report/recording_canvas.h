@@ -102,6 +102,8 @@ public:
         return found == texts.end() ? std::string() : found->second;
     }
     int roomType() const override { return selectedRoomType; }
+    std::vector<std::string> files; // the files the texts were read from
+    std::vector<std::string> sourceFiles() const override { return files; }
 };
 
 } // namespace zeltar::report::testing

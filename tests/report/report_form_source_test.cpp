@@ -68,6 +68,18 @@ TEST(ReportOverFormModel, EveryControlTheReportReadsExistsInTheWindow)
     }
 }
 
+// Guards a PDF of the window's report written over the project it shows: the report names the
+// project last loaded as the file it was read from, and none before a load.
+TEST(ReportOverFormModel, TheLoadedProjectIsTheReportsSourceFile)
+{
+    FormModel model("01.02.2027");
+    const FormModelReportSource source(model);
+    EXPECT_TRUE(source.sourceFiles().empty());
+    const std::string project = (kProjects / "p0001.zlt").string();
+    ASSERT_TRUE(model.loadProject({true, project}));
+    EXPECT_EQ(source.sourceFiles(), std::vector<std::string>{project});
+}
+
 // Guards a report drawn from anything but the window's texts after a load (e.g. stale results):
 // the totals of every reference project print exactly as the window shows them, and the turnover
 // line and running-hours caption follow the room type.

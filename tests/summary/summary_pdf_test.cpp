@@ -42,7 +42,7 @@ TEST(SummaryPdf, PagesCarryHeaderRowsTotalsAndNumbers)
 {
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("сводка.pdf"));
-    const report::PrintResult result = WriteSummaryPdf(Object(45), pdf);
+    const report::PrintResult result = WriteSummaryPdf(Object(45), pdf.toStdString());
     ASSERT_EQ(result.status, report::PrintStatus::Printed) << result.message.toStdString();
     EXPECT_FALSE(QFile::exists(pdf + QStringLiteral(".part")));
 
@@ -72,7 +72,7 @@ TEST(SummaryPdf, AFolderThatDoesNotExistFailsNamingTheFile)
 {
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("нет/сводка.pdf"));
-    const report::PrintResult result = WriteSummaryPdf(Object(2), pdf);
+    const report::PrintResult result = WriteSummaryPdf(Object(2), pdf.toStdString());
     EXPECT_EQ(result.status, report::PrintStatus::Failed);
     EXPECT_TRUE(result.message.contains(pdf)) << result.message.toStdString();
     EXPECT_FALSE(result.message.contains(QStringLiteral(".part")));

@@ -276,6 +276,34 @@ TEST_F(SummaryWindowTest, ObjectFileSaveOpenAndTheUnsavedChangesQuestion)
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
+// Guards the summary's «PDF…» replacing a room's project or the object file it was made from: each
+// is refused with a message naming the file, and stays as it was.
+TEST_F(SummaryWindowTest, TheSummaryPdfReplacesNoRoomAndNotTheObjectFile)
+{
+    addRooms({QStringLiteral("p0001"), QStringLiteral("p0002")});
+    const QString object = folder.filePath(QStringLiteral("склад.zlo"));
+    objectAnswer = {true, object.toStdString()};
+    ASSERT_TRUE(summary.saveObject());
+    const QString room = folder.filePath(QStringLiteral("p0002.zlt"));
+    auto bytes = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray roomBytes = bytes(room);
+    const QByteArray objectBytes = bytes(object);
+    for (const QString& target : {room, object}) {
+        pdfAnswer = {true, target.toStdString()};
+        summary.saveReportPdf();
+    }
+    ASSERT_EQ(errors.size(), 2) << errors.join('\n').toStdString();
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("это тот же файл, что и исходный «%1»").arg(room)))
+        << errors[0].toStdString();
+    EXPECT_TRUE(errors[1].contains(QStringLiteral("это тот же файл, что и исходный «%1»").arg(object)))
+        << errors[1].toStdString();
+    EXPECT_EQ(bytes(room), roomBytes);
+    EXPECT_EQ(bytes(object), objectBytes);
+}
+
 // Guards rooms that could be named only by editing the object file by hand: a room's name is edited
 // in the table (the rename button, or F2), kept as its display name in the saved object; an empty
 // name shows the file name again; level and total rows are not editable.

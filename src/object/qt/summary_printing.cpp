@@ -42,12 +42,26 @@ void UseSummarySheet(QPrinter& printer)
     printer.setPageOrientation(QPageLayout::Landscape);
 }
 
-report::PrintResult PrintSummary(QPrinter& printer, const SummaryReportTexts& texts,
-                                 const std::function<void(report::PrintAxis)>& refusedAxis)
+std::vector<std::string> SummarySourceFiles(const SummaryReportTexts& texts, const std::string& objectFile)
 {
-    return report::PrintWithFactors(printer, refusedAxis, [&](QPainter& painter, report::ScaleFactors factors) {
-        PaintPages(painter, texts, factors);
-    });
+    std::vector<std::string> files;
+    if (!objectFile.empty())
+        files.push_back(objectFile);
+    for (const SummaryRoomTexts& room : texts.rooms) {
+        if (!room.path.empty())
+            files.push_back(room.path);
+    }
+    return files;
+}
+
+report::PrintResult PrintSummary(QPrinter& printer, const SummaryReportTexts& texts,
+                                 const std::function<void(report::PrintAxis)>& refusedAxis,
+                                 const std::string& objectFile, const std::string& pdfPath)
+{
+    return report::PrintWithFactors(
+        printer, refusedAxis,
+        [&](QPainter& painter, report::ScaleFactors factors) { PaintPages(painter, texts, factors); },
+        {pdfPath, SummarySourceFiles(texts, objectFile)});
 }
 
 std::vector<QImage> SummaryPageImages(const SummaryReportTexts& texts, int widthPixels)
@@ -68,14 +82,16 @@ std::vector<QImage> SummaryPageImages(const SummaryReportTexts& texts, int width
     return images;
 }
 
-report::PrintResult WriteSummaryPdf(const SummaryReportTexts& texts, const QString& path)
+report::PrintResult WriteSummaryPdf(const SummaryReportTexts& texts, const std::string& path,
+                                    const std::string& objectFile)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
+    // Only for Qt's own use (the document's file name); the file written is `path` exactly.
+    printer.setOutputFileName(QString::fromUtf8(path));
     UseSummarySheet(printer);
     printer.setResolution(kPdfDotsPerInch);
-    return PrintSummary(printer, texts, [](report::PrintAxis) {});
+    return PrintSummary(printer, texts, [](report::PrintAxis) {}, objectFile, path);
 }
 
 } // namespace zeltar::object

@@ -449,7 +449,7 @@ void SummaryWindow::saveReportPdf()
     const DialogAnswer answer = dialogs_.savePdf(this, start);
     if (!answer.accepted)
         return;
-    const report::PrintResult result = WriteSummaryPdf(table_.texts(), FromUtf8(answer.path));
+    const report::PrintResult result = WriteSummaryPdf(table_.texts(), answer.path, model_.filePath());
     if (result.status != report::PrintStatus::Printed)
         dialogs_.showError(this, result.message);
 }

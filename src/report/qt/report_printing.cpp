@@ -34,8 +34,14 @@ QString StartFailure(const QPrinter& printer)
 // the program's one file routine, so that a full disk or a planted link never leaves a broken or
 // misplaced PDF behind.
 PrintResult PrintToPdfFile(const QPrinter& printer, ScaleFactors factors,
-                           const std::function<void(QPainter&, ScaleFactors)>& paint)
+                           const std::function<void(QPainter&, ScaleFactors)>& paint,
+                           const PdfDestination& destination)
 {
+    const std::string path = destination.path.empty() ? QFile::encodeName(printer.outputFileName()).toStdString()
+                                                      : destination.path;
+    // Refused before the pages are drawn; the writer checks again when it writes.
+    if (const std::optional<files::FileError> error = files::RefuseOutputOverInputs(path, destination.inputs))
+        return {PrintStatus::Failed, QString::fromStdString(error->message)};
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -50,8 +56,8 @@ PrintResult PrintToPdfFile(const QPrinter& printer, ScaleFactors factors,
         paint(painter, factors);
         painter.end();
     }
-    const std::string path = QFile::encodeName(printer.outputFileName()).toStdString();
-    if (const std::optional<files::FileError> error = files::WriteFileSafely(path, buffer.data().toStdString()))
+    if (const std::optional<files::FileError> error =
+            files::WriteFileSafely(path, buffer.data().toStdString(), destination.inputs))
         return {PrintStatus::Failed, QString::fromStdString(error->message)};
     return {PrintStatus::Printed, {}};
 }
@@ -85,7 +91,8 @@ void PaintReportPage(QPainter& painter, const ReportSource& source, ScaleFactors
 }
 
 PrintResult PrintWithFactors(QPrinter& printer, const std::function<void(PrintAxis)>& refusedAxis,
-                             const std::function<void(QPainter&, ScaleFactors)>& paint)
+                             const std::function<void(QPainter&, ScaleFactors)>& paint,
+                             const PdfDestination& destination)
 {
     if (!printer.isValid() && !PrintsToFile(printer))
         return {PrintStatus::Failed, QStringLiteral("Принтер не выбран или недоступен. Выберите принтер в окне "
@@ -96,7 +103,7 @@ PrintResult PrintWithFactors(QPrinter& printer, const std::function<void(PrintAx
         return {PrintStatus::ResolutionRefused, {}};
 
     if (PrintsToFile(printer))
-        return PrintToPdfFile(printer, *factors, paint);
+        return PrintToPdfFile(printer, *factors, paint, destination);
 
     QPainter painter;
     if (!painter.begin(&printer))
@@ -109,11 +116,15 @@ PrintResult PrintWithFactors(QPrinter& printer, const std::function<void(PrintAx
 }
 
 PrintResult PrintOnPrinter(QPrinter& printer, const ReportSource& source,
-                           const std::function<void(PrintAxis)>& refusedAxis)
+                           const std::function<void(PrintAxis)>& refusedAxis, const PdfDestination& destination)
 {
-    return PrintWithFactors(printer, refusedAxis, [&source](QPainter& painter, ScaleFactors factors) {
-        PaintReportPage(painter, source, factors);
-    });
+    PdfDestination withSources = destination;
+    for (std::string& file : source.sourceFiles())
+        withSources.inputs.push_back(std::move(file));
+    return PrintWithFactors(
+        printer, refusedAxis,
+        [&source](QPainter& painter, ScaleFactors factors) { PaintReportPage(painter, source, factors); },
+        withSources);
 }
 
 } // namespace zeltar::report

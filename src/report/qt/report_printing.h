@@ -9,6 +9,8 @@
 
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 class QPainter;
 class QPrinter;
@@ -36,6 +38,16 @@ struct PrintResult {
     QString message; // why it failed (Russian), for the error box
 };
 
+// Where a PDF printer's file goes. `path` holds the file name's own bytes, exactly as given (a
+// name that is no UTF-8 cannot pass through a QString unchanged); when empty, the printer's output
+// file name is used (the print dialog's choice). `inputs` are the files the output was made from
+// (the project of a report, the object file and the rooms of a summary): the PDF never replaces
+// one of them.
+struct PdfDestination {
+    std::string path;
+    std::vector<std::string> inputs;
+};
+
 // Runs `paint` with an active painter on a configured printer, after the checks every report shares:
 // no printer, a resolution without a factor (refused before the job starts, so no page and no blank
 // sheet comes out, after `refusedAxis` was called for each such axis), and the printer's errors.
@@ -43,11 +55,14 @@ struct PrintResult {
 // the file written by files::WriteFileSafely: `paint` starts further pages with the painter's
 // device (QPagedPaintDevice::newPage), never with the printer itself.
 PrintResult PrintWithFactors(QPrinter& printer, const std::function<void(PrintAxis)>& refusedAxis,
-                             const std::function<void(QPainter&, ScaleFactors)>& paint);
+                             const std::function<void(QPainter&, ScaleFactors)>& paint,
+                             const PdfDestination& destination = {});
 
-// One page on a configured printer. A resolution without a factor is refused before the job starts
+// One page on a configured printer; a PDF never replaces the source's files (ReportSource::
+// sourceFiles) nor the destination's inputs. A resolution without a factor is refused before the job starts
 // (so no page and no blank sheet comes out) after `refusedAxis` was called for each such axis.
 PrintResult PrintOnPrinter(QPrinter& printer, const ReportSource& source,
-                           const std::function<void(PrintAxis)>& refusedAxis);
+                           const std::function<void(PrintAxis)>& refusedAxis,
+                           const PdfDestination& destination = {});
 
 } // namespace zeltar::report

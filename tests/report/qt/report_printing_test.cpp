@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -191,6 +192,39 @@ TEST(PrintOnPrinter, UnwritableOutputIsAnError)
     EXPECT_EQ(result.status, PrintStatus::Failed);
     EXPECT_TRUE(result.message.contains(path)) << result.message.toStdString();
     EXPECT_FALSE(QFile::exists(path));
+}
+
+// Guards the window's report printed to a PDF file over the project it shows: the project is
+// refused as the output, also through a link to it, and stays as it was; another file is written.
+TEST(PrintOnPrinter, APdfOverTheReportsProjectIsRefused)
+{
+    QTemporaryDir dir;
+    const QString project = dir.filePath(QStringLiteral("P.zlt"));
+    const QString link = dir.filePath(QStringLiteral("P.pdf"));
+    {
+        QFile file(project);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("the project");
+    }
+    ASSERT_TRUE(QFile::link(project, link));
+    FakeSource source = KnownProject();
+    source.files = {project.toStdString()};
+    for (const QString& output : {project, link, dir.filePath(QStringLiteral("report.pdf"))}) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(output);
+        UseReportSheet(printer);
+        printer.setResolution(300);
+        const PrintResult result = PrintOnPrinter(printer, source, [](PrintAxis) {});
+        const bool theProject = !output.endsWith(QStringLiteral("report.pdf"));
+        EXPECT_EQ(result.status, theProject ? PrintStatus::Failed : PrintStatus::Printed) << output.toStdString();
+        EXPECT_EQ(result.message.contains(QStringLiteral("это тот же файл")), theProject)
+            << result.message.toStdString();
+    }
+    QFile file(project);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("the project"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
 }
 
 // Guards the printed page's scale: at 600 and at 1200 dpi every word stands where it stands at
