@@ -2,7 +2,7 @@
 # zeltar_command_line_test.sh ZELTAR DATA_DIR: the program's command line without a display:
 # --help and --version answer and end, a wrong command line ends with status 2, and a --screenshot
 # run that cannot load its project or write its picture ends with status 1 and says why, leaving
-# no picture.
+# no picture; nor does it write its picture over its project.
 set -euo pipefail
 zeltar=$1 data=$2
 scratch=$(mktemp -d)
@@ -30,5 +30,9 @@ expect 2 "one project file at most" a.zlt b.zlt
 expect 1 "$scratch/missing.zlt" --screenshot "$scratch/missing.png" "$scratch/missing.zlt"
 [ ! -e "$scratch/missing.png" ] || failed "a picture was left for a project that did not load"
 expect 1 "cannot write the picture" --screenshot "$scratch/no-folder/window.png" "$data/reference-projects/p0003.zlt"
+cp "$data/reference-projects/p0003.zlt" "$scratch/p.zlt"
+ln -s p.zlt "$scratch/p-link.png"
+expect 1 "это тот же файл" --screenshot "$scratch/p-link.png" "$scratch/p.zlt"
+cmp -s "$data/reference-projects/p0003.zlt" "$scratch/p.zlt" || failed "the screenshot replaced its project"
 expect 0 "" -platform offscreen --screenshot "$scratch/window.png" "$data/reference-projects/p0003.zlt"
 [ -s "$scratch/window.png" ] || failed "no picture of the window"

@@ -2,6 +2,9 @@
 
 #include "app/qt/main_window.h"
 
+#include "files/write_file.h"
+
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -59,9 +62,20 @@ int TakeScreenshot(MainWindow& window, const QString& projectPath, const QString
     QCoreApplication::processEvents();
     if (!opened)
         return 1;
+    // Drawn into memory and written by the program's file routine, never over the project shown.
     const QPixmap picture = window.grab();
-    if (picture.isNull() || !picture.save(pngPath, "PNG")) {
-        PrintError(QStringLiteral("cannot write the picture '%1'").arg(pngPath));
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (picture.isNull() || !buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) {
+        PrintError(QStringLiteral("cannot write the picture '%1': the window could not be drawn").arg(pngPath));
+        return 1;
+    }
+    std::vector<std::string> inputs;
+    if (!projectPath.isEmpty())
+        inputs.push_back(QFile::encodeName(projectPath).toStdString());
+    if (const std::optional<files::FileError> error = files::WriteFileSafely(
+            QFile::encodeName(pngPath).toStdString(), std::string_view(png.constData(), png.size()), inputs)) {
+        PrintError(QStringLiteral("cannot write the picture: %1").arg(QString::fromStdString(error->message)));
         return 1;
     }
     return 0;
