@@ -1,5 +1,6 @@
 // THE routine that writes every file the programs produce: projects, report PDFs, object files and
-// summaries, recovery copies. Use it for any new output; never open an output file by hand.
+// summaries, recovery copies, window pictures. Use it for any new output; never open an output
+// file by hand.
 //
 //   if (std::optional<files::FileError> error = files::WriteFileSafely(path, bytes))
 //       show(error->message);  // "Не удалось записать файл «…»: на диске нет места."
