@@ -175,7 +175,8 @@ public:
     // The file name a dialog starts with: "Новый Проект" until it saved or loaded successfully,
     // then that file's path.
     std::string dialogFileName(FileDialog dialog = FileDialog::Open) const;
-    // Inputs changed since start-up or the last save or load.
+    // Inputs changed since start-up or the last save or load; the field being edited counts with the
+    // value leaving it would store (a field that showed 0 and is empty while edited is unchanged).
     bool modified() const;
 
     // The system bell, rung where the window refuses a key the user plainly meant (a decimal

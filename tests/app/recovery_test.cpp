@@ -112,6 +112,22 @@ TEST(RecoveryCopy, AfterTabIntoAZeroFieldTheCopyRestoresEveryValue)
     EXPECT_EQ(Text(next, "Edit23"), "  0");
 }
 
+// Passing through a field that shows 0 (empty while it is edited) changes nothing: no copy is
+// written, so the next start has nothing to offer.
+TEST(RecoveryCopy, PassingThroughAZeroFieldIsNoChange)
+{
+    TempDir dir;
+    FormModel form{std::string(kToday)};
+    WindowCopy copy(dir.file("recovery"), 12);
+    ASSERT_TRUE(form.setFocus("Edit23", FocusRoute::Keyboard));
+    ASSERT_EQ(Text(form, "Edit23"), "");
+    EXPECT_FALSE(form.modified());
+    EXPECT_FALSE(copy.poll(form, kStart));
+    form.typeCharacter(U'4');
+    EXPECT_TRUE(form.modified()); // typed, not yet left: a change all the same
+    EXPECT_TRUE(copy.poll(form, kStart));
+}
+
 // Every numeric field, focused by Tab and edited in the ways that leave a text no file line takes
 // ("", "-", ","): the copy holds what leaving the field stores, or the value from before the edit
 // when leaving is refused, and always loads.
