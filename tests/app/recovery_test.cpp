@@ -88,30 +88,6 @@ TEST(RecoveryCopy, TextsWindows1251CannotHoldAreWrittenAsQuestionMarks)
     EXPECT_EQ(Text(check, "Edit125"), "Холод ?");
 }
 
-// A field that showed 0 is empty while it is edited: a copy taken then once held an empty line
-// that no start could restore, and the whole project was lost.
-TEST(RecoveryCopy, AfterTabIntoAZeroFieldTheCopyRestoresEveryValue)
-{
-    TempDir dir;
-    const std::string folder = dir.file("recovery");
-    {
-        FormModel form{std::string(kToday)};
-        WindowCopy copy(folder, 4711);
-        Type(form, "Edit22", "12");
-        ASSERT_TRUE(form.setFocus("Edit23", FocusRoute::Keyboard));
-        ASSERT_EQ(Text(form, "Edit23"), "");
-        ASSERT_TRUE(copy.poll(form, kStart));
-    } // killed: no finish()
-    FormModel next{std::string(kToday)};
-    const recovery::Settled settled =
-        recovery::SettleLeftCopies(folder, next, [](const std::string&) { return Answer::Restore; });
-    EXPECT_TRUE(settled.restored);
-    EXPECT_TRUE(settled.notices.empty());
-    EXPECT_TRUE(next.takeErrors().empty());
-    EXPECT_EQ(Text(next, "Edit22"), "  12");
-    EXPECT_EQ(Text(next, "Edit23"), "  0");
-}
-
 // Passing through a field that shows 0 (empty while it is edited) changes nothing: no copy is
 // written, so the next start has nothing to offer.
 TEST(RecoveryCopy, PassingThroughAZeroFieldIsNoChange)

