@@ -216,11 +216,20 @@ int PrivateFolder::renameToNew(std::string_view from, std::string_view to) const
 {
     if (!usable())
         return EBADF;
-    // A new link and then the old name's removal: unlike rename, never replaces an entry.
-    if (::linkat(fd_, std::string(from).c_str(), fd_, std::string(to).c_str(), 0) != 0)
-        return errno;
-    ::unlinkat(fd_, std::string(from).c_str(), 0);
-    return 0;
+    // A new link and then the old name's removal: unlike rename, never replaces an entry. Where the
+    // file system has no hard links, a rename to a name that is free (the folder is the user's own).
+    const std::string oldName(from);
+    const std::string newName(to);
+    if (::linkat(fd_, oldName.c_str(), fd_, newName.c_str(), 0) == 0) {
+        ::unlinkat(fd_, oldName.c_str(), 0);
+        return 0;
+    }
+    if (errno == EEXIST)
+        return EEXIST;
+    struct stat facts {};
+    if (::fstatat(fd_, newName.c_str(), &facts, AT_SYMLINK_NOFOLLOW) == 0)
+        return EEXIST;
+    return rename(from, to);
 }
 
 } // namespace zeltar::recovery

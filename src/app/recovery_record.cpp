@@ -114,7 +114,7 @@ std::string SetAsideNotice(const Record& record, const std::string& why, const s
                        (record.projectFile.empty() ? "" : " (файл проекта «" + record.projectFile + "»)") +
                        " не читается. " + why;
     if (keptAs.empty())
-        return text + "\n\nКопию не удалось отложить: она будет предложена при следующем запуске.";
+        return text + "\n\nКопию не удалось отложить под другим именем: она осталась на месте, о ней будет сказано при следующем запуске.";
     return text + "\n\nКопия не восстановлена, сохранена как «" + keptAs +
            "»; при запуске она больше предлагаться не будет.";
 }

@@ -47,7 +47,7 @@ std::string RestoreQuestion(const Record& record);
 // offers it again: "невосстановленный-проект-2026-12-08-0512-4711.zlt" (last change, process).
 std::string SetAsideName(const Record& record);
 // "… не восстановлен: <why>. Копия не восстановлена, сохранена как «<path>» …"; an empty `keptAs`
-// when the copy could not be renamed (it stays and is offered again).
+// when the copy could not be renamed (it stays, and is reported again at the next start).
 std::string SetAsideNotice(const Record& record, const std::string& why, const std::string& keptAs);
 
 } // namespace zeltar::recovery
