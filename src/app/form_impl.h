@@ -29,6 +29,7 @@ struct FormModel::Impl {
     ProjectState state;
     std::array<ControlState, kControlCount> controls; // in catalogue order
     std::optional<Control> focus;
+    std::string focusedCommittedText; // a focused numeric field's text as it was when it took the focus
     int tab = fields::kEnclosureTab;
     int commaPositionBeforeKey = 0; // shared by all fields, written and read within one key stroke
     std::vector<std::string> errors;
@@ -116,6 +117,8 @@ struct FormModel::Impl {
 
     // --- recovery copy (form_recovery.cpp) ----------------------------------------------------
     bool restore(const std::string& bytes, const std::string& path);
+    // The project as leaving the focused field would store it, never a field's editing text.
+    projectfile::ProjectLines committedLines() const;
 };
 
 } // namespace zeltar

@@ -210,7 +210,7 @@ std::string FormModel::dialogFileName(FileDialog dialog) const
 
 bool FormModel::modified() const
 {
-    return impl_->collectLines() != impl_->unmodifiedLines;
+    return impl_->committedLines() != impl_->unmodifiedLines;
 }
 
 void FormModel::setBell(std::function<void()> bell)

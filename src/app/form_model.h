@@ -175,7 +175,8 @@ public:
     // The file name a dialog starts with: "Новый Проект" until it saved or loaded successfully,
     // then that file's path.
     std::string dialogFileName(FileDialog dialog = FileDialog::Open) const;
-    // Inputs changed since start-up or the last save or load.
+    // Inputs changed since start-up or the last save or load; the field being edited counts with the
+    // value leaving it would store (a field that showed 0 and is empty while edited is unchanged).
     bool modified() const;
 
     // The system bell, rung where the window refuses a key the user plainly meant (a decimal
@@ -185,8 +186,9 @@ public:
     // --- recovery copy (the window's protection against a crash) -------------------------------
     // The file last saved or loaded, "" before either.
     std::string projectFile() const;
-    // The whole project as a 131-line project file that never fails: a character Windows-1251
-    // cannot hold is written as "?".
+    // The whole project as a 131-line project file that never fails and always loads: a character
+    // Windows-1251 cannot hold is written as "?", and the field being edited as leaving it would
+    // store it (its value before the edit when leaving it would be refused).
     std::string recoveryBytes() const;
     // Puts a recovery copy into the window as a load does, but as modified (it was never saved)
     // and with `path` ("" for a project never saved) as the file of the next save: the save

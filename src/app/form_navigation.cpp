@@ -62,8 +62,10 @@ bool FormModel::Impl::focusOn(Control control, FocusRoute route)
         tab = target.tab;
     focus = control;
     ++revision;
-    if (fields::FindNumericField(control))
+    if (fields::FindNumericField(control)) {
+        focusedCommittedText = target.text;
         setText(control, fields::PrepareForEditing(target.text));
+    }
     // Entered by keyboard a field selects its whole text, so the first key replaces it; a click
     // leaves the caret at the end.
     const int length = static_cast<int>(fields::CharacterCount(target.text));

@@ -2,6 +2,8 @@
 // and a copy put back into the window as unsaved work.
 #include "app/form_impl.h"
 
+#include "fields/field_table.h"
+
 namespace zeltar {
 
 namespace {
@@ -13,6 +15,21 @@ std::string StoredProjectName(const projectfile::LoadedProject& file)
 }
 
 } // namespace
+
+projectfile::ProjectLines FormModel::Impl::committedLines() const
+{
+    const fields::NumericField* field = focus ? fields::FindNumericField(*focus) : nullptr;
+    if (field == nullptr || at(field->control).text == focusedCommittedText)
+        return collectLines();
+    // The field being edited may hold a text no file line takes (a field that showed 0 is empty
+    // while it is edited): the copy stores what leaving the field would store, effects included.
+    Impl left = *this;
+    if (left.commitField(*field))
+        return left.collectLines();
+    // A text that leaving would refuse ("1,2,3"): the value the field held before the edit.
+    left.setText(field->control, focusedCommittedText);
+    return left.collectLines();
+}
 
 bool FormModel::Impl::restore(const std::string& bytes, const std::string& path)
 {
@@ -39,7 +56,7 @@ std::string FormModel::projectFile() const
 
 std::string FormModel::recoveryBytes() const
 {
-    return projectfile::WriteProjectFileLossy(impl_->collectLines());
+    return projectfile::WriteProjectFileLossy(impl_->committedLines());
 }
 
 bool FormModel::restoreProject(const std::string& bytes, const std::string& path)

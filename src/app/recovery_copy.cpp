@@ -1,7 +1,6 @@
 #include "app/recovery_copy.h"
 
-#include "files/read_file.h"
-#include "files/write_file.h"
+#include "projectfile/project_file.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,10 +8,8 @@
 #include <random>
 #include <set>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zeltar::recovery {
@@ -22,8 +19,6 @@ namespace {
 // Records are a few lines; a copy is a project file.
 constexpr std::size_t kLargestRecordBytes = 1 << 16;
 constexpr std::size_t kLargestCopyBytes = 1 << 20;
-constexpr mode_t kPrivateFolder = 0700;
-constexpr mode_t kPrivateFile = 0600;
 // The lock file's name while it is being created and locked: hidden, so that no other window sees
 // a lock file that is not locked yet.
 constexpr std::string_view kLockingSuffix = ".locking";
@@ -39,47 +34,40 @@ std::string RandomHex()
     return text;
 }
 
-// Creates the folder and every missing parent, private to the user.
-bool MakeFolders(const std::string& folder)
+std::string Suffixed(const std::string& name, std::string_view suffix)
 {
-    for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-        const std::string part = folder.substr(0, slash);
-        if (::mkdir(part.c_str(), kPrivateFolder) != 0 && errno != EEXIST)
-            return false;
-        if (slash == std::string::npos)
-            return true;
-    }
+    return name + std::string(suffix);
 }
 
-std::string FolderOf(const std::string& base)
+// A new lock file, locked before it gets its name: created hidden, locked, then renamed. Returns
+// the descriptor, or -1 with errno set.
+int TakeNewLock(const PrivateFolder& folder, const std::string& name)
 {
-    return base.substr(0, base.find_last_of('/'));
-}
-
-std::string NameOf(const std::string& base)
-{
-    return base.substr(base.find_last_of('/') + 1);
-}
-
-// A new lock file, locked before it gets its name: created hidden, locked, then renamed.
-int TakeNewLock(const std::string& base)
-{
-    const std::string hidden = FolderOf(base) + "/." + NameOf(base) + std::string(kLockingSuffix);
-    const int fd = ::open(hidden.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, kPrivateFile);
+    const std::string hidden = "." + Suffixed(name, kLockingSuffix);
+    const int fd = folder.open(hidden, O_RDWR | O_CREAT | O_EXCL);
     if (fd < 0)
         return -1;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::rename(hidden.c_str(), (base + std::string(kLockSuffix)).c_str()) != 0) {
-        ::unlink(hidden.c_str());
+    int error = ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
+    if (error == 0)
+        error = folder.rename(hidden, Suffixed(name, kLockSuffix));
+    if (error != 0) {
+        folder.remove(hidden);
         ::close(fd);
+        errno = error;
         return -1;
     }
     return fd;
 }
 
-// The lock of a window that no longer runs, or -1 while its window runs.
-int ClaimLock(const std::string& lockPath)
+// The lock of a window that no longer runs, or -1 while its window runs. A link where the lock
+// should be is removed, never followed: it would create or lock a file elsewhere.
+int ClaimLock(const PrivateFolder& folder, const std::string& lockName)
 {
-    const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, kPrivateFile);
+    int fd = folder.open(lockName, O_RDWR | O_CREAT);
+    if (fd < 0 && errno == ELOOP) {
+        folder.remove(lockName);
+        fd = folder.open(lockName, O_RDWR | O_CREAT | O_EXCL);
+    }
     if (fd < 0)
         return -1;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -90,65 +78,79 @@ int ClaimLock(const std::string& lockPath)
 }
 
 // The lock file goes last, so that the files of a window are never seen without their lock.
-void RemoveFiles(const std::string& base)
+void RemoveFiles(const PrivateFolder& folder, const std::string& name)
 {
-    ::unlink((base + std::string(kProjectSuffix)).c_str());
-    ::unlink((base + std::string(kRecordSuffix)).c_str());
-    ::unlink((base + std::string(kLockSuffix)).c_str());
+    for (std::string_view suffix : {kProjectSuffix, kRecordSuffix}) {
+        folder.remove(Suffixed("." + Suffixed(name, suffix), kWritingSuffix));
+        folder.remove(Suffixed(name, suffix));
+    }
+    folder.remove(Suffixed(name, kLockSuffix));
 }
 
-std::optional<std::string> Contents(const std::string& path, std::size_t largest)
+// The window names present in the folder, those of files left half-written included; hidden lock
+// files left by a window that died while creating its lock are removed on the way.
+std::set<std::string> WindowNames(const PrivateFolder& folder)
 {
-    auto bytes = files::ReadFileBytes(path, largest);
-    if (auto* text = std::get_if<std::string>(&bytes))
-        return std::move(*text);
-    return std::nullopt;
-}
-
-// The window names present in the folder; hidden lock files left by a window that died while
-// creating its lock are removed on the way.
-std::set<std::string> WindowNames(const std::string& folder)
-{
+    const std::string hiddenWindow = "." + std::string(kWindowPrefix);
     std::set<std::string> names;
-    DIR* listing = ::opendir(folder.c_str());
-    if (!listing)
-        return names;
-    while (const dirent* entry = ::readdir(listing)) {
-        const std::string name = entry->d_name;
-        if (name.starts_with("." + std::string(kWindowPrefix)) && name.ends_with(kLockingSuffix)) {
-            const std::string path = folder + "/" + name;
-            if (const int fd = ClaimLock(path); fd >= 0) {
-                ::unlink(path.c_str());
+    for (std::string name : folder.names()) {
+        if (name.starts_with(hiddenWindow) && name.ends_with(kLockingSuffix)) {
+            if (const int fd = ClaimLock(folder, name); fd >= 0) {
+                folder.remove(name);
                 ::close(fd);
             }
             continue;
         }
+        if (name.starts_with(hiddenWindow) && name.ends_with(kWritingSuffix))
+            name = name.substr(1, name.size() - 1 - kWritingSuffix.size());
         if (!name.starts_with(kWindowPrefix))
             continue;
         for (std::string_view suffix : {kProjectSuffix, kRecordSuffix, kLockSuffix})
             if (name.ends_with(suffix))
                 names.insert(name.substr(0, name.size() - suffix.size()));
     }
-    ::closedir(listing);
     return names;
 }
 
 struct LeftCopy {
-    std::string base;
+    std::string name;
     Record record;
     std::string bytes;
     int lockFd = -1;
 };
 
+// Renames a copy that cannot be restored out of the way, once, and says so.
+std::string SetAside(const PrivateFolder& folder, const LeftCopy& copy, const std::string& why)
+{
+    constexpr int kMostSameNames = 100;
+    const std::string aside = SetAsideName(copy.record);
+    const std::string stem = aside.substr(0, aside.size() - kProjectSuffix.size());
+    for (int attempt = 1; attempt <= kMostSameNames; ++attempt) {
+        const std::string keptAs = attempt == 1 ? aside : stem + "-" + std::to_string(attempt) + std::string(kProjectSuffix);
+        const int error = folder.renameToNew(Suffixed(copy.name, kProjectSuffix), keptAs);
+        if (error == 0) {
+            RemoveFiles(folder, copy.name);
+            return SetAsideNotice(copy.record, why, folder.pathOf(keptAs));
+        }
+        if (error != EEXIST)
+            break;
+    }
+    return SetAsideNotice(copy.record, why, {});
+}
+
 } // namespace
 
-WindowCopy::WindowCopy(std::string folder, std::int64_t pid)
+WindowCopy::WindowCopy(const std::string& folder, std::int64_t pid) : folder_(folder, true)
 {
     lastRecord_.pid = pid;
-    if (folder.empty() || !MakeFolders(folder))
+    status_ = folder_.status();
+    if (!folder_.usable())
         return;
-    base_ = folder + "/" + std::string(kWindowPrefix) + std::to_string(pid) + "-" + RandomHex();
-    lockFd_ = TakeNewLock(base_);
+    name_ = std::string(kWindowPrefix) + std::to_string(pid) + "-" + RandomHex();
+    base_ = folder_.pathOf(name_);
+    lockFd_ = TakeNewLock(folder_, name_);
+    if (lockFd_ < 0)
+        status_ = {FolderStatus::Kind::CannotWrite, errno};
 }
 
 WindowCopy::~WindowCopy()
@@ -172,11 +174,14 @@ bool WindowCopy::poll(const FormModel& model, std::int64_t now)
         return false;
     if (changed)
         record.changedAt = now;
-    using files::Durability;
-    if (changed && files::WriteFileSafely(base_ + std::string(kProjectSuffix), bytes, Durability::Unflushed))
+    int error = changed ? folder_.write(Suffixed(name_, kProjectSuffix), bytes) : 0;
+    if (error == 0)
+        error = folder_.write(Suffixed(name_, kRecordSuffix), FormatRecord(record));
+    if (error != 0) {
+        if (status_.kind == FolderStatus::Kind::Usable)
+            status_ = {FolderStatus::Kind::CannotWrite, error};
         return false;
-    if (files::WriteFileSafely(base_ + std::string(kRecordSuffix), FormatRecord(record), Durability::Unflushed))
-        return false;
+    }
     written_ = true;
     lastBytes_ = std::move(bytes);
     lastRecord_ = std::move(record);
@@ -187,49 +192,68 @@ void WindowCopy::finish()
 {
     if (!active())
         return;
-    RemoveFiles(base_);
+    RemoveFiles(folder_, name_);
     ::close(lockFd_);
     lockFd_ = -1;
 }
 
-bool SettleLeftCopies(const std::string& folder, FormModel& model,
-                      const std::function<Answer(const std::string& question)>& ask)
+std::string WindowCopy::takeNotice()
 {
+    if (told_)
+        return {};
+    std::string notice = RecoveryStatusMessage(folder_.path(), status_);
+    told_ = !notice.empty();
+    return notice;
+}
+
+Settled SettleLeftCopies(const std::string& folderPath, FormModel& model,
+                         const std::function<Answer(const std::string& question)>& ask)
+{
+    Settled settled;
+    const PrivateFolder folder(folderPath, false);
     std::vector<LeftCopy> offers;
     for (const std::string& name : WindowNames(folder)) {
-        const std::string base = folder + "/" + name;
-        const int lockFd = ClaimLock(base + std::string(kLockSuffix));
+        const int lockFd = ClaimLock(folder, Suffixed(name, kLockSuffix));
         if (lockFd < 0)
             continue; // its window runs
-        const std::optional<std::string> text = Contents(base + std::string(kRecordSuffix), kLargestRecordBytes);
+        const std::optional<std::string> text = folder.read(Suffixed(name, kRecordSuffix), kLargestRecordBytes);
         const std::optional<Record> record = text ? ParseRecord(*text) : std::nullopt;
-        std::optional<std::string> bytes = Contents(base + std::string(kProjectSuffix), kLargestCopyBytes);
+        std::optional<std::string> bytes = folder.read(Suffixed(name, kProjectSuffix), kLargestCopyBytes);
         if (!record || record->clean || !bytes) {
-            RemoveFiles(base);
+            RemoveFiles(folder, name);
             ::close(lockFd);
             continue;
         }
-        offers.push_back({base, *record, std::move(*bytes), lockFd});
+        LeftCopy copy{name, *record, std::move(*bytes), lockFd};
+        // A copy that cannot be read is never offered: the answer could only fail.
+        auto read = projectfile::ReadProjectFile(copy.bytes);
+        if (const auto* problem = std::get_if<projectfile::FileProblem>(&read)) {
+            settled.notices.push_back(SetAside(folder, copy, problem->message));
+            ::close(lockFd);
+            continue;
+        }
+        offers.push_back(std::move(copy));
     }
     std::stable_sort(offers.begin(), offers.end(),
                      [](const LeftCopy& a, const LeftCopy& b) { return a.record.changedAt > b.record.changedAt; });
 
-    bool restored = false;
     for (const LeftCopy& offer : offers) {
-        if (!restored) {
+        if (!settled.restored) {
             switch (ask(RestoreQuestion(offer.record))) {
             case Answer::Restore:
-                restored = model.restoreProject(offer.bytes, offer.record.projectFile);
-                if (restored)
-                    RemoveFiles(offer.base);
+                settled.restored = model.restoreProject(offer.bytes, offer.record.projectFile);
+                if (settled.restored)
+                    RemoveFiles(folder, offer.name);
+                else
+                    settled.notices.push_back(SetAside(folder, offer, "окно его не приняло."));
                 break;
-            case Answer::Discard: RemoveFiles(offer.base); break;
+            case Answer::Discard: RemoveFiles(folder, offer.name); break;
             case Answer::Keep: break;
             }
         }
         ::close(offer.lockFd);
     }
-    return restored;
+    return settled;
 }
 
 } // namespace zeltar::recovery

@@ -41,6 +41,23 @@ std::optional<std::int64_t> Whole(std::optional<std::string_view> text)
     return value;
 }
 
+// A time in seconds since 1970 as local time in strftime's `format`.
+std::string LocalTime(std::int64_t seconds, const char* format)
+{
+    const std::time_t time = static_cast<std::time_t>(seconds);
+    std::tm local{};
+    localtime_r(&time, &local);
+    char text[64];
+    const std::size_t length = std::strftime(text, sizeof text, format, &local);
+    return std::string(text, length);
+}
+
+std::string ProjectOf(const Record& record)
+{
+    return record.projectFile.empty() ? "Новый проект, ещё не сохранённый в файл,"
+                                      : "Проект из файла «" + record.projectFile + "»";
+}
+
 } // namespace
 
 std::string RecoveryFolder(const char* xdgStateHome, const char* home)
@@ -79,16 +96,27 @@ std::optional<Record> ParseRecord(std::string_view text)
 
 std::string RestoreQuestion(const Record& record)
 {
-    const std::time_t changed = static_cast<std::time_t>(record.changedAt);
-    std::tm local{};
-    localtime_r(&changed, &local);
-    char when[32];
-    std::strftime(when, sizeof when, "%d.%m.%Y в %H:%M", &local);
-    const std::string project = record.projectFile.empty()
-                                    ? "Новый проект, ещё не сохранённый в файл,"
-                                    : "Проект из файла «" + record.projectFile + "»";
-    return "Программа была закрыта, не сохранив изменения. " + project + " последний раз изменён " + when +
+    return "Программа была закрыта, не сохранив изменения. " + ProjectOf(record) + " последний раз изменён " +
+           LocalTime(record.changedAt, "%d.%m.%Y в %H:%M") +
            ".\n\nВосстановить несохранённый проект? Если его удалить, изменения будут потеряны.";
+}
+
+std::string SetAsideName(const Record& record)
+{
+    return "невосстановленный-проект-" + LocalTime(record.changedAt, "%Y-%m-%d-%H%M") + "-" +
+           std::to_string(record.pid) + std::string(kProjectSuffix);
+}
+
+std::string SetAsideNotice(const Record& record, const std::string& why, const std::string& keptAs)
+{
+    std::string text = "Несохранённый проект не восстановлен: его копия от " +
+                       LocalTime(record.changedAt, "%d.%m.%Y %H:%M") +
+                       (record.projectFile.empty() ? "" : " (файл проекта «" + record.projectFile + "»)") +
+                       " не читается. " + why;
+    if (keptAs.empty())
+        return text + "\n\nКопию не удалось отложить под другим именем: она осталась на месте, о ней будет сказано при следующем запуске.";
+    return text + "\n\nКопия не восстановлена, сохранена как «" + keptAs +
+           "»; при запуске она больше предлагаться не будет.";
 }
 
 } // namespace zeltar::recovery

@@ -43,4 +43,11 @@ std::optional<Record> ParseRecord(std::string_view text);
 // "Проект «/путь/склад.zlt» изменён 08.12.2026 в 05:12 ..." — the start-up question.
 std::string RestoreQuestion(const Record& record);
 
+// A copy that cannot be restored is kept under this name in the recovery folder, where nothing
+// offers it again: "невосстановленный-проект-2026-12-08-0512-4711.zlt" (last change, process).
+std::string SetAsideName(const Record& record);
+// "… не восстановлен: <why>. Копия не восстановлена, сохранена как «<path>» …"; an empty `keptAs`
+// when the copy could not be renamed (it stays, and is reported again at the next start).
+std::string SetAsideNotice(const Record& record, const std::string& why, const std::string& keptAs);
+
 } // namespace zeltar::recovery

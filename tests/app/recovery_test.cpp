@@ -1,6 +1,8 @@
 // Recovery copies: what the window writes and when, and which left copies are offered at start.
 #include "app/recovery_copy.h"
+#include "fields/field_table.h"
 #include "form_test_support.h"
+#include "projectfile/project_file.h"
 
 #include <set>
 
@@ -86,6 +88,55 @@ TEST(RecoveryCopy, TextsWindows1251CannotHoldAreWrittenAsQuestionMarks)
     EXPECT_EQ(Text(check, "Edit125"), "Холод ?");
 }
 
+// Passing through a field that shows 0 (empty while it is edited) changes nothing: no copy is
+// written, so the next start has nothing to offer.
+TEST(RecoveryCopy, PassingThroughAZeroFieldIsNoChange)
+{
+    TempDir dir;
+    FormModel form{std::string(kToday)};
+    WindowCopy copy(dir.file("recovery"), 12);
+    ASSERT_TRUE(form.setFocus("Edit23", FocusRoute::Keyboard));
+    ASSERT_EQ(Text(form, "Edit23"), "");
+    EXPECT_FALSE(form.modified());
+    EXPECT_FALSE(copy.poll(form, kStart));
+    form.typeCharacter(U'4');
+    EXPECT_TRUE(form.modified()); // typed, not yet left: a change all the same
+    EXPECT_TRUE(copy.poll(form, kStart));
+}
+
+// Every numeric field, focused by Tab and edited in the ways that leave a text no file line takes
+// ("", "-", ","): the copy holds what leaving the field stores, or the value from before the edit
+// when leaving is refused, and always loads.
+TEST(RecoveryCopy, AFieldBeingEditedIsStoredAsLeavingItWouldStoreIt)
+{
+    int edited = 0;
+    for (const fields::NumericField& field : fields::NumericFields()) {
+        const std::string name(Name(field.control));
+        for (std::string_view typed : {"", "-", ",", "-,", "7"}) {
+            FormModel form{std::string(kToday)};
+            const ControlState& state = form.control(name);
+            if (!state.visible || !state.enabled || state.readOnly)
+                break;
+            const std::string before = state.text;
+            ASSERT_TRUE(form.setFocus(name, FocusRoute::Keyboard)) << name;
+            form.pressBackspace(); // the whole text is selected
+            for (const char32_t c : fields::Characters(typed))
+                form.typeCharacter(c);
+            const std::string copy = form.recoveryBytes();
+            ++edited;
+            FormModel check{std::string(kToday)};
+            ASSERT_TRUE(check.restoreProject(copy, "")) << name << " «" << typed << "»: " << check.takeErrors().front();
+            form.takeErrors();
+            if (form.setFocus(name == "ComboBox13" ? "Edit22" : "ComboBox13")) {
+                EXPECT_EQ(copy, form.recoveryBytes()) << name << " «" << typed << "»";
+            } else {
+                EXPECT_EQ(Text(check, field.control), before) << name << " «" << typed << "»";
+            }
+        }
+    }
+    EXPECT_GT(edited, 100);
+}
+
 TEST(RecoveryRecord, RoundTripsAnyFileNameAndRefusesDamage)
 {
     const Record record{"/home/u/склад\nдва.zlt", 1765000000, false, 42};
@@ -109,7 +160,7 @@ TEST(LeftCopies, RestorePutsTheProjectInAsModifiedWithItsFile)
     EXPECT_TRUE(recovery::SettleLeftCopies(folder, form, [&](const std::string& question) {
         questions.push_back(question);
         return Answer::Restore;
-    }));
+    }).restored);
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_NE(questions[0].find("«" + dir.file("склад.zlt") + "»"), std::string::npos) << questions[0];
     EXPECT_NE(questions[0].find("Восстановить несохранённый проект?"), std::string::npos);
@@ -146,16 +197,60 @@ TEST(LeftCopies, DiscardRemovesKeepLeavesAndCleanCopiesGoSilently)
         const Answer answer = answers.front();
         answers.erase(answers.begin());
         return answer;
-    }));
+    }).restored);
     EXPECT_EQ(asked.size(), 2u);
     EXPECT_NE(asked[0].find("Новый проект, ещё не сохранённый в файл"), std::string::npos) << asked[0];
     EXPECT_EQ(Text(form, "Edit22"), before);
     EXPECT_FALSE(form.modified());
     // Only the kept copy of window 2 is offered again.
     FormModel next{std::string(kToday)};
-    EXPECT_TRUE(recovery::SettleLeftCopies(folder, next, [](const std::string&) { return Answer::Restore; }));
+    EXPECT_TRUE(recovery::SettleLeftCopies(folder, next, [](const std::string&) { return Answer::Restore; }).restored);
     EXPECT_EQ(Text(next, "Edit22"), "  12");
     EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
+// A copy no start can read (as the copies with an empty field being edited were) is renamed out of
+// the way once and reported with its new name; it is never offered nor reported again.
+TEST(LeftCopies, ACopyThatCannotBeReadIsKeptAsideOnceAndReported)
+{
+    TempDir dir;
+    const std::string folder = dir.file("recovery");
+    LeaveUnsavedCopy(folder, 31, "16", dir.file("склад.zlt"));
+    const std::string base = folder + "/" + std::filesystem::directory_iterator(folder)->path().stem().string();
+    std::string bytes = FileBytes(base + ".zlt");
+    const std::size_t line23 = [&] {
+        std::size_t at = 0;
+        for (int line = 1; line < 23; ++line)
+            at = bytes.find("\r\n", at) + 2;
+        return at;
+    }();
+    bytes.erase(line23, bytes.find("\r\n", line23) - line23); // room width: ""
+    std::ofstream(base + ".zlt", std::ios::binary | std::ios::trunc) << bytes;
+
+    FormModel form{std::string(kToday)};
+    const std::string untouched = form.recoveryBytes();
+    auto neverAsked = [](const std::string&) {
+        ADD_FAILURE() << "a copy that cannot be read was offered";
+        return Answer::Restore;
+    };
+    const recovery::Settled settled = recovery::SettleLeftCopies(folder, form, neverAsked);
+    EXPECT_FALSE(settled.restored);
+    EXPECT_EQ(form.recoveryBytes(), untouched);
+    ASSERT_EQ(settled.notices.size(), 1u);
+    const std::string& notice = settled.notices[0];
+    EXPECT_NE(notice.find("Строка 23"), std::string::npos) << notice;
+    EXPECT_NE(notice.find("«" + dir.file("склад.zlt") + "»"), std::string::npos) << notice;
+    const std::string said = "Копия не восстановлена, сохранена как «";
+    ASSERT_NE(notice.find(said), std::string::npos) << notice;
+    const std::size_t keptAt = notice.find(said) + said.size();
+    const std::string kept = notice.substr(keptAt, notice.find("»", keptAt) - keptAt);
+    EXPECT_TRUE(kept.starts_with(folder + "/невосстановленный-проект-")) << kept;
+    EXPECT_TRUE(kept.ends_with("-31.zlt")) << kept;
+    EXPECT_EQ(FileBytes(kept), bytes);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << "only the copy kept aside stays";
+
+    EXPECT_TRUE(recovery::SettleLeftCopies(folder, form, neverAsked).notices.empty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
 
 // Several windows at once: a starting window never offers nor removes the files of one that runs.
@@ -176,7 +271,7 @@ TEST(LeftCopies, CopiesOfRunningWindowsAreNeverTouched)
     EXPECT_FALSE(recovery::SettleLeftCopies(folder, starting, [](const std::string&) {
         ADD_FAILURE() << "a running window's copy was offered";
         return Answer::Discard;
-    }));
+    }).restored);
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         names.insert(entry.path().string());

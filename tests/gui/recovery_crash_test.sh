@@ -2,6 +2,8 @@
 # The window's recovery copy against a real crash: a window under Xvfb changes its project and is
 # killed with SIGKILL; its copy holds the change, the next start asks whether to restore it, and
 # «Восстановить» puts it into the new window as unsaved work (which that window then copies).
+# Then the same with a field being edited at the kill: a value typed, Tab into a field that shows 0
+# (empty while it is edited); the copy restores and every value comes back.
 # Usage: recovery_crash_test.sh ZELTAR DEFAULTS.zlt (starts its own Xvfb when no DISPLAY is set)
 set -euo pipefail
 zeltar=$1
@@ -71,6 +73,11 @@ pressUntil() {
     waitFor "$@"
 }
 uncleanCopyOf() { grep -qs '^clean=0' "$folder/window-$1-"*.info; }
+questionGoneOf() { ! windowOf "$1" "восстановление"; }
+# A line of the process's copy without its display blanks.
+copyLine() { lineOf "$(ls "$folder/window-$1-"*.zlt)" "$2" | tr -d ' '; }
+copyLineIs() { [ "$(copyLine "$1" "$2")" = "$3" ]; }
+copyLineIsNot() { [ "$(copyLine "$1" "$2")" != "$3" ]; }
 lineOf() { sed -n "${2}p" "$1" | tr -d '\r'; }
 
 # An X server of its own: Xvfb picks a free display itself (-displayfd), which xvfb-run -a cannot
@@ -112,10 +119,41 @@ changedCity=$(lineOf "$copy" $cityLine)
 # 2. The next start asks; Enter answers with the default button, «Восстановить».
 "$zeltar" 2>"$work/second.log" & second=$!
 pids+=("$second")
-questionGone() { ! windowOf "$second" "восстановление"; }
-pressUntil "$second" "восстановление" Return questionGone || fail "the restore question stayed"
+pressUntil "$second" "восстановление" Return questionGoneOf "$second" || fail "the restore question stayed"
 # The restored project is unsaved work: the new window copies it, and the old copy is gone.
 waitFor uncleanCopyOf "$second" || fail "the restored project was not kept as modified"
 [ "$(lineOf "$(ls "$folder/window-$second-"*.zlt)" $cityLine)" = "$changedCity" ] || fail "the restored city differs"
 ! ls "$folder/window-$first-"* >/dev/null 2>&1 || fail "the restored copy was not removed"
+kill -9 "$second"
+wait "$second" 2>/dev/null || true
+
+# 3. In a state folder of its own: the room length is typed and Tab goes into the room width, which
+#    shows 0 and so is empty while it is edited; a digit typed there and taken back proves the
+#    window got that far. Then the window is killed.
+export XDG_STATE_HOME=$work/state-editing
+folder=$XDG_STATE_HOME/zeltar/recovery
+lengthLine=22
+widthLine=23
+[ "$(lineOf "$defaults" $widthLine | tr -d ' ')" = 0 ] || fail "the room width does not start at 0"
+"$zeltar" 2>"$work/third.log" & third=$!
+pids+=("$third")
+pressUntil "$third" "ЗЕЛТАР" Down uncleanCopyOf "$third" || fail "no unclean recovery copy after the change"
+# Enter leads from the city list through the floor type into the room length, its text selected.
+xdotool key Return Return 1 2 Tab 5
+waitFor copyLineIs "$third" $lengthLine 12 || fail "the typed room length is not in the copy"
+waitFor copyLineIs "$third" $widthLine 5 || fail "the room width being edited is not in the copy"
+xdotool key BackSpace
+waitFor copyLineIsNot "$third" $widthLine 5 || fail "the emptied room width is not in the copy"
+kill -9 "$third"
+wait "$third" 2>/dev/null || true
+cp "$(ls "$folder/window-$third-"*.zlt)" "$work/edited.zlt"
+
+# 4. The next start restores it: no error, and every value of the killed window is back.
+"$zeltar" 2>"$work/fourth.log" & fourth=$!
+pids+=("$fourth")
+pressUntil "$fourth" "восстановление" Return questionGoneOf "$fourth" || fail "the restore question stayed"
+waitFor uncleanCopyOf "$fourth" || fail "the copy with a field being edited was not restored"
+[ "$(copyLine "$fourth" $widthLine)" = 0 ] || fail "the room width did not come back as 0"
+cmp -s "$work/edited.zlt" "$(ls "$folder/window-$fourth-"*.zlt)" || fail "the restored project differs from the killed window's"
+! ls "$folder/window-$third-"* >/dev/null 2>&1 || fail "the restored copy was not removed"
 echo "PASS"

@@ -22,6 +22,11 @@ class MainWindow;
 using RestoreQuestion = std::function<recovery::Answer(QWidget* parent, const QString& question)>;
 recovery::Answer AskRestore(QWidget* parent, const QString& question);
 
+// The one place the window tells the user about its recovery copies: why none are kept (said once),
+// and each copy that could not be restored and was kept aside. A non-modal notice for now.
+using RecoveryNotice = std::function<void(QWidget* parent, const QString& message)>;
+void ShowRecoveryNotice(QWidget* parent, const QString& message);
+
 // $XDG_STATE_HOME/zeltar/recovery (by default ~/.local/state/zeltar/recovery).
 std::string UserRecoveryFolder();
 
@@ -29,7 +34,7 @@ class WindowRecovery : public QObject {
     Q_OBJECT
 public:
     WindowRecovery(MainWindow& window, const std::string& folder = UserRecoveryFolder(),
-                   RestoreQuestion ask = AskRestore);
+                   RestoreQuestion ask = AskRestore, RecoveryNotice tell = ShowRecoveryNotice);
     ~WindowRecovery() override; // the clean exit
 
     // Whether a left copy was put into the window (a project named on the command line then stays
@@ -38,7 +43,10 @@ public:
     const recovery::WindowCopy& copy() const { return copy_; }
 
 private:
+    void tellNotice(); // the copy's own notice, once
+
     MainWindow& window_;
+    RecoveryNotice tell_;
     bool restored_ = false;
     recovery::WindowCopy copy_;
     QTimer* timer_ = nullptr;
