@@ -16,6 +16,7 @@ constexpr const char* kUsage =
     "                           every result as NAME<TAB>TEXT, sorted by NAME (also csv, json)\n"
     "  play SCRIPT              start a fresh window model and play a script of user events\n"
     "  report FILE.zlt OUT.pdf  write the calculation report of a project as a one-page A4 PDF\n"
+    "                           (--detailed: the protocol of the whole calculation, several pages)\n"
     "  summary OBJECT.zlo       the summary of an object's rooms by temperature level (or of\n"
     "  summary FILE.zlt...      loose project files); text, csv, json or a PDF report\n"
     "  overview FILE.zlt        the project at a glance: room, city, type and the heat gains, as\n"
