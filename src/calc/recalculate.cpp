@@ -321,12 +321,12 @@ private:
         r_.doorOpenTimeEnabled = timeMode;
         r_.loadUnitMassEnabled = !timeMode;
         if (timeMode) {
-            v_.doorOpenShare = s_.doorOpenTime / 24;
+            v_.doorOpenShare = s_.doorOpenTime / kHoursPerDay;
         } else {
             v_.doorOpenShare = DoorOpenShareFromPasses(v_.vehiclePasses, goodsFlow, s_.doorType, group_);
             Trace("время открытия на один проезд", "t_пр",
                   ListEntry(refdata::kDoorTypes, s_.doorType, "тип двери").secondsPerPass, "с");
-            const double openHours = v_.doorOpenShare * 24;
+            const double openHours = v_.doorOpenShare * kHoursPerDay;
             r_.doorOpenTime = CutToDecimals(openHours, 2);
             Write(ResultField::DoorOpenTime, ResultText(openHours));
         }
