@@ -11,5 +11,6 @@ int RunPlay(const std::vector<std::string>& args);
 int RunReport(const std::vector<std::string>& args);
 int RunSummary(const std::vector<std::string>& args);
 int RunOverview(const std::vector<std::string>& args);
+int RunExplain(const std::vector<std::string>& args);
 
 } // namespace zeltar::cli

@@ -16,10 +16,13 @@ constexpr const char* kUsage =
     "                           every result as NAME<TAB>TEXT, sorted by NAME (also csv, json)\n"
     "  play SCRIPT              start a fresh window model and play a script of user events\n"
     "  report FILE.zlt OUT.pdf  write the calculation report of a project as a one-page A4 PDF\n"
+    "                           (--detailed: the protocol of the whole calculation, several pages)\n"
     "  summary OBJECT.zlo       the summary of an object's rooms by temperature level (or of\n"
     "  summary FILE.zlt...      loose project files); text, csv, json or a PDF report\n"
     "  overview FILE.zlt        the project at a glance: room, city, type and the heat gains, as\n"
     "                           the window shows them\n"
+    "  explain FILE.zlt         the whole calculation as a protocol: every intermediate value with\n"
+    "                           its symbol, unit and formula (text, markdown, json)\n"
     "  --help                   this text\n"
     "  --version                the program's name and version\n"
     "\n"
@@ -57,6 +60,8 @@ int main(int argc, char** argv)
         return zeltar::cli::RunSummary(args);
     if (command == "overview")
         return zeltar::cli::RunOverview(args);
+    if (command == "explain")
+        return zeltar::cli::RunExplain(args);
     std::fprintf(stderr, "zeltar-cli: unknown command '%s'\n\n%s", command.c_str(), kUsage);
     return 2;
 }

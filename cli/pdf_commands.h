@@ -8,7 +8,7 @@
 
 namespace zeltar::cli {
 
-// report FILE.zlt OUT.pdf
+// report [--detailed] FILE.zlt OUT.pdf
 int WriteReportPdf(const std::vector<std::string>& args);
 // summary ... --pdf OUT.pdf ...: the arguments of zeltar-cli summary
 int WriteSummaryPdf(const std::vector<std::string>& args);

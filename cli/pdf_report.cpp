@@ -5,7 +5,9 @@
 
 #include "app/form_model.h"
 #include "files/write_file.h"
+#include "report/form_protocol.h"
 #include "report/form_report_source.h"
+#include "report/qt/protocol_printing.h"
 #include "report/qt/report_printing.h"
 
 #include <QFile>
@@ -31,8 +33,12 @@ void SetUpPdfPrinter(QPrinter& printer, const QString& path)
 
 } // namespace
 
-int WriteReportPdf(const std::vector<std::string>& args)
+int WriteReportPdf(const std::vector<std::string>& arguments)
 {
+    std::vector<std::string> args = arguments;
+    const bool detailed = !args.empty() && args.front() == "--detailed";
+    if (detailed)
+        args.erase(args.begin());
     if (args.size() != 2)
         return 2;
     const std::string& projectPath = args[0];
@@ -55,7 +61,8 @@ int WriteReportPdf(const std::vector<std::string>& args)
     SetUpPdfPrinter(printer, QFile::decodeName(pdfPath.c_str()));
     const report::FormModelReportSource source(model);
     const report::PrintResult result =
-        report::PrintOnPrinter(printer, source, [](report::PrintAxis) {}, {pdfPath, {projectPath}});
+        detailed ? report::PrintProtocol(printer, report::ProtocolOf(model), [](report::PrintAxis) {}, {pdfPath, {projectPath}})
+                 : report::PrintOnPrinter(printer, source, [](report::PrintAxis) {}, {pdfPath, {projectPath}});
     if (result.status != report::PrintStatus::Printed) {
         const QString message = result.message.isEmpty() ? QStringLiteral("the PDF printer refused its resolution")
                                                           : result.message;

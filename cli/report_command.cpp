@@ -12,11 +12,14 @@ namespace zeltar::cli {
 namespace {
 
 constexpr const char* kReportUsage =
-    "Usage: zeltar-cli report FILE.zlt OUT.pdf\n"
+    "Usage: zeltar-cli report [--detailed] FILE.zlt OUT.pdf\n"
     "\n"
     "Loads the project as the program's window does (so that the report shows exactly the window's\n"
     "texts), recalculates, and writes the calculation report as a one-page A4 PDF at 300 dpi, laid\n"
-    "out as it is printed. OUT.pdf is replaced only when the whole page was written.\n";
+    "out as it is printed. OUT.pdf is replaced only when the whole document was written.\n"
+    "\n"
+    "  --detailed  the detailed report instead: the protocol of the whole calculation (the lines of\n"
+    "              zeltar-cli explain) on as many A4 pages as it takes\n";
 
 } // namespace
 
@@ -26,12 +29,16 @@ int RunReport(const std::vector<std::string>& args)
         std::fputs(kReportUsage, stdout);
         return 0;
     }
-    if (args.size() != 2) {
+    const bool detailed = !args.empty() && args.front() == "--detailed";
+    const std::vector<std::string> files(args.begin() + (detailed ? 1 : 0), args.end());
+    if (files.size() != 2 || files[0].starts_with("--") || files[1].starts_with("--")) {
         std::fputs(kReportUsage, stderr);
         return 2;
     }
 #ifdef ZELTAR_PDF_HELPER
-    return RunPdfHelper("report", {"report", args[0], args[1]});
+    if (detailed)
+        return RunPdfHelper("report", {"report", "--detailed", files[0], files[1]});
+    return RunPdfHelper("report", {"report", files[0], files[1]});
 #else
     std::fputs("zeltar-cli: the report command needs the Qt build (ZELTAR_BUILD_GUI)\n", stderr);
     return 2;

@@ -1,10 +1,31 @@
 #include "calc/enclosure_gain.h"
 
 #include "calc/list_entry.h"
+#include "calc/units.h"
 #include "calc/whole_watts.h"
 #include "refdata/materials.h"
 
+#include <string>
+
 namespace zeltar::calc {
+
+namespace {
+
+// Floor on ground: zones I, II and III are strips 2 m deep along the walls; a room narrower than
+// 4, 8 or 12 m across a side leaves the inner zones shallower or out.
+constexpr double kZoneDepth = 2;        // m, full depth of one zone strip
+constexpr double kZoneOneSpan = 4;      // m, plan dimension up to which zone I takes half of it
+constexpr double kZoneTwoSpan = 8;      // m, plan dimension up to which zone II is partial
+constexpr double kZoneThreeSpan = 12;   // m, plan dimension up to which zone III is partial
+// Heat transfer coefficients of the zones of an uninsulated floor on ground, W/(m2 K).
+constexpr double kZoneOneCoefficient = 0.4;
+constexpr double kZoneTwoCoefficient = 0.2;
+constexpr double kZoneThreeCoefficient = 0.1;
+constexpr double kCentreZoneCoefficient = 0.05;
+// Reduction of the zone coefficients by the floor's own layers R: 1 / (1 + 1.25 R), m2 K/W -> 1.
+constexpr double kFloorLayerReductionFactor = 1.25;
+
+} // namespace
 
 const refdata::StructureMaterial& SurfaceStructureMaterial(Row row, int index)
 {
@@ -34,7 +55,7 @@ LayerConductivities RowConductivities(Row row, const EnclosureRow& data)
 
 double LayerResistance(double thicknessMm, double conductivity)
 {
-    return thicknessMm / (1000 * conductivity);
+    return thicknessMm / (kMillimetresPerMetre * conductivity);
 }
 
 double RowLayerResistance(const EnclosureRow& data, LayerConductivities conductivities)
@@ -43,12 +64,20 @@ double RowLayerResistance(const EnclosureRow& data, LayerConductivities conducti
            + LayerResistance(data.insulationThickness, conductivities.insulation);
 }
 
+RowResistances LayeredRowResistances(const EnclosureRow& data, LayerConductivities conductivities)
+{
+    return {1 / data.outerSurfaceCoefficient, LayerResistance(data.structureThickness, conductivities.structure),
+            LayerResistance(data.insulationThickness, conductivities.insulation), 1 / data.innerSurfaceCoefficient};
+}
+
+double HeatTransferCoefficient(const RowResistances& r)
+{
+    return 1 / (r.outerSurface + r.structure + r.insulation + r.innerSurface);
+}
+
 double HeatTransferCoefficient(const EnclosureRow& data, LayerConductivities conductivities)
 {
-    return 1 / (1 / data.outerSurfaceCoefficient
-                + LayerResistance(data.structureThickness, conductivities.structure)
-                + LayerResistance(data.insulationThickness, conductivities.insulation)
-                + 1 / data.innerSurfaceCoefficient);
+    return HeatTransferCoefficient(LayeredRowResistances(data, conductivities));
 }
 
 double RowArea(Row row, double lengthM, double widthM, double heightM)
@@ -70,26 +99,48 @@ double LayeredRowGain(double coefficient, double areaM2, double outsideTemperatu
 namespace {
 
 // Depth in m of zones I, II and III measured from a side, for a plan dimension x across that side.
-double ZoneOneDepth(double x) { return x <= 4 ? x / 2 : 2; }
+// A dimension shorter than twice the zone depth gives each of the two opposite sides half of it.
+double ZoneOneDepth(double x) { return x <= kZoneOneSpan ? x / 2 : kZoneDepth; }
 double ZoneTwoDepth(double x)
 {
-    if (x <= 4)
+    if (x <= kZoneOneSpan)
         return 0;
-    return x <= 8 ? (x - 4) / 2 : 2;
+    return x <= kZoneTwoSpan ? (x - kZoneOneSpan) / 2 : kZoneDepth;
 }
 double ZoneThreeDepth(double x)
 {
-    if (x <= 8)
+    if (x <= kZoneTwoSpan)
         return 0;
-    return x <= 12 ? (x - 8) / 2 : 2;
+    return x <= kZoneThreeSpan ? (x - kZoneTwoSpan) / 2 : kZoneDepth;
 }
 // Length left of a side x after `margin` m: the edges of the trapezoids and the centre.
 double Remaining(double x, double margin) { return x > margin ? x - margin : 0; }
 
-// Zone-weighted area of one strip set: zone I counts 0.4, II 0.2, III 0.1.
+// Zone-weighted area of one strip set in W/K per K: k_I F_I + k_II F_II + k_III F_III.
 double WeightedStrips(const double (&strips)[3])
 {
-    return 0.4 * strips[0] + 0.2 * strips[1] + 0.1 * strips[2];
+    return kZoneOneCoefficient * strips[0] + kZoneTwoCoefficient * strips[1] + kZoneThreeCoefficient * strips[2];
+}
+
+void TraceGroundZones(CalcTrace& trace, const GroundZoneAreas& z, double layerResistance, double factor,
+                      double lengthSide, double widthSide)
+{
+    static constexpr const char* kZoneNames[3] = {"I", "II", "III"};
+    static constexpr double kZoneCoefficients[3] = {kZoneOneCoefficient, kZoneTwoCoefficient, kZoneThreeCoefficient};
+    for (int zone = 0; zone < 3; ++zone) {
+        const std::string name = kZoneNames[zone];
+        trace.Add("коэффициент зоны " + name, "k_" + name, kZoneCoefficients[zone], "Вт/(м²·К)");
+        trace.Add("площадь зоны " + name + " вдоль стен А и В (каждой)", "F_" + name + ",L", z.lengthStrips[zone], "м²");
+        trace.Add("площадь зоны " + name + " вдоль стен Б и Г (каждой)", "F_" + name + ",B", z.widthStrips[zone], "м²");
+    }
+    trace.Add("коэффициент зоны IV", "k_IV", kCentreZoneCoefficient, "Вт/(м²·К)");
+    trace.Add("площадь зоны IV", "F_IV", z.centre, "м²", "F_IV = (L − 12)(B − 12)");
+    trace.Add("сопротивление слоёв пола", "R_пола", layerResistance, "м²·К/Вт", "R_пола = R_к + R_и");
+    trace.Add("поправка на слои пола", "f", factor, "", "f = 1 / (1 + 1,25·R_пола)");
+    trace.Add("взвешенная площадь вдоль стен А и В", "ΣkF_L", lengthSide, "Вт/К",
+              "ΣkF_L = k_I·F_I,L + k_II·F_II,L + k_III·F_III,L");
+    trace.Add("взвешенная площадь вдоль стен Б и Г", "ΣkF_B", widthSide, "Вт/К",
+              "ΣkF_B = k_I·F_I,B + k_II·F_II,B + k_III·F_III,B");
 }
 
 } // namespace
@@ -100,29 +151,31 @@ GroundZoneAreas GroundZones(double lengthM, double widthM)
     const double w = widthM;
     GroundZoneAreas z;
     z.lengthStrips[0] = l * ZoneOneDepth(w);
-    z.lengthStrips[1] = (Remaining(l, 4) + Remaining(l, 8)) * ZoneTwoDepth(w) / 2;
-    z.lengthStrips[2] = (Remaining(l, 8) + Remaining(l, 12)) * ZoneThreeDepth(w) / 2;
+    z.lengthStrips[1] = (Remaining(l, kZoneOneSpan) + Remaining(l, kZoneTwoSpan)) * ZoneTwoDepth(w) / 2;
+    z.lengthStrips[2] = (Remaining(l, kZoneTwoSpan) + Remaining(l, kZoneThreeSpan)) * ZoneThreeDepth(w) / 2;
     z.widthStrips[0] = w * ZoneOneDepth(l);
-    z.widthStrips[1] = (Remaining(w, 4) + Remaining(w, 8)) * ZoneTwoDepth(l) / 2;
-    z.widthStrips[2] = (Remaining(w, 8) + Remaining(w, 12)) * ZoneThreeDepth(l) / 2;
-    z.centre = Remaining(l, 12) * Remaining(w, 12);
+    z.widthStrips[1] = (Remaining(w, kZoneOneSpan) + Remaining(w, kZoneTwoSpan)) * ZoneTwoDepth(l) / 2;
+    z.widthStrips[2] = (Remaining(w, kZoneTwoSpan) + Remaining(w, kZoneThreeSpan)) * ZoneThreeDepth(l) / 2;
+    z.centre = Remaining(l, kZoneThreeSpan) * Remaining(w, kZoneThreeSpan);
     return z;
 }
 
-double GroundFloorGain(const ProjectState& state, double floorLayerResistance)
+double GroundFloorGain(const ProjectState& state, double floorLayerResistance, CalcTrace* trace)
 {
     // Reduction of the zone coefficients by the floor's own layers.
-    const double factor = 1 / (1 + 1.25 * floorLayerResistance);
+    const double factor = 1 / (1 + kFloorLayerReductionFactor * floorLayerResistance);
     const GroundZoneAreas zones = GroundZones(state.roomLength, state.roomWidth);
     const double lengthSide = WeightedStrips(zones.lengthStrips);
     const double widthSide = WeightedStrips(zones.widthStrips);
     const double tr = state.roomTemperature;
-    return factor / 1000
+    if (trace)
+        TraceGroundZones(*trace, zones, floorLayerResistance, factor, lengthSide, widthSide);
+    return factor / kWattsPerKilowatt
            * ((state.rows[WallA].outsideTemperature - tr) * lengthSide
               + (state.rows[WallB].outsideTemperature - tr) * widthSide
               + (state.rows[WallC].outsideTemperature - tr) * lengthSide
               + (state.rows[WallD].outsideTemperature - tr) * widthSide
-              + 0.05 * (state.outsideDesignTemperature - tr) * zones.centre);
+              + kCentreZoneCoefficient * (state.outsideDesignTemperature - tr) * zones.centre);
 }
 
 } // namespace zeltar::calc

@@ -2,6 +2,7 @@
 // resistances plus the construction and insulation layers), and the floor on ground by zones.
 #pragma once
 
+#include "calc/calc_trace.h"
 #include "model/project_state.h"
 #include "refdata/materials.h"
 
@@ -18,14 +19,25 @@ struct LayerConductivities {
 };
 LayerConductivities RowConductivities(Row row, const EnclosureRow& data);
 
-// Thermal resistance in m2 K/W of a layer `thicknessMm` thick; a zero thickness adds nothing.
+// Thermal resistance in m2 K/W of a layer `thicknessMm` thick; a zero thickness adds nothing:
+// R = delta / (1000 lambda), delta in mm, lambda in W/(m K).
 double LayerResistance(double thicknessMm, double conductivity);
 
-// Resistance of the construction plus the insulation layer of a row, m2 K/W.
+// Resistance of the construction plus the insulation layer of a row, m2 K/W: R_structure + R_insulation.
 double RowLayerResistance(const EnclosureRow& data, LayerConductivities conductivities);
+
+// The four resistances in series of a layered row, m2 K/W, from the outside in.
+struct RowResistances {
+    double outerSurface = 0; // 1 / alpha_outer
+    double structure = 0;    // R_structure
+    double insulation = 0;   // R_insulation
+    double innerSurface = 0; // 1 / alpha_inner
+};
+RowResistances LayeredRowResistances(const EnclosureRow& data, LayerConductivities conductivities);
 
 // Overall heat transfer coefficient k of a row in W/(m2 K):
 // 1 / (1/alpha_outer + R_structure + R_insulation + 1/alpha_inner).
+double HeatTransferCoefficient(const RowResistances& resistances);
 double HeatTransferCoefficient(const EnclosureRow& data, LayerConductivities conductivities);
 
 // Area of a row in m2: walls A and C span the width, B and D the length, ceiling and floor the plan.
@@ -45,7 +57,10 @@ struct GroundZoneAreas {
 GroundZoneAreas GroundZones(double lengthM, double widthM);
 
 // Gain of a floor on ground in kW (not rounded to whole watts). The L-long strips lie under walls A
-// and C, the W-long strips under walls B and D; the centre zone sees the design outside temperature.
-double GroundFloorGain(const ProjectState& state, double floorLayerResistance);
+// and C, the W-long strips under walls B and D; the centre zone sees the design outside temperature:
+// Q = f / 1000 * [sum over walls (t_wall - tr) (0.4 F_I + 0.2 F_II + 0.1 F_III) + 0.05 (t_design - tr) F_IV]
+// with f = 1 / (1 + 1.25 R_floor) for the floor's own layers; k in W/(m2 K), F in m2.
+// The zone areas, the reduction f and the gain go to `trace` when one is given.
+double GroundFloorGain(const ProjectState& state, double floorLayerResistance, CalcTrace* trace = nullptr);
 
 } // namespace zeltar::calc

@@ -2,6 +2,8 @@
 // heat of the water that freezes below its cryoscopic point, and the packaging.
 #pragma once
 
+#include "calc/calc_trace.h"
+
 namespace zeltar::calc {
 
 // Share of the product's water that is frozen at t °C, for a cryoscopic point tcr °C:
@@ -15,7 +17,8 @@ struct GoodsProperties {
     double packagingHeatCapacity = 0;     // J/(kg K)
 };
 
-// Enthalpies in J/kg, summed downward from a start temperature to -50 °C in steps of 0.01 K.
+// Enthalpies in J/kg, summed downward from a start temperature to -50 °C in steps of 0.01 K:
+// H = sum [1470 (1 - W) + 4190 W (1 - w_f) + 2050 W w_f] dt + 333400 W dw_f, P = sum c_pack dt.
 struct CumulativeEnthalpies {
     double product = 0;   // H
     double packaging = 0; // P
@@ -26,12 +29,13 @@ struct CumulativeEnthalpies {
 CumulativeEnthalpies CumulativeEnthalpy(double startTemperature, const GoodsProperties& goods);
 
 // Enthalpy differences in kJ/kg between the inlet and the final temperature, cut toward zero to
-// one decimal (the values the goods gains use).
+// one decimal (the values the goods gains use): dh = trunc((H(t_in) - H(t_final)) / 100) / 10.
+// The four cumulative enthalpies go to `trace` when one is given.
 struct EnthalpyDifferences {
     double product = 0;
     double packaging = 0;
 };
 EnthalpyDifferences GoodsEnthalpyDifferences(double inletTemperature, double finalTemperature,
-                                             const GoodsProperties& goods);
+                                             const GoodsProperties& goods, CalcTrace* trace = nullptr);
 
 } // namespace zeltar::calc

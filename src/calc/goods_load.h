@@ -2,6 +2,7 @@
 // and the processing gains Q21 (product), Q22 (packaging), Q2 and the respiration gain Q5.
 #pragma once
 
+#include "calc/calc_trace.h"
 #include "refdata/room_types.h"
 
 #include <array>
@@ -32,9 +33,12 @@ struct RoomCapacity {
     double packagingMass = 0; // t
     double gross = 0;         // t, goods and packaging
 };
-RoomCapacity Capacity(const CapacityInputs& in);
+// M = u F_used H rho / 1000 (u = 0.7 in stores with raised turnover, else 1), F_used = phi F;
+// rails M = 0.2 F_used; packaging M_p = s M / 100; gross M + M_p, all in t.
+RoomCapacity Capacity(const CapacityInputs& in, CalcTrace* trace = nullptr);
 
-// Daily turnover in t/day as the field shows it: rounded to 0.1 t, halves to the even neighbour.
+// Daily turnover in t/day as the field shows it: rounded to 0.1 t, halves to the even neighbour:
+// G = round(M B / 10) / 10, B in % per day.
 double DailyTurnoverTonnes(double netCapacity, double dailyTurnoverPercent);
 
 struct GoodsGainInputs {
@@ -53,7 +57,8 @@ struct GoodsGains {
     double respiration = 0; // Q5, kW
 };
 // Stores process their daily turnover over 24 h; chambers and rails their whole load within the
-// processing time.
+// processing time: Q21 = B/100 M dh_p 1000 / 86400 (stores) or M dh_p 1000 / (3600 tau) (others),
+// Q22 the same with the packaging mass and dh_k; Q5 = M q_resp / 1000. M in t, dh in kJ/kg.
 GoodsGains GoodsProcessingGains(const GoodsGainInputs& in);
 
 } // namespace zeltar::calc

@@ -14,10 +14,11 @@ struct MoistAirState {
 // exact at the whole degrees of the table, extrapolated by the end polynomials outside it.
 double SaturationMoisture(double temperature);
 
-// Air at `temperature` °C and `relativeHumidity` (fraction, at most 0.99 from the fields).
+// Air at `temperature` °C and `relativeHumidity` (fraction, at most 0.99 from the fields):
+// x = 0.622 phi x_s / (0.622 + x_s - phi x_s), h = 1006 t + (1860 t + 2500000) x.
 MoistAirState MoistAir(double temperature, double relativeHumidity);
 
-// Density of air in kg/m3 at `temperature` °C, the simple form the method uses.
+// Density of air in kg/m3 at `temperature` °C, the simple form the method uses: rho = 352.96 / (t + 273.15).
 double AirDensity(double temperature);
 
 } // namespace zeltar::calc

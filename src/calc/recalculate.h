@@ -4,6 +4,7 @@
 // computed door-open time in passes mode).
 #pragma once
 
+#include "calc/calc_trace.h"
 #include "model/project_state.h"
 
 #include <array>
@@ -86,6 +87,8 @@ struct RecalcResult {
     const std::optional<std::string>& text(ResultField f) const { return texts[static_cast<int>(f)]; }
 };
 
-RecalcResult Recalculate(const ProjectState& state);
+// A pure function of the state. With a `trace`, the pass also records every intermediate value
+// into it as it computes it (the protocol `zeltar-cli explain` prints); the results are the same.
+RecalcResult Recalculate(const ProjectState& state, CalcTrace* trace = nullptr);
 
 } // namespace zeltar::calc

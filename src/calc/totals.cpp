@@ -1,5 +1,7 @@
 #include "calc/totals.h"
 
+#include "calc/units.h"
+
 namespace zeltar::calc {
 
 TemperatureWarnings GoodsTemperatureWarnings(double roomTemperature, double inletTemperature,
@@ -18,8 +20,8 @@ TemperatureWarnings GoodsTemperatureWarnings(double roomTemperature, double inle
 double EquipmentCapacity(double totalHeatGainKw, refdata::RoomGroup group, double runningHoursPerDay,
                          double reservePercent)
 {
-    const double runningShare = group == refdata::RoomGroup::Store ? runningHoursPerDay / 24 : 1.0;
-    return (1 + reservePercent / 100) * totalHeatGainKw / runningShare;
+    const double runningShare = group == refdata::RoomGroup::Store ? runningHoursPerDay / kHoursPerDay : 1.0;
+    return (1 + reservePercent / kPercent) * totalHeatGainKw / runningShare;
 }
 
 } // namespace zeltar::calc

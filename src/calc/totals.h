@@ -18,7 +18,8 @@ TemperatureWarnings GoodsTemperatureWarnings(double roomTemperature, double inle
                                              double finalTemperature);
 
 // Capacity in kW the equipment needs for a total gain in kW: the reserve added and, for stores,
-// the load spread over the running hours (chambers and rails run through the processing time).
+// the load spread over the running hours (chambers and rails run through the processing time):
+// Q0 = (1 + r/100) Q / (tau / 24) for stores, (1 + r/100) Q for the others.
 double EquipmentCapacity(double totalHeatGainKw, refdata::RoomGroup group, double runningHoursPerDay,
                          double reservePercent);
 

@@ -17,11 +17,14 @@ struct PackagingMaterial {
     double heatCapacity; // J/(kg K)
 };
 
+// Specific heat capacities of the packaging: cardboard and wood 2300 J/(kg K); glass 840 J/(kg K),
+// the upper end of the 750..840 J/(kg K) that handbooks give for soda-lime glass.
+
 inline constexpr std::array<PackagingMaterial, 4> kPackagingMaterials{{
     {"без тары", 0},
     {"картон", 2300},
     {"дерево", 2300},
-    {"стекло", 2500},
+    {"стекло", 840},
 }};
 
 // Respiration heat in W per tonne of product at 0, 5, 10, 15 and 20 °C.

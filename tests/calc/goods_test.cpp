@@ -48,6 +48,18 @@ TEST(GoodsEnthalpy, EqualTemperaturesGiveZeroAndWarmingGivesNegative)
     EXPECT_LT(warmed.packaging, 0);
 }
 
+// Glass packaging takes the handbook heat capacity (750..840 J/(kg K)), not a value near that of
+// wood: milk in glass from 10 to -12 °C gives 840 x 22 J/kg = 18,48 kJ/kg, shown cut as 18,4.
+TEST(GoodsEnthalpy, GlassPackagingHasTheHeatCapacityOfGlass)
+{
+    const auto& glass = zeltar::refdata::kPackagingMaterials[3];
+    ASSERT_EQ(glass.name, "стекло");
+    EXPECT_GE(glass.heatCapacity, 750);
+    EXPECT_LE(glass.heatCapacity, 840);
+    const GoodsProperties milkInGlass{90, -0.6, glass.heatCapacity};
+    EXPECT_DOUBLE_EQ(GoodsEnthalpyDifferences(10, -12, milkInGlass).packaging, 18.4);
+}
+
 // Guards the stop rule: at or below -50 °C the sum holds exactly the first step.
 TEST(GoodsEnthalpy, StartAtOrBelowMinusFiftyIsOneStep)
 {

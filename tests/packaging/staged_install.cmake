@@ -10,7 +10,7 @@ if(NOT status EQUAL 0)
 endif()
 set(usr ${STAGE}/usr)
 
-set(expected bin/zeltar-cli share/man/man1/zeltar-cli.1)
+set(expected bin/zeltar-cli share/man/man1/zeltar-cli.1 share/doc/zeltar/method.md)
 if(WITH_GUI)
     list(APPEND expected
         bin/zeltar

@@ -3,6 +3,7 @@
 #include "app/qt/button_tabs.h"
 #include "app/qt/window_artwork.h"
 #include "app/qt/window_style.h"
+#include "report/form_protocol.h"
 #include "report/form_report_source.h"
 #include "report/qt/preview_window.h"
 #include "report/qt/resolution_warning.h"
@@ -91,6 +92,10 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
     // printer resolution warning.
     previewWindow_ = std::make_unique<report::PreviewWindow>(this, *reportSource_, [this] { runPrint(); });
     resolutionWarning_ = std::make_unique<report::ResolutionWarning>(this);
+    previewWindow_->offerDetailedReport([this] { return report::ProtocolOf(model_); }, [this] {
+        if (dialogs_.printDetailed)
+            dialogs_.printDetailed(this, report::ProtocolOf(model_), *resolutionWarning_);
+    });
     for (const auto& [command, button] : widgets_.commands)
         // The click gave the button the model's focus first (committing the field being edited);
         // when that failed, its error is shown and the command does not run.

@@ -87,6 +87,7 @@ WindowDialogs StandardDialogs()
     };
     dialogs.preview = report::ShowPreview;
     dialogs.print = report::PrintReport;
+    dialogs.printDetailed = report::PrintDetailedReport;
     return dialogs;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/form_model.h"
+#include "report/protocol_pages.h"
 #include "report/report_source.h"
 
 #include <QFileDialog>
@@ -37,6 +38,9 @@ struct WindowDialogs {
     // Prints the report; `warning` is TForm3, shown for a printer resolution that is not allowed.
     std::function<void(QWidget* parent, const report::ReportSource& source, report::ResolutionWarning& warning)>
         print;
+    // Prints the detailed report (the protocol of the calculation), chosen in the preview.
+    std::function<void(QWidget* parent, const report::ProtocolDocument& document, report::ResolutionWarning& warning)>
+        printDetailed;
 };
 
 // The file dialogs open at least this large, so that the name, size, type and date columns show.

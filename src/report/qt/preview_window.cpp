@@ -2,8 +2,10 @@
 
 #include "report/qt/button_glyphs.h"
 #include "report/qt/painter_canvas.h"
+#include "report/qt/protocol_printing.h"
 #include "report/report_layout.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -27,6 +29,8 @@ constexpr int kBottomPanelY = 1382;
 constexpr QRect kImageRect{32, 50, 950, 1330};
 constexpr QRect kReturnButtonRect{752, 8, 241, 33}; // within its panel
 constexpr QRect kPrintButtonRect{552, 8, 193, 33};
+constexpr QRect kReportChoiceRect{32, 10, 300, 29}; // within the upper panel
+constexpr int kPageGap = 20; // px of grey between the detailed report's pages
 constexpr int kButtonFontPixels = 13;
 // The window frame and title bar a window manager adds around the window's inside.
 constexpr QSize kFrameAllowance{16, 40};
@@ -79,12 +83,21 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow, const ReportSource& source, st
     content->setAutoFillBackground(true);
     content->setPalette(palette);
 
-    makePanel(content, kTopPanelY, QStringLiteral("BitBtn1"), QStringLiteral("BitBtn3"));
+    QWidget* topPanel = makePanel(content, kTopPanelY, QStringLiteral("BitBtn1"), QStringLiteral("BitBtn3"));
     imageLabel_ = new QLabel(content);
     imageLabel_->setObjectName(QStringLiteral("Image1"));
     imageLabel_->setGeometry(kImageRect);
     imageLabel_->setPixmap(QPixmap::fromImage(image_));
-    makePanel(content, kBottomPanelY, QStringLiteral("BitBtn2"), QStringLiteral("BitBtn4"));
+    bottomPanel_ = makePanel(content, kBottomPanelY, QStringLiteral("BitBtn2"), QStringLiteral("BitBtn4"));
+    content_ = content;
+
+    reportChoice_ = new QComboBox(topPanel);
+    reportChoice_->setObjectName(QStringLiteral("ReportChoice"));
+    reportChoice_->setGeometry(kReportChoiceRect);
+    reportChoice_->addItem(QStringLiteral("Отчёт на одной странице"));
+    reportChoice_->addItem(QStringLiteral("Подробный протокол расчёта"));
+    reportChoice_->setVisible(false);
+    connect(reportChoice_, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
 
     scrollArea->setWidget(content);
 }
@@ -115,8 +128,12 @@ QWidget* PreviewWindow::makePanel(QWidget* content, int y, const QString& return
     QPushButton* print =
         MakeButton(panel, printName, QStringLiteral("     ПЕЧАТЬ ПРОЕКТА"), PrintGlyph(), kPrintButtonRect);
     connect(print, &QPushButton::clicked, this, [this] {
-        if (printCommand_)
+        if (detailedChosen()) {
+            if (printDetailed_)
+                printDetailed_();
+        } else if (printCommand_) {
             printCommand_();
+        }
     });
     return panel;
 }
@@ -127,13 +144,61 @@ void PreviewWindow::refresh()
         move(mainWindow_->frameGeometry().topLeft());
         setWindowIcon(mainWindow_->windowIcon());
     }
+    if (detailedChosen()) {
+        drawDetailed();
+        return;
+    }
+    image_ = QImage(kImageRect.size(), QImage::Format_RGB32);
     image_.fill(Qt::white);
     {
         QPainter painter(&image_);
         PainterCanvas canvas(painter);
         DrawPreviewReport(canvas, source_);
     }
+    fitContent(kImageRect.height());
     imageLabel_->setPixmap(QPixmap::fromImage(image_));
+}
+
+void PreviewWindow::drawDetailed()
+{
+    const std::vector<QImage> pages = ProtocolPageImages(protocol_(), kImageRect.width());
+    const int pageHeight = pages.empty() ? kImageRect.height() : pages.front().height();
+    const int count = static_cast<int>(pages.size());
+    image_ = QImage(kImageRect.width(), std::max(1, count * pageHeight + (count - 1) * kPageGap),
+                    QImage::Format_RGB32);
+    image_.fill(kButtonShadowGrey);
+    {
+        QPainter painter(&image_);
+        for (int k = 0; k < count; ++k)
+            painter.drawImage(0, k * (pageHeight + kPageGap), pages[static_cast<std::size_t>(k)]);
+    }
+    fitContent(image_.height());
+    imageLabel_->setPixmap(QPixmap::fromImage(image_));
+}
+
+void PreviewWindow::fitContent(int height)
+{
+    imageLabel_->setGeometry(kImageRect.x(), kImageRect.y(), kImageRect.width(), height);
+    const int bottomPanelY = kBottomPanelY + height - kImageRect.height();
+    bottomPanel_->move(0, bottomPanelY);
+    content_->setFixedSize(kContentWidth, bottomPanelY + kPanelHeight);
+}
+
+void PreviewWindow::offerDetailedReport(std::function<ProtocolDocument()> protocol, std::function<void()> printDetailed)
+{
+    protocol_ = std::move(protocol);
+    printDetailed_ = std::move(printDetailed);
+    reportChoice_->setVisible(static_cast<bool>(protocol_));
+}
+
+bool PreviewWindow::detailedChosen() const
+{
+    return protocol_ && reportChoice_->currentIndex() == 1;
+}
+
+void PreviewWindow::chooseReport(int index)
+{
+    reportChoice_->setCurrentIndex(index);
 }
 
 const QImage& PreviewWindow::image() const

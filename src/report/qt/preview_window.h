@@ -1,8 +1,11 @@
 // TForm2: the print preview. The report drawn on a 950 x 1330 image in a vertically scrolling
 // window, with a panel of buttons above and below it: back to the main window, and print. One
-// preview lives as long as the main window; closing it only hides it.
+// preview lives as long as the main window; closing it only hides it. When the main window offers
+// the detailed report, a list in the upper panel chooses between the one-page report (the default)
+// and the detailed protocol, whose pages are shown one under the other and printed instead.
 #pragma once
 
+#include "report/protocol_pages.h"
 #include "report/report_source.h"
 
 #include <QDialog>
@@ -10,6 +13,7 @@
 
 #include <functional>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -29,6 +33,14 @@ public:
 
     const QImage& image() const;
 
+    // Offers the detailed report: `protocol` gives its document at each drawing, `printDetailed`
+    // prints it (run by the print buttons while it is chosen).
+    void offerDetailedReport(std::function<ProtocolDocument()> protocol, std::function<void()> printDetailed);
+    // Whether the detailed report is chosen (false until it is offered and chosen).
+    bool detailedChosen() const;
+    // Chooses the one-page report (0) or the detailed one (1), as the list does.
+    void chooseReport(int index);
+
     // On a screen with less room than the fixed 1024 x 750 (a laptop less its panel, a netbook) the
     // window shrinks to the room less its frame, and the whole page stays reachable by scrolling.
     // `available` is the screen's free area.
@@ -40,12 +52,20 @@ protected:
 
 private:
     QWidget* makePanel(QWidget* content, int y, const QString& returnName, const QString& printName);
+    void drawDetailed();
+    // The image area and the lower panel for an image `height` pixels high.
+    void fitContent(int height);
 
     QWidget* mainWindow_;
     const ReportSource& source_;
     std::function<void()> printCommand_;
     QLabel* imageLabel_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;
+    QWidget* content_ = nullptr;
+    QWidget* bottomPanel_ = nullptr;
+    QComboBox* reportChoice_ = nullptr;
+    std::function<ProtocolDocument()> protocol_;
+    std::function<void()> printDetailed_;
     QImage image_;
 };
 

@@ -2,6 +2,7 @@
 // warning TForm3 that the main window creates at start-up and keeps until the program ends.
 #pragma once
 
+#include "report/protocol_pages.h"
 #include "report/report_source.h"
 
 class QWidget;
@@ -19,5 +20,8 @@ void ShowPreview(PreviewWindow& preview);
 // other than 300, 600 or 1200 dpi on an axis shows `warning` modally, once per such axis, and
 // prints nothing; printer errors are shown as message boxes.
 void PrintReport(QWidget* parent, const ReportSource& source, ResolutionWarning& warning);
+
+// The same for the detailed report: the print dialog and every page of the protocol.
+void PrintDetailedReport(QWidget* parent, const ProtocolDocument& document, ResolutionWarning& warning);
 
 } // namespace zeltar::report
