@@ -75,7 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
     Commands, PdfOverItsInput,
     ::testing::Values(OverInputCase{"SummaryOverARoom", "summary --pdf rooms/a.zlt o.zlo", "rooms/a.zlt"},
                       OverInputCase{"SummaryOverARoomThroughALink", "summary --pdf a-link.pdf o.zlo", "rooms/a.zlt"},
-                      OverInputCase{"SummaryOverTheSecondRoom", "summary --pdf ./b.zlt o.zlo", "b.zlt"}),
+                      OverInputCase{"SummaryOverTheSecondRoom", "summary --pdf ./b.zlt o.zlo", "b.zlt"},
+                      OverInputCase{"DetailedReportOverItsProject", "report --detailed rooms/a.zlt a-link.pdf",
+                                    "rooms/a.zlt"}),
     [](const ::testing::TestParamInfo<OverInputCase>& row) { return std::string(row.param.name); });
 
 // Guards a PDF named with bytes that are no UTF-8 being written under another name (the bytes
