@@ -55,17 +55,19 @@ void FormModel::Impl::choose(const fields::ListField& list, int index)
     }
     if (!focusOn(list.control))
         return;
+    const FieldTexts before = numericFieldTexts();
     switch (list.choice) {
     case fields::ChoiceRule::StoreIndex:
         selectList(list.control, index);
         recalculate();
-        return;
-    case fields::ChoiceRule::City: chooseCity(index); return;
-    case fields::ChoiceRule::FloorType: chooseFloorType(index); return;
-    case fields::ChoiceRule::RoomType: chooseRoomType(index); return;
-    case fields::ChoiceRule::Product: chooseProduct(index); return;
-    case fields::ChoiceRule::ProductGroup: chooseProductGroup(index); return;
+        break;
+    case fields::ChoiceRule::City: chooseCity(index); break;
+    case fields::ChoiceRule::FloorType: chooseFloorType(index); break;
+    case fields::ChoiceRule::RoomType: chooseRoomType(index); break;
+    case fields::ChoiceRule::Product: chooseProduct(index); break;
+    case fields::ChoiceRule::ProductGroup: chooseProductGroup(index); break;
     }
+    reportRewrites(list.control, before);
 }
 
 void FormModel::Impl::chooseCity(int city)

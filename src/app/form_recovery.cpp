@@ -2,6 +2,8 @@
 // and a copy put back into the window as unsaved work.
 #include "app/form_impl.h"
 
+#include "files/file_names.h"
+
 namespace zeltar {
 
 namespace {
@@ -29,6 +31,8 @@ bool FormModel::Impl::restore(const std::string& bytes, const std::string& path)
     }
     // No file holds these inputs: they count as changed until saved, whatever they are.
     unmodifiedLines = {};
+    post(path.empty() ? std::string("Восстановлен несохранённый проект")
+                      : "Восстановлен несохранённый проект «" + std::string(files::FileNameOf(path)) + "»");
     return true;
 }
 
