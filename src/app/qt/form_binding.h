@@ -20,6 +20,7 @@
 
 class QComboBox;
 class QKeyEvent;
+class QLabel;
 class QLineEdit;
 
 namespace zeltar::gui {
@@ -52,6 +53,11 @@ public:
 
     QWidget* widget(Control control) const;
 
+    // The label that shows the model's message line (FormModel::message()) after every sync: cut
+    // with "…" to its width, the whole text in its tooltip.
+    void setMessageLine(QLabel* line);
+    QString messageLine() const { return shownMessage_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -73,6 +79,9 @@ private:
     void mirror(const ChangedControls& controls);
     void mirror(Control control);
     void syncTab();
+    // Warning tooltips of the fields and lists, the marks on the tab buttons, the message line.
+    void syncWarnings();
+    void syncMessageLine();
 
     FormModel& model_;
     std::map<Control, QWidget*> widgets_;
@@ -80,6 +89,9 @@ private:
     ButtonTabs* tabs_;
     ErrorPresenter showError_;
     std::map<Control, ControlColor> shownColors_; // background each widget shows
+    std::map<Control, QString> shownWarnings_;     // warning tooltip each widget shows
+    QLabel* messageLine_ = nullptr;
+    QString shownMessage_;
     std::vector<std::string> pendingErrors_;
     bool mirroring_ = false;
     bool errorsScheduled_ = false;

@@ -3,6 +3,7 @@
 #include "app/qt/button_tabs.h"
 #include "app/qt/window_artwork.h"
 #include "app/qt/window_style.h"
+#include "files/file_names.h"
 #include "report/form_report_source.h"
 #include "report/qt/preview_window.h"
 #include "report/qt/resolution_warning.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
@@ -49,6 +51,8 @@ Control ButtonOf(Command command)
 
 // Under the date's caption and field, right of the project name field.
 const QRect kSummaryButtonBox(808, 27, 206, 21);
+// The message line: the free strip of the lower bar under its fields, across the window.
+const QRect kMessageLineBox(8, 54, 1008, 26);
 
 } // namespace
 
@@ -99,6 +103,7 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
                 runCommand(command);
         });
     addSummaryButton();
+    addMessageLine();
 }
 
 MainWindow::~MainWindow() = default;
@@ -113,6 +118,26 @@ void MainWindow::addSummaryButton()
     button->setFocusPolicy(Qt::NoFocus);
     button->setGeometry(kSummaryButtonBox);
     connect(button, &QPushButton::clicked, this, &MainWindow::objectSummaryRequested);
+}
+
+// The message line lies in the lower bar's free strip under the header fields: no specified
+// control moves. White text on the bar, cut with "…" where too long (the whole text in its tooltip).
+void MainWindow::addMessageLine()
+{
+    QWidget* headerBar = control(Control::ProjectDate)->parentWidget();
+    auto* line = new QLabel(headerBar);
+    line->setObjectName(QStringLiteral("MessageLine"));
+    line->setGeometry(kMessageLineBox);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    line->setPalette(palette);
+    line->setTextFormat(Qt::PlainText);
+    binding_->setMessageLine(line);
+}
+
+QString MainWindow::messageLine() const
+{
+    return binding_->messageLine();
 }
 
 void MainWindow::fitToScreen(const QRect& available)
@@ -162,7 +187,11 @@ bool MainWindow::saveProject()
     if (!focusCommandButton(Command::Save))
         return false;
     const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Save));
-    const DialogAnswer answer = dialogs_.saveProject(this, start);
+    DialogAnswer answer = dialogs_.saveProject(this, start);
+    const std::optional<QString> target = ConfirmedSavePath(
+        answer, files::kProjectExtension, [this](const QString& path) { return dialogs_.askReplace(this, path); });
+    // Keeping an existing file ends the command as a cancel does.
+    answer = target ? DialogAnswer{true, target->toStdString()} : DialogAnswer{};
     const bool saved = binding_->saveProject(answer) && answer.accepted;
     return saved;
 }
@@ -183,7 +212,17 @@ void MainWindow::printReport()
 
 void MainWindow::runPrint()
 {
-    dialogs_.print(this, *reportSource_, *resolutionWarning_);
+    const QString pdf = dialogs_.print(this, *reportSource_, *resolutionWarning_, pdfFileName());
+    if (!pdf.isEmpty()) {
+        model_.postMessage("PDF записан: " + QFileInfo(pdf).fileName().toStdString());
+        binding_->sync();
+    }
+}
+
+QString MainWindow::pdfFileName() const
+{
+    return QString::fromStdString(
+        files::WithExtension(model_.dialogFileName(FileDialog::Save), files::kPdfExtension));
 }
 
 bool MainWindow::openProjectFile(const QString& path)

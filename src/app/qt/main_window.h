@@ -53,6 +53,10 @@ public:
     bool openProjectAsked(const QString& path);
     // The project's file: the one last saved or loaded ("" while the project is new).
     QString projectPath() const { return QString::fromStdString(model_.projectFile()); }
+    // The PDF file the print dialog starts with: the save dialog's proposal with ".pdf".
+    QString pdfFileName() const;
+    // What the message line shows (the form model's message(), see FormModel::postMessage).
+    QString messageLine() const;
 
 signals:
     // The «СВОДКА ПО ОБЪЕКТУ» button: the program opens the object summary window.
@@ -71,6 +75,7 @@ private:
     // Before inputs would be lost: true when the caller may go on (saved, or the user discards).
     bool settleUnsavedChanges();
     void addSummaryButton();
+    void addMessageLine();
     // The print dialog and the page, without moving the focus: the print command's work, also run
     // by the preview's print buttons while the preview is open.
     void runPrint();

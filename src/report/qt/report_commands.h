@@ -4,6 +4,8 @@
 
 #include "report/report_source.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace zeltar::report {
@@ -17,7 +19,10 @@ void ShowPreview(PreviewWindow& preview);
 
 // The print dialog and one printed page of the report. Cancel prints nothing; a printer resolution
 // other than 300, 600 or 1200 dpi on an axis shows `warning` modally, once per such axis, and
-// prints nothing; printer errors are shown as message boxes.
-void PrintReport(QWidget* parent, const ReportSource& source, ResolutionWarning& warning);
+// prints nothing; printer errors are shown as message boxes. The dialog's PDF file is
+// `pdfFileName` (the project's file with ".pdf") and the job is named after it; a PDF that already
+// exists is replaced only after the question. Returns the PDF written, "" for none.
+QString PrintReport(QWidget* parent, const ReportSource& source, ResolutionWarning& warning,
+                    const QString& pdfFileName);
 
 } // namespace zeltar::report
