@@ -15,6 +15,7 @@ constexpr int kTabGap = 2;     // px between tabs and between rows
 constexpr int kTabPadding = 20; // px beside the caption
 constexpr int kMarkWidth = kTabPadding / 2; // px: the mark fills the margin right of the caption
 const QColor kMarkRed{0xE0, 0, 0};
+constexpr int kMarkPixelSize = 15; // px, larger than the caption
 
 } // namespace
 
@@ -35,12 +36,10 @@ QWidget* ButtonTabs::addPage(const QString& caption)
     auto* mark = new QLabel(QStringLiteral("!"), button);
     mark->setObjectName(QStringLiteral("TabWarningMark%1").arg(index + 1));
     mark->setAlignment(Qt::AlignCenter);
-    QFont bold = mark->font();
-    bold.setBold(true);
-    mark->setFont(bold);
-    QPalette palette = mark->palette();
-    palette.setColor(QPalette::WindowText, kMarkRed);
-    mark->setPalette(palette);
+    // A style sheet: the window's button styling would otherwise give the label its text colour.
+    mark->setStyleSheet(QStringLiteral("color: %1; font-weight: bold; font-size: %2px;")
+                            .arg(kMarkRed.name())
+                            .arg(kMarkPixelSize));
     mark->setAttribute(Qt::WA_TransparentForMouseEvents);
     mark->setToolTip(QStringLiteral("На этой странице есть предупреждение"));
     mark->hide();
