@@ -213,16 +213,22 @@ void MainWindow::printReport()
 void MainWindow::runPrint()
 {
     const QString pdf = dialogs_.print(this, *reportSource_, *resolutionWarning_, pdfFileName());
-    if (!pdf.isEmpty()) {
-        model_.postMessage("PDF записан: " + QFileInfo(pdf).fileName().toStdString());
-        binding_->sync();
-    }
+    if (!pdf.isEmpty())
+        showMessage(QStringLiteral("PDF записан: %1").arg(QFileInfo(pdf).fileName()));
+}
+
+void MainWindow::showMessage(const QString& message)
+{
+    model_.postMessage(message.toStdString());
+    binding_->sync();
 }
 
 QString MainWindow::pdfFileName() const
 {
-    return QString::fromStdString(
-        files::WithExtension(model_.dialogFileName(FileDialog::Save), files::kPdfExtension));
+    // A project never saved, with no folder used yet: its PDF goes to the working folder.
+    return QFileInfo(QString::fromStdString(files::WithExtension(model_.dialogFileName(FileDialog::Save),
+                                                                 files::kPdfExtension)))
+        .absoluteFilePath();
 }
 
 bool MainWindow::openProjectFile(const QString& path)

@@ -53,10 +53,13 @@ public:
     bool openProjectAsked(const QString& path);
     // The project's file: the one last saved or loaded ("" while the project is new).
     QString projectPath() const { return QString::fromStdString(model_.projectFile()); }
-    // The PDF file the print dialog starts with: the save dialog's proposal with ".pdf".
+    // The PDF file the print dialog starts with: the save dialog's proposal with ".pdf", made absolute.
     QString pdfFileName() const;
     // What the message line shows (the form model's message(), see FormModel::postMessage).
     QString messageLine() const;
+    // Says on the message line, at once, something the window did itself (a PDF written, the state
+    // of the recovery folder): posted to the form model, shown until the next user action.
+    void showMessage(const QString& message);
 
 signals:
     // The «СВОДКА ПО ОБЪЕКТУ» button: the program opens the object summary window.
