@@ -1,5 +1,7 @@
 #include "app/change_messages.h"
 
+#include <algorithm>
+
 namespace zeltar {
 
 namespace {
@@ -52,23 +54,61 @@ std::string ClampMessage(const FieldName& field, bool aboveUpper, double limit, 
     return message + ValueWithUnit(field, MessageNumber(limit));
 }
 
+namespace {
+
+// A rewritten field, or fields of one group rewritten to one value, as the message names them.
+struct NamedChange {
+    std::string name;
+    const FieldName* field; // the first of them: gender and unit
+    std::string shownText;
+};
+
+// Fields of a group that took one value are named once, their members in brackets.
+std::vector<NamedChange> Grouped(const std::vector<RewrittenField>& rewritten)
+{
+    std::vector<NamedChange> changes;
+    std::vector<std::vector<std::string_view>> members;
+    for (const RewrittenField& r : rewritten) {
+        const FieldName& f = *r.field;
+        auto same = std::find_if(changes.begin(), changes.end(), [&](const NamedChange& c) {
+            return !f.group.empty() && c.field->group == f.group && c.shownText == r.shownText;
+        });
+        if (same != changes.end()) {
+            members[static_cast<std::size_t>(same - changes.begin())].push_back(f.member);
+            continue;
+        }
+        changes.push_back({std::string(f.name), &f, r.shownText});
+        members.push_back({f.member});
+    }
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        if (members[i].size() < 2)
+            continue;
+        std::string list;
+        for (const std::string_view member : members[i])
+            list += (list.empty() ? "" : ", ") + std::string(member);
+        changes[i].name = std::string(changes[i].field->group) + " (" + list + ")";
+    }
+    return changes;
+}
+
+} // namespace
+
 std::string RewriteMessage(const FieldName& cause, const std::vector<RewrittenField>& rewritten)
 {
-    if (rewritten.empty())
+    const std::vector<NamedChange> changes = Grouped(rewritten);
+    if (changes.empty())
         return {};
     const std::string together = "вместе с " + std::string(cause.asCause);
-    const std::string togetherFirst = "Вместе с " + std::string(cause.asCause);
-    if (rewritten.size() == 1) {
-        const RewrittenField& only = rewritten.front();
-        return std::string(only.field->name) + " " + Agreeing("изменён", "изменен", only.field->gender) + " на " +
+    if (changes.size() == 1) {
+        const NamedChange& only = changes.front();
+        return only.name + " " + Agreeing("изменён", "изменен", only.field->gender) + " на " +
                ValueWithUnit(*only.field, MessageNumber(only.shownText)) + " " + together;
     }
-    std::string message = togetherFirst + " изменены: ";
-    for (std::size_t i = 0; i < rewritten.size(); ++i) {
+    std::string message = "Вместе с " + std::string(cause.asCause) + " изменены: ";
+    for (std::size_t i = 0; i < changes.size(); ++i) {
         if (i > 0)
             message += "; ";
-        message += InSentence(rewritten[i].field->name) + " " +
-                   ValueWithUnit(*rewritten[i].field, MessageNumber(rewritten[i].shownText));
+        message += InSentence(changes[i].name) + " " + ValueWithUnit(*changes[i].field, MessageNumber(changes[i].shownText));
     }
     return message;
 }

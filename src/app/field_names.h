@@ -18,6 +18,10 @@ struct FieldName {
     Gender gender;
     std::string_view unit;         // with its leading blank where one is written: " м", "°"
     std::string_view asCause;      // «высотой двери», after «вместе с»
+    // Fields of one kind rewritten to one value are named together: «Температура снаружи (стена А,
+    // потолок) изменена на 32 °C». The kind's name, and this field's part in the brackets.
+    std::string_view group = {};
+    std::string_view member = {};
 };
 
 // The name of a numeric field or a list with presets; nullptr for other controls.

@@ -3,6 +3,7 @@
 // dialog proposes.
 #include "form_test_support.h"
 
+#include "app/change_messages.h"
 #include "app/field_warnings.h"
 #include "fields/control.h"
 
@@ -79,9 +80,20 @@ TEST(FormMessages, ChoiceRewritesOnlyWhatChanged)
     form.choose("ComboBox20", 0); // the room type already chosen
     EXPECT_THAT(form.takeMessages(), IsEmpty());
     form.choose("ComboBox13", 3);
-    const std::vector<std::string> messages = form.takeMessages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].rfind("Вместе с городом изменены: температура снаружи стены А", 0), 0u) << messages[0];
+    EXPECT_THAT(form.takeMessages(),
+                ElementsAre("Температура снаружи (стена А, стена Б, стена В, стена Г, потолок, пол) изменена на "
+                            "32 °C вместе с городом"));
+}
+
+// Rows of one kind are named together only where they took the same value.
+TEST(FormMessages, RowsRewrittenToOneValueAreNamedTogether)
+{
+    const auto row = [](Control control, std::string text) { return RewrittenField{FindFieldName(control), text}; };
+    EXPECT_EQ(RewriteMessage(*FindFieldName(Control::OutsideDesignTemperature),
+                             {row(Control::OutsideTemperatureA, "  30"), row(Control::OutsideTemperatureB, "  30"),
+                              row(Control::OutsideTemperatureFloor, "  1"), row(Control::StackHeight, "  -2,5")}),
+              "Вместе с расчётной наружной температурой изменены: температура снаружи (стена А, стена Б) 30 °C; "
+              "температура под полом 1 °C; высота штабелирования груза −2,5 м");
 }
 
 TEST(FormMessages, NextUserActionClearsTheLine)
