@@ -32,6 +32,9 @@ constexpr Control kTurnoverControls[]{
     Control::DailyTurnoverLabel
 };
 
+constexpr std::string_view kHighTurnoverClearedMessage =
+    "Флажок «Повышенная» скорость оборота груза снят вместе с типом камеры";
+
 bool IsRoomType(int roomType)
 {
     return roomType >= 0 && roomType < static_cast<int>(refdata::kRoomTypes.size());
@@ -130,6 +133,8 @@ void FormModel::Impl::chooseRoomType(int roomType)
     setText(Control::RunningHoursCaption, std::string(preset.runningHoursCaption));
     setEnabled(Control::HighTurnover, preset.highTurnoverEnabled);
     if (!preset.highTurnoverEnabled) {
+        if (at(Control::HighTurnover).index == 1)
+            post(std::string(kHighTurnoverClearedMessage));
         setIndex(Control::HighTurnover, 0);
         state.highTurnover = 0;
     }

@@ -85,6 +85,20 @@ TEST(FormMessages, ChoiceRewritesOnlyWhatChanged)
                             "32 °C вместе с городом"));
 }
 
+TEST(FormMessages, RoomTypeClearingTheHighTurnoverIsSaid)
+{
+    FormModel form{std::string(kToday)};
+    form.click("CheckBox2");
+    ASSERT_EQ(form.control("CheckBox2").index, 1);
+    form.takeMessages();
+    form.choose("ComboBox20", 2);
+    EXPECT_EQ(form.control("CheckBox2").index, 0);
+    const std::vector<std::string> messages = form.takeMessages();
+    EXPECT_NE(std::find(messages.begin(), messages.end(),
+                        "Флажок «Повышенная» скорость оборота груза снят вместе с типом камеры"),
+              messages.end());
+}
+
 // Rows of one kind are named together only where they took the same value.
 TEST(FormMessages, RowsRewrittenToOneValueAreNamedTogether)
 {
