@@ -2,7 +2,8 @@
 // model event (focus and its route, caret and selection, key filter, edited text, key release,
 // Enter, space bar, list choice, click, tab), and after each the widgets of the controls the model
 // reports changed mirror it: texts, choices, enabled, visible, read-only, background colours; then
-// the shown tab page, the focus and the focused field's selection. Queued error messages are shown
+// the shown tab page, the focus and the focused field's selection; the warning tooltips, the tab
+// marks and the message line (binding_messages.cpp). Queued error messages are shown
 // after the event; the model's bell is the system's. No control has a handler of its own: the
 // behaviour is the model's, the maximum length of a field included.
 #pragma once
