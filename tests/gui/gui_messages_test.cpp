@@ -5,6 +5,7 @@
 
 #include "fields/control.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -114,6 +115,27 @@ private slots:
         QCOMPARE(MessageLine(w)->toolTip(), QStringLiteral("Длина камеры ограничена: не больше 250 м"));
         QVERIFY(w.focus("Edit43"));
         QCOMPARE(MessageLine(w)->text(), QString());
+    }
+
+    // Fault: on a low screen the lower bar, and the message line in it, scrolls out of sight.
+    void onALowScreenTheMessageStandsUnderTheClient()
+    {
+        WindowUnderTest w;
+        auto* strip = w.window.findChild<QLabel*>(QStringLiteral("MessageStrip"));
+        QVERIFY(strip != nullptr);
+        QVERIFY(!strip->isVisible());
+        w.window.fitToScreen({0, 0, 1024, 600});
+        QCoreApplication::processEvents();
+        QVERIFY(strip->isVisible());
+        QVERIFY(w.window.rect().contains(strip->geometry()));
+        QVERIFY(w.focus("Edit22"));
+        w.type("300");
+        w.pressKey(Qt::Key_Return);
+        QCOMPARE(strip->text(), QStringLiteral("Длина камеры ограничена: не больше 250 м"));
+        w.window.fitToScreen({0, 0, 1920, 1040});
+        QCoreApplication::processEvents();
+        QVERIFY(!strip->isVisible());
+        QCOMPARE(w.window.size(), QSize(1024, 750));
     }
 
     // A red field says why; its tab is marked while another page is shown.

@@ -1,10 +1,10 @@
 // What the binding shows beside the controls themselves: the warning tooltips of the fields and
-// lists, the marks on the tab buttons, and the message line.
+// lists, the marks on the tab buttons, and the message lines.
 #include "app/qt/form_binding.h"
 
 #include "app/qt/button_tabs.h"
 
-#include <QLabel>
+#include "app/qt/message_line.h"
 
 namespace zeltar::gui {
 
@@ -27,21 +27,21 @@ void FormBinding::syncWarnings()
         tabs_->setTabMarked(tab, model_.tabHasWarning(tab));
 }
 
-void FormBinding::setMessageLine(QLabel* line)
+void FormBinding::addMessageLine(MessageLine* line)
 {
-    messageLine_ = line;
-    shownMessage_.clear();
+    messageLines_.push_back(line);
+    line->setMessage(shownMessage_);
     syncMessageLine();
 }
 
 void FormBinding::syncMessageLine()
 {
     const QString message = QString::fromStdString(model_.message());
-    if (messageLine_ == nullptr || message == shownMessage_)
+    if (message == shownMessage_)
         return;
     shownMessage_ = message;
-    messageLine_->setText(messageLine_->fontMetrics().elidedText(message, Qt::ElideRight, messageLine_->width()));
-    messageLine_->setToolTip(message);
+    for (MessageLine* line : messageLines_)
+        line->setMessage(message);
 }
 
 } // namespace zeltar::gui

@@ -21,12 +21,12 @@
 
 class QComboBox;
 class QKeyEvent;
-class QLabel;
 class QLineEdit;
 
 namespace zeltar::gui {
 
 class ButtonTabs;
+class MessageLine;
 
 class FormBinding : public QObject {
     Q_OBJECT
@@ -54,9 +54,9 @@ public:
 
     QWidget* widget(Control control) const;
 
-    // The label that shows the model's message line (FormModel::message()) after every sync: cut
+    // A label that shows the model's message line (FormModel::message()) after every sync: cut
     // with "…" to its width, the whole text in its tooltip.
-    void setMessageLine(QLabel* line);
+    void addMessageLine(MessageLine* line);
     QString messageLine() const { return shownMessage_; }
 
 protected:
@@ -91,7 +91,7 @@ private:
     ErrorPresenter showError_;
     std::map<Control, ControlColor> shownColors_; // background each widget shows
     std::map<Control, QString> shownWarnings_;     // warning tooltip each widget shows
-    QLabel* messageLine_ = nullptr;
+    std::vector<MessageLine*> messageLines_;
     QString shownMessage_;
     std::vector<std::string> pendingErrors_;
     bool mirroring_ = false;

@@ -1,6 +1,7 @@
 #include "app/qt/main_window.h"
 
 #include "app/qt/button_tabs.h"
+#include "app/qt/message_line.h"
 #include "app/qt/window_artwork.h"
 #include "app/qt/window_style.h"
 #include "files/file_names.h"
@@ -53,6 +54,10 @@ Control ButtonOf(Command command)
 const QRect kSummaryButtonBox(808, 27, 206, 21);
 // The message line: the free strip of the lower bar under its fields, across the window.
 const QRect kMessageLineBox(8, 54, 1008, 26);
+// Height of the message strip under the scrolled client on a screen too low for the window.
+constexpr int kMessageStripHeight = 24; // px
+constexpr int kMessageStripMargin = 8;  // px left and right of its text
+
 
 } // namespace
 
@@ -125,14 +130,18 @@ void MainWindow::addSummaryButton()
 void MainWindow::addMessageLine()
 {
     QWidget* headerBar = control(Control::ProjectDate)->parentWidget();
-    auto* line = new QLabel(headerBar);
-    line->setObjectName(QStringLiteral("MessageLine"));
+    auto* line = new MessageLine(headerBar, QStringLiteral("MessageLine"));
     line->setGeometry(kMessageLineBox);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    line->setPalette(palette);
-    line->setTextFormat(Qt::PlainText);
-    binding_->setMessageLine(line);
+    binding_->addMessageLine(line);
+    // On a screen too low for the window the lower bar scrolls out of sight: the same line then
+    // stands under the scrolled client, always in view (fitToScreen shows it).
+    messageStrip_ = new MessageLine(this, QStringLiteral("MessageStrip"));
+    messageStrip_->setAutoFillBackground(true);
+    messageStrip_->setFixedHeight(kMessageStripHeight);
+    messageStrip_->setContentsMargins(kMessageStripMargin, 0, kMessageStripMargin, 0);
+    messageStrip_->hide();
+    layout()->addWidget(messageStrip_);
+    binding_->addMessageLine(messageStrip_);
 }
 
 QString MainWindow::messageLine() const
@@ -143,8 +152,10 @@ QString MainWindow::messageLine() const
 void MainWindow::fitToScreen(const QRect& available)
 {
     const QSize room(available.width() - kFrameAllowance.width(), available.height() - kFrameAllowance.height());
-    setFixedSize(ScrolledSize(QSize(kWindowWidth, kWindowHeight), room,
-                              style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_)));
+    const QSize size = ScrolledSize(QSize(kWindowWidth, kWindowHeight), room,
+                                    style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_));
+    messageStrip_->setVisible(size.height() < kWindowHeight);
+    setFixedSize(size);
 }
 
 QWidget* MainWindow::control(Control control) const

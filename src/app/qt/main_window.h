@@ -22,6 +22,8 @@ class FormModelReportSource;
 
 namespace zeltar::gui {
 
+class MessageLine;
+
 inline constexpr char kWindowCaption[] = "ЗЕЛТАР 2.1 Free - Программа расчёта теплопритоков в холодильную камеру  ";
 
 class MainWindow : public QWidget {
@@ -88,6 +90,7 @@ private:
     QScrollArea* scrollArea_ = nullptr;
     WindowWidgets widgets_;
     std::unique_ptr<FormBinding> binding_;
+    MessageLine* messageStrip_ = nullptr; // the message line under the client while it scrolls
     std::unique_ptr<report::FormModelReportSource> reportSource_;
     // Children of this window, destroyed before the report source they draw from.
     std::unique_ptr<report::PreviewWindow> previewWindow_;
