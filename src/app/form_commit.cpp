@@ -131,19 +131,20 @@ void FormModel::Impl::applyCommitEffect(CommitEffect effect)
     case CommitEffect::DailyTurnoverPercent:
         state.dailyTurnover = showNumber(Control::DailyTurnover, DailyTonnes(state.dailyTurnoverPercent, state.netCapacity));
         return;
-    case CommitEffect::DailyTurnover:
+    case CommitEffect::DailyTurnover: {
         if (state.netCapacity == 0)
             state.netCapacity = kSmallestNetCapacity;
-        state.dailyTurnoverPercent =
-            std::min(state.dailyTurnover * 100 / state.netCapacity, kMaxDailyTurnoverPercent);
+        const double typedPercent = state.dailyTurnover * 100 / state.netCapacity;
+        state.dailyTurnoverPercent = std::min(typedPercent, kMaxDailyTurnoverPercent);
         state.dailyTurnover = showNumber(Control::DailyTurnover, DailyTonnes(state.dailyTurnoverPercent, state.netCapacity));
-        if (state.dailyTurnoverPercent == kMaxDailyTurnoverPercent)
-            post("Суточный грузооборот ограничен: не больше 150 % ёмкости камеры, " +
-                 MessageNumber(state.dailyTurnover) + " т/сут");
+        if (typedPercent > kMaxDailyTurnoverPercent)
+            post("Суточный грузооборот ограничен: не больше " + MessageNumber(kMaxDailyTurnoverPercent) +
+                 " % ёмкости камеры, " + MessageNumber(state.dailyTurnover) + " т/сут");
         // The percentage is shown to one decimal; the parameter keeps its full precision (the
         // file keeps it too, see PercentLineText).
         setText(Control::DailyTurnoverPercent, fields::DisplayText(fields::RoundHalfEven(state.dailyTurnoverPercent * 10) / 10));
         return;
+    }
     }
 }
 

@@ -53,7 +53,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ClampRow{"Edit93", "2", "Масса грузового места ограничена: не меньше 5 кг"},
                       ClampRow{"Edit9", "-80", "Температура снаружи стены А ограничена: не меньше −50 °C"},
                       ClampRow{"Edit55", "30", "Время работы оборудования ограничено: не больше 24 ч"},
-                      ClampRow{"Edit1", "2000", "Толщина конструкции стены А ограничена: не больше 1000 мм"}));
+                      ClampRow{"Edit1", "2000", "Толщина конструкции стены А ограничена: не больше 1000 мм"},
+                      // An empty room: 1 t a day is far more than 150 % of what it holds.
+                      ClampRow{"Edit124", "1", "Суточный грузооборот ограничен: не больше 150 % ёмкости камеры, 0 т/сут"},
+                      ClampRow{"Edit79", "150", ""}));
 
 // The room temperature raised above the goods' final temperature takes it along.
 TEST(FormMessages, PresetRewriteIsSaid)
