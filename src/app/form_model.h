@@ -163,7 +163,8 @@ public:
     // the old file only when everything was written. A text Windows-1251 cannot hold refuses the
     // save (the message names the field), except the project name: each character the code page
     // lacks is written as "?" there (a path may hold any character). Returns false on any error: message queued, nothing
-    // written, the window unchanged. On success the project name field shows the path.
+    // written, the window unchanged. On success the project name field shows the path and the
+    // message line says «Сохранено: <file name>».
     bool saveProject(const DialogAnswer& answer);
     // Load: reads and checks the whole file first; a missing, unreadable or faulty file queues a
     // message naming the file (and the line) and leaves the window exactly as it was. A sound file
@@ -192,8 +193,8 @@ public:
     std::string recoveryBytes() const;
     // Puts a recovery copy into the window as a load does, but as modified (it was never saved)
     // and with `path` ("" for a project never saved) as the file of the next save: the save
-    // dialog starts with it and the project name field shows it. A faulty copy queues a message
-    // and changes nothing.
+    // dialog starts with it and the project name field shows it; the message line says the project
+    // was restored. A faulty copy queues a message and changes nothing.
     bool restoreProject(const std::string& bytes, const std::string& path);
 
     // --- message line ---------------------------------------------------------------------------

@@ -125,7 +125,7 @@ void MainWindow::addSummaryButton()
     connect(button, &QPushButton::clicked, this, &MainWindow::objectSummaryRequested);
 }
 
-// The message line lies in the lower bar's free strip under the header fields: no specified
+// The message line lies in the lower bar's free strip under the header fields: no other
 // control moves. White text on the bar, cut with "…" where too long (the whole text in its tooltip).
 void MainWindow::addMessageLine()
 {
