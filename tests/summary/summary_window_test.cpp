@@ -226,6 +226,7 @@ TEST_F(SummaryWindowTest, ARoomFileReplacedOnDiskUpdatesItsRowEachTime)
 
     replaceByRename(QStringLiteral("p0005"), path);
     EXPECT_TRUE(QTest::qWaitFor([&] { return cell(0, SummaryColumn::TotalHeatGain) == expected; }, 5000));
+    EXPECT_EQ(summary.statusMessage(), QStringLiteral("Загружено заново: p0001.zlt"));
     // The replaced file is watched again: a second change also shows.
     replaceByRename(QStringLiteral("p0001"), path);
     EXPECT_TRUE(QTest::qWaitFor([&] { return cell(0, SummaryColumn::TotalHeatGain) == before; }, 5000));
