@@ -48,10 +48,15 @@ constexpr const char* kPlayUsage =
     "  print NAME.enabled | NAME.visible   NAME.enabled<TAB>1 or 0\n"
     "  print NAME.color        red, white, yellow or default\n"
     "  print NAME.selection    NAME.selection<TAB>START LENGTH<TAB>the selected text\n"
+    "  print NAME.warning      NAME.warning<TAB>why it shows its warning colour (texts joined by\n"
+    "                          ' | '; empty without a warning)\n"
     "  print focus | print tab the focused control; the shown tab page (0-4)\n"
+    "  print marks             marks<TAB>the tab pages marked for a warning (0-4, blank-separated)\n"
+    "  print message           message<TAB>the window's message line\n"
     "\n"
     "An error box of the program prints ERROR<TAB>message and the script goes on; the system bell\n"
-    "prints BELL. An unknown command or name stops the script with exit code 1.\n";
+    "prints BELL; each message the window's message line shows prints MESSAGE<TAB>text. An unknown\n"
+    "command or name stops the script with exit code 1.\n";
 
 // Stops the script: the message names the script's line.
 struct ScriptError {
@@ -112,6 +117,14 @@ std::string SelectedText(const ControlState& c)
                                                                   static_cast<std::size_t>(c.selectionLength)));
 }
 
+std::string JoinedWarnings(const std::vector<std::string>& texts)
+{
+    std::string joined;
+    for (const std::string& text : texts)
+        joined += (joined.empty() ? "" : " | ") + text;
+    return joined;
+}
+
 class Player {
 public:
     explicit Player(FormModel& model) : model_(model)
@@ -142,6 +155,8 @@ public:
             throw ScriptError{"unknown command '" + std::string(command) + "'"};
         for (const std::string& error : model_.takeErrors())
             std::printf("ERROR\t%s\n", error.c_str());
+        for (const std::string& message : model_.takeMessages())
+            std::printf("MESSAGE\t%s\n", message.c_str());
     }
 
 private:
@@ -253,6 +268,18 @@ private:
             std::printf("tab\t%d\n", model_.currentTab());
             return;
         }
+        if (what == "message") {
+            std::printf("message\t%s\n", model_.message().c_str());
+            return;
+        }
+        if (what == "marks") {
+            std::string marks;
+            for (int tab = fields::kEnclosureTab; tab <= fields::kOperationalTab; ++tab)
+                if (model_.tabHasWarning(tab))
+                    marks += (marks.empty() ? "" : " ") + std::to_string(tab);
+            std::printf("marks\t%s\n", marks.c_str());
+            return;
+        }
         const std::size_t dot = what.find('.');
         const Control control = KnownControl(what.substr(0, dot));
         const std::string name = NameOf(control);
@@ -272,11 +299,14 @@ private:
             std::printf("%s.visible\t%d\n", name.c_str(), c.visible ? 1 : 0);
         else if (property == "color")
             std::printf("%s.color\t%s\n", name.c_str(), ColorName(c.color));
+        else if (property == "warning")
+            std::printf("%s.warning\t%s\n", name.c_str(), JoinedWarnings(model_.warningTexts(control)).c_str());
         else if (property == "selection")
             std::printf("%s.selection\t%d %d\t%s\n", name.c_str(), c.selectionStart, c.selectionLength,
                         SelectedText(c).c_str());
         else
-            throw ScriptError{"unknown property '" + std::string(property) + "' (enabled, visible, color, selection)"};
+            throw ScriptError{"unknown property '" + std::string(property) +
+                              "' (enabled, visible, color, selection, warning)"};
     }
 
     FormModel& model_;

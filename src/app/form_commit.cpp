@@ -2,6 +2,7 @@
 // the extra effects some commits carry, and the recalculation that ends each change.
 #include "app/form_impl.h"
 
+#include "app/change_messages.h"
 #include "app/form_parameters.h"
 #include "app/form_rows.h"
 #include "app/result_controls.h"
@@ -57,11 +58,13 @@ double FormModel::Impl::upperBound(const fields::NumericField& field) const
 bool FormModel::Impl::commitField(const fields::NumericField& field)
 {
     const std::string typed = at(field.control).text;
-    const std::optional<std::string> normal = fields::NormalizeAndClamp(typed, field.lower, upperBound(field));
+    const double upper = upperBound(field);
+    const std::optional<std::string> normal = fields::NormalizeAndClamp(typed, field.lower, upper);
     if (!normal) {
         fail(fields::NotAFloatMessage(typed));
         return false;
     }
+    const FieldTexts before = numericFieldTexts();
     const std::string shown = std::string(fields::kDisplayBlanks) + *normal;
     double value = 0;
     if (field.storage == fields::Storage::Whole) {
@@ -81,9 +84,23 @@ bool FormModel::Impl::commitField(const fields::NumericField& field)
     }
     setText(field.control, shown);
     holdValue(field, value);
+    reportClamp(field, typed, upper);
     applyCommitEffect(field.effect);
     recalculate();
+    reportRewrites(field.control, before);
     return true;
+}
+
+void FormModel::Impl::reportClamp(const fields::NumericField& field, const std::string& typed, double upper)
+{
+    const FieldName* name = FindFieldName(field.control);
+    const double typedValue = fields::ParseDecimal(typed).value_or(0); // an empty field commits 0
+    if (name == nullptr)
+        return;
+    if (typedValue > upper)
+        post(ClampMessage(*name, true, upper, field.computedUpper));
+    else if (typedValue < field.lower)
+        post(ClampMessage(*name, false, field.lower, ComputedBound::None));
 }
 
 void FormModel::Impl::holdValue(const fields::NumericField& field, double value)
@@ -114,16 +131,20 @@ void FormModel::Impl::applyCommitEffect(CommitEffect effect)
     case CommitEffect::DailyTurnoverPercent:
         state.dailyTurnover = showNumber(Control::DailyTurnover, DailyTonnes(state.dailyTurnoverPercent, state.netCapacity));
         return;
-    case CommitEffect::DailyTurnover:
+    case CommitEffect::DailyTurnover: {
         if (state.netCapacity == 0)
             state.netCapacity = kSmallestNetCapacity;
-        state.dailyTurnoverPercent =
-            std::min(state.dailyTurnover * 100 / state.netCapacity, kMaxDailyTurnoverPercent);
+        const double typedPercent = state.dailyTurnover * 100 / state.netCapacity;
+        state.dailyTurnoverPercent = std::min(typedPercent, kMaxDailyTurnoverPercent);
         state.dailyTurnover = showNumber(Control::DailyTurnover, DailyTonnes(state.dailyTurnoverPercent, state.netCapacity));
+        if (typedPercent > kMaxDailyTurnoverPercent)
+            post("Суточный грузооборот ограничен: не больше " + MessageNumber(kMaxDailyTurnoverPercent) +
+                 " % ёмкости камеры, " + MessageNumber(state.dailyTurnover) + " т/сут");
         // The percentage is shown to one decimal; the parameter keeps its full precision (the
         // file keeps it too, see PercentLineText).
         setText(Control::DailyTurnoverPercent, fields::DisplayText(fields::RoundHalfEven(state.dailyTurnoverPercent * 10) / 10));
         return;
+    }
     }
 }
 

@@ -156,8 +156,11 @@ void FormModel::Impl::setVisible(Control control, bool visible)
 
 void FormModel::Impl::setColor(Control control, ControlColor color)
 {
-    if (at(control).color != color)
-        change(control).color = color;
+    if (at(control).color == color)
+        return;
+    change(control).color = color;
+    if (color == ControlColor::Red)
+        reportWarning(control);
 }
 
 void FormModel::Impl::fail(std::string message)

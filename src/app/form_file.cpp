@@ -4,6 +4,7 @@
 
 #include "app/form_parameters.h"
 #include "app/project_file_io.h"
+#include "files/file_names.h"
 #include "fields/number_text.h"
 #include "fields/utf8.h"
 
@@ -98,6 +99,7 @@ bool FormModel::Impl::save(const DialogAnswer& answer)
         return false;
     if (!answer.accepted)
         return false; // the project name stays as the user left it
+    lastFolder = std::string(files::FolderOf(answer.path));
     auto written = projectfile::WriteProjectFile(collectLines());
     if (const auto* problem = std::get_if<projectfile::FileProblem>(&written)) {
         std::string message = "Проект не сохранён, файл «" + answer.path + "» не изменён. ";
@@ -115,6 +117,7 @@ bool FormModel::Impl::save(const DialogAnswer& answer)
     setText(Control::ProjectName, answer.path);
     state.projectName = answer.path;
     markUnmodified();
+    post("Сохранено: " + std::string(files::FileNameOf(answer.path)));
     return true;
 }
 
@@ -126,6 +129,7 @@ bool FormModel::Impl::load(const DialogAnswer& answer)
         recalculate(); // the project name stays as the user left it
         return false;
     }
+    lastFolder = std::string(files::FolderOf(answer.path));
     auto bytes = files::ReadFileBytes(answer.path, kLargestProjectFileBytes);
     if (auto* error = std::get_if<FileError>(&bytes)) {
         fail(std::move(error->message));

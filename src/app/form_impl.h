@@ -42,6 +42,22 @@ struct FormModel::Impl {
     projectfile::ProjectLines unmodifiedLines; // the project as of start-up or the last save or load
     std::string projectFile;               // the file last saved or loaded ("" before either)
     std::function<void()> bell;
+    std::string lastFolder;                // folder of the last file dialog answered ("" none)
+    std::vector<std::string> messageLine;  // messages since the last user action
+    std::vector<std::string> postedMessages; // messages not yet taken
+
+    // --- message line (form_messages.cpp) ------------------------------------------------------
+    void post(std::string message);
+    void userAction(); // a user action ends the messages shown
+    // The texts of the numeric fields, taken before an event that may rewrite some of them.
+    using FieldTexts = std::array<std::string, kControlCount>;
+    FieldTexts numericFieldTexts() const;
+    // Posts one message naming the visible, enabled numeric fields other than `cause` (and its twin)
+    // whose text differs from `before`.
+    void reportRewrites(Control cause, const FieldTexts& before);
+    // Posts the warning texts of a control that just turned red.
+    void reportWarning(Control control);
+    std::string proposedSaveName() const;
 
     // --- controls (form_controls.cpp) --------------------------------------------------------
     void createControls();
@@ -77,6 +93,8 @@ struct FormModel::Impl {
     // --- commit and recalculation (form_commit.cpp) -------------------------------------------
     bool commitField(const fields::NumericField& field);
     void holdValue(const fields::NumericField& field, double value); // the parameter of a shown number
+    // Posts the message of a typed number the commit held to the field's bounds.
+    void reportClamp(const fields::NumericField& field, const std::string& typed, double upper);
     double upperBound(const fields::NumericField& field) const;
     void applyCommitEffect(fields::CommitEffect effect);
     void raiseGoodsTemperatures();        // leaving the room temperature

@@ -9,7 +9,12 @@
 
 namespace zeltar {
 
-FormModel::FormModel(std::string today) : impl_(std::make_unique<Impl>(Impl::Startup(today))) {}
+FormModel::FormModel(std::string today) : impl_(std::make_unique<Impl>(Impl::Startup(today)))
+{
+    // Start-up is no news: the message line starts empty.
+    impl_->messageLine.clear();
+    impl_->postedMessages.clear();
+}
 
 FormModel::Impl FormModel::Impl::Startup(const std::string& today)
 {
@@ -89,13 +94,15 @@ int FormModel::currentTab() const
 
 bool FormModel::setFocus(Control control, FocusRoute route)
 {
+    if (impl_->focus != control)
+        impl_->userAction();
     return impl_->focusOn(control, route);
 }
 
 bool FormModel::setFocus(std::string_view name, FocusRoute route)
 {
     if (const std::optional<Control> control = FindControl(name))
-        return impl_->focusOn(*control, route);
+        return setFocus(*control, route);
     impl_->fail("Элемента " + std::string(name) + " в окне нет.");
     return false;
 }
@@ -104,6 +111,7 @@ void FormModel::showTab(int tab)
 {
     if (tab < fields::kEnclosureTab || tab > fields::kOperationalTab || tab == impl_->tab)
         return;
+    impl_->userAction();
     impl_->tab = tab;
     ++impl_->revision;
 }
@@ -116,11 +124,13 @@ void FormModel::selectText(int start, int length)
 
 bool FormModel::keyPress(char32_t character)
 {
+    impl_->userAction();
     return impl_->keyPress(character);
 }
 
 void FormModel::textEdited(std::string_view text, std::optional<int> caret)
 {
+    impl_->userAction();
     impl_->editFocusedText(std::string(text), caret);
 }
 
@@ -131,26 +141,31 @@ void FormModel::keyRelease(int keyCode)
 
 void FormModel::typeCharacter(char32_t character)
 {
+    impl_->userAction();
     impl_->typeCharacter(character);
 }
 
 bool FormModel::pressEnter()
 {
+    impl_->userAction();
     return impl_->moveByEnter();
 }
 
 bool FormModel::pressSpace()
 {
+    impl_->userAction();
     return impl_->pressSpace();
 }
 
 void FormModel::pressBackspace()
 {
+    impl_->userAction();
     impl_->pressBackspace();
 }
 
 void FormModel::choose(Control comboBox, int index)
 {
+    impl_->userAction();
     if (const fields::ListField* list = fields::FindListField(comboBox))
         impl_->choose(*list, index);
     else
@@ -167,6 +182,7 @@ void FormModel::choose(std::string_view comboBox, int index)
 
 void FormModel::click(Control control)
 {
+    impl_->userAction();
     if (impl_->at(control).type == ControlType::PaintBox) {
         impl_->clickTile(control); // the plan, the section sketch and the logo do nothing
         return;
@@ -195,17 +211,19 @@ void FormModel::click(std::string_view name)
 
 bool FormModel::saveProject(const DialogAnswer& answer)
 {
+    impl_->userAction();
     return impl_->save(answer);
 }
 
 bool FormModel::loadProject(const DialogAnswer& answer)
 {
+    impl_->userAction();
     return impl_->load(answer);
 }
 
 std::string FormModel::dialogFileName(FileDialog dialog) const
 {
-    return dialog == FileDialog::Save ? impl_->saveDialogFileName : impl_->openDialogFileName;
+    return dialog == FileDialog::Save ? impl_->proposedSaveName() : impl_->openDialogFileName;
 }
 
 bool FormModel::modified() const

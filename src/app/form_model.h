@@ -163,7 +163,8 @@ public:
     // the old file only when everything was written. A text Windows-1251 cannot hold refuses the
     // save (the message names the field), except the project name: each character the code page
     // lacks is written as "?" there (a path may hold any character). Returns false on any error: message queued, nothing
-    // written, the window unchanged. On success the project name field shows the path.
+    // written, the window unchanged. On success the project name field shows the path and the
+    // message line says «Сохранено: <file name>».
     bool saveProject(const DialogAnswer& answer);
     // Load: reads and checks the whole file first; a missing, unreadable or faulty file queues a
     // message naming the file (and the line) and leaves the window exactly as it was. A sound file
@@ -172,8 +173,10 @@ public:
     // loaded choices (climate fields, floor field, capacity fields), the project name field shows
     // the path, and one recalculation.
     bool loadProject(const DialogAnswer& answer);
-    // The file name a dialog starts with: "Новый Проект" until it saved or loaded successfully,
-    // then that file's path.
+    // The file name a dialog starts with. Load: "Новый Проект" until a load succeeded, then that
+    // file's path. Save: the current project's file (the one loaded, restored or last saved); for
+    // a project without one, a name made from «ОБЪЕКТ» and «ПРОЕКТ» (cleaned for a file name,
+    // "Новый Проект" when both are empty) with ".zlt", in the folder of the last file dialog.
     std::string dialogFileName(FileDialog dialog = FileDialog::Open) const;
     // Inputs changed since start-up or the last save or load; the field being edited counts with the
     // value leaving it would store (a field that showed 0 and is empty while edited is unchanged).
@@ -192,9 +195,39 @@ public:
     std::string recoveryBytes() const;
     // Puts a recovery copy into the window as a load does, but as modified (it was never saved)
     // and with `path` ("" for a project never saved) as the file of the next save: the save
-    // dialog starts with it and the project name field shows it. A faulty copy queues a message
-    // and changes nothing.
+    // dialog starts with it and the project name field shows it; the message line says the project
+    // was restored. A faulty copy queues a message and changes nothing.
     bool restoreProject(const std::string& bytes, const std::string& path);
+
+    // --- message line ---------------------------------------------------------------------------
+    // What the program did on its own, said on the window's message line (the main window's bottom
+    // panel, the summary window's status bar) until the next user action: a number held to its
+    // field's bounds at commit, fields a commit or a choice rewrote, a warning colour that
+    // appeared, a save, a PDF written, a recovery copy restored.
+    //
+    // The model posts its own messages. The window layer posts what it does itself (a PDF written,
+    // a recovery folder's state) with postMessage() and then mirrors message(); the Qt binding
+    // shows message() after every event it forwards, so a message posted from the window shows
+    // at the next FormBinding::sync() (call it, or post before an event that syncs).
+    //
+    // A user action ends the messages shown: typing into a field, a key, Enter, the space bar, a
+    // click, a list choice, the focus moved to another control, another tab page, save, load.
+    // Messages an event itself posts after that (its commit, its presets) stay until the next one.
+    void postMessage(std::string text);
+    // The message line: every message posted since the last user action, oldest first, joined by
+    // " · " ("" none).
+    std::string message() const;
+    // Every message posted since the last take, oldest first; taking them clears the record (what
+    // `zeltar-cli play` prints as MESSAGE lines).
+    std::vector<std::string> takeMessages();
+
+    // --- warnings -----------------------------------------------------------------------------
+    // Why a control shows its warning colour (red) and what that does to the results, one text a
+    // reason; empty for a control without a warning. The window shows them as the control's
+    // tooltip; each is posted as a message when the colour appears.
+    std::vector<std::string> warningTexts(Control control) const;
+    // Whether tab page `tab` (0..4) holds a control showing a warning: its tab button is marked.
+    bool tabHasWarning(int tab) const;
 
     // Error messages for the standard error box, oldest first; taking them clears the queue.
     std::vector<std::string> takeErrors();

@@ -32,6 +32,9 @@ constexpr Control kTurnoverControls[]{
     Control::DailyTurnoverLabel
 };
 
+constexpr std::string_view kHighTurnoverClearedMessage =
+    "Флажок «Повышенная» скорость оборота груза снят вместе с типом камеры";
+
 bool IsRoomType(int roomType)
 {
     return roomType >= 0 && roomType < static_cast<int>(refdata::kRoomTypes.size());
@@ -55,17 +58,19 @@ void FormModel::Impl::choose(const fields::ListField& list, int index)
     }
     if (!focusOn(list.control))
         return;
+    const FieldTexts before = numericFieldTexts();
     switch (list.choice) {
     case fields::ChoiceRule::StoreIndex:
         selectList(list.control, index);
         recalculate();
-        return;
-    case fields::ChoiceRule::City: chooseCity(index); return;
-    case fields::ChoiceRule::FloorType: chooseFloorType(index); return;
-    case fields::ChoiceRule::RoomType: chooseRoomType(index); return;
-    case fields::ChoiceRule::Product: chooseProduct(index); return;
-    case fields::ChoiceRule::ProductGroup: chooseProductGroup(index); return;
+        break;
+    case fields::ChoiceRule::City: chooseCity(index); break;
+    case fields::ChoiceRule::FloorType: chooseFloorType(index); break;
+    case fields::ChoiceRule::RoomType: chooseRoomType(index); break;
+    case fields::ChoiceRule::Product: chooseProduct(index); break;
+    case fields::ChoiceRule::ProductGroup: chooseProductGroup(index); break;
     }
+    reportRewrites(list.control, before);
 }
 
 void FormModel::Impl::chooseCity(int city)
@@ -128,6 +133,8 @@ void FormModel::Impl::chooseRoomType(int roomType)
     setText(Control::RunningHoursCaption, std::string(preset.runningHoursCaption));
     setEnabled(Control::HighTurnover, preset.highTurnoverEnabled);
     if (!preset.highTurnoverEnabled) {
+        if (at(Control::HighTurnover).index == 1)
+            post(std::string(kHighTurnoverClearedMessage));
         setIndex(Control::HighTurnover, 0);
         state.highTurnover = 0;
     }

@@ -3,6 +3,7 @@
 #include "app/form_impl.h"
 
 #include "fields/field_table.h"
+#include "files/file_names.h"
 
 namespace zeltar {
 
@@ -46,6 +47,8 @@ bool FormModel::Impl::restore(const std::string& bytes, const std::string& path)
     }
     // No file holds these inputs: they count as changed until saved, whatever they are.
     unmodifiedLines = {};
+    post(path.empty() ? std::string("Восстановлен несохранённый проект")
+                      : "Восстановлен несохранённый проект «" + std::string(files::FileNameOf(path)) + "»");
     return true;
 }
 

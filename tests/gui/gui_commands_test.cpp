@@ -84,7 +84,7 @@ private slots:
         w.scripted.saveChangesAnswer = SaveChangesAnswer::Save;
         w.scripted.saveAnswer = {}; // the save dialog cancelled: the window stays
         QVERIFY(!w.window.close());
-        QCOMPARE(w.scripted.saveStartNames, QStringList{QStringLiteral("Новый Проект")});
+        QCOMPARE(w.scripted.saveStartNames, QStringList{QStringLiteral("Новый Проект.zlt")});
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("камера.zlt"));

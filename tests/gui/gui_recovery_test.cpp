@@ -52,6 +52,19 @@ private slots:
         QVERIFY(!recovery.copy().active());
     }
 
+    // The window's own teller puts the notice into the message line, where the user looks.
+    void theNoticeIsShownInTheMessageLine()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("recovery");
+        WriteFile(folder, "a file where the folder should be");
+        WindowUnderTest w;
+        WindowRecovery recovery(w.window, folder.toStdString(),
+                                [](QWidget*, const QString&) { return recovery::Answer::Restore; });
+        QVERIFY2(w.window.messageLine().startsWith(QStringLiteral("Копии несохранённой работы не ведутся")),
+                 qPrintable(w.window.messageLine()));
+    }
+
     void aCopyThatCannotBeReadIsToldWithItsNewNameAndNotOffered()
     {
         QTemporaryDir dir;

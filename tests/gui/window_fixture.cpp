@@ -25,6 +25,10 @@ WindowDialogs ScriptedDialogs::dialogs()
         saveStartNames << name;
         return saveAnswer;
     };
+    d.askReplace = [this](QWidget*, const QString& path) {
+        replaceQuestions << path;
+        return replaceAnswer;
+    };
     d.askSaveChanges = [this](QWidget*) {
         ++saveChangesQuestions;
         return saveChangesAnswer;
@@ -35,8 +39,11 @@ WindowDialogs ScriptedDialogs::dialogs()
         if (onPreview)
             onPreview(preview);
     };
-    d.print = [this](QWidget*, const report::ReportSource&, report::ResolutionWarning& warning) {
+    d.print = [this](QWidget*, const report::ReportSource&, report::ResolutionWarning& warning,
+                     const QString& pdfFileName) {
         printWarnings << &warning;
+        printPdfNames << pdfFileName;
+        return printedPdf;
     };
     return d;
 }

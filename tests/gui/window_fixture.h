@@ -33,6 +33,12 @@ struct ScriptedDialogs {
     int saveChangesQuestions = 0;
     QStringList openStartNames;
     QStringList saveStartNames;
+    // The replace question: its answer and the files it was asked about.
+    bool replaceAnswer = false;
+    QStringList replaceQuestions;
+    // The print dialog's PDF file names, and the PDF it "writes" ("" none).
+    QStringList printPdfNames;
+    QString printedPdf;
     QStringList errors;
     // The report windows the commands were given, one entry per preview or print.
     QList<report::PreviewWindow*> previewsShown;

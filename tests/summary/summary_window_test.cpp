@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QLineEdit>
 #include <QMimeData>
@@ -39,6 +40,10 @@ protected:
         d.openObject = [this](QWidget*, const QString&) { return objectAnswer; };
         d.saveObject = [this](QWidget*, const QString&) { return objectAnswer; };
         d.savePdf = [this](QWidget*, const QString&) { return pdfAnswer; };
+        d.askReplace = [this](QWidget*, const QString& path) {
+            replaceQuestions << path;
+            return replaceAnswer;
+        };
         d.ask = [this](QWidget*, const QString& question, bool) {
             questions << question;
             return answer;
@@ -96,6 +101,8 @@ protected:
     QStringList roomsToChoose;
     DialogAnswer objectAnswer;
     DialogAnswer pdfAnswer;
+    bool replaceAnswer = false;
+    QStringList replaceQuestions;
     Answer answer = Answer::Cancel;
     QStringList questions;
     QStringList errors;
@@ -219,6 +226,7 @@ TEST_F(SummaryWindowTest, ARoomFileReplacedOnDiskUpdatesItsRowEachTime)
 
     replaceByRename(QStringLiteral("p0005"), path);
     EXPECT_TRUE(QTest::qWaitFor([&] { return cell(0, SummaryColumn::TotalHeatGain) == expected; }, 5000));
+    EXPECT_EQ(summary.statusMessage(), QStringLiteral("Загружено заново: p0001.zlt"));
     // The replaced file is watched again: a second change also shows.
     replaceByRename(QStringLiteral("p0001"), path);
     EXPECT_TRUE(QTest::qWaitFor([&] { return cell(0, SummaryColumn::TotalHeatGain) == before; }, 5000));
@@ -384,6 +392,34 @@ TEST_F(SummaryWindowTest, FieldsCopyAndPdf)
     pdfAnswer = {true, pdf.toStdString()};
     summary.saveReportPdf();
     EXPECT_TRUE(QFile::exists(pdf));
+}
+
+// Fault: a PDF or object file written without its extension (the load filter never sees it), or an
+// existing file replaced without a question; a save that leaves no word of it.
+TEST_F(SummaryWindowTest, SavesCompleteTheNameAskBeforeReplacingAndSaySo)
+{
+    addRooms({QStringLiteral("p0001")});
+    pdfAnswer = {true, folder.filePath(QStringLiteral("сводка")).toStdString()};
+    summary.saveReportPdf();
+    const QString pdf = folder.filePath(QStringLiteral("сводка.pdf"));
+    EXPECT_TRUE(QFile::exists(pdf));
+    EXPECT_TRUE(replaceQuestions.isEmpty());
+    EXPECT_EQ(summary.statusMessage(), QStringLiteral("PDF записан: сводка.pdf"));
+
+    // The same name again: asked; «Нет» keeps the file as it was.
+    ASSERT_TRUE(QFile::resize(pdf, 3));
+    summary.button(QStringLiteral("PdfButton"))->click();
+    EXPECT_EQ(replaceQuestions, QStringList{pdf});
+    EXPECT_EQ(QFileInfo(pdf).size(), 3);
+    EXPECT_EQ(summary.statusMessage(), QString()); // the command cleared the last message
+    replaceAnswer = true;
+    summary.saveReportPdf();
+    EXPECT_GT(QFileInfo(pdf).size(), 3);
+
+    objectAnswer = {true, folder.filePath(QStringLiteral("объект")).toStdString()};
+    ASSERT_TRUE(summary.saveObjectAs());
+    EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("объект.zlo"))));
+    EXPECT_EQ(summary.statusMessage(), QStringLiteral("Сохранено: объект.zlo"));
 }
 
 TEST(SummaryButton, LiesInTheHeaderBarsFreeStripAndOpensOneSummaryWindow)

@@ -2,6 +2,7 @@
 
 #include "app/qt/window_style.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
 
@@ -12,6 +13,9 @@ namespace {
 constexpr int kTabHeight = 22; // px
 constexpr int kTabGap = 2;     // px between tabs and between rows
 constexpr int kTabPadding = 20; // px beside the caption
+constexpr int kMarkWidth = kTabPadding / 2; // px: the mark fills the margin right of the caption
+const QColor kMarkRed{0xE0, 0, 0};
+constexpr int kMarkPixelSize = 15; // px, larger than the caption
 
 } // namespace
 
@@ -29,6 +33,17 @@ QWidget* ButtonTabs::addPage(const QString& caption)
     button->setFocusPolicy(Qt::StrongFocus);
     connect(button, &QPushButton::clicked, this, [this, index] { emit tabClicked(index); });
     buttons_.push_back(button);
+    auto* mark = new QLabel(QStringLiteral("!"), button);
+    mark->setObjectName(QStringLiteral("TabWarningMark%1").arg(index + 1));
+    mark->setAlignment(Qt::AlignCenter);
+    // A style sheet: the window's button styling would otherwise give the label its text colour.
+    mark->setStyleSheet(QStringLiteral("color: %1; font-weight: bold; font-size: %2px;")
+                            .arg(kMarkRed.name())
+                            .arg(kMarkPixelSize));
+    mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+    mark->setToolTip(QStringLiteral("На этой странице есть предупреждение"));
+    mark->hide();
+    marks_.push_back(mark);
 
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet%1").arg(index + 1));
@@ -65,6 +80,22 @@ void ButtonTabs::markCurrentTab()
     }
 }
 
+void ButtonTabs::setTabMarked(int index, bool marked)
+{
+    if (index < 0 || index >= count() || isTabMarked(index) == marked)
+        return;
+    QLabel* mark = marks_[static_cast<std::size_t>(index)];
+    mark->setVisible(marked);
+    // The reason stands on the fields; the button says where to look.
+    buttons_[static_cast<std::size_t>(index)]->setToolTip(
+        marked ? QStringLiteral("На этой странице есть предупреждение") : QString());
+}
+
+bool ButtonTabs::isTabMarked(int index) const
+{
+    return index >= 0 && index < count() && !marks_[static_cast<std::size_t>(index)]->isHidden();
+}
+
 QWidget* ButtonTabs::page(int index) const
 {
     return stack_->widget(index);
@@ -82,13 +113,15 @@ void ButtonTabs::arrangeTabs()
 {
     int x = 0;
     int y = 0;
-    for (QPushButton* button : buttons_) {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        QPushButton* button = buttons_[i];
         const int width = button->fontMetrics().horizontalAdvance(button->text()) + kTabPadding;
         if (x > 0 && x + width > this->width()) {
             x = 0;
             y += kTabHeight + kTabGap;
         }
         button->setGeometry(x, y, width, kTabHeight);
+        marks_[i]->setGeometry(width - kMarkWidth - 1, 0, kMarkWidth, kTabHeight);
         x += width + kTabGap;
     }
     const int stackTop = buttons_.empty() ? 0 : y + kTabHeight + kTabGap;

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class QLabel;
 class QPushButton;
 class QStackedWidget;
 
@@ -24,6 +25,10 @@ public:
     void setCurrentIndex(int index);
     QPushButton* tabButton(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
     QWidget* page(int index) const;
+    // A red «!» in the right margin of tab `index` (its caption and place unchanged): the page
+    // holds a warning.
+    void setTabMarked(int index, bool marked);
+    bool isTabMarked(int index) const;
 
 signals:
     // The user clicked the tab of page `index`.
@@ -37,6 +42,7 @@ private:
     void markCurrentTab();
 
     std::vector<QPushButton*> buttons_;
+    std::vector<QLabel*> marks_;
     QStackedWidget* stack_;
 };
 

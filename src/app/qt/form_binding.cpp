@@ -351,6 +351,8 @@ void FormBinding::sync()
 {
     mirror(model_.takeChangedControls());
     syncTab();
+    syncWarnings();
+    syncMessageLine();
     syncFocus();
     syncSelection();
     std::vector<std::string> errors = model_.takeErrors();

@@ -2,7 +2,8 @@
 // model event (focus and its route, caret and selection, key filter, edited text, key release,
 // Enter, space bar, list choice, click, tab), and after each the widgets of the controls the model
 // reports changed mirror it: texts, choices, enabled, visible, read-only, background colours; then
-// the shown tab page, the focus and the focused field's selection. Queued error messages are shown
+// the shown tab page, the focus and the focused field's selection; the warning tooltips, the tab
+// marks and the message line (binding_messages.cpp). Queued error messages are shown
 // after the event; the model's bell is the system's. No control has a handler of its own: the
 // behaviour is the model's, the maximum length of a field included.
 #pragma once
@@ -25,6 +26,7 @@ class QLineEdit;
 namespace zeltar::gui {
 
 class ButtonTabs;
+class MessageLine;
 
 class FormBinding : public QObject {
     Q_OBJECT
@@ -52,6 +54,11 @@ public:
 
     QWidget* widget(Control control) const;
 
+    // A label that shows the model's message line (FormModel::message()) after every sync: cut
+    // with "…" to its width, the whole text in its tooltip.
+    void addMessageLine(MessageLine* line);
+    QString messageLine() const { return shownMessage_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -73,6 +80,9 @@ private:
     void mirror(const ChangedControls& controls);
     void mirror(Control control);
     void syncTab();
+    // Warning tooltips of the fields and lists, the marks on the tab buttons, the message line.
+    void syncWarnings();
+    void syncMessageLine();
 
     FormModel& model_;
     std::map<Control, QWidget*> widgets_;
@@ -80,6 +90,9 @@ private:
     ButtonTabs* tabs_;
     ErrorPresenter showError_;
     std::map<Control, ControlColor> shownColors_; // background each widget shows
+    std::map<Control, QString> shownWarnings_;     // warning tooltip each widget shows
+    std::vector<MessageLine*> messageLines_;
+    QString shownMessage_;
     std::vector<std::string> pendingErrors_;
     bool mirroring_ = false;
     bool errorsScheduled_ = false;

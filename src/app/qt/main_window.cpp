@@ -1,8 +1,10 @@
 #include "app/qt/main_window.h"
 
 #include "app/qt/button_tabs.h"
+#include "app/qt/message_line.h"
 #include "app/qt/window_artwork.h"
 #include "app/qt/window_style.h"
+#include "files/file_names.h"
 #include "report/form_protocol.h"
 #include "report/form_report_source.h"
 #include "report/qt/preview_window.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
@@ -50,6 +53,12 @@ Control ButtonOf(Command command)
 
 // Under the date's caption and field, right of the project name field.
 const QRect kSummaryButtonBox(808, 27, 206, 21);
+// The message line: the free strip of the lower bar under its fields, across the window.
+const QRect kMessageLineBox(8, 54, 1008, 26);
+// Height of the message strip under the scrolled client on a screen too low for the window.
+constexpr int kMessageStripHeight = 24; // px
+constexpr int kMessageStripMargin = 8;  // px left and right of its text
+
 
 } // namespace
 
@@ -104,6 +113,7 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
                 runCommand(command);
         });
     addSummaryButton();
+    addMessageLine();
 }
 
 MainWindow::~MainWindow() = default;
@@ -120,11 +130,37 @@ void MainWindow::addSummaryButton()
     connect(button, &QPushButton::clicked, this, &MainWindow::objectSummaryRequested);
 }
 
+// The message line lies in the lower bar's free strip under the header fields: no other
+// control moves. White text on the bar, cut with "…" where too long (the whole text in its tooltip).
+void MainWindow::addMessageLine()
+{
+    QWidget* headerBar = control(Control::ProjectDate)->parentWidget();
+    auto* line = new MessageLine(headerBar, QStringLiteral("MessageLine"));
+    line->setGeometry(kMessageLineBox);
+    binding_->addMessageLine(line);
+    // On a screen too low for the window the lower bar scrolls out of sight: the same line then
+    // stands under the scrolled client, always in view (fitToScreen shows it).
+    messageStrip_ = new MessageLine(this, QStringLiteral("MessageStrip"));
+    messageStrip_->setAutoFillBackground(true);
+    messageStrip_->setFixedHeight(kMessageStripHeight);
+    messageStrip_->setContentsMargins(kMessageStripMargin, 0, kMessageStripMargin, 0);
+    messageStrip_->hide();
+    layout()->addWidget(messageStrip_);
+    binding_->addMessageLine(messageStrip_);
+}
+
+QString MainWindow::messageLine() const
+{
+    return binding_->messageLine();
+}
+
 void MainWindow::fitToScreen(const QRect& available)
 {
     const QSize room(available.width() - kFrameAllowance.width(), available.height() - kFrameAllowance.height());
-    setFixedSize(ScrolledSize(QSize(kWindowWidth, kWindowHeight), room,
-                              style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_)));
+    const QSize size = ScrolledSize(QSize(kWindowWidth, kWindowHeight), room,
+                                    style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_));
+    messageStrip_->setVisible(size.height() < kWindowHeight);
+    setFixedSize(size);
 }
 
 QWidget* MainWindow::control(Control control) const
@@ -167,7 +203,11 @@ bool MainWindow::saveProject()
     if (!focusCommandButton(Command::Save))
         return false;
     const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Save));
-    const DialogAnswer answer = dialogs_.saveProject(this, start);
+    DialogAnswer answer = dialogs_.saveProject(this, start);
+    const std::optional<QString> target = ConfirmedSavePath(
+        answer, files::kProjectExtension, [this](const QString& path) { return dialogs_.askReplace(this, path); });
+    // Keeping an existing file ends the command as a cancel does.
+    answer = target ? DialogAnswer{true, target->toStdString()} : DialogAnswer{};
     const bool saved = binding_->saveProject(answer) && answer.accepted;
     return saved;
 }
@@ -188,7 +228,23 @@ void MainWindow::printReport()
 
 void MainWindow::runPrint()
 {
-    dialogs_.print(this, *reportSource_, *resolutionWarning_);
+    const QString pdf = dialogs_.print(this, *reportSource_, *resolutionWarning_, pdfFileName());
+    if (!pdf.isEmpty())
+        showMessage(QStringLiteral("PDF записан: %1").arg(QFileInfo(pdf).fileName()));
+}
+
+void MainWindow::showMessage(const QString& message)
+{
+    model_.postMessage(message.toStdString());
+    binding_->sync();
+}
+
+QString MainWindow::pdfFileName() const
+{
+    // A project never saved, with no folder used yet: its PDF goes to the working folder.
+    return QFileInfo(QString::fromStdString(files::WithExtension(model_.dialogFileName(FileDialog::Save),
+                                                                 files::kPdfExtension)))
+        .absoluteFilePath();
 }
 
 bool MainWindow::openProjectFile(const QString& path)

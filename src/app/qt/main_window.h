@@ -22,6 +22,8 @@ class FormModelReportSource;
 
 namespace zeltar::gui {
 
+class MessageLine;
+
 inline constexpr char kWindowCaption[] = "ЗЕЛТАР 2.1 Free - Программа расчёта теплопритоков в холодильную камеру  ";
 
 class MainWindow : public QWidget {
@@ -53,6 +55,13 @@ public:
     bool openProjectAsked(const QString& path);
     // The project's file: the one last saved or loaded ("" while the project is new).
     QString projectPath() const { return QString::fromStdString(model_.projectFile()); }
+    // The PDF file the print dialog starts with: the save dialog's proposal with ".pdf", made absolute.
+    QString pdfFileName() const;
+    // What the message line shows (the form model's message(), see FormModel::postMessage).
+    QString messageLine() const;
+    // Says on the message line, at once, something the window did itself (a PDF written, the state
+    // of the recovery folder): posted to the form model, shown until the next user action.
+    void showMessage(const QString& message);
 
 signals:
     // The «СВОДКА ПО ОБЪЕКТУ» button: the program opens the object summary window.
@@ -71,6 +80,7 @@ private:
     // Before inputs would be lost: true when the caller may go on (saved, or the user discards).
     bool settleUnsavedChanges();
     void addSummaryButton();
+    void addMessageLine();
     // The print dialog and the page, without moving the focus: the print command's work, also run
     // by the preview's print buttons while the preview is open.
     void runPrint();
@@ -80,6 +90,7 @@ private:
     QScrollArea* scrollArea_ = nullptr;
     WindowWidgets widgets_;
     std::unique_ptr<FormBinding> binding_;
+    MessageLine* messageStrip_ = nullptr; // the message line under the client while it scrolls
     std::unique_ptr<report::FormModelReportSource> reportSource_;
     // Children of this window, destroyed before the report source they draw from.
     std::unique_ptr<report::PreviewWindow> previewWindow_;

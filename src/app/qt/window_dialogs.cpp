@@ -1,5 +1,6 @@
 #include "app/qt/window_dialogs.h"
 
+#include "files/file_names.h"
 #include "report/qt/report_commands.h"
 
 #include <QFileDialog>
@@ -14,8 +15,9 @@ namespace zeltar::gui {
 namespace {
 
 const QString kMessageTitle = QStringLiteral("ЗЕЛТАР");
-// The first filter, all files, is the one selected; no default extension is added to a name.
-const QStringList kProjectFilters{QStringLiteral("Все файлы (*)"), QStringLiteral("Проекты ZELTAR (*.zlt)")};
+// The project filter first and selected: a name typed without an extension gets ".zlt", so the
+// load dialog and the desktop's file type find the file again.
+const QStringList kProjectFilters{QStringLiteral("Проекты ЗЕЛТАР (*.zlt)"), QStringLiteral("Все файлы (*)")};
 
 DialogAnswer RunFileDialog(QWidget* parent, const QString& fileName, QFileDialog::AcceptMode mode)
 {
@@ -54,8 +56,9 @@ std::unique_ptr<QFileDialog> CreateProjectFileDialog(QWidget* parent, const QStr
     dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog->setNameFilters(kProjectFilters);
     dialog->selectNameFilter(kProjectFilters.front());
-    // Saving over an existing file replaces it without a question, as the program always did.
+    // The window asks before replacing a file, once the extension is added (ConfirmedSavePath).
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setDefaultSuffix(QString::fromUtf8(files::kProjectExtension.substr(1)));
     // Name, size, type and date of each file, wide enough that none of the columns is cut.
     dialog->setViewMode(QFileDialog::Detail);
     dialog->resize(dialog->size().expandedTo(kFileDialogSize));
@@ -72,6 +75,29 @@ std::unique_ptr<QFileDialog> CreateProjectFileDialog(QWidget* parent, const QStr
     return dialog;
 }
 
+bool AskReplaceFile(QWidget* parent, const QString& path)
+{
+    QMessageBox box(QMessageBox::Question, kMessageTitle,
+                    QString::fromStdString(files::ReplaceQuestion(path.toStdString())), QMessageBox::NoButton, parent);
+    QPushButton* replace = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    QPushButton* keep = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == replace;
+}
+
+std::optional<QString> ConfirmedSavePath(const DialogAnswer& answer, std::string_view extension,
+                                         const std::function<bool(const QString& path)>& askReplace)
+{
+    if (!answer.accepted)
+        return std::nullopt;
+    const QString path = QString::fromStdString(files::WithDefaultExtension(answer.path, extension));
+    if (QFileInfo::exists(path) && !askReplace(path))
+        return std::nullopt;
+    return path;
+}
+
 WindowDialogs StandardDialogs()
 {
     WindowDialogs dialogs;
@@ -81,6 +107,7 @@ WindowDialogs StandardDialogs()
     dialogs.saveProject = [](QWidget* parent, const QString& fileName) {
         return RunFileDialog(parent, fileName, QFileDialog::AcceptSave);
     };
+    dialogs.askReplace = AskReplaceFile;
     dialogs.askSaveChanges = AskSaveChanges;
     dialogs.showError = [](QWidget* parent, const QString& message) {
         QMessageBox::critical(parent, kMessageTitle, message);

@@ -14,6 +14,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 class QWidget;
 
@@ -27,16 +29,21 @@ namespace zeltar::gui {
 enum class SaveChangesAnswer { Save, Discard, Cancel };
 
 struct WindowDialogs {
-    // File dialogs starting with `fileName` ("Новый Проект" at first, later the last path).
+    // File dialogs starting with `fileName` (see FormModel::dialogFileName).
     std::function<DialogAnswer(QWidget* parent, const QString& fileName)> openProject;
     std::function<DialogAnswer(QWidget* parent, const QString& fileName)> saveProject;
+    // "Файл … уже существует. Заменить?" with Да / Нет, «Нет» the default: true to replace.
+    std::function<bool(QWidget* parent, const QString& path)> askReplace;
     // "Сохранить изменения в проекте?" with Да / Нет / Отмена.
     std::function<SaveChangesAnswer(QWidget* parent)> askSaveChanges;
     std::function<void(QWidget* parent, const QString& message)> showError;
     // Shows the preview window TForm2 modally.
     std::function<void(report::PreviewWindow& preview)> preview;
     // Prints the report; `warning` is TForm3, shown for a printer resolution that is not allowed.
-    std::function<void(QWidget* parent, const report::ReportSource& source, report::ResolutionWarning& warning)>
+    // The dialog's PDF file starts as `pdfFileName`; returns the PDF written ("" none: printed on
+    // a printer, cancelled or failed).
+    std::function<QString(QWidget* parent, const report::ReportSource& source, report::ResolutionWarning& warning,
+                          const QString& pdfFileName)>
         print;
     // Prints the detailed report (the protocol of the calculation), chosen in the preview.
     std::function<void(QWidget* parent, const report::ProtocolDocument& document, report::ResolutionWarning& warning)>
@@ -52,5 +59,14 @@ std::unique_ptr<QFileDialog> CreateProjectFileDialog(QWidget* parent, const QStr
 
 // Qt's file dialogs and message boxes, the report's preview window and printing.
 WindowDialogs StandardDialogs();
+
+// The replace question as a message box: Да / Нет, «Нет» the default and the escape answer.
+bool AskReplaceFile(QWidget* parent, const QString& path);
+
+// The file a save or PDF dialog's answer writes: a name typed without an extension gets
+// `extension` (".zlt", ".zlo", ".pdf"); an existing file is replaced only when `askReplace` says
+// so. nullopt: cancelled, or the user keeps the existing file; nothing is to be written.
+std::optional<QString> ConfirmedSavePath(const DialogAnswer& answer, std::string_view extension,
+                                         const std::function<bool(const QString& path)>& askReplace);
 
 } // namespace zeltar::gui

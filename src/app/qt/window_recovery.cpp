@@ -29,6 +29,10 @@ recovery::Answer AskRestore(QWidget* parent, const QString& question)
 
 void ShowRecoveryNotice(QWidget* parent, const QString& message)
 {
+    if (auto* window = dynamic_cast<MainWindow*>(parent)) {
+        window->showMessage(message);
+        return;
+    }
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("ЗЕЛТАР — копии несохранённой работы"), message,
                                 QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -23,7 +23,8 @@ using RestoreQuestion = std::function<recovery::Answer(QWidget* parent, const QS
 recovery::Answer AskRestore(QWidget* parent, const QString& question);
 
 // The one place the window tells the user about its recovery copies: why none are kept (said once),
-// and each copy that could not be restored and was kept aside. A non-modal notice for now.
+// and each copy that could not be restored and was kept aside. In the main window's message line
+// (a non-modal notice for any other parent).
 using RecoveryNotice = std::function<void(QWidget* parent, const QString& message)>;
 void ShowRecoveryNotice(QWidget* parent, const QString& message);
 

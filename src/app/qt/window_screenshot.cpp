@@ -50,7 +50,10 @@ WindowDialogs ScreenshotDialogs()
     dialogs.askSaveChanges = [](QWidget*) { return SaveChangesAnswer::Discard; };
     dialogs.showError = [](QWidget*, const QString& message) { PrintError(message); };
     dialogs.preview = [](report::PreviewWindow&) {};
-    dialogs.print = [](QWidget*, const report::ReportSource&, report::ResolutionWarning&) {};
+    dialogs.askReplace = [](QWidget*, const QString&) { return false; };
+    dialogs.print = [](QWidget*, const report::ReportSource&, report::ResolutionWarning&, const QString&) {
+        return QString();
+    };
     return dialogs;
 }
 

@@ -1,5 +1,6 @@
 #include "object/qt/summary_dialogs.h"
 
+#include "app/qt/window_dialogs.h"
 #include "object/qt/summary_preview.h"
 #include "object/qt/summary_printing.h"
 
@@ -24,6 +25,8 @@ DialogAnswer RunFileDialog(QWidget* parent, const QString& title, const QString&
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters({filter, QStringLiteral("Все файлы (*)")});
     dialog.setDefaultSuffix(suffix);
+    // The window asks before replacing, once the extension is added (gui::ConfirmedSavePath).
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QFileInfo start(fileName);
     if (start.isAbsolute())
         dialog.setDirectory(start.absolutePath());
@@ -74,20 +77,21 @@ SummaryDialogs StandardSummaryDialogs()
     SummaryDialogs dialogs;
     dialogs.chooseRooms = [](QWidget* parent, const QString& folder) {
         return QFileDialog::getOpenFileNames(parent, QStringLiteral("Добавить камеры"), folder,
-                                             QStringLiteral("Проекты ZELTAR (*.zlt);;Все файлы (*)"));
+                                             QStringLiteral("Проекты ЗЕЛТАР (*.zlt);;Все файлы (*)"));
     };
     dialogs.openObject = [](QWidget* parent, const QString& fileName) {
         return RunFileDialog(parent, QStringLiteral("Открыть объект"), fileName,
-                             QStringLiteral("Объекты ZELTAR (*.zlo)"), QStringLiteral("zlo"), QFileDialog::AcceptOpen);
+                             QStringLiteral("Объекты ЗЕЛТАР (*.zlo)"), QStringLiteral("zlo"), QFileDialog::AcceptOpen);
     };
     dialogs.saveObject = [](QWidget* parent, const QString& fileName) {
         return RunFileDialog(parent, QStringLiteral("Сохранить объект"), fileName,
-                             QStringLiteral("Объекты ZELTAR (*.zlo)"), QStringLiteral("zlo"), QFileDialog::AcceptSave);
+                             QStringLiteral("Объекты ЗЕЛТАР (*.zlo)"), QStringLiteral("zlo"), QFileDialog::AcceptSave);
     };
     dialogs.savePdf = [](QWidget* parent, const QString& fileName) {
         return RunFileDialog(parent, QStringLiteral("Сохранить сводку в PDF"), fileName,
                              QStringLiteral("Документы PDF (*.pdf)"), QStringLiteral("pdf"), QFileDialog::AcceptSave);
     };
+    dialogs.askReplace = gui::AskReplaceFile;
     dialogs.ask = Ask;
     dialogs.showError = [](QWidget* parent, const QString& message) {
         QMessageBox::critical(parent, kMessageTitle, message);

@@ -24,6 +24,8 @@ struct SummaryDialogs {
     std::function<DialogAnswer(QWidget* parent, const QString& fileName)> openObject;
     std::function<DialogAnswer(QWidget* parent, const QString& fileName)> saveObject;
     std::function<DialogAnswer(QWidget* parent, const QString& fileName)> savePdf;
+    // "Файл … уже существует. Заменить?", «Нет» the default: true to replace.
+    std::function<bool(QWidget* parent, const QString& path)> askReplace;
     // A question with Да / Нет / Отмена (`withNo` false: Да / Отмена only).
     std::function<Answer(QWidget* parent, const QString& question, bool withNo)> ask;
     std::function<void(QWidget* parent, const QString& message)> showError;

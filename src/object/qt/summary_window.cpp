@@ -1,6 +1,8 @@
 #include "object/qt/summary_window.h"
 
 #include "app/qt/main_window.h"
+#include "app/qt/window_dialogs.h"
+#include "files/file_names.h"
 #include "fields/number_text.h"
 #include "object/qt/summary_pdf.h"
 #include "object/summary_report_texts.h"
@@ -19,6 +21,7 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -100,7 +103,11 @@ QPushButton* SummaryWindow::addButton(QWidget* bar, const QString& name, const Q
     auto* button = new QPushButton(caption, bar);
     button->setObjectName(name);
     button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, command);
+    // A command is a user action: the status bar's last message has been read.
+    connect(button, &QPushButton::clicked, this, [this, command] {
+        statusBar_->clearMessage();
+        command();
+    });
     bar->layout()->addWidget(button);
     return button;
 }
@@ -188,11 +195,26 @@ void SummaryWindow::buildWidgets()
     view_->setWordWrap(false);
     connect(view_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { openRoomOfRow(index.row()); });
 
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("StatusBar"));
+    statusBar_->setSizeGripEnabled(false);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(fileBar);
     layout->addWidget(roomBar);
     layout->addWidget(fieldBar);
     layout->addWidget(view_);
+    layout->addWidget(statusBar_);
+}
+
+void SummaryWindow::say(const QString& message)
+{
+    statusBar_->showMessage(message);
+}
+
+QString SummaryWindow::statusMessage() const
+{
+    return statusBar_->currentMessage();
 }
 
 // --- object file ---------------------------------------------------------------------------------
@@ -238,6 +260,8 @@ bool SummaryWindow::saveObject()
         return saveObjectAs();
     const bool saved = model_.save();
     refresh();
+    if (saved)
+        say(QStringLiteral("Сохранено: %1").arg(QFileInfo(FromUtf8(model_.filePath())).fileName()));
     return saved;
 }
 
@@ -246,11 +270,15 @@ bool SummaryWindow::saveObjectAs()
     const std::string start = model_.filePath().empty()
                                   ? Utf8(QDir(FromUtf8(model_.folder())).filePath(FromUtf8(model_.document().name)))
                                   : model_.filePath();
-    const DialogAnswer answer = dialogs_.saveObject(this, FromUtf8(start));
-    if (!answer.accepted)
+    const std::optional<QString> target = gui::ConfirmedSavePath(
+        dialogs_.saveObject(this, FromUtf8(start)), files::kObjectExtension,
+        [this](const QString& path) { return dialogs_.askReplace(this, path); });
+    if (!target)
         return false;
-    const bool saved = model_.saveAs(answer.path);
+    const bool saved = model_.saveAs(Utf8(*target));
     refresh();
+    if (saved)
+        say(QStringLiteral("Сохранено: %1").arg(QFileInfo(*target).fileName()));
     return saved;
 }
 
@@ -384,6 +412,9 @@ void SummaryWindow::roomFileChanged(const QString& path)
     if (!reloaded.isEmpty())
         watcher_.removePaths(reloaded);
     refresh();
+    if (!reloaded.isEmpty())
+        say(QStringLiteral("Загружено заново: %1").arg(QFileInfo(reloaded.front()).fileName()) +
+            (reloaded.size() > 1 ? QStringLiteral(" и ещё %1").arg(reloaded.size() - 1) : QString()));
 }
 
 void SummaryWindow::watchRoomFiles()
@@ -446,12 +477,16 @@ void SummaryWindow::saveReportPdf()
                               ? QDir(FromUtf8(model_.folder())).filePath(QStringLiteral("Сводка.pdf"))
                               : QFileInfo(FromUtf8(model_.filePath())).dir().filePath(
                                     QFileInfo(FromUtf8(model_.filePath())).completeBaseName() + QStringLiteral(".pdf"));
-    const DialogAnswer answer = dialogs_.savePdf(this, start);
-    if (!answer.accepted)
+    const std::optional<QString> target =
+        gui::ConfirmedSavePath(dialogs_.savePdf(this, start), files::kPdfExtension,
+                               [this](const QString& path) { return dialogs_.askReplace(this, path); });
+    if (!target)
         return;
-    const report::PrintResult result = WriteSummaryPdf(table_.texts(), answer.path, model_.filePath());
+    const report::PrintResult result = WriteSummaryPdf(table_.texts(), Utf8(*target), model_.filePath());
     if (result.status != report::PrintStatus::Printed)
         dialogs_.showError(this, result.message);
+    else
+        say(QStringLiteral("PDF записан: %1").arg(QFileInfo(*target).fileName()));
 }
 
 // --- state ---------------------------------------------------------------------------------------

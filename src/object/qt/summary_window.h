@@ -16,6 +16,7 @@
 
 class QLineEdit;
 class QPushButton;
+class QStatusBar;
 class QTableView;
 
 namespace zeltar::gui {
@@ -39,6 +40,8 @@ public:
     QTableView* view() const { return view_; }
     QPushButton* button(const QString& objectName) const;
     QLineEdit* field(const QString& objectName) const;
+    // What the status bar says ("" nothing since the last command).
+    QString statusMessage() const;
 
     // --- object file --------------------------------------------------------------------------
     void newObject();
@@ -88,6 +91,9 @@ private:
     void refresh();
     void showMessages();
     void spanLongTexts();
+    // The status bar's message: what the window did (a save, a PDF, rooms loaded again), until the
+    // next command.
+    void say(const QString& message);
     void watchRoomFiles();
     void selectRoom(int room);
     std::vector<int> selectedRooms() const;
@@ -102,6 +108,7 @@ private:
     QLineEdit* nameField_ = nullptr;
     QLineEdit* boundaryField_ = nullptr;
     QLineEdit* factorField_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
 };
 
 // Gives the main window's «СВОДКА ПО ОБЪЕКТУ» button its window: created at the first click, then

@@ -6,7 +6,12 @@
 #include "report/qt/report_printing.h"
 #include "report/qt/resolution_warning.h"
 
+#include "files/file_names.h"
+
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPrinterInfo>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QScreen>
 #include <QPrinter>
@@ -20,17 +25,53 @@ void ShowPreview(PreviewWindow& preview)
     preview.exec();
 }
 
-void PrintReport(QWidget* parent, const ReportSource& source, ResolutionWarning& warning)
+namespace {
+
+// A PDF file name the print dialog returned without an extension gets ".pdf"; when that file
+// exists (the dialog asked about the name as typed, not about this one) the user is asked first.
+// "" when the user keeps the existing file.
+QString ConfirmedPdfPath(QWidget* parent, const QString& typed)
+{
+    const QString path = QString::fromStdString(files::WithDefaultExtension(typed.toStdString(), files::kPdfExtension));
+    if (path == typed || !QFileInfo::exists(path))
+        return path;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("ЗЕЛТАР"),
+                    QString::fromStdString(files::ReplaceQuestion(path.toStdString())), QMessageBox::NoButton, parent);
+    QPushButton* replace = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    QPushButton* keep = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == replace ? path : QString();
+}
+
+} // namespace
+
+QString PrintReport(QWidget* parent, const ReportSource& source, ResolutionWarning& warning, const QString& pdfFileName)
 {
     QPrinter printer(QPrinter::HighResolution);
     UseReportSheet(printer);
+    // The job and the dialog's PDF file are named after the project. Without a printer the dialog
+    // writes a PDF anyway: its file is then the project's, in the project's folder. (With printers
+    // the dialog keeps a printer chosen and offers the name in its own folder.)
+    printer.setDocName(QFileInfo(pdfFileName).fileName());
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        printer.setOutputFileName(pdfFileName);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return {};
+    QString pdf;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        pdf = ConfirmedPdfPath(parent, printer.outputFileName());
+        if (pdf.isEmpty())
+            return {};
+        printer.setOutputFileName(pdf);
+    }
     // The warning is shown once per axis whose resolution is not allowed; the job is then abandoned.
     const PrintResult result = PrintOnPrinter(printer, source, [&warning](PrintAxis) { warning.exec(); });
     if (result.status == PrintStatus::Failed)
         QMessageBox::critical(parent, QStringLiteral("Ошибка печати"), result.message);
+    return result.status == PrintStatus::Printed ? pdf : QString();
 }
 
 void PrintDetailedReport(QWidget* parent, const ProtocolDocument& document, ResolutionWarning& warning)

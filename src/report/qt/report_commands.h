@@ -5,6 +5,8 @@
 #include "report/protocol_pages.h"
 #include "report/report_source.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace zeltar::report {
@@ -18,8 +20,11 @@ void ShowPreview(PreviewWindow& preview);
 
 // The print dialog and one printed page of the report. Cancel prints nothing; a printer resolution
 // other than 300, 600 or 1200 dpi on an axis shows `warning` modally, once per such axis, and
-// prints nothing; printer errors are shown as message boxes.
-void PrintReport(QWidget* parent, const ReportSource& source, ResolutionWarning& warning);
+// prints nothing; printer errors are shown as message boxes. The dialog's PDF file is
+// `pdfFileName` (the project's file with ".pdf") and the job is named after it; a PDF that already
+// exists is replaced only after the question. Returns the PDF written, "" for none.
+QString PrintReport(QWidget* parent, const ReportSource& source, ResolutionWarning& warning,
+                    const QString& pdfFileName);
 
 // The same for the detailed report: the print dialog and every page of the protocol.
 void PrintDetailedReport(QWidget* parent, const ProtocolDocument& document, ResolutionWarning& warning);

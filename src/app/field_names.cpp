@@ -1,0 +1,121 @@
+#include "app/field_names.h"
+
+#include "fields/number_text.h"
+
+#include <array>
+
+namespace zeltar {
+
+namespace {
+
+using enum Control;
+using G = Gender;
+
+constexpr std::array kFieldNames{
+    FieldName{Latitude, "Географическая широта", G::Feminine, "°", "широтой"},
+    FieldName{OutsideDesignTemperature, "Расчётная наружная температура", G::Feminine, " °C",
+              "расчётной наружной температурой"},
+    FieldName{OutsideRelativeHumidity, "Наружная относительная влажность", G::Feminine, " %", "наружной влажностью"},
+    FieldName{RoomLength, "Длина камеры", G::Feminine, " м", "длиной камеры"},
+    FieldName{RoomWidth, "Ширина камеры", G::Feminine, " м", "шириной камеры"},
+    FieldName{RoomHeight, "Высота камеры", G::Feminine, " м", "высотой камеры"},
+    FieldName{RoomTemperature, "Температура в камере", G::Feminine, " °C", "температурой камеры"},
+    FieldName{RoomRelativeHumidity, "Относительная влажность в камере", G::Feminine, " %", "влажностью в камере"},
+    FieldName{EquipmentRunningHours, "Время работы оборудования", G::Neuter, " ч", "временем работы оборудования"},
+    FieldName{CapacityReserve, "Резерв холодопроизводительности", G::Masculine, " %", "резервом"},
+    FieldName{StructureThicknessA, "Толщина конструкции стены А", G::Feminine, " мм", "толщиной конструкции стены А"},
+    FieldName{StructureThicknessB, "Толщина конструкции стены Б", G::Feminine, " мм", "толщиной конструкции стены Б"},
+    FieldName{StructureThicknessC, "Толщина конструкции стены В", G::Feminine, " мм", "толщиной конструкции стены В"},
+    FieldName{StructureThicknessD, "Толщина конструкции стены Г", G::Feminine, " мм", "толщиной конструкции стены Г"},
+    FieldName{StructureThicknessCeiling, "Толщина конструкции потолка", G::Feminine, " мм",
+              "толщиной конструкции потолка"},
+    FieldName{StructureThicknessFloor, "Толщина конструкции пола", G::Feminine, " мм", "толщиной конструкции пола"},
+    FieldName{InsulationThicknessA, "Толщина изоляции стены А", G::Feminine, " мм", "толщиной изоляции стены А"},
+    FieldName{InsulationThicknessB, "Толщина изоляции стены Б", G::Feminine, " мм", "толщиной изоляции стены Б"},
+    FieldName{InsulationThicknessC, "Толщина изоляции стены В", G::Feminine, " мм", "толщиной изоляции стены В"},
+    FieldName{InsulationThicknessD, "Толщина изоляции стены Г", G::Feminine, " мм", "толщиной изоляции стены Г"},
+    FieldName{InsulationThicknessCeiling, "Толщина изоляции потолка", G::Feminine, " мм", "толщиной изоляции потолка"},
+    FieldName{InsulationThicknessFloor, "Толщина изоляции пола", G::Feminine, " мм", "толщиной изоляции пола"},
+    FieldName{OutsideTemperatureA, "Температура снаружи стены А", G::Feminine, " °C", "температурой снаружи стены А",
+              "Температура снаружи", "стена А"},
+    FieldName{OutsideTemperatureB, "Температура снаружи стены Б", G::Feminine, " °C", "температурой снаружи стены Б",
+              "Температура снаружи", "стена Б"},
+    FieldName{OutsideTemperatureC, "Температура снаружи стены В", G::Feminine, " °C", "температурой снаружи стены В",
+              "Температура снаружи", "стена В"},
+    FieldName{OutsideTemperatureD, "Температура снаружи стены Г", G::Feminine, " °C", "температурой снаружи стены Г",
+              "Температура снаружи", "стена Г"},
+    FieldName{OutsideTemperatureCeiling, "Температура над потолком", G::Feminine, " °C", "температурой над потолком",
+              "Температура снаружи", "потолок"},
+    FieldName{OutsideTemperatureFloor, "Температура под полом", G::Feminine, " °C", "температурой под полом",
+              "Температура снаружи", "пол"},
+    FieldName{AirExchangeRate, "Кратность воздухообмена", G::Feminine, "", "кратностью воздухообмена"},
+    FieldName{ProductInletTemperature, "Температура поступающего груза", G::Feminine, " °C",
+              "температурой поступающего груза"},
+    FieldName{ProductFinalTemperature, "Конечная температура груза", G::Feminine, " °C",
+              "конечной температурой груза"},
+    FieldName{StackHeight, "Высота штабелирования груза", G::Feminine, " м", "высотой штабелирования"},
+    FieldName{StackDensity, "Плотность груза в штабеле", G::Feminine, " кг/м³", "плотностью груза"},
+    FieldName{PackagingShare, "Массовая доля тары", G::Feminine, " %", "долей тары"},
+    FieldName{DailyTurnoverPercent, "Суточный грузооборот", G::Masculine, " %", "суточным грузооборотом"},
+    FieldName{DailyTurnover, "Суточный грузооборот", G::Masculine, " т/сут", "суточным грузооборотом"},
+    FieldName{DoorHeight, "Высота двери", G::Feminine, " м", "высотой двери"},
+    FieldName{DoorWidth, "Ширина двери", G::Feminine, " м", "шириной двери"},
+    FieldName{DoorOpenTime, "Время открытия двери", G::Neuter, " ч", "временем открытия двери"},
+    FieldName{LoadUnitMass, "Масса грузового места", G::Feminine, " кг", "массой грузового места"},
+    FieldName{LightingPowerDensity, "Удельная мощность освещения", G::Feminine, " Вт/м²", "мощностью освещения"},
+    FieldName{LightingHours, "Время работы освещения", G::Neuter, " ч/сут", "временем работы освещения"},
+    FieldName{StaffCount, "Количество людей в камере", G::Neuter, "", "количеством людей"},
+    FieldName{VehiclePower, "Мощность ПТС", G::Feminine, " кВт", "мощностью ПТС"},
+    FieldName{VehicleHours, "Время работы ПТС", G::Neuter, " ч/сут", "временем работы ПТС"},
+    FieldName{FanCount, "Количество вентиляторов", G::Neuter, "", "количеством вентиляторов"},
+    FieldName{FanPower, "Мощность вентилятора", G::Feminine, " кВт", "мощностью вентилятора"},
+    FieldName{FanSharePercent, "Доля вентиляторов", G::Feminine, " %", "долей вентиляторов"},
+    FieldName{Consumer1Power, "Мощность электропотребителя № 1", G::Feminine, " кВт", "мощностью электропотребителя"},
+    FieldName{Consumer1Hours, "Время работы электропотребителя № 1", G::Neuter, " ч/сут",
+              "временем работы электропотребителя"},
+    FieldName{Consumer2Power, "Мощность электропотребителя № 2", G::Feminine, " кВт", "мощностью электропотребителя"},
+    FieldName{Consumer2Hours, "Время работы электропотребителя № 2", G::Neuter, " ч/сут",
+              "временем работы электропотребителя"},
+    // Lists whose choice presets other fields.
+    FieldName{City, "Город", G::Masculine, "", "городом"},
+    FieldName{FloorType, "Расположение пола", G::Neuter, "", "расположением пола"},
+    FieldName{RoomType, "Тип камеры", G::Masculine, "", "типом камеры"},
+    FieldName{ProductGroup, "Группа продуктов", G::Feminine, "", "группой продуктов"},
+    FieldName{Product, "Продукт", G::Masculine, "", "продуктом"},
+};
+
+} // namespace
+
+const FieldName* FindFieldName(Control control)
+{
+    for (const FieldName& name : kFieldNames)
+        if (name.control == control)
+            return &name;
+    return nullptr;
+}
+
+std::string Agreeing(std::string_view masculine, std::string_view stem, Gender gender)
+{
+    switch (gender) {
+    case Gender::Masculine: return std::string(masculine);
+    case Gender::Feminine: return std::string(stem) + "а";
+    case Gender::Neuter: return std::string(stem) + "о";
+    }
+    return std::string(masculine);
+}
+
+std::string MessageNumber(std::string_view fieldText)
+{
+    const std::size_t first = fieldText.find_first_not_of(' ');
+    std::string text(first == std::string_view::npos ? std::string_view() : fieldText.substr(first));
+    if (!text.empty() && text.front() == '-')
+        text.replace(0, 1, "−");
+    return text;
+}
+
+std::string MessageNumber(double value)
+{
+    return MessageNumber(fields::FormatGeneral(value));
+}
+
+} // namespace zeltar
