@@ -246,6 +246,35 @@ TEST_F(ObjectFile, RoomsWithAnyFileNameComeBackExactly)
     }
 }
 
+// The options as the window writes numbers: fixed down to 0,00001, the exponent form below; both
+// read back to the same value.
+TEST(ObjectText, OptionsAtTheExponentThresholdReadBackExactly)
+{
+    const struct {
+        double boundary;
+        const char* line;
+    } cases[] = {{0.00001, "level-boundary = 0,00001\n"}, {-0.0000099, "level-boundary = -9,9E-6\n"}};
+    for (const auto& c : cases) {
+        const ObjectDocument document{"x", {c.boundary, 1}, {}};
+        const std::string text = ObjectText(document);
+        EXPECT_NE(text.find(c.line), std::string::npos) << text;
+        const auto parsed = ParseObjectText(text, "x.zlo");
+        ASSERT_TRUE(std::holds_alternative<ParsedObject>(parsed));
+        EXPECT_EQ(std::get<ParsedObject>(parsed).document, document);
+    }
+}
+
+// Saving over an object file keeps its permissions (a private object stays private).
+TEST_F(ObjectFile, SavingOverAFileKeepsItsPermissions)
+{
+    namespace fs = std::filesystem;
+    write("o.zlo", "ZELTAR-OBJECT 1\n");
+    fs::permissions(path("o.zlo"), fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_FALSE(WriteObjectFile(path("o.zlo"), {"Склад", {}, {}}).has_value());
+    EXPECT_EQ(fs::status(path("o.zlo")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
 TEST_F(ObjectFile, ReadsAbsoluteAndLeavingPathsAsListed)
 {
     write("o/x.zlo", "ZELTAR-OBJECT 1\nroom = /abs/a.zlt\nroom = ./sub/../b.zlt\nroom = ../../c.zlt\n");
