@@ -11,6 +11,9 @@ constexpr char32_t kReplacementCharacter = 0xFFFD;
 constexpr char32_t kFirstPrintable = 0x20;
 
 constexpr char32_t kDelete = 0x7F;
+// C0 controls and DEL print as their pictures ("␛" for ESC), as project file messages show them.
+constexpr char32_t kControlPictures = 0x2400;
+constexpr char32_t kDeletePicture = 0x2421;
 constexpr char32_t kFirstC1Control = 0x80;
 constexpr char32_t kLastC1Control = 0x9F;
 
@@ -69,7 +72,13 @@ std::string PrintableText(std::string_view text)
         const std::optional<char32_t> c = fields::NextCodePoint(text, pos);
         if (!c)
             pos = start + 1;
-        if (!c || IsControlCharacter(*c))
+        if (!c)
+            fields::AppendUtf8(out, kReplacementCharacter);
+        else if (*c < kFirstPrintable)
+            fields::AppendUtf8(out, kControlPictures + *c);
+        else if (*c == kDelete)
+            fields::AppendUtf8(out, kDeletePicture);
+        else if (IsControlCharacter(*c))
             fields::AppendUtf8(out, kReplacementCharacter);
         else
             out.append(text.substr(start, pos - start));
