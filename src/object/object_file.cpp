@@ -3,6 +3,7 @@
 
 #include "fields/number_text.h"
 #include "fields/utf8.h"
+#include "projectfile/line_message.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -35,6 +36,13 @@ std::string Utf8Of(const fs::path& path)
 std::string Quoted(const std::string& text)
 {
     return "«" + text + "»";
+}
+
+// A text read from the file, in a message: cut to 40 characters, control characters shown as
+// their pictures, as project file messages quote their lines.
+std::string Excerpt(std::string_view text)
+{
+    return projectfile::detail::Quoted(text);
 }
 
 std::string_view Trimmed(std::string_view text)
@@ -90,7 +98,7 @@ public:
             option(number, value, parsed_.document.options.simultaneityFactor, kLowestSimultaneityFactor,
                    kHighestSimultaneityFactor, kDefaultSimultaneityFactor);
         else
-            warn(number, "неизвестная строка " + Quoted(std::string(key)) + " пропущена");
+            warn(number, "неизвестная строка " + Excerpt(key) + " пропущена");
     }
 
     ParsedObject take() { return std::move(parsed_); }
@@ -118,12 +126,12 @@ private:
         const std::optional<double> value = ParseOptionNumber(text);
         if (!value) {
             target = fallback;
-            warn(number, Quoted(text) + " не число, взято " + fields::FormatGeneral(fallback));
+            warn(number, Excerpt(text) + " не число, взято " + fields::FormatGeneral(fallback));
             return;
         }
         target = std::clamp(*value, lowest, highest);
         if (target != *value)
-            warn(number, Quoted(text) + " вне пределов " + fields::FormatGeneral(lowest) + " … " +
+            warn(number, Excerpt(text) + " вне пределов " + fields::FormatGeneral(lowest) + " … " +
                              fields::FormatGeneral(highest) + ", взято " + fields::FormatGeneral(target));
     }
 
@@ -196,7 +204,7 @@ std::variant<ParsedObject, FileError> ParseObjectText(std::string_view text, con
                                     " не прочитан: его строки разделены одними знаками CR (возврат каретки) "
                                     "без LF. Файл объекта читается с концами строк LF или CR LF."};
     if (first != kObjectVersionLine && first != kQuotedObjectVersionLine)
-        return refuse("версия " + Quoted(std::string(first.substr(kVersionPrefix.size()))) +
+        return refuse("версия " + Excerpt(first.substr(kVersionPrefix.size())) +
                       " новее этой программы");
 
     Parser parser(fileName, first == kQuotedObjectVersionLine);

@@ -205,6 +205,20 @@ TEST(ObjectText, WarningsNameExactlyTheLinesOfTheFile)
                                         "Файл объекта «x.zlo», строка 7: «2» вне пределов 0,5 … 1, взято 1."}));
 }
 
+TEST(ObjectText, WarningsQuoteAtMost40CharactersOfTheLineWithControlsShownAsPictures)
+{
+    const std::string longKey(100, 'k');
+    const auto parsed = ParseObjectText("ZELTAR-OBJECT 1\n" + longKey + " = 1\nsimultaneity = \x1B[2J\n", "x.zlo");
+    ASSERT_TRUE(std::holds_alternative<ParsedObject>(parsed));
+    EXPECT_EQ(std::get<ParsedObject>(parsed).warnings,
+              (std::vector<std::string>{"Файл объекта «x.zlo», строка 2: неизвестная строка «" + std::string(40, 'k') +
+                                            "…» пропущена.",
+                                        "Файл объекта «x.zlo», строка 3: «␛[2J» не число, взято 1."}));
+    const auto later = ParseObjectText("ZELTAR-OBJECT " + longKey + "\n", "x.zlo");
+    ASSERT_TRUE(std::holds_alternative<FileError>(later));
+    EXPECT_LT(std::get<FileError>(later).message.size(), 200u) << std::get<FileError>(later).message;
+}
+
 TEST(ObjectText, LinesEndedByCrAloneAreNamedAsTheProblem)
 {
     const auto parsed = ParseObjectText("ZELTAR-OBJECT 1\rname = Склад\rroom = a.zlt\r", "x.zlo");
