@@ -10,7 +10,19 @@ namespace {
 constexpr char32_t kReplacementCharacter = 0xFFFD;
 constexpr char32_t kFirstPrintable = 0x20;
 
+constexpr char32_t kDelete = 0x7F;
+// C0 controls and DEL print as their pictures ("␛" for ESC), as project file messages show them.
+constexpr char32_t kControlPictures = 0x2400;
+constexpr char32_t kDeletePicture = 0x2421;
+constexpr char32_t kFirstC1Control = 0x80;
+constexpr char32_t kLastC1Control = 0x9F;
+
 constexpr char kHexDigits[] = "0123456789abcdef";
+
+bool IsControlCharacter(char32_t c)
+{
+    return c < kFirstPrintable || c == kDelete || (c >= kFirstC1Control && c <= kLastC1Control);
+}
 
 } // namespace
 
@@ -51,6 +63,29 @@ std::string CsvLine(const std::vector<std::string>& fields)
     return line;
 }
 
+std::string PrintableText(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        const std::optional<char32_t> c = fields::NextCodePoint(text, pos);
+        if (!c)
+            pos = start + 1;
+        if (!c)
+            fields::AppendUtf8(out, kReplacementCharacter);
+        else if (*c < kFirstPrintable)
+            fields::AppendUtf8(out, kControlPictures + *c);
+        else if (*c == kDelete)
+            fields::AppendUtf8(out, kDeletePicture);
+        else if (IsControlCharacter(*c))
+            fields::AppendUtf8(out, kReplacementCharacter);
+        else
+            out.append(text.substr(start, pos - start));
+    }
+    return out;
+}
+
 std::string JsonString(std::string_view text)
 {
     std::string out = "\"";
@@ -73,7 +108,7 @@ std::string JsonString(std::string_view text)
         case '\b': out += "\\b"; break;
         case '\f': out += "\\f"; break;
         default:
-            if (*c < kFirstPrintable || *c == 0x7F) {
+            if (IsControlCharacter(*c)) {
                 out += "\\u00";
                 out.push_back(kHexDigits[(*c >> 4) & 0xF]);
                 out.push_back(kHexDigits[*c & 0xF]);

@@ -24,7 +24,12 @@ std::string CsvField(std::string_view text);
 // Fields joined by the separator, with the line end.
 std::string CsvLine(const std::vector<std::string>& fields);
 
-// A JSON string literal: quotes, backslashes and control characters escaped; bytes that are not
+// A text as the text and CSV outputs print it, without control characters (a name holding an
+// escape sequence would command the terminal): C0 controls and DEL become their pictures ("␛"),
+// C1 controls and bytes that are not UTF-8 become U+FFFD.
+std::string PrintableText(std::string_view text);
+
+// A JSON string literal: quotes, backslashes and control characters (C0, DEL, C1) escaped; bytes that are not
 // UTF-8 become U+FFFD, so the output is always valid JSON in UTF-8.
 std::string JsonString(std::string_view text);
 

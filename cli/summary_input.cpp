@@ -1,5 +1,7 @@
 #include "summary_input.h"
 
+#include "batch_output.h"
+
 #include <cstdio>
 
 namespace zeltar::cli {
@@ -98,18 +100,28 @@ std::optional<int> ParseSummaryArguments(const std::vector<std::string>& args, S
     return std::nullopt;
 }
 
+namespace {
+
+// Messages name files and quote lines of the object file: printed without their control characters.
+void PrintMessage(const std::string& message)
+{
+    std::fprintf(stderr, "zeltar-cli summary: %s\n", PrintableText(message).c_str());
+}
+
+} // namespace
+
 std::optional<object::ObjectSummary> SummaryOf(const SummaryArguments& a)
 {
     std::optional<object::ObjectSummary> summary;
     if (IsObjectFile(a.inputs.front())) {
         auto read = object::ReadObjectFile(a.inputs.front());
         if (const auto* error = std::get_if<FileError>(&read)) {
-            std::fprintf(stderr, "zeltar-cli summary: %s\n", error->message.c_str());
+            PrintMessage(error->message);
             return std::nullopt;
         }
         object::ParsedObject& parsed = std::get<object::ParsedObject>(read);
         for (const std::string& warning : parsed.warnings)
-            std::fprintf(stderr, "zeltar-cli summary: %s\n", warning.c_str());
+            PrintMessage(warning);
         object::ObjectOptions& options = parsed.document.options;
         options.levelBoundaryCelsius = a.boundary.value_or(options.levelBoundaryCelsius);
         options.simultaneityFactor = a.factor.value_or(options.simultaneityFactor);
@@ -122,7 +134,7 @@ std::optional<object::ObjectSummary> SummaryOf(const SummaryArguments& a)
     }
     for (const object::SummaryRow& row : summary->rows) {
         if (!row.loaded)
-            std::fprintf(stderr, "zeltar-cli summary: %s\n", row.error.c_str());
+            PrintMessage(row.error);
     }
     return summary;
 }

@@ -25,8 +25,17 @@ std::string RowNote(const SummaryRow& row)
 {
     const std::string place = object::RowPlaceNote(row);
     if (row.loaded)
-        return place;
-    return "не загружена: " + row.error + (place.empty() ? "" : "; " + place);
+        return PrintableText(place);
+    return PrintableText("не загружена: " + row.error + (place.empty() ? "" : "; " + place));
+}
+
+// A row's cells with names and paths as the text and CSV outputs may print them.
+std::array<std::string, kSummaryColumnCount> PrintableCells(const SummaryRow& row)
+{
+    std::array<std::string, kSummaryColumnCount> cells;
+    for (int c = 0; c < kSummaryColumnCount; ++c)
+        cells[c] = PrintableText(row.texts[c]);
+    return cells;
 }
 
 std::string LevelNumbers(const ObjectSummary& s)
@@ -63,7 +72,7 @@ std::string Text(const ObjectSummary& s)
     }
     table.push_back(header);
     for (const SummaryRow& row : s.rows)
-        table.push_back(row.texts);
+        table.push_back(PrintableCells(row));
     std::array<std::size_t, kSummaryColumnCount> widths{};
     for (const auto& line : table) {
         for (int c = 0; c < kSummaryColumnCount; ++c)
@@ -71,7 +80,7 @@ std::string Text(const ObjectSummary& s)
     }
     std::string out;
     if (!s.objectName.empty())
-        out += "Объект: " + s.objectName + "\n";
+        out += "Объект: " + PrintableText(s.objectName) + "\n";
     out += LevelNumbers(s) + "\n\n";
     for (std::size_t r = 0; r < table.size(); ++r) {
         std::string line;
@@ -105,8 +114,9 @@ std::string Csv(const ObjectSummary& s)
     header.insert(header.end(), {"Level", "Note"});
     std::string out = CsvLine(header);
     for (const SummaryRow& row : s.rows) {
-        std::vector<std::string> fields{row.listedPath};
-        fields.insert(fields.end(), row.texts.begin(), row.texts.end());
+        std::vector<std::string> fields{PrintableText(row.listedPath)};
+        const auto cells = PrintableCells(row);
+        fields.insert(fields.end(), cells.begin(), cells.end());
         fields.emplace_back(row.loaded ? object::LevelName(row.level) : "");
         fields.push_back(RowNote(row));
         out += CsvLine(fields);

@@ -1,7 +1,9 @@
 #include "object/object_file.h"
+#include "object/object_value_text.h"
 
 #include "fields/number_text.h"
 #include "fields/utf8.h"
+#include "projectfile/line_message.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -36,6 +38,13 @@ std::string Quoted(const std::string& text)
     return "«" + text + "»";
 }
 
+// A text read from the file, in a message: cut to 40 characters, control characters shown as
+// their pictures, as project file messages quote their lines.
+std::string Excerpt(std::string_view text)
+{
+    return projectfile::detail::Quoted(text);
+}
+
 std::string_view Trimmed(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -56,7 +65,8 @@ bool IsUtf8(std::string_view text)
 
 class Parser {
 public:
-    explicit Parser(const std::string& fileName) : fileName_(fileName) {}
+    // `quotedValues`: the file is of the version that may quote its text values.
+    Parser(const std::string& fileName, bool quotedValues) : fileName_(fileName), quotedValues_(quotedValues) {}
 
     void line(int number, std::string_view text)
     {
@@ -69,26 +79,41 @@ public:
             return;
         }
         const std::string_view key = Trimmed(trimmed.substr(0, equals));
-        const std::string value(Trimmed(trimmed.substr(equals + 1)));
-        if (key == kNameKey)
-            parsed_.document.name = value;
+        const std::string_view valueText = Trimmed(trimmed.substr(equals + 1));
+        const std::string value(valueText);
+        const bool textKey = key == kNameKey || key == kRoomKey || key == kRoomNameKey;
+        if (textKey && quotedValues_ && IsQuotedValueText(valueText)) {
+            if (const std::optional<std::string> unquoted = UnquotedValue(valueText))
+                return textValue(number, key, *unquoted);
+            warn(number, "значение в кавычках записано неверно (нет закрывающей кавычки, текст после неё или "
+                         "неизвестная последовательность с «\\»), строка пропущена");
+            return;
+        }
+        if (textKey)
+            textValue(number, key, value);
         else if (key == kBoundaryKey)
             option(number, value, parsed_.document.options.levelBoundaryCelsius, kLowestLevelBoundaryCelsius,
                    kHighestLevelBoundaryCelsius, kDefaultLevelBoundaryCelsius);
         else if (key == kFactorKey)
             option(number, value, parsed_.document.options.simultaneityFactor, kLowestSimultaneityFactor,
                    kHighestSimultaneityFactor, kDefaultSimultaneityFactor);
-        else if (key == kRoomKey)
-            room(number, value);
-        else if (key == kRoomNameKey)
-            roomName(number, value);
         else
-            warn(number, "неизвестная строка " + Quoted(std::string(key)) + " пропущена");
+            warn(number, "неизвестная строка " + Excerpt(key) + " пропущена");
     }
 
     ParsedObject take() { return std::move(parsed_); }
 
 private:
+    void textValue(int number, std::string_view key, const std::string& value)
+    {
+        if (key == kNameKey)
+            parsed_.document.name = value;
+        else if (key == kRoomKey)
+            room(number, value);
+        else
+            roomName(number, value);
+    }
+
     void warn(int number, const std::string& what)
     {
         parsed_.warnings.push_back("Файл объекта " + Quoted(fileName_) + ", строка " + std::to_string(number) +
@@ -101,12 +126,12 @@ private:
         const std::optional<double> value = ParseOptionNumber(text);
         if (!value) {
             target = fallback;
-            warn(number, Quoted(text) + " не число, взято " + fields::FormatGeneral(fallback));
+            warn(number, Excerpt(text) + " не число, взято " + fields::FormatGeneral(fallback));
             return;
         }
         target = std::clamp(*value, lowest, highest);
         if (target != *value)
-            warn(number, Quoted(text) + " вне пределов " + fields::FormatGeneral(lowest) + " … " +
+            warn(number, Excerpt(text) + " вне пределов " + fields::FormatGeneral(lowest) + " … " +
                              fields::FormatGeneral(highest) + ", взято " + fields::FormatGeneral(target));
     }
 
@@ -129,6 +154,7 @@ private:
     }
 
     std::string fileName_;
+    bool quotedValues_ = false;
     ParsedObject parsed_;
 };
 
@@ -138,14 +164,14 @@ std::string OptionText(double value)
     return fields::FormatGeneral(value);
 }
 
-// One line per value: line breaks inside a name cannot be kept and become blanks.
-std::string OneLine(std::string text)
+// Whether one of the document's texts can be kept only in quotes (a version 2 file).
+bool NeedsQuotedValues(const ObjectDocument& document)
 {
-    for (char& c : text) {
-        if (c == '\n' || c == '\r')
-            c = ' ';
-    }
-    return std::string(Trimmed(text));
+    if (NeedsQuotes(document.name))
+        return true;
+    return std::any_of(document.rooms.begin(), document.rooms.end(), [](const ObjectRoom& room) {
+        return NeedsQuotes(room.path) || NeedsQuotes(room.displayName);
+    });
 }
 
 } // namespace
@@ -173,11 +199,15 @@ std::variant<ParsedObject, FileError> ParseObjectText(std::string_view text, con
     const std::string_view first = Trimmed(text.substr(0, firstEnd));
     if (!first.starts_with(kVersionPrefix))
         return refuse("нет строки версии " + Quoted(std::string(kObjectVersionLine)));
-    if (first != kObjectVersionLine)
-        return refuse("версия " + Quoted(std::string(first.substr(kVersionPrefix.size()))) +
+    if (first.find('\r') != std::string_view::npos)
+        return FileError{false, "Файл " + Quoted(fileName) +
+                                    " не прочитан: его строки разделены одними знаками CR (возврат каретки) "
+                                    "без LF. Файл объекта читается с концами строк LF или CR LF."};
+    if (first != kObjectVersionLine && first != kQuotedObjectVersionLine)
+        return refuse("версия " + Excerpt(first.substr(kVersionPrefix.size())) +
                       " новее этой программы");
 
-    Parser parser(fileName);
+    Parser parser(fileName, first == kQuotedObjectVersionLine);
     int number = 1;
     for (std::size_t start = firstEnd; start != std::string_view::npos && start + 1 <= text.size();) {
         ++number;
@@ -191,18 +221,22 @@ std::variant<ParsedObject, FileError> ParseObjectText(std::string_view text, con
 
 std::string ObjectText(const ObjectDocument& document)
 {
-    std::string text(kObjectVersionLine);
+    const bool quoted = NeedsQuotedValues(document);
+    std::string text(quoted ? kQuotedObjectVersionLine : kObjectVersionLine);
     text += '\n';
-    const auto add = [&text](std::string_view key, const std::string& value) {
+    const auto add = [&text](std::string_view key, std::string_view value) {
         text.append(key).append(" = ").append(value).push_back('\n');
     };
-    add(kNameKey, OneLine(document.name));
+    const auto addText = [&](std::string_view key, const std::string& value) {
+        add(key, quoted ? QuotedValueText(value) : value);
+    };
+    addText(kNameKey, document.name);
     add(kBoundaryKey, OptionText(document.options.levelBoundaryCelsius));
     add(kFactorKey, OptionText(document.options.simultaneityFactor));
     for (const ObjectRoom& room : document.rooms) {
-        add(kRoomKey, OneLine(room.path));
-        if (!OneLine(room.displayName).empty())
-            add(kRoomNameKey, OneLine(room.displayName));
+        addText(kRoomKey, room.path);
+        if (!room.displayName.empty())
+            addText(kRoomNameKey, room.displayName);
     }
     return text;
 }

@@ -11,8 +11,9 @@
 //
 // The version line comes first. Room paths are relative to the object file's folder ('/' between
 // folders); a "room-name" line gives the room above it a display name. Blank lines and lines
-// starting with '#' are skipped. Room files are not read here: a missing room never makes the
-// object unreadable.
+// starting with '#' are skipped. Texts that a plain line cannot keep exactly (blanks at an end, line
+// breaks) are quoted, in a version 2 file (object_value_text.h). Room files are not read here: a
+// missing room never makes the object unreadable.
 #pragma once
 
 #include "app/project_file_io.h"
@@ -27,6 +28,8 @@ namespace zeltar::object {
 
 inline constexpr std::string_view kObjectFileExtension = ".zlo";
 inline constexpr std::string_view kObjectVersionLine = "ZELTAR-OBJECT 1";
+// The version of files that hold a text only quoted (see object_value_text.h); written only then.
+inline constexpr std::string_view kQuotedObjectVersionLine = "ZELTAR-OBJECT 2";
 
 inline constexpr double kDefaultLevelBoundaryCelsius = -5;
 inline constexpr double kDefaultSimultaneityFactor = 1.0;
@@ -65,8 +68,8 @@ struct ParsedObject {
 };
 
 // Parses the text of an object file; `fileName` only names the file in messages. Fails (a Russian
-// message) only when the text is no object file at all: no version line, a later version, or text
-// that is not UTF-8. A bad number, an out-of-range option or an unknown line is a warning: the
+// message) only when the text is no object file at all: no version line, a later version, text
+// that is not UTF-8, or lines ended by CR alone. A bad number, an out-of-range option or an unknown line is a warning: the
 // option keeps its default (an out-of-range option is brought into its range).
 std::variant<ParsedObject, FileError> ParseObjectText(std::string_view text, const std::string& fileName);
 // The text of an object file for a document whose room paths are as they are to be written.

@@ -1,5 +1,6 @@
 #include "object/object_model.h"
 
+#include "fields/number_text.h"
 #include "object/parallel_load.h"
 
 #include <algorithm>
@@ -17,6 +18,13 @@ std::string WorkingFolder()
     std::error_code ec;
     const std::u8string bytes = std::filesystem::current_path(ec).generic_u8string();
     return std::string(bytes.begin(), bytes.end());
+}
+
+// Whether `value` is the option's current value or the value its field shows (a factor of 0,855
+// shows as «0,86»): committing the field unchanged is no change of the object.
+bool IsShownValue(double value, double option, std::string (*shownText)(double))
+{
+    return value == option || ParseOptionNumber(shownText(option)) == value;
 }
 
 bool IsIndex(int index, std::size_t count)
@@ -103,20 +111,21 @@ void ObjectModel::setName(const std::string& name)
 bool ObjectModel::setLevelBoundary(double celsius)
 {
     return setOption(document_.options.levelBoundaryCelsius, celsius, kLowestLevelBoundaryCelsius,
-                     kHighestLevelBoundaryCelsius);
+                     kHighestLevelBoundaryCelsius, fields::FormatGeneral);
 }
 
 bool ObjectModel::setSimultaneityFactor(double factor)
 {
     return setOption(document_.options.simultaneityFactor, factor, kLowestSimultaneityFactor,
-                     kHighestSimultaneityFactor);
+                     kHighestSimultaneityFactor, SimultaneityFactorText);
 }
 
-bool ObjectModel::setOption(double& option, double value, double lowest, double highest)
+bool ObjectModel::setOption(double& option, double value, double lowest, double highest,
+                            std::string (*shownText)(double))
 {
     if (!(value >= lowest && value <= highest))
         return false;
-    if (value != option) {
+    if (!IsShownValue(value, option, shownText)) {
         option = value;
         modified_ = true;
         resummarize();

@@ -36,7 +36,8 @@ public:
     // --- editing ------------------------------------------------------------------------------
     const ObjectDocument& document() const { return document_; } // room paths absolute
     void setName(const std::string& name);
-    // False (nothing changed) for a value outside its range.
+    // False (nothing changed) for a value outside its range. The current value, or the value the
+    // option's field shows for it, leaves the object unmodified.
     bool setLevelBoundary(double celsius);
     bool setSimultaneityFactor(double factor);
     // Appends rooms by path (absolute, or relative to the working folder); each is loaded.
@@ -63,7 +64,7 @@ public:
     std::vector<std::string> takeMessages();
 
 private:
-    bool setOption(double& option, double value, double lowest, double highest);
+    bool setOption(double& option, double value, double lowest, double highest, std::string (*shownText)(double));
     void resummarize();
     SummaryRow loadRow(int index) const;
 

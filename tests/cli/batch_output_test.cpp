@@ -39,7 +39,19 @@ INSTANTIATE_TEST_SUITE_P(
                       JsonCase{"я\xD1", "\"я\xEF\xBF\xBD\""},
                       JsonCase{"\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},
                       JsonCase{"\xED\xA0\x80x", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBDx\""},
-                      JsonCase{"€𝄞", "\"€𝄞\""}));
+                      JsonCase{"€𝄞", "\"€𝄞\""},
+                      // C1 controls: U+009B is a terminal's one-character escape sequence.
+                      JsonCase{"a\xC2\x9B" "2J\xC2\xA0", "\"a\\u009b2J\xC2\xA0\""}));
+
+TEST(PrintableText, ShowsControlCharactersAsPicturesAndReplacesC1AndBrokenBytes)
+{
+    const std::string replacement = "\xEF\xBF\xBD";
+    EXPECT_EQ(PrintableText("Камера «1» = a.zlt; \"x\""), "Камера «1» = a.zlt; \"x\"");
+    EXPECT_EQ(PrintableText("a\x1B]0;title\x07" "b"), "a␛]0;title␇b");
+    EXPECT_EQ(PrintableText(std::string("\t\r\n\0\x7F", 5)), "␉␍␊␀␡");
+    EXPECT_EQ(PrintableText("\xC2\x9B" "2J\xC2\xA0"), replacement + "2J\xC2\xA0");
+    EXPECT_EQ(PrintableText("я\xFF"), "я" + replacement);
+}
 
 TEST(OutputFormat, KnowsTheThreeNames)
 {

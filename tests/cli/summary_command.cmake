@@ -108,4 +108,37 @@ run_summary(refused 1 ${WORK}/bad.zlo)
 if(NOT refused_errors MATCHES "bad.zlo» не является файлом объекта")
     message(FATAL_ERROR "summary of a bad object file: ${refused_errors}")
 endif()
+
+# Warnings name the exact line: after a comment and a blank line, with CR LF line ends.
+file(WRITE ${WORK}/lines.zlo "ZELTAR-OBJECT 1\r\n# комментарий\r\n\r\ncolour = red\r\nroom =\r\n")
+run_summary(lines 0 ${WORK}/lines.zlo)
+if(NOT lines_errors MATCHES "lines.zlo», строка 4: неизвестная строка «colour» пропущена\\.\n"
+   OR NOT lines_errors MATCHES "lines.zlo», строка 5: пустой путь к файлу камеры пропущен\\.\n")
+    message(FATAL_ERROR "summary warnings name other lines:\n${lines_errors}")
+endif()
+# Lines ended by CR alone: the line ends are named, not a «newer version».
+file(WRITE ${WORK}/cr.zlo "ZELTAR-OBJECT 1\rroom = a.zlt\r")
+run_summary(cr 1 ${WORK}/cr.zlo)
+if(NOT cr_errors MATCHES "cr.zlo» не прочитан: его строки разделены одними знаками CR" OR cr_errors MATCHES "верси")
+    message(FATAL_ERROR "summary of an object file with CR line ends: ${cr_errors}")
+endif()
+
+# Control characters in the names of the object, a room's file and the room never reach the
+# terminal through text or csv (an escape sequence would retitle it); json escapes them.
+string(ASCII 27 esc)
+string(ASCII 7 bel)
+file(COPY_FILE ${DATA}/p0001.zlt "${WORK}/a${esc}]0;x${bel}.zlt")
+file(WRITE ${WORK}/hostile.zlo "ZELTAR-OBJECT 1\nname = Склад${esc}[2J\nroom = a${esc}]0;x${bel}.zlt\n"
+                               "room = b${esc}.zlt\nroom-name = Имя${esc}[31m\n")
+foreach(format text csv json)
+    run_summary(hostile 1 --format ${format} ${WORK}/hostile.zlo)
+    string(FIND "${hostile}${hostile_errors}" "${esc}" escape_at)
+    string(FIND "${hostile}${hostile_errors}" "${bel}" bell_at)
+    if(NOT escape_at EQUAL -1 OR NOT bell_at EQUAL -1 OR NOT hostile MATCHES "Имя")
+        message(FATAL_ERROR "summary ${format} prints control characters:\n${hostile}\n${hostile_errors}")
+    endif()
+endforeach()
+if(NOT hostile MATCHES "\"Склад\\\\u001b\\[2J\"")
+    message(FATAL_ERROR "summary json does not escape the object's name:\n${hostile}")
+endif()
 file(REMOVE_RECURSE ${WORK})

@@ -2,11 +2,14 @@
 // when their files change; the object file saved, opened and moved to another folder.
 #include "object/object_model.h"
 
+#include "fields/number_text.h"
+
 #include "object_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 namespace zeltar::object::testing {
 namespace {
@@ -54,6 +57,57 @@ TEST_F(ObjectEditing, AddRemoveMoveAndRenameKeepRowsNumberedAndSumsCurrent)
     EXPECT_TRUE(m.setLevelBoundary(-25));
     EXPECT_EQ(m.summary().level(Level::Medium).rooms, 2);
     EXPECT_FALSE(m.setLevelBoundary(std::nan("")));
+}
+
+TEST_F(ObjectEditing, CommittingTheShownValueLeavesTheObjectUnmodifiedARealChangeDoesNot)
+{
+    // Options with more digits than their fields show: the factor shows «0,86», the boundary 15
+    // significant digits.
+    write("o.zlo", "ZELTAR-OBJECT 1\nname = Склад\nlevel-boundary = -2,12345678901234567\nsimultaneity = 0,855\n");
+    ObjectModel m;
+    ASSERT_TRUE(m.open(path("o.zlo")));
+    const ObjectOptions read = m.document().options;
+    const auto shown = [](const std::string& text) { return ParseOptionNumber(text).value(); };
+
+    m.setName("Склад");
+    EXPECT_TRUE(m.setLevelBoundary(read.levelBoundaryCelsius));
+    EXPECT_TRUE(m.setLevelBoundary(shown(fields::FormatGeneral(read.levelBoundaryCelsius))));
+    EXPECT_TRUE(m.setSimultaneityFactor(read.simultaneityFactor));
+    EXPECT_TRUE(m.setSimultaneityFactor(shown(SimultaneityFactorText(read.simultaneityFactor))));
+    EXPECT_FALSE(m.modified());
+    EXPECT_EQ(m.document().options, read);
+
+    const struct {
+        const char* what;
+        std::function<void(ObjectModel&)> change;
+    } changes[] = {{"name", [](ObjectModel& o) { o.setName("Склад 2"); }},
+                   {"boundary", [](ObjectModel& o) { o.setLevelBoundary(-2.12); }},
+                   {"factor", [](ObjectModel& o) { o.setSimultaneityFactor(0.85); }}};
+    for (const auto& change : changes) {
+        ObjectModel changed;
+        ASSERT_TRUE(changed.open(path("o.zlo")));
+        change.change(changed);
+        EXPECT_TRUE(changed.modified()) << change.what;
+    }
+}
+
+TEST_F(ObjectEditing, ARoomWhoseFileNameStartsWithABlankIsTheSameRoomAfterSavingAndOpening)
+{
+    // « a.zlt» and «a.zlt» are two rooms: the saved object must not swap one for the other.
+    ObjectModel m;
+    m.addRooms({copyProject("p0001", " a.zlt"), copyProject("p0002", "a.zlt"), copyProject("p0005", "b.zlt\t")});
+    m.setDisplayName(0, " Камера\nА ");
+    ASSERT_TRUE(m.saveAs(path("o.zlo")));
+    ObjectModel opened;
+    ASSERT_TRUE(opened.open(path("o.zlo")));
+    EXPECT_TRUE(opened.takeMessages().empty());
+    EXPECT_EQ(opened.document(), m.document());
+    ASSERT_EQ(opened.roomCount(), 3);
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_TRUE(opened.summary().rows[row].loaded) << row;
+        EXPECT_EQ(opened.summary().rows[row].text(SummaryColumn::TotalHeatGain),
+                  m.summary().rows[row].text(SummaryColumn::TotalHeatGain)) << row;
+    }
 }
 
 TEST_F(ObjectEditing, AChangedRoomFileUpdatesItsRowsOnReload)

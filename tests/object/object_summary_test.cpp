@@ -152,6 +152,38 @@ TEST_F(HostileObject, LinksLoopsRepeatsAndPathsOutsideTheFolder)
     EXPECT_EQ(s.options.simultaneityFactor, 1);
 }
 
+// A room whose list index is its list's size (one past the last entry) is refused naming its
+// line, through the same load as the window's; the last entry itself loads.
+TEST_F(HostileObject, AListIndexOnePastItsListLeavesTheRoomOutNamingTheLine)
+{
+    std::ifstream in(ReferenceProject("defaults"), std::ios::binary);
+    const std::string defaults((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto withLine = [&](int number, const std::string& text) {
+        std::size_t start = 0;
+        for (int k = 1; k < number; ++k)
+            start = defaults.find("\r\n", start) + 2;
+        const std::size_t end = defaults.find("\r\n", start);
+        return defaults.substr(0, start) + text + defaults.substr(end);
+    };
+    const struct {
+        int line;
+        const char* text;
+        bool loads;
+    } rooms[] = {{83, "18", true}, {83, "19", false}, {95, "126", true}, {95, "127", false}};
+    ObjectDocument document{"Тест", {}, {}};
+    for (const auto& room : rooms)
+        document.rooms.push_back({write(std::to_string(room.line) + "-" + room.text + ".zlt",
+                                        withLine(room.line, room.text)), ""});
+    const ObjectSummary s = SummarizeObject(document, root_.string());
+    for (std::size_t k = 0; k < std::size(rooms); ++k) {
+        EXPECT_EQ(s.rows[k].loaded, rooms[k].loads) << k << " " << s.rows[k].error;
+        if (!rooms[k].loads)
+            EXPECT_NE(s.rows[k].error.find("Строка " + std::to_string(rooms[k].line) + " "), std::string::npos)
+                << s.rows[k].error;
+    }
+    EXPECT_EQ(s.total.excluded, 2);
+}
+
 TEST(Summary, RoomNameIsTheDisplayNameElseTheFileNameNotTheProjectText)
 {
     EXPECT_EQ(RoomNameFromPath("/a/b/Камера 1.zlt"), "Камера 1");

@@ -159,6 +159,29 @@ TEST(SummaryReport, LongTextsAreCutToTheirColumn)
     EXPECT_LE(RecordingCanvas::MeasuredWidth(cut->text, cut->font), kSummaryColumnPlaces[1].width - 2 * kCellPadding);
 }
 
+TEST(SummaryReport, ANameThatFillsItsColumnPrintsWholeOneCharacterMoreIsCut)
+{
+    const Drawn shortName = DrawPages(Object(1))[0].textsEqualTo("Камера 1").at(0);
+    const int room = kSummaryColumnPlaces[1].width - 2 * kCellPadding;
+    const int fitting = room / RecordingCanvas::MeasuredWidth("Ж", shortName.font);
+    ASSERT_GT(fitting, 10);
+    for (const int length : {fitting, fitting + 1}) {
+        SummaryReportTexts texts = Object(1);
+        std::string name;
+        for (int k = 0; k < length; ++k)
+            name += "Ж";
+        texts.rooms[0].cells[1] = name;
+        const RecordingCanvas page = DrawPages(texts)[0];
+        std::string expected = name;
+        if (length > fitting) {
+            // Two characters give way to the one «…».
+            expected.resize(expected.size() - 2 * std::string("Ж").size());
+            expected += "…";
+        }
+        EXPECT_EQ(page.textsEqualTo(expected).size(), 1u) << length;
+    }
+}
+
 TEST(SummaryReport, PrinterFactorsScalePositionsAndFonts)
 {
     const RecordingCanvas single = DrawPages(Object(1))[0];

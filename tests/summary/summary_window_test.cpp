@@ -312,6 +312,37 @@ TEST_F(SummaryWindowTest, TheSummaryPdfReplacesNoRoomAndNotTheObjectFile)
     EXPECT_EQ(bytes(object), objectBytes);
 }
 
+// Guards an object nobody changed being offered for saving: its fields show fewer digits than the
+// file holds (the factor two decimals), and leaving them unchanged is no change. A room whose file
+// name starts with a blank and a name with blanks around it come back exactly from a version 2 file.
+TEST_F(SummaryWindowTest, LeavingTheFieldsUnchangedLeavesTheObjectUnmodified)
+{
+    copy(QStringLiteral("p0001"), QStringLiteral(" a.zlt"));
+    const QString object = folder.filePath(QStringLiteral("o.zlo"));
+    QFile file(object);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("ZELTAR-OBJECT 2\nname = \" Склад \"\nlevel-boundary = -2,12345678901234567\n"
+               "simultaneity = 0,855\nroom = \" a.zlt\"\n");
+    file.close();
+    summary.openObjectFile(object);
+    ASSERT_EQ(summary.model().roomCount(), 1);
+    EXPECT_TRUE(summary.model().summary().rows[0].loaded);
+    EXPECT_EQ(summary.field(QStringLiteral("FactorField"))->text(), QStringLiteral("0,86"));
+    for (const char* name : {"NameField", "BoundaryField", "FactorField"})
+        emit summary.field(QString::fromLatin1(name))->editingFinished();
+    EXPECT_FALSE(summary.model().modified());
+    EXPECT_EQ(summary.model().document().name, " Склад ");
+    EXPECT_DOUBLE_EQ(summary.model().document().options.simultaneityFactor, 0.855);
+    EXPECT_FALSE(summary.windowTitle().endsWith(QStringLiteral(" *")));
+    EXPECT_TRUE(summary.settleUnsavedChanges());
+    EXPECT_TRUE(questions.isEmpty());
+
+    summary.field(QStringLiteral("FactorField"))->setText(QStringLiteral("0,85"));
+    emit summary.field(QStringLiteral("FactorField"))->editingFinished();
+    EXPECT_TRUE(summary.model().modified());
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
 // Guards rooms that could be named only by editing the object file by hand: a room's name is edited
 // in the table (the rename button, or F2), kept as its display name in the saved object; an empty
 // name shows the file name again; level and total rows are not editable.
