@@ -36,6 +36,13 @@ std::string Quoted(const std::string& text)
     return "«" + text + "»";
 }
 
+// A text from a refused or skipped line: a line may be of any length.
+constexpr std::size_t kLongestQuote = 40; // characters
+std::string QuotedFromLine(std::string_view text)
+{
+    return "«" + fields::FirstCharacters(text, kLongestQuote) + "»";
+}
+
 std::string_view Trimmed(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -83,7 +90,7 @@ public:
         else if (key == kRoomNameKey)
             roomName(number, value);
         else
-            warn(number, "неизвестная строка " + Quoted(std::string(key)) + " пропущена");
+            warn(number, "неизвестная строка " + QuotedFromLine(key) + " пропущена");
     }
 
     ParsedObject take() { return std::move(parsed_); }
@@ -101,12 +108,12 @@ private:
         const std::optional<double> value = ParseOptionNumber(text);
         if (!value) {
             target = fallback;
-            warn(number, Quoted(text) + " не число, взято " + fields::FormatGeneral(fallback));
+            warn(number, QuotedFromLine(text) + " не число, взято " + fields::FormatGeneral(fallback));
             return;
         }
         target = std::clamp(*value, lowest, highest);
         if (target != *value)
-            warn(number, Quoted(text) + " вне пределов " + fields::FormatGeneral(lowest) + " … " +
+            warn(number, QuotedFromLine(text) + " вне пределов " + fields::FormatGeneral(lowest) + " … " +
                              fields::FormatGeneral(highest) + ", взято " + fields::FormatGeneral(target));
     }
 
@@ -174,7 +181,7 @@ std::variant<ParsedObject, FileError> ParseObjectText(std::string_view text, con
     if (!first.starts_with(kVersionPrefix))
         return refuse("нет строки версии " + Quoted(std::string(kObjectVersionLine)));
     if (first != kObjectVersionLine)
-        return refuse("версия " + Quoted(std::string(first.substr(kVersionPrefix.size()))) +
+        return refuse("версия " + QuotedFromLine(first.substr(kVersionPrefix.size())) +
                       " новее этой программы");
 
     Parser parser(fileName);
