@@ -133,7 +133,7 @@ bool FormModel::Impl::load(const DialogAnswer& answer)
     }
     auto read = projectfile::ReadProjectFile(std::get<std::string>(bytes));
     if (const auto* problem = std::get_if<projectfile::FileProblem>(&read)) {
-        fail("Проект не загружен из файла «" + answer.path + "», окно не изменено. " + problem->message);
+        fail("Проект не загружен из файла «" + answer.path + "», ничего не изменено. " + problem->message);
         return false;
     }
     apply(std::get<projectfile::LoadedProject>(read), answer.path);
