@@ -4,6 +4,7 @@
 
 #include "app/form_parameters.h"
 #include "app/project_file_io.h"
+#include "projectfile/file_kind.h"
 #include "fields/number_text.h"
 #include "fields/utf8.h"
 
@@ -126,14 +127,19 @@ bool FormModel::Impl::load(const DialogAnswer& answer)
         recalculate(); // the project name stays as the user left it
         return false;
     }
+    const std::string refused = "Проект не загружен из файла «" + answer.path + "», ничего не изменено. ";
     auto bytes = files::ReadFileBytes(answer.path, kLargestProjectFileBytes);
     if (auto* error = std::get_if<FileError>(&bytes)) {
-        fail(std::move(error->message));
+        // A file too large to read whole may still be told by its first bytes (a large PDF).
+        if (auto problem = projectfile::RefuseOtherFileKind(RegularFileHead(answer.path)))
+            fail(refused + problem->message);
+        else
+            fail(std::move(error->message));
         return false;
     }
     auto read = projectfile::ReadProjectFile(std::get<std::string>(bytes));
     if (const auto* problem = std::get_if<projectfile::FileProblem>(&read)) {
-        fail("Проект не загружен из файла «" + answer.path + "», ничего не изменено. " + problem->message);
+        fail(refused + problem->message);
         return false;
     }
     apply(std::get<projectfile::LoadedProject>(read), answer.path);

@@ -18,4 +18,8 @@ inline constexpr std::size_t kLargestProjectFileBytes = 1 << 20;
 // when it cannot be read (a load then says why). The window opens such a file in the summary.
 bool IsObjectFile(const std::string& path);
 
+// The first bytes of a regular file, enough to tell what it is ("" for anything else, or when it
+// cannot be read): a file too large to be a project is still named for what it is (a PDF).
+std::string RegularFileHead(const std::string& path);
+
 } // namespace zeltar

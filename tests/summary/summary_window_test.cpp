@@ -434,6 +434,17 @@ TEST_F(SummaryWindowTest, TheMainWindowOpensAnObjectFileInTheSummaryAndSaysWhatO
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&main.window, &drop);
     EXPECT_EQ(own->model().roomCount(), 2);
+    // A project dropped there is loaded.
+    const QString project = QString::fromStdString(summary.model().roomPath(1));
+    QMimeData projectData;
+    projectData.setUrls({QUrl::fromLocalFile(project)});
+    QDragEnterEvent projectEnter(QPoint(10, 10), Qt::CopyAction, &projectData, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&main.window, &projectEnter);
+    QDropEvent projectDrop(QPointF(10, 10), Qt::CopyAction, &projectData, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&main.window, &projectDrop);
+    main.settle();
+    EXPECT_EQ(main.window.projectPath(), project) << main.scripted.errors.join('\n').toStdString();
+    const QString loadedName = main.text("Edit129");
 
     // A PDF and a project saved in UTF-16 are refused saying what they are; the project stays.
     QFile reference(Reference(QStringLiteral("p0001")));
@@ -462,7 +473,7 @@ TEST_F(SummaryWindowTest, TheMainWindowOpensAnObjectFileInTheSummaryAndSaysWhatO
         ASSERT_EQ(main.scripted.errors.size(), 1) << other.name.toStdString();
         EXPECT_TRUE(main.scripted.errors.front().contains(other.says)) << main.scripted.errors.front().toStdString();
         EXPECT_FALSE(main.scripted.errors.front().contains(QStringLiteral("не является числом")));
-        EXPECT_EQ(main.text("Edit129"), projectName);
+        EXPECT_EQ(main.text("Edit129"), loadedName);
         EXPECT_FALSE(main.model.modified());
     }
 
