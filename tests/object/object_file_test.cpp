@@ -97,23 +97,13 @@ TEST(ObjectText, QuotesAtMostFortyCharactersOfALine)
 {
     const std::string longText(300, 'x');
     const std::string cut = "«" + std::string(40, 'x') + "…»";
-    std::vector<std::string> messages;
-    for (const std::string& text : {"ZELTAR-OBJECT 1\n" + longText + " = 1\n", "ZELTAR-OBJECT 1\nsimultaneity = " + longText + "\n",
-                                    "ZELTAR-OBJECT 1\nlevel-boundary = -" + std::string(300, '9') + "\n"}) {
-        const auto parsed = ParseObjectText(text, "объект.zlo");
-        ASSERT_TRUE(std::holds_alternative<ParsedObject>(parsed));
+    for (const std::string& line : {longText + " = 1", "simultaneity = " + longText}) {
+        const auto parsed = ParseObjectText("ZELTAR-OBJECT 1\n" + line + "\n", "объект.zlo");
         ASSERT_EQ(std::get<ParsedObject>(parsed).warnings.size(), 1u);
-        messages.push_back(std::get<ParsedObject>(parsed).warnings.front());
+        EXPECT_NE(std::get<ParsedObject>(parsed).warnings.front().find(cut), std::string::npos);
     }
     const auto refused = ParseObjectText("ZELTAR-OBJECT " + longText + "\n", "объект.zlo");
-    ASSERT_TRUE(std::holds_alternative<FileError>(refused));
-    messages.push_back(std::get<FileError>(refused).message);
-    for (const std::string& message : messages) {
-        EXPECT_LT(message.size(), 200u) << message;
-        EXPECT_EQ(message.find(std::string(41, message.find("9999") != std::string::npos ? '9' : 'x')), std::string::npos)
-            << message;
-    }
-    EXPECT_NE(messages[0].find(cut), std::string::npos) << messages[0];
+    EXPECT_NE(std::get<FileError>(refused).message.find(cut), std::string::npos);
 }
 
 using ObjectFile = ScratchFolder;
