@@ -434,7 +434,14 @@ TEST_F(SummaryWindowTest, TheMainWindowOpensAnObjectFileInTheSummaryAndSaysWhatO
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&main.window, &drop);
     EXPECT_EQ(own->model().roomCount(), 2);
-    // A project dropped there is loaded.
+    // Dropped on the summary window: opened there.
+    own->newObject();
+    QDragEnterEvent ownEnter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(own, &ownEnter);
+    QDropEvent ownDrop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(own, &ownDrop);
+    EXPECT_EQ(own->model().roomCount(), 2);
+    // A project dropped on the main window is loaded.
     const QString project = QString::fromStdString(summary.model().roomPath(1));
     QMimeData projectData;
     projectData.setUrls({QUrl::fromLocalFile(project)});

@@ -1,5 +1,6 @@
 #include "object/qt/summary_window.h"
 
+#include "app/project_file_io.h"
 #include "app/qt/main_window.h"
 #include "fields/number_text.h"
 #include "model/project_date.h"
@@ -71,6 +72,15 @@ QStringList DroppedRoomFiles(const QMimeData* data)
             paths << path;
     }
     return paths;
+}
+
+// One dropped local file that is an object file (by its first line), "" else.
+QString DroppedObjectFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QString path = data->urls().front().toLocalFile();
+    return !path.isEmpty() && IsObjectFile(Utf8(path)) ? path : QString();
 }
 
 } // namespace
@@ -601,12 +611,19 @@ void SummaryWindow::closeEvent(QCloseEvent* event)
 
 void SummaryWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!DroppedRoomFiles(event->mimeData()).isEmpty())
+    if (!DroppedRoomFiles(event->mimeData()).isEmpty() || !DroppedObjectFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void SummaryWindow::dropEvent(QDropEvent* event)
 {
+    // An object file dropped here is opened (after the question on unsaved changes).
+    if (const QString object = DroppedObjectFile(event->mimeData()); !object.isEmpty()) {
+        event->acceptProposedAction();
+        if (settleUnsavedChanges())
+            openObjectFile(object);
+        return;
+    }
     const QStringList paths = DroppedRoomFiles(event->mimeData());
     if (paths.isEmpty())
         return;
