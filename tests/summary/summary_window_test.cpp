@@ -1,6 +1,7 @@
 // The summary window headless beside a main window: adding (dialog, drop, the current project),
 // removing and reordering rooms, a failed row, opening a room in the main window, a room file
 // replaced on disk, the object file commands, the fields and the clipboard.
+#include "object/qt/summary_preview.h"
 #include "object/qt/summary_window.h"
 #include "object/summary_table.h"
 #include "window_fixture.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -527,6 +529,12 @@ TEST_F(SummaryWindowTest, OnASmallScreenEveryNumberColumnAndCommandStaysInView)
     EXPECT_TRUE(inView(summary.button(QStringLiteral("PdfButton"))));
     EXPECT_TRUE(inView(summary.field(QStringLiteral("FactorField"))));
     EXPECT_TRUE(inView(summary.findChild<QWidget*>(QStringLiteral("SumsNote"))));
+
+    // Its preview opens within the screen's free area too (its buttons stand at the top right).
+    const SummaryPreview preview(&summary, summary.table().texts(), [] {}, [] {});
+    const QSize screen = summary.screen()->availableGeometry().size();
+    EXPECT_LE(preview.width(), screen.width());
+    EXPECT_LE(preview.height(), screen.height());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "fields/number_text.h"
 #include "model/project_date.h"
 #include "object/qt/summary_pdf.h"
+#include "object/qt/window_fit.h"
 #include "object/summary_report_texts.h"
 #include "object/summary_table.h"
 
@@ -34,8 +35,6 @@ namespace {
 // The size the window opens with when the screen has room for it; on a smaller screen it opens as
 // large as the screen's free area allows (see fitToScreen).
 const QSize kWindowSize(1180, 640);
-// Room left around the window on its screen for the title bar and borders the desktop adds.
-constexpr QSize kFrameAllowance{16, 40};
 const QString kRoomSuffix = QStringLiteral("zlt");
 constexpr int kNumberFieldWidth = 60; // px
 // The room name and type give up width down to this for the figures to stay in view (their texts
@@ -157,8 +156,7 @@ void AddStretch(QWidget* bar)
 
 void SummaryWindow::fitToScreen(const QRect& available)
 {
-    resize(std::min(kWindowSize.width(), available.width() - kFrameAllowance.width()),
-           std::min(kWindowSize.height(), available.height() - kFrameAllowance.height()));
+    resize(FittedWindowSize(kWindowSize, available));
 }
 
 // Everything in a scroll area: on a screen too small for the bars, they scroll into view; the table
