@@ -1,17 +1,12 @@
 #include "cli_support.h"
 
-#include <ctime>
+#include "model/project_date.h"
 
 namespace zeltar::cli {
 
 std::string Today()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%d.%m.%Y", &local);
-    return text;
+    return TodayText();
 }
 
 bool AsksForHelp(const std::vector<std::string>& args)

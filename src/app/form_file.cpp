@@ -5,6 +5,7 @@
 #include "app/form_parameters.h"
 #include "app/project_file_io.h"
 #include "files/file_names.h"
+#include "projectfile/file_kind.h"
 #include "fields/number_text.h"
 #include "fields/utf8.h"
 
@@ -130,14 +131,19 @@ bool FormModel::Impl::load(const DialogAnswer& answer)
         return false;
     }
     lastFolder = std::string(files::FolderOf(answer.path));
+    const std::string refused = "Проект не загружен из файла «" + answer.path + "», ничего не изменено. ";
     auto bytes = files::ReadFileBytes(answer.path, kLargestProjectFileBytes);
     if (auto* error = std::get_if<FileError>(&bytes)) {
-        fail(std::move(error->message));
+        // A file too large to read whole may still be told by its first bytes (a large PDF).
+        if (auto problem = projectfile::RefuseOtherFileKind(RegularFileHead(answer.path)))
+            fail(refused + problem->message);
+        else
+            fail(std::move(error->message));
         return false;
     }
     auto read = projectfile::ReadProjectFile(std::get<std::string>(bytes));
     if (const auto* problem = std::get_if<projectfile::FileProblem>(&read)) {
-        fail("Проект не загружен из файла «" + answer.path + "», окно не изменено. " + problem->message);
+        fail(refused + problem->message);
         return false;
     }
     apply(std::get<projectfile::LoadedProject>(read), answer.path);

@@ -103,7 +103,7 @@ bool FormModel::setFocus(std::string_view name, FocusRoute route)
 {
     if (const std::optional<Control> control = FindControl(name))
         return setFocus(*control, route);
-    impl_->fail("Элемента " + std::string(name) + " в окне нет.");
+    impl_->fail("Нет элемента управления «" + std::string(name) + "».");
     return false;
 }
 
@@ -206,7 +206,7 @@ void FormModel::click(std::string_view name)
     if (const std::optional<Control> control = FindControl(name))
         click(*control);
     else
-        impl_->fail("Элемента " + std::string(name) + " в окне нет.");
+        impl_->fail("Нет элемента управления «" + std::string(name) + "».");
 }
 
 bool FormModel::saveProject(const DialogAnswer& answer)

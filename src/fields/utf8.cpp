@@ -111,4 +111,13 @@ void DropLastCharacter(std::string& utf8)
     }
 }
 
+std::string FirstCharacters(std::string_view utf8, std::size_t count)
+{
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i)
+        if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80 && characters++ == count)
+            return std::string(utf8.substr(0, i)) + "…";
+    return std::string(utf8);
+}
+
 } // namespace zeltar::fields

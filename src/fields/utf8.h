@@ -17,6 +17,8 @@ std::u32string Characters(std::string_view utf8);
 // overlong or surrogate sequence.
 std::optional<char32_t> NextCodePoint(std::string_view utf8, std::size_t& pos);
 std::size_t CharacterCount(std::string_view utf8);
+// The first `count` characters of a text, "…" after them when the text is longer.
+std::string FirstCharacters(std::string_view utf8, std::size_t count);
 // Removes the last character (all its bytes); nothing for an empty text.
 void DropLastCharacter(std::string& utf8);
 

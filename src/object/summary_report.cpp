@@ -26,6 +26,12 @@ bool StartsBlock(SummaryLineKind kind)
     return kind == SummaryLineKind::LevelSums || kind == SummaryLineKind::TotalSums;
 }
 
+// Lines that must not be parted from the line after them by a page break.
+bool StartsPair(SummaryLineKind kind)
+{
+    return StartsBlock(kind) || kind == SummaryLineKind::FailedRoom;
+}
+
 // Drops whole UTF-8 characters from the end (adding "…") until the text fits `dots` on the canvas.
 std::string Fitted(report::Canvas& canvas, std::string text, int dots)
 {
@@ -81,7 +87,7 @@ private:
         cellText({kTableLeft, kInfoLineY}, "Объект: " + texts_.objectName, kInfoSettingsX - kTableLeft - kCellPadding,
                  Align::Left);
         page_.text({kInfoSettingsX, kInfoLineY}, "Граница уровней: " + texts_.boundary +
-                                                     " гр.С    Коэффициент одновременности: " + texts_.factor);
+                                                     " °C    Коэффициент одновременности: " + texts_.factor);
         page_.text({kTableRight, kInfoLineY}, "Дата: " + texts_.date, Align::Right);
     }
 
@@ -120,11 +126,14 @@ private:
             const SummaryRoomTexts& room = texts_.rooms[line.index];
             cell(Place(SummaryColumn::Number), y, room.cells[0]);
             cell(Place(SummaryColumn::RoomName), y, room.cells[1]);
-            spanText(SummaryColumn::RoomType, SummaryColumn::EquipmentCapacity, y, "не загружена: " + room.failure);
-            gridLines(top, {Place(SummaryColumn::Number).left, Place(SummaryColumn::RoomName).left,
-                            Place(SummaryColumn::RoomType).left});
+            cell(Place(SummaryColumn::RoomType), y, std::string(kNotLoadedRoomType));
+            gridLines(top, {});
             break;
         }
+        case SummaryLineKind::FailureReason:
+            spanText(SummaryColumn::RoomName, SummaryColumn::EquipmentCapacity, y, texts_.rooms[line.index].failure);
+            gridLines(top, {Place(SummaryColumn::Number).left, Place(SummaryColumn::RoomName).left});
+            break;
         case SummaryLineKind::LevelSums:
         case SummaryLineKind::TotalSums: {
             const SummaryLevelTexts& level = levelOf(line);
@@ -206,8 +215,14 @@ private:
 std::vector<SummaryLine> SummaryLines(const SummaryReportTexts& texts)
 {
     std::vector<SummaryLine> lines;
-    for (std::size_t k = 0; k < texts.rooms.size(); ++k)
-        lines.push_back({texts.rooms[k].failure.empty() ? SummaryLineKind::Room : SummaryLineKind::FailedRoom, k});
+    for (std::size_t k = 0; k < texts.rooms.size(); ++k) {
+        if (texts.rooms[k].failure.empty()) {
+            lines.push_back({SummaryLineKind::Room, k});
+            continue;
+        }
+        lines.push_back({SummaryLineKind::FailedRoom, k});
+        lines.push_back({SummaryLineKind::FailureReason, k});
+    }
     for (std::size_t k = 0; k < texts.levels.size(); ++k) {
         lines.push_back({SummaryLineKind::LevelSums, k});
         lines.push_back({SummaryLineKind::LevelPlant, k});
@@ -222,7 +237,7 @@ std::vector<std::vector<SummaryLine>> SummaryPages(const SummaryReportTexts& tex
     std::vector<std::vector<SummaryLine>> pages(1);
     const std::vector<SummaryLine> lines = SummaryLines(texts);
     for (std::size_t k = 0; k < lines.size(); ++k) {
-        const std::size_t needed = StartsBlock(lines[k].kind) ? 2 : 1;
+        const std::size_t needed = StartsPair(lines[k].kind) ? 2 : 1;
         if (pages.back().size() + needed > kRowsPerPage)
             pages.emplace_back();
         pages.back().push_back(lines[k]);

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zeltar::object {
@@ -41,8 +42,13 @@ struct SummaryReportTexts {
     SummaryLevelTexts total;
 };
 
-// One printed line of the table.
-enum class SummaryLineKind { Room, FailedRoom, LevelSums, LevelPlant, TotalSums, TotalPlant };
+// One printed line of the table. A room that could not be loaded takes two: its row (number,
+// name, «не загружена» as its type, no figures) and the reason on a line of its own below it, cut
+// to the table's width, so that a long reason never widens a column of figures.
+enum class SummaryLineKind { Room, FailedRoom, FailureReason, LevelSums, LevelPlant, TotalSums, TotalPlant };
+
+// The room type cell of a room that could not be loaded.
+inline constexpr std::string_view kNotLoadedRoomType = "не загружена";
 struct SummaryLine {
     SummaryLineKind kind = SummaryLineKind::Room;
     std::size_t index = 0; // into rooms or levels (unused for the total)
@@ -51,7 +57,7 @@ struct SummaryLine {
 // Every line of the table in order: the rooms, then two lines per level and two for the total.
 std::vector<SummaryLine> SummaryLines(const SummaryReportTexts& texts);
 
-// The lines on each page; a level's two lines stay on one page.
+// The lines on each page; a level's two lines, and a failed room's row and reason, stay on one page.
 std::vector<std::vector<SummaryLine>> SummaryPages(const SummaryReportTexts& texts);
 
 // Page `pageIndex` (from 0) of the pages above, on the printer page whose origin is the printable

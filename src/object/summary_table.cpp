@@ -54,9 +54,12 @@ SummaryCells LineCells(const SummaryReportTexts& texts, const SummaryLine& line)
         const SummaryRoomTexts& room = texts.rooms[line.index];
         cells[Column(SummaryColumn::Number)] = room.cells[Column(SummaryColumn::Number)];
         cells[Column(SummaryColumn::RoomName)] = room.cells[Column(SummaryColumn::RoomName)];
-        cells[Column(SummaryColumn::RoomType)] = "не загружена: " + room.failure;
+        cells[Column(SummaryColumn::RoomType)] = kNotLoadedRoomType;
         break;
     }
+    case SummaryLineKind::FailureReason:
+        cells[Column(SummaryColumn::RoomName)] = texts.rooms[line.index].failure;
+        break;
     case SummaryLineKind::LevelSums:
     case SummaryLineKind::TotalSums: {
         const SummaryLevelTexts& level =
@@ -82,8 +85,15 @@ std::string SummaryTabSeparated(const SummaryReportTexts& texts)
 {
     std::string out;
     AppendRow(out, SummaryHeaders());
-    for (const SummaryLine& line : SummaryLines(texts))
-        AppendRow(out, LineCells(texts, line));
+    for (const SummaryLine& line : SummaryLines(texts)) {
+        // A spreadsheet keeps a failed room's reason in its row, beside the room type.
+        if (line.kind == SummaryLineKind::FailureReason)
+            continue;
+        SummaryCells cells = LineCells(texts, line);
+        if (line.kind == SummaryLineKind::FailedRoom)
+            cells[Column(SummaryColumn::RoomType)] += ": " + texts.rooms[line.index].failure;
+        AppendRow(out, cells);
+    }
     return out;
 }
 

@@ -95,7 +95,7 @@ constexpr std::array<LineEntry, kLineCount> kLineEntries{{
     Decimal(InsulationThicknessFloor, "толщина изоляции пола, мм", InRow(Floor, &R::insulationThickness), kThickness),
     Decimal(OutsideTemperatureFloor, "температура под полом, °C", InRow(Floor, &R::outsideTemperature), kTemperature),
     // 19-24: site and room
-    Decimal(Latitude, "географическая широта, град.", &S::latitude),
+    Decimal(Latitude, "географическая широта, °", &S::latitude),
     Decimal(OutsideDesignTemperature, "расчетная температура наружного воздуха, °C", &S::outsideDesignTemperature, kTemperature),
     Percent(OutsideRelativeHumidity, "относительная влажность наружного воздуха, %", &S::outsideRelativeHumidity),
     Decimal(RoomLength, "длина камеры, м", &S::roomLength),
@@ -131,7 +131,7 @@ constexpr std::array<LineEntry, kLineCount> kLineEntries{{
     Text(OutsideFacingCopyCeiling, "наружный или внутренний потолок (вкладка Q12)"),
     // 49-56: goods
     Decimal(StackHeight, "высота штабелирования груза, м", &S::stackHeight),
-    Decimal(StackDensity, "плотность груза в штабеле, кг/куб.м", &S::stackDensity),
+    Decimal(StackDensity, "плотность груза в штабеле, кг/м³", &S::stackDensity),
     Integer(PackagingShare, "массовая доля тары, %", &S::packagingShare),
     Decimal(DailyTurnoverPercent, "суточный грузооборот камеры, %", &S::dailyTurnoverPercent),
     Text(ProductMoisture, "влагосодержание продукта, %"),
@@ -143,7 +143,7 @@ constexpr std::array<LineEntry, kLineCount> kLineEntries{{
     Decimal(DoorHeight, "высота двери, м", &S::doorHeight),
     Decimal(DoorWidth, "ширина двери, м", &S::doorWidth),
     Decimal(LoadUnitMass, "масса грузового места, кг", &S::loadUnitMass, kFieldMinimum),
-    Decimal(LightingPowerDensity, "удельная мощность освещения, Вт/кв.м", &S::lightingPowerDensity),
+    Decimal(LightingPowerDensity, "удельная мощность освещения, Вт/м²", &S::lightingPowerDensity),
     Decimal(LightingHours, "время работы освещения, ч/сут", &S::lightingHours),
     Integer(StaffCount, "количество людей, работающих в камере", &S::staffCount),
     Decimal(VehiclePower, "мощность ПТС, кВт", &S::vehiclePower),
@@ -204,7 +204,7 @@ constexpr std::array<LineEntry, kLineCount> kLineEntries{{
     State("OutsideFacingC", "признак наружной стены В", InRow(WallC, &R::outsideFacing), ValueRule::SurfaceFlag),
     State("OutsideFacingD", "признак наружной стены Г", InRow(WallD, &R::outsideFacing), ValueRule::SurfaceFlag),
     State("OutsideFacingCeiling", "признак наружного потолка", InRow(Ceiling, &R::outsideFacing), ValueRule::SurfaceFlag),
-    State("PlanOrientation", "ориентация плана камеры, град.", &S::planOrientation, ValueRule::Orientation),
+    State("PlanOrientation", "ориентация плана камеры, °", &S::planOrientation, ValueRule::Orientation),
     // 119-131: check boxes, then display states the room-type and product choices set
     Flag(DoorTimeMode, FlagCondition::Checked, "флажок «расчет по времени»", &S::doorTimeMode),
     Flag(HighTurnover, FlagCondition::Checked, "флажок «Повышенная»", &S::highTurnover),

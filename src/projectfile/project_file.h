@@ -79,8 +79,10 @@ std::optional<std::string> EncodeCp1251(std::string_view utf8);
 inline constexpr char kUnstorableCharacter = '?';
 std::string StorableInCp1251(std::string_view utf8);
 
-// Reads and checks a whole file; never applies anything. Lines end with CR LF, a lone LF or a lone
-// CR; lines after the 131st are ignored. A file of fewer than 131 lines is refused at once, naming
+// Reads and checks a whole file; never applies anything. A file that is no project by its first
+// bytes (an object file, a document, a picture, UTF-16 text: see file_kind.h) is refused as a whole,
+// line 0. Lines end with CR LF, a lone LF or a lone CR; after the 131st only empty or blank lines
+// may follow (a line holding more is refused). A file of fewer than 131 lines is refused at once, naming
 // the first missing line; otherwise the first problem by line order is returned. Refused: a number
 // field (decimal, percent or whole) whose text is no finite number, is not whole where it must be, or exceeds 1e9
 // in magnitude; a list, state or flag line that is no whole number; a list index outside its list

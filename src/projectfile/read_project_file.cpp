@@ -1,6 +1,7 @@
 // Reading a project file: split into lines, convert each line as its kind says and check it against
 // the rules of a sound project, all before anything is applied, so that a faulty file changes
 // nothing in the window.
+#include "projectfile/file_kind.h"
 #include "projectfile/line_message.h"
 #include "projectfile/line_table.h"
 #include "projectfile/project_file.h"
@@ -89,6 +90,23 @@ std::optional<FileProblem> RefuseUtf8(std::string_view bytes)
                            "Файл записан в кодировке UTF-8 (русские буквы в нём — в UTF-8, первые в строке " +
                                std::to_string(LineOfOffset(bytes, *cyrillic)) + ")" + std::string(kNotWindows1251)};
     return std::nullopt;
+}
+
+// Lines after the 131st: a project has none, so one that holds anything but blanks means the file is
+// no project of this program or was changed by hand; reading it would drop what they hold without a
+// word. Empty and blank lines (and the end-of-file mark of old editors) are passed over.
+std::optional<FileProblem> RefuseLinesAfterTheLast(std::string_view bytes, std::size_t readBytes)
+{
+    const std::size_t extra = bytes.find_first_not_of(std::string_view(" \t\r\n\x1A"), readBytes);
+    if (extra == std::string_view::npos)
+        return std::nullopt;
+    const int line = LineOfOffset(bytes, extra);
+    const std::string_view text = bytes.substr(extra, bytes.find_first_of("\r\n", extra) - extra);
+    return FileProblem{line, "Файл проекта длиннее " + std::to_string(kLineCount) + " строк: строка " +
+                                 std::to_string(line) + " " + Quoted(DecodeCp1251(text)) +
+                                 " лишняя. Файл записан не этой программой или изменён вручную; он не загружен, "
+                                 "чтобы не потерять то, что в нём после строки " +
+                                 std::to_string(kLineCount) + "."};
 }
 
 std::string_view WithoutTrailingBlanks(std::string_view text)
@@ -201,6 +219,8 @@ std::optional<FileProblem> ReadLine(int line, LoadedProject& file)
 
 std::variant<LoadedProject, FileProblem> ReadProjectFile(std::string_view bytes)
 {
+    if (auto problem = RefuseOtherFileKind(bytes))
+        return *std::move(problem);
     const std::vector<std::string_view> raw = SplitLines(bytes);
     // Only the lines read count: text after the last of them is ignored, whatever its encoding.
     const std::size_t readBytes = raw.empty() ? 0 : static_cast<std::size_t>(raw.back().end() - bytes.begin());
@@ -219,6 +239,8 @@ std::variant<LoadedProject, FileProblem> ReadProjectFile(std::string_view bytes)
     for (int line = 1; line <= kLineCount; ++line)
         if (auto problem = ReadLine(line, file))
             return *std::move(problem);
+    if (auto problem = RefuseLinesAfterTheLast(bytes, readBytes))
+        return *std::move(problem);
     return file;
 }
 

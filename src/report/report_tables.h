@@ -200,19 +200,20 @@ inline constexpr TotalLine kEnclosureTotal{
     Join(Fixed("Q1 = "), Number(Control::HeatGainQ1), Fixed(" кВт")),
     {{2270, 980}, {905, 357}}};
 
-// The solar total's value stands 10 units above its label on paper.
+// Every total's value stands on its label's baseline, on paper as on screen (the solar and
+// ventilation values once stood 10 units, 2,4 pt, above their labels on paper only).
 inline constexpr TotalLine kSolarTotal{
     Join("ИТОГО : Теплопритоки от солнечной радиации через конструкцию стен и потолка :"),
     {{70, 1430}, {25, 541}},
     Join(Fixed("Q12 = "), Number(Control::HeatGainQ12), Fixed(" кВт")),
-    {{2270, 1420}, {905, 541}}};
+    {{2270, 1430}, {905, 541}}};
 
 inline constexpr TotalLine kVentilationTotal{
     Join(Fixed("ИТОГО : Теплоприток от вентиляции (кратность воздухообмена = "), Number(Control::AirExchangeRate),
          Fixed(") :")),
     {{70, 1480}, {25, 561}},
     Join(Fixed("Q3 = "), Number(Control::HeatGainQ3), Fixed(" кВт")),
-    {{2270, 1470}, {905, 561}}};
+    {{2270, 1480}, {905, 561}}};
 
 // --- Goods and operational lines: label left, values right in one of three columns ------------------
 enum class ValueColumn { Mid, Sub, Total };

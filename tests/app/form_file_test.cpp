@@ -134,6 +134,24 @@ TEST(FormFile, AFaultyFileLeavesTheWindowAsItWas)
     EXPECT_EQ(Snapshot(form), before);
 }
 
+// Fault: a PDF larger than any project refused only as too large, not named for what it is.
+TEST(FormFile, AFileTooLargeForAProjectIsStillNamedForWhatItIs)
+{
+    TempDir dir;
+    FormModel form{std::string(kToday)};
+    WriteBytes(dir.file("scan.pdf"), "%PDF-1.7\n" + std::string(3 << 20, 'x'));
+    EXPECT_FALSE(form.loadProject({true, dir.file("scan.pdf")}));
+    std::vector<std::string> errors = form.takeErrors();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("не является файлом проекта ЗЕЛТАР: это документ PDF"), std::string::npos) << errors[0];
+    // A large text file is refused as too large, as before.
+    WriteBytes(dir.file("big.zlt"), std::string(3 << 20, '1'));
+    EXPECT_FALSE(form.loadProject({true, dir.file("big.zlt")}));
+    errors = form.takeErrors();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("слишком велик"), std::string::npos) << errors[0];
+}
+
 // Guards the silent pass of a missing file (shown as the project's name): a message, no change.
 TEST(FormFile, AMissingFileIsReportedAndChangesNothing)
 {

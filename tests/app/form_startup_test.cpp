@@ -4,9 +4,18 @@
 #include "app/result_controls.h"
 #include "calc/recalculate.h"
 #include "fields/control_catalogue.h"
+#include "model/project_date.h"
 
 namespace zeltar::test {
 namespace {
+
+// Fault: the date field in the C locale showing «8 Dec 2026» (the system's short form) instead of
+// the day, month and year with their leading zeros.
+TEST(ProjectDate, IsDayMonthYearWithLeadingZerosInEveryLocale)
+{
+    EXPECT_EQ(DateText(2026, 12, 8), "08.12.2026");
+    EXPECT_EQ(DateText(987, 1, 31), "31.01.0987");
+}
 
 // Guards every start-up text, list choice, surface flag, caption, visibility and colour flag at
 // once: the reference file is the project saved right after start-up.

@@ -110,6 +110,13 @@ TEST(SummaryReport, LevelBlocksStayTogetherOnAPage)
             EXPECT_NE(page.back().kind, SummaryLineKind::TotalSums) << rooms;
         }
     }
+    // A failed room's row and its reason line are not parted either.
+    for (int failed = 28; failed < 36; ++failed) {
+        SummaryReportTexts texts = Object(40);
+        texts.rooms[static_cast<std::size_t>(failed)].failure = "Файл не найден.";
+        for (const auto& page : SummaryPages(texts))
+            EXPECT_NE(page.back().kind, SummaryLineKind::FailedRoom) << failed;
+    }
 }
 
 TEST(SummaryReport, RoomRowTextsStandInTheirColumnsOneRowApart)
@@ -134,7 +141,15 @@ TEST(SummaryReport, LevelAndTotalLinesCarryTheirSumsAndExcludedRooms)
     texts.rooms.push_back(Room(3, "Файл «c.zlt» не найден."));
     texts.total.excluded = 1;
     const RecordingCanvas page = DrawPages(texts)[0];
-    EXPECT_TRUE(Has(page, "не загружена: Файл «c.zlt» не найден."));
+    // The failed room's type column says «не загружена»; its reason stands on the line below,
+    // from the name's column on, so that it widens no column of figures.
+    const auto type = page.textsEqualTo("не загружена");
+    const auto reason = page.textsEqualTo("Файл «c.zlt» не найден.");
+    ASSERT_EQ(type.size(), 1u);
+    ASSERT_EQ(reason.size(), 1u);
+    EXPECT_EQ(type[0].points[0].x, kSummaryColumnPlaces[2].left + kCellPadding);
+    EXPECT_EQ(reason[0].points[0],
+              (report::Point{kSummaryColumnPlaces[1].left + kCellPadding, type[0].points[0].y + kRowStep}));
     EXPECT_EQ(Count(page, "камера охлаждения"), 2u);
     EXPECT_TRUE(Has(page, "Среднетемпературные: камер 2"));
     EXPECT_TRUE(Has(page, "Итого по объекту: камер 2, не учтено незагруженных 1"));
@@ -157,6 +172,15 @@ TEST(SummaryReport, LongTextsAreCutToTheirColumn)
     ASSERT_NE(cut, drawn.end());
     EXPECT_TRUE(cut->text.ends_with("…"));
     EXPECT_LE(RecordingCanvas::MeasuredWidth(cut->text, cut->font), kSummaryColumnPlaces[1].width - 2 * kCellPadding);
+
+    // A failed room's long reason is cut at the table's right edge.
+    texts.rooms.push_back(Room(2, std::string(400, 'R')));
+    const std::vector<Drawn> withReason = DrawPages(texts)[0].texts();
+    const auto reason =
+        std::find_if(withReason.begin(), withReason.end(), [](const Drawn& d) { return d.text.starts_with("RRR"); });
+    ASSERT_NE(reason, withReason.end());
+    EXPECT_TRUE(reason->text.ends_with("…"));
+    EXPECT_LE(reason->points[0].x + RecordingCanvas::MeasuredWidth(reason->text, reason->font), kTableRight - kCellPadding);
 }
 
 TEST(SummaryReport, ANameThatFillsItsColumnPrintsWholeOneCharacterMoreIsCut)

@@ -1,6 +1,7 @@
 // The summary window headless beside a main window: adding (dialog, drop, the current project),
 // removing and reordering rooms, a failed row, opening a room in the main window, a room file
 // replaced on disk, the object file commands, the fields and the clipboard.
+#include "object/qt/summary_preview.h"
 #include "object/qt/summary_window.h"
 #include "object/summary_table.h"
 #include "window_fixture.h"
@@ -14,10 +15,13 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -134,13 +138,20 @@ TEST_F(SummaryWindowTest, AddRemoveAndReorderRooms)
     EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0003", "p0002"}));
     EXPECT_EQ(cell(0, SummaryColumn::Number), QStringLiteral("1"));
 
+    // Removing asks first; a cancel keeps the room.
     selectRow(1);
+    summary.button(QStringLiteral("RemoveButton"))->click();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions.front().startsWith(QStringLiteral("Удалить из объекта камеру «p0003»?"))) << questions.front().toStdString();
+    EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0003", "p0002"}));
+    answer = Answer::Yes;
     summary.button(QStringLiteral("RemoveButton"))->click();
     EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0002"}));
     // A level row is no room: removing it does nothing.
     selectRow(3);
     summary.button(QStringLiteral("RemoveButton"))->click();
     EXPECT_EQ(summary.model().roomCount(), 2);
+    EXPECT_EQ(questions.size(), 2);
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
@@ -174,15 +185,22 @@ TEST_F(SummaryWindowTest, AMissingRoomIsRedWithItsReasonAndLeftOutOfTheSums)
     EXPECT_EQ(failed.data().toString(), QStringLiteral("нет такой"));
     EXPECT_EQ(failed.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(200, 0, 0));
     EXPECT_TRUE(failed.data(Qt::ToolTipRole).toString().contains(QStringLiteral("нет такой.zlt")));
-    EXPECT_TRUE(summary.table().index(1, 2).data().toString().startsWith(QStringLiteral("не загружена: ")));
-    EXPECT_EQ(summary.table().index(6, 1).data().toString(),
+    // The type column says only «не загружена»; the reason is on the line below, across the table.
+    EXPECT_EQ(summary.table().index(1, 2).data().toString(), QStringLiteral("не загружена"));
+    const QModelIndex reason = summary.table().index(2, 1);
+    EXPECT_TRUE(reason.data().toString().contains(QStringLiteral("нет такой.zlt"))) << reason.data().toString().toStdString();
+    EXPECT_EQ(summary.view()->columnSpan(2, 1), kSummaryColumnCount - 1);
+    EXPECT_EQ(reason.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(200, 0, 0));
+    EXPECT_EQ(summary.table().roomOfRow(2), std::optional<std::size_t>(1));
+    EXPECT_FALSE(reason.flags() & Qt::ItemIsEditable);
+    EXPECT_EQ(summary.table().index(7, 1).data().toString(),
               QStringLiteral("Итого по объекту: камер 1, не учтено незагруженных 1"));
     EXPECT_FALSE(summary.table().index(0, 1).data(Qt::ForegroundRole).isValid());
 
     // The same file again: allowed, its row italic and its tooltip naming the first row.
     roomsToChoose = {QString::fromStdString(summary.model().roomPath(0))};
     summary.addRooms();
-    const QModelIndex repeated = summary.table().index(2, 1);
+    const QModelIndex repeated = summary.table().index(3, 1);
     EXPECT_TRUE(repeated.data(Qt::FontRole).value<QFont>().italic());
     EXPECT_TRUE(repeated.data(Qt::ToolTipRole).toString().endsWith(QStringLiteral("тот же файл, что в строке 1")));
     EXPECT_FALSE(summary.table().index(0, 1).data(Qt::FontRole).isValid());
@@ -411,7 +429,7 @@ TEST_F(SummaryWindowTest, FieldsCopyAndPdf)
     boundary->setText(QStringLiteral("абв"));
     emit boundary->editingFinished();
     ASSERT_EQ(errors.size(), 2);
-    EXPECT_TRUE(errors[1].contains(QStringLiteral("«абв» — не температура от -50 до 100 гр.С"))) << errors[1].toStdString();
+    EXPECT_TRUE(errors[1].contains(QStringLiteral("«абв» — не температура от -50 до 100 °C"))) << errors[1].toStdString();
     EXPECT_EQ(boundary->text(), QStringLiteral("-5"));
 
     summary.copyTable();
@@ -478,6 +496,140 @@ TEST(SummaryButton, LiesInTheHeaderBarsFreeStripAndOpensOneSummaryWindow)
     EXPECT_TRUE(windows.front()->isVisible());
     EXPECT_TRUE(windows.front()->isWindow());
     EXPECT_FALSE(windows.front()->isModal());
+}
+
+// Fault: an object file chosen with the main window's load command (or dropped on it) refused
+// with advice to save it again in Windows-1251; a PDF or a UTF-16 project refused with «Строка 1 …
+// не является числом».
+TEST_F(SummaryWindowTest, TheMainWindowOpensAnObjectFileInTheSummaryAndSaysWhatOtherFilesAre)
+{
+    addRooms({QStringLiteral("p0001"), QStringLiteral("p0002")});
+    const QString object = folder.filePath(QStringLiteral("склад.zlo"));
+    objectAnswer = {true, object.toStdString()};
+    ASSERT_TRUE(summary.saveObject());
+
+    auto* own = new SummaryWindow(main.window, Dialogs(), &main.window);
+    ConnectSummaryWindow(main.window);
+    const QString projectName = main.text("Edit129");
+    main.scripted.openAnswer = {true, object.toStdString()};
+    main.window.loadProject();
+    main.settle();
+    EXPECT_TRUE(main.scripted.errors.isEmpty()) << main.scripted.errors.join('\n').toStdString();
+    EXPECT_EQ(own->model().filePath(), object.toStdString());
+    EXPECT_EQ(own->model().roomCount(), 2);
+    EXPECT_TRUE(own->isVisible());
+    EXPECT_EQ(main.text("Edit129"), projectName);
+
+    // Dropped on the main window: the same.
+    own->newObject();
+    ASSERT_EQ(own->model().roomCount(), 0);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(object)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&main.window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&main.window, &drop);
+    EXPECT_EQ(own->model().roomCount(), 2);
+    // Dropped on the summary window: opened there.
+    own->newObject();
+    QDragEnterEvent ownEnter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(own, &ownEnter);
+    QDropEvent ownDrop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(own, &ownDrop);
+    EXPECT_EQ(own->model().roomCount(), 2);
+    // A project dropped on the main window is loaded.
+    const QString project = QString::fromStdString(summary.model().roomPath(1));
+    QMimeData projectData;
+    projectData.setUrls({QUrl::fromLocalFile(project)});
+    QDragEnterEvent projectEnter(QPoint(10, 10), Qt::CopyAction, &projectData, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&main.window, &projectEnter);
+    QDropEvent projectDrop(QPointF(10, 10), Qt::CopyAction, &projectData, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&main.window, &projectDrop);
+    main.settle();
+    EXPECT_EQ(main.window.projectPath(), project) << main.scripted.errors.join('\n').toStdString();
+    const QString loadedName = main.text("Edit129");
+
+    // A PDF and a project saved in UTF-16 are refused saying what they are; the project stays.
+    QFile reference(Reference(QStringLiteral("p0001")));
+    ASSERT_TRUE(reference.open(QIODevice::ReadOnly));
+    const QString latin = QString::fromLatin1(reference.readAll());
+    const QByteArray utf16 = QByteArray("\xFF\xFE") +
+                             QByteArray(reinterpret_cast<const char*>(latin.utf16()), latin.size() * 2);
+    const struct {
+        QString name;
+        QByteArray bytes;
+        QString says;
+    } others[] = {
+        {QStringLiteral("отчёт.pdf"), QByteArray("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n"),
+         QStringLiteral("не является файлом проекта ЗЕЛТАР: это документ PDF")},
+        {QStringLiteral("utf16.zlt"), utf16, QStringLiteral("в кодировке UTF-16 LE")},
+    };
+    for (const auto& other : others) {
+        QFile file(folder.filePath(other.name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(other.bytes);
+        file.close();
+        main.scripted.errors.clear();
+        main.scripted.openAnswer = {true, file.fileName().toStdString()};
+        main.window.loadProject();
+        main.settle();
+        ASSERT_EQ(main.scripted.errors.size(), 1) << other.name.toStdString();
+        EXPECT_TRUE(main.scripted.errors.front().contains(other.says)) << main.scripted.errors.front().toStdString();
+        EXPECT_FALSE(main.scripted.errors.front().contains(QStringLiteral("не является числом")));
+        EXPECT_EQ(main.text("Edit129"), loadedName);
+        EXPECT_FALSE(main.model.modified());
+    }
+
+    // A summary row of an object file says it is one.
+    roomsToChoose = {object};
+    summary.addRooms();
+    EXPECT_TRUE(QString::fromStdString(summary.table().texts().rooms.back().failure)
+                    .contains(QStringLiteral("это файл объекта (*.zlo)")));
+}
+
+// Fault: a failed room's reason widening «Тип камеры» until Q1 … Q об. left the window, and the
+// window opening at 1180 x 640 on a 1024 x 600 screen with «Печать…», «PDF…» and the factor field
+// out of reach.
+TEST_F(SummaryWindowTest, OnASmallScreenEveryNumberColumnAndCommandStaysInView)
+{
+    addRooms({QStringLiteral("p0001"), QStringLiteral("p0002")});
+    const QString notes = folder.filePath(QStringLiteral("заметки.pdf"));
+    QFile pdf(notes);
+    ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+    pdf.write("%PDF-1.4\n1 0 obj\n");
+    pdf.close();
+    roomsToChoose = {folder.filePath(QStringLiteral("камера, которой нет на диске, с длинным именем файла.zlt")),
+                     notes};
+    summary.addRooms();
+    ASSERT_EQ(summary.model().roomCount(), 4);
+
+    summary.fitToScreen(QRect(0, 0, 1024, 600));
+    summary.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&summary));
+    EXPECT_LE(summary.width(), 1024);
+    EXPECT_LE(summary.height(), 600);
+    if (const char* shot = std::getenv("ZELTAR_SUMMARY_SHOT"))
+        summary.grab().save(QString::fromLocal8Bit(shot));
+
+    QTableView* view = summary.view();
+    for (int column = static_cast<int>(SummaryColumn::RoomTemperature); column < kSummaryColumnCount; ++column)
+        EXPECT_LE(view->columnViewportPosition(column) + view->columnWidth(column), view->viewport()->width())
+            << kSummaryColumns[static_cast<std::size_t>(column)].caption;
+    EXPECT_LT(view->columnWidth(static_cast<int>(SummaryColumn::RoomType)), 200);
+    const auto inView = [this](QWidget* widget) {
+        return summary.rect().contains(QRect(widget->mapTo(&summary, QPoint(0, 0)), widget->size()));
+    };
+    EXPECT_TRUE(inView(summary.button(QStringLiteral("PrintButton"))));
+    EXPECT_TRUE(inView(summary.button(QStringLiteral("PdfButton"))));
+    EXPECT_TRUE(inView(summary.field(QStringLiteral("FactorField"))));
+    EXPECT_TRUE(inView(summary.findChild<QWidget*>(QStringLiteral("SumsNote"))));
+
+    // Its preview opens within the screen's free area too (its buttons stand at the top right).
+    const SummaryPreview preview(&summary, summary.table().texts(), [] {}, [] {});
+    const QSize screen = summary.screen()->availableGeometry().size();
+    EXPECT_LE(preview.width(), screen.width());
+    EXPECT_LE(preview.height(), screen.height());
 }
 
 } // namespace

@@ -6,11 +6,10 @@
 #include "app/qt/start_options.h"
 #include "app/qt/window_recovery.h"
 #include "app/qt/window_screenshot.h"
+#include "model/project_date.h"
 #include "object/qt/summary_window.h"
 
 #include <QApplication>
-#include <QDate>
-#include <QLocale>
 #include <QScreen>
 #include <QTemporaryDir>
 
@@ -37,8 +36,8 @@ int main(int argc, char* argv[])
     zeltar::gui::UseWindowStyle();
     zeltar::gui::InstallRussianQtTranslations(application);
 
-    // The date field starts with today's date in the system's short format.
-    zeltar::FormModel model(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString());
+    // The date field starts with today's date as dd.MM.yyyy, whatever the locale.
+    zeltar::FormModel model(zeltar::TodayText());
     zeltar::gui::MainWindow window(model, screenshot ? zeltar::gui::ScreenshotDialogs() : zeltar::gui::StandardDialogs());
     if (screenshot)
         return zeltar::gui::TakeScreenshot(window, options.projectPath, options.screenshotPath);

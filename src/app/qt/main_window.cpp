@@ -1,5 +1,6 @@
 #include "app/qt/main_window.h"
 
+#include "app/project_file_io.h"
 #include "app/qt/button_tabs.h"
 #include "app/qt/message_line.h"
 #include "app/qt/window_artwork.h"
@@ -13,8 +14,11 @@
 #include <stdexcept>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
@@ -49,6 +53,15 @@ Control ButtonOf(Command command)
         if (place.command == command)
             return place.control;
     throw std::logic_error("no button for a command");
+}
+
+// The one local file dropped on the window, "" for anything else (several files, no file).
+QString DroppedFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QString path = data->urls().front().toLocalFile();
+    return QFileInfo(path).isFile() ? path : QString();
 }
 
 // Under the date's caption and field, right of the project name field.
@@ -114,6 +127,7 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
         });
     addSummaryButton();
     addMessageLine();
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -195,7 +209,18 @@ void MainWindow::loadProject()
     if (!focusCommandButton(Command::Load) || !settleUnsavedChanges())
         return;
     const QString start = QString::fromStdString(model_.dialogFileName(FileDialog::Open));
-    binding_->loadProject(dialogs_.openProject(this, start));
+    const DialogAnswer answer = dialogs_.openProject(this, start);
+    if (answer.accepted && openedAsObject(QString::fromStdString(answer.path)))
+        return;
+    binding_->loadProject(answer);
+}
+
+bool MainWindow::openedAsObject(const QString& path)
+{
+    if (!IsObjectFile(path.toStdString()))
+        return false;
+    emit objectFileOpened(QFileInfo(path).absoluteFilePath());
+    return true;
 }
 
 bool MainWindow::saveProject()
@@ -249,6 +274,8 @@ QString MainWindow::pdfFileName() const
 
 bool MainWindow::openProjectFile(const QString& path)
 {
+    if (openedAsObject(path))
+        return true;
     const bool loaded = binding_->loadProject({true, QFileInfo(path).absoluteFilePath().toStdString()});
     return loaded;
 }
@@ -281,6 +308,24 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+// A file dropped on the window: an object file opens in the summary window, any other file is
+// loaded as the load command loads a chosen one (its refusal says what it is).
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    if (!openedAsObject(path) && focusCommandButton(Command::Load))
+        openProjectAsked(path);
 }
 
 void MainWindow::showEvent(QShowEvent* event)

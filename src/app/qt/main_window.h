@@ -47,7 +47,8 @@ public:
     void previewReport();
     void printReport();
     // A project named on the command line, loaded as the load command loads a chosen file; false
-    // when the file was refused (its error is shown).
+    // when the file was refused (its error is shown). An object file opens in the summary window
+    // instead (as with the load command and a dropped file).
     bool openProjectFile(const QString& path);
     // A project another window asks for (a room of the object summary): inputs changed since the
     // last save are saved or given up on the user's answer first. False when the user cancelled or
@@ -66,11 +67,16 @@ public:
 signals:
     // The «СВОДКА ПО ОБЪЕКТУ» button: the program opens the object summary window.
     void objectSummaryRequested();
+    // An object file chosen with the load command, dropped on the window or named at start: the
+    // program opens it in the summary window. `path` is absolute.
+    void objectFileOpened(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void runCommand(Command command);
@@ -81,6 +87,8 @@ private:
     bool settleUnsavedChanges();
     void addSummaryButton();
     void addMessageLine();
+    // An object file goes to the summary window (true); any other file is left to the load.
+    bool openedAsObject(const QString& path);
     // The print dialog and the page, without moving the focus: the print command's work, also run
     // by the preview's print buttons while the preview is open.
     void runPrint();

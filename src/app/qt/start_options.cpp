@@ -58,7 +58,7 @@ StartOptions ReadStartOptions(int argc, char* argv[])
         qtFlag.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtFlag);
     }
-    parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("A project file (*.zlt) to open."),
+    parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("A project file (*.zlt) to open; an object file (*.zlo) opens in the summary window."),
                                  QStringLiteral("[PROJECT.zlt]"));
 
     StartOptions options;

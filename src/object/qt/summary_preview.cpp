@@ -1,11 +1,13 @@
 #include "object/qt/summary_preview.h"
 
 #include "object/qt/summary_printing.h"
+#include "object/qt/window_fit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -25,7 +27,8 @@ SummaryPreview::SummaryPreview(QWidget* parent, const SummaryReportTexts& texts,
 {
     setObjectName(QStringLiteral("SummaryPreview"));
     setWindowTitle(QStringLiteral("ЗЕЛТАР - Сводка по объекту: предварительный просмотр"));
-    resize(kWindowSize);
+    const QScreen* screen = parent != nullptr ? parent->screen() : this->screen();
+    resize(screen != nullptr ? FittedWindowSize(kWindowSize, screen->availableGeometry()) : kWindowSize);
 
     auto* buttons = new QHBoxLayout;
     const auto addButton = [&](const QString& name, const QString& caption, std::function<void()> command) {

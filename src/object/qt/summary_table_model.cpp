@@ -17,6 +17,16 @@ bool IsTotal(SummaryLineKind kind)
     return kind == SummaryLineKind::TotalSums || kind == SummaryLineKind::TotalPlant;
 }
 
+bool IsFailed(SummaryLineKind kind)
+{
+    return kind == SummaryLineKind::FailedRoom || kind == SummaryLineKind::FailureReason;
+}
+
+bool OfRoom(SummaryLineKind kind)
+{
+    return kind == SummaryLineKind::Room || IsFailed(kind);
+}
+
 } // namespace
 
 void SummaryTableModel::setTexts(SummaryReportTexts texts)
@@ -32,7 +42,7 @@ std::optional<std::size_t> SummaryTableModel::roomOfRow(int row) const
     if (row < 0 || row >= static_cast<int>(lines_.size()))
         return std::nullopt;
     const SummaryLine& line = lines_[static_cast<std::size_t>(row)];
-    if (line.kind != SummaryLineKind::Room && line.kind != SummaryLineKind::FailedRoom)
+    if (!OfRoom(line.kind))
         return std::nullopt;
     return line.index;
 }
@@ -58,7 +68,7 @@ QVariant SummaryTableModel::data(const QModelIndex& index, int role) const
     case Qt::EditRole:
         return QString::fromStdString(LineCells(texts_, line)[column]).trimmed();
     case Qt::ToolTipRole:
-        if (line.kind == SummaryLineKind::FailedRoom)
+        if (IsFailed(line.kind))
             return QString::fromStdString(texts_.rooms[line.index].failure);
         if (line.kind == SummaryLineKind::Room) {
             const SummaryRoomTexts& room = texts_.rooms[line.index];
@@ -66,11 +76,11 @@ QVariant SummaryTableModel::data(const QModelIndex& index, int role) const
         }
         return {};
     case Qt::ForegroundRole:
-        if (line.kind == SummaryLineKind::FailedRoom)
+        if (IsFailed(line.kind))
             return QBrush(kFailedRoomRed);
         return {};
     case Qt::BackgroundRole:
-        if (line.kind != SummaryLineKind::Room && line.kind != SummaryLineKind::FailedRoom)
+        if (!OfRoom(line.kind))
             return QBrush(kLevelRowShade);
         return {};
     case Qt::FontRole: {
@@ -90,7 +100,8 @@ QVariant SummaryTableModel::data(const QModelIndex& index, int role) const
 Qt::ItemFlags SummaryTableModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (index.isValid() && index.column() == static_cast<int>(SummaryColumn::RoomName) && roomOfRow(index.row()))
+    if (index.isValid() && index.column() == static_cast<int>(SummaryColumn::RoomName) && roomOfRow(index.row()) &&
+        lines_[static_cast<std::size_t>(index.row())].kind != SummaryLineKind::FailureReason)
         flags |= Qt::ItemIsEditable;
     return flags;
 }

@@ -1,27 +1,30 @@
 #include "object/qt/summary_window.h"
 
+#include "app/project_file_io.h"
 #include "app/qt/main_window.h"
 #include "app/qt/window_dialogs.h"
 #include "files/file_names.h"
 #include "fields/number_text.h"
+#include "model/project_date.h"
 #include "object/qt/summary_pdf.h"
+#include "object/qt/window_fit.h"
 #include "object/summary_report_texts.h"
 #include "object/summary_table.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -32,9 +35,14 @@ namespace zeltar::object {
 
 namespace {
 
+// The size the window opens with when the screen has room for it; on a smaller screen it opens as
+// large as the screen's free area allows (see fitToScreen).
 const QSize kWindowSize(1180, 640);
 const QString kRoomSuffix = QStringLiteral("zlt");
 constexpr int kNumberFieldWidth = 60; // px
+// The room name and type give up width down to this for the figures to stay in view (their texts
+// are then cut with "…"; a room's name is whole in its editor, its file in the tooltip).
+constexpr int kNarrowestTextColumn = 80; // px
 
 QString FromUtf8(const std::string& text)
 {
@@ -68,16 +76,27 @@ QStringList DroppedRoomFiles(const QMimeData* data)
     return paths;
 }
 
+// One dropped local file that is an object file (by its first line), "" else.
+QString DroppedObjectFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QString path = data->urls().front().toLocalFile();
+    return !path.isEmpty() && IsObjectFile(Utf8(path)) ? path : QString();
+}
+
 } // namespace
 
 SummaryWindow::SummaryWindow(gui::MainWindow& mainWindow, SummaryDialogs dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), mainWindow_(mainWindow), dialogs_(std::move(dialogs)),
-      date_(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat))
+      date_(QString::fromStdString(TodayText()))
 {
     setObjectName(QStringLiteral("SummaryWindow"));
     setWindowIcon(mainWindow_.windowIcon());
     setAcceptDrops(true);
     resize(kWindowSize);
+    if (const QScreen* screen = mainWindow_.screen())
+        fitToScreen(screen->availableGeometry());
     buildWidgets();
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &SummaryWindow::roomFileChanged);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &SummaryWindow::roomFileChanged);
@@ -142,9 +161,17 @@ void AddStretch(QWidget* bar)
 
 } // namespace
 
+void SummaryWindow::fitToScreen(const QRect& available)
+{
+    resize(FittedWindowSize(kWindowSize, available));
+}
+
+// Everything in a scroll area: on a screen too small for the bars, they scroll into view; the table
+// takes the height left and scrolls on its own.
 void SummaryWindow::buildWidgets()
 {
-    QWidget* fileBar = NewBar(this);
+    auto* content = new QWidget;
+    QWidget* fileBar = NewBar(content);
     addButton(fileBar, QStringLiteral("NewButton"), QStringLiteral("Новый объект"), [this] { newObject(); });
     addButton(fileBar, QStringLiteral("OpenButton"), QStringLiteral("Открыть..."), [this] { openObject(); });
     addButton(fileBar, QStringLiteral("SaveButton"), QStringLiteral("Сохранить"), [this] { saveObject(); });
@@ -155,7 +182,7 @@ void SummaryWindow::buildWidgets()
     addButton(fileBar, QStringLiteral("PrintButton"), QStringLiteral("Печать..."), [this] { printReport(); });
     addButton(fileBar, QStringLiteral("PdfButton"), QStringLiteral("PDF..."), [this] { saveReportPdf(); });
 
-    QWidget* roomBar = NewBar(this);
+    QWidget* roomBar = NewBar(content);
     addButton(roomBar, QStringLiteral("AddRoomsButton"), QStringLiteral("Добавить камеры..."), [this] { addRooms(); });
     addButton(roomBar, QStringLiteral("AddCurrentButton"), QStringLiteral("Добавить текущий проект"),
               [this] { addCurrentProject(); });
@@ -165,16 +192,16 @@ void SummaryWindow::buildWidgets()
     addButton(roomBar, QStringLiteral("RenameButton"), QStringLiteral("Переименовать"), [this] { renameSelectedRoom(); });
     AddStretch(roomBar);
 
-    QWidget* fieldBar = NewBar(this);
+    QWidget* fieldBar = NewBar(content);
     nameField_ = addField(fieldBar, QStringLiteral("NameField"), QStringLiteral("Объект:"), 0);
-    boundaryField_ = addField(fieldBar, QStringLiteral("BoundaryField"), QStringLiteral("Граница уровней, гр.С:"),
+    boundaryField_ = addField(fieldBar, QStringLiteral("BoundaryField"), QStringLiteral("Граница уровней, °C:"),
                               kNumberFieldWidth);
     factorField_ = addField(fieldBar, QStringLiteral("FactorField"),
                             QStringLiteral("Коэффициент одновременности (0,50...1,00):"), kNumberFieldWidth);
     connect(nameField_, &QLineEdit::editingFinished, this, &SummaryWindow::commitName);
     connect(boundaryField_, &QLineEdit::editingFinished, this, [this] {
         commitOption(boundaryField_, &ObjectModel::setLevelBoundary,
-                     QStringLiteral("Граница уровней: «%1» — не температура от %2 до %3 гр.С.")
+                     QStringLiteral("Граница уровней: «%1» — не температура от %2 до %3 °C.")
                          .arg(QStringLiteral("%1"), FromUtf8(fields::FormatGeneral(kLowestLevelBoundaryCelsius)),
                               FromUtf8(fields::FormatGeneral(kHighestLevelBoundaryCelsius))));
     });
@@ -183,7 +210,7 @@ void SummaryWindow::buildWidgets()
                      QStringLiteral("Коэффициент одновременности: «%1» — не число от 0,50 до 1,00."));
     });
 
-    view_ = new QTableView(this);
+    view_ = new QTableView(content);
     view_->setObjectName(QStringLiteral("SummaryTable"));
     view_->setModel(&table_);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -193,18 +220,34 @@ void SummaryWindow::buildWidgets()
     view_->verticalHeader()->hide();
     view_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     view_->setWordWrap(false);
+    view_->viewport()->installEventFilter(this);
     connect(view_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { openRoomOfRow(index.row()); });
 
     statusBar_ = new QStatusBar(this);
     statusBar_->setObjectName(QStringLiteral("StatusBar"));
     statusBar_->setSizeGripEnabled(false);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* note = new QLabel(QStringLiteral("Суммы взяты по полным значениям камер и затем округлены, поэтому итог "
+                                           "может отличаться на 0,01 от суммы показанных строк."),
+                            content);
+    note->setObjectName(QStringLiteral("SumsNote"));
+    note->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(content);
     layout->addWidget(fileBar);
     layout->addWidget(roomBar);
     layout->addWidget(fieldBar);
-    layout->addWidget(view_);
-    layout->addWidget(statusBar_);
+    layout->addWidget(view_, 1);
+    layout->addWidget(note);
+    auto* scrollArea = new QScrollArea(this);
+    scrollArea->setObjectName(QStringLiteral("SummaryScrollArea"));
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollArea->setWidgetResizable(true);
+    scrollArea->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scrollArea);
+    outer->addWidget(statusBar_); // below the scrolled part: always in view
 }
 
 void SummaryWindow::say(const QString& message)
@@ -330,12 +373,21 @@ void SummaryWindow::selectRoom(int room)
 {
     if (room < 0 || room >= model_.roomCount())
         return;
-    view_->selectRow(room); // room rows come first, in the object's order
+    view_->selectRow(table_.nameCellOfRoom(static_cast<std::size_t>(room)).row());
 }
 
 void SummaryWindow::removeSelectedRooms()
 {
     const std::vector<int> rooms = selectedRooms();
+    if (rooms.empty())
+        return;
+    const QString question =
+        rooms.size() == 1
+            ? QStringLiteral("Удалить из объекта камеру «%1»? Файл проекта остаётся на диске.")
+                  .arg(FromUtf8(model_.summary().rows[static_cast<std::size_t>(rooms.front())].roomName))
+            : QStringLiteral("Удалить из объекта камеры (%1)? Файлы проектов остаются на диске.").arg(rooms.size());
+    if (dialogs_.ask(this, question, false) != Answer::Yes)
+        return;
     for (auto it = rooms.rbegin(); it != rooms.rend(); ++it)
         model_.removeRoom(*it);
     refresh();
@@ -499,7 +551,7 @@ void SummaryWindow::refresh()
     boundaryField_->setText(FromUtf8(table_.texts().boundary));
     factorField_->setText(FromUtf8(table_.texts().factor));
     spanLongTexts();
-    view_->resizeColumnsToContents();
+    fitColumnsToFigures();
     const QString file = model_.filePath().empty() ? QStringLiteral("новый объект")
                                                    : QFileInfo(FromUtf8(model_.filePath())).fileName();
     setWindowTitle(QStringLiteral("%1 - %2%3").arg(QString::fromUtf8(kSummaryWindowCaption), file,
@@ -508,7 +560,51 @@ void SummaryWindow::refresh()
     showMessages();
 }
 
-// A failed room's reason runs from the room type to the last column, a level or total caption
+// Columns as wide as their headers and cells, but a failed room's reason (in the table's full width
+// on a line of its own, cut with "…") widens none: its lines are left out of the measure.
+void SummaryWindow::fitColumnsToFigures()
+{
+    const std::vector<SummaryLine> lines = SummaryLines(table_.texts());
+    std::vector<int> reasons;
+    for (int row = 0; row < static_cast<int>(lines.size()); ++row)
+        if (lines[static_cast<std::size_t>(row)].kind == SummaryLineKind::FailureReason)
+            reasons.push_back(row);
+    for (int row : reasons)
+        view_->setRowHidden(row, true);
+    view_->resizeColumnsToContents();
+    for (int row : reasons)
+        view_->setRowHidden(row, false);
+    contentWidths_.clear();
+    for (int column = 0; column < kSummaryColumnCount; ++column)
+        contentWidths_.push_back(view_->columnWidth(column));
+    shareWidthWithFigures();
+}
+
+// When the columns are wider than the table, the room name and type columns give up width (in
+// proportion to their widths) so that every column of figures stays in view.
+void SummaryWindow::shareWidthWithFigures()
+{
+    if (contentWidths_.size() != static_cast<std::size_t>(kSummaryColumnCount))
+        return;
+    for (int column = 0; column < kSummaryColumnCount; ++column)
+        view_->setColumnWidth(column, contentWidths_[static_cast<std::size_t>(column)]);
+    const int name = static_cast<int>(SummaryColumn::RoomName);
+    const int type = static_cast<int>(SummaryColumn::RoomType);
+    const int texts = view_->columnWidth(name) + view_->columnWidth(type);
+    int figures = 0;
+    for (int column = 0; column < kSummaryColumnCount; ++column)
+        if (column != name && column != type)
+            figures += view_->columnWidth(column);
+    const int room = view_->viewport()->width() - figures;
+    if (texts <= room || texts == 0)
+        return;
+    const int shared = std::max(room, 2 * kNarrowestTextColumn);
+    const int nameWidth = std::max(kNarrowestTextColumn, shared * view_->columnWidth(name) / texts);
+    view_->setColumnWidth(name, nameWidth);
+    view_->setColumnWidth(type, std::max(kNarrowestTextColumn, shared - nameWidth));
+}
+
+// A failed room's reason runs from the room's name to the last column, a level or total caption
 // from the room's name to Q сум., so that the columns keep the widths of the figures.
 void SummaryWindow::spanLongTexts()
 {
@@ -517,10 +613,11 @@ void SummaryWindow::spanLongTexts()
     const std::vector<SummaryLine> lines = SummaryLines(table_.texts());
     for (int row = 0; row < static_cast<int>(lines.size()); ++row) {
         switch (lines[static_cast<std::size_t>(row)].kind) {
-        case SummaryLineKind::Room: break;
-        case SummaryLineKind::FailedRoom:
-            view_->setSpan(row, column(SummaryColumn::RoomType),
-                           1, kSummaryColumnCount - column(SummaryColumn::RoomType));
+        case SummaryLineKind::Room:
+        case SummaryLineKind::FailedRoom: break;
+        case SummaryLineKind::FailureReason:
+            view_->setSpan(row, column(SummaryColumn::RoomName),
+                           1, kSummaryColumnCount - column(SummaryColumn::RoomName));
             break;
         default:
             view_->setSpan(row, column(SummaryColumn::RoomName),
@@ -547,12 +644,19 @@ void SummaryWindow::closeEvent(QCloseEvent* event)
 
 void SummaryWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!DroppedRoomFiles(event->mimeData()).isEmpty())
+    if (!DroppedRoomFiles(event->mimeData()).isEmpty() || !DroppedObjectFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void SummaryWindow::dropEvent(QDropEvent* event)
 {
+    // An object file dropped here is opened (after the question on unsaved changes).
+    if (const QString object = DroppedObjectFile(event->mimeData()); !object.isEmpty()) {
+        event->acceptProposedAction();
+        if (settleUnsavedChanges())
+            openObjectFile(object);
+        return;
+    }
     const QStringList paths = DroppedRoomFiles(event->mimeData());
     if (paths.isEmpty())
         return;
@@ -562,6 +666,8 @@ void SummaryWindow::dropEvent(QDropEvent* event)
 
 bool SummaryWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == view_->viewport() && event->type() == QEvent::Resize)
+        shareWidthWithFigures();
     if (watched == &mainWindow_ && event->type() == QEvent::Close && !settleUnsavedChanges()) {
         event->ignore();
         return true;
@@ -569,15 +675,29 @@ bool SummaryWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+namespace {
+
+SummaryWindow& ShownSummaryWindow(gui::MainWindow& mainWindow)
+{
+    auto* window = mainWindow.findChild<SummaryWindow*>();
+    if (window == nullptr)
+        window = new SummaryWindow(mainWindow, StandardSummaryDialogs(), &mainWindow);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return *window;
+}
+
+} // namespace
+
 void ConnectSummaryWindow(gui::MainWindow& mainWindow)
 {
-    QObject::connect(&mainWindow, &gui::MainWindow::objectSummaryRequested, &mainWindow, [&mainWindow] {
-        auto* window = mainWindow.findChild<SummaryWindow*>();
-        if (window == nullptr)
-            window = new SummaryWindow(mainWindow, StandardSummaryDialogs(), &mainWindow);
-        window->show();
-        window->raise();
-        window->activateWindow();
+    QObject::connect(&mainWindow, &gui::MainWindow::objectSummaryRequested, &mainWindow,
+                     [&mainWindow] { ShownSummaryWindow(mainWindow); });
+    QObject::connect(&mainWindow, &gui::MainWindow::objectFileOpened, &mainWindow, [&mainWindow](const QString& path) {
+        SummaryWindow& window = ShownSummaryWindow(mainWindow);
+        if (window.settleUnsavedChanges())
+            window.openObjectFile(path);
     });
 }
 

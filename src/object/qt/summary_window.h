@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 class QLineEdit;
 class QPushButton;
@@ -70,6 +71,10 @@ public:
     void printReport();
     void saveReportPdf();
 
+    // Sizes the window for a screen's free area: 1180 x 640 when it fits, else as large as the area
+    // allows (everything scrolls into view).
+    void fitToScreen(const QRect& available);
+
     // Before the object's changes would be lost: true when the caller may go on.
     bool settleUnsavedChanges();
 
@@ -94,6 +99,8 @@ private:
     // The status bar's message: what the window did (a save, a PDF, rooms loaded again), until the
     // next command.
     void say(const QString& message);
+    void fitColumnsToFigures();
+    void shareWidthWithFigures();
     void watchRoomFiles();
     void selectRoom(int room);
     std::vector<int> selectedRooms() const;
@@ -109,10 +116,12 @@ private:
     QLineEdit* boundaryField_ = nullptr;
     QLineEdit* factorField_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
+    std::vector<int> contentWidths_; // of each column, measured by fitColumnsToFigures
 };
 
 // Gives the main window's «СВОДКА ПО ОБЪЕКТУ» button its window: created at the first click, then
-// shown and raised at each.
+// shown and raised at each. An object file the main window was asked to open is opened there
+// (after the summary's unsaved changes are settled).
 void ConnectSummaryWindow(gui::MainWindow& mainWindow);
 
 } // namespace zeltar::object

@@ -84,6 +84,19 @@ TEST(ReportPdf, OneA4PageWithTextsAtTheirPlaces)
               8);
     EXPECT_NEAR(rightEdge - city[0].xMin, (2270 - 70) * k, 1.5);
 
+    // Each total's value stands on the baseline of its «ИТОГО» label, as in the preview (Q12 and Q3
+    // once stood 2,4 pt higher on paper).
+    const std::vector<PdfWord> labels = Find(page, "ИТОГО");
+    ASSERT_EQ(labels.size(), 6u);
+    for (const std::string value : {"Q1", "Q12", "Q3", "Q2", "Q5", "Q4"}) {
+        const std::vector<PdfWord> found = Find(page, value);
+        ASSERT_EQ(found.size(), 1u) << value;
+        const auto nearest = std::min_element(labels.begin(), labels.end(), [&](const PdfWord& a, const PdfWord& b) {
+            return std::abs(a.yMax - found[0].yMax) < std::abs(b.yMax - found[0].yMax);
+        });
+        EXPECT_NEAR(found[0].yMax, nearest->yMax, 0.2) << value;
+    }
+
     // The frame (20, 50)-(2320, 3350) lies whole on the sheet.
     const double originX = city[0].xMin - 70 * k;
     const double originY = city[0].yMin - 380 * k;
