@@ -317,6 +317,7 @@ TEST_F(SummaryWindowTest, TheSummaryPdfReplacesNoRoomAndNotTheObjectFile)
     };
     const QByteArray roomBytes = bytes(room);
     const QByteArray objectBytes = bytes(object);
+    replaceAnswer = true; // the user agrees to replace: the file is still refused
     for (const QString& target : {room, object}) {
         pdfAnswer = {true, target.toStdString()};
         summary.saveReportPdf();
