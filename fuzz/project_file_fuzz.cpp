@@ -85,7 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const auto read = projectfile::ReadProjectFile(bytes);
     if (const auto* problem = std::get_if<projectfile::FileProblem>(&read)) {
-        if (problem->line < 1 || problem->line > projectfile::kLineCount || problem->message.empty())
+        // Line 0: the whole file is refused (a PDF, a picture, other data, UTF-16, an object file).
+        if (problem->line < 0 || problem->line > projectfile::kLineCount || problem->message.empty())
             Fail("a refusal names no line of the file");
         if (problem->message.find('\0') != std::string::npos)
             Fail("a NUL byte would cut the refusal's message short");
