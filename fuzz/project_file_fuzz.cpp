@@ -5,6 +5,7 @@
 #include "model/startup_state.h"
 #include "projectfile/project_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -78,6 +79,13 @@ void RequireWritesBack(const projectfile::LoadedProject& file)
         Fail("a written file does not read back to the same lines");
 }
 
+// Lines of a file however it ends them (LF, CR LF or CR alone): at least one.
+long LinesIn(std::string_view bytes)
+{
+    const auto ends = std::max(std::count(bytes.begin(), bytes.end(), '\n'), std::count(bytes.begin(), bytes.end(), '\r'));
+    return static_cast<long>(ends) + 1;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -85,8 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const auto read = projectfile::ReadProjectFile(bytes);
     if (const auto* problem = std::get_if<projectfile::FileProblem>(&read)) {
-        // Line 0: the whole file is refused (a PDF, a picture, other data, UTF-16, an object file).
-        if (problem->line < 0 || problem->line > projectfile::kLineCount || problem->message.empty())
+        // Line 0: the whole file is refused (a PDF, a picture, other data, UTF-16, an object file);
+        // a line after the last one a project has may be named (the first one too many).
+        if (problem->line < 0 || problem->line > LinesIn(bytes) || problem->message.empty())
             Fail("a refusal names no line of the file");
         if (problem->message.find('\0') != std::string::npos)
             Fail("a NUL byte would cut the refusal's message short");
