@@ -103,7 +103,9 @@ void ExpectDrawListAsCheckedIn(const RecordingCanvas& canvas, const std::string&
 }
 
 // Guards every position, font, pen, brush and text rule of the printed page: the frame first, the
-// title rules, both tables' grids, the letterhead's leader, "R" circle and logo mark.
+// title rules, both tables' grids, the letterhead's leader, "R" circle and logo mark, the element
+// cells with their outside/inside marks, the solar table's dashes on the floor row, the city name
+// right-placed by its last letter (its padding trimmed).
 TEST(ReportLayout, PrintedPageDrawsAsCheckedIn)
 {
     ExpectDrawListAsCheckedIn(Printed(KnownProject()), "printed-page.txt");
