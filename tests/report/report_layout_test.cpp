@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 namespace zeltar::report::testing {
 namespace {
@@ -51,20 +52,21 @@ std::string ColourText(Colour c)
     return std::to_string(c.red) + "." + std::to_string(c.green) + "." + std::to_string(c.blue);
 }
 
-// One line a call: texts with their font and fill, figures with their pen and brush.
+// One line a call: texts with their font and fill, figures with their pen and brush (numbers by
+// std::to_string, the same under any locale).
 std::string DrawList(const RecordingCanvas& canvas)
 {
     std::ostringstream out;
     for (const Drawn& d : canvas.drawn()) {
         out << CallName(d.call);
         for (Point p : d.points)
-            out << ' ' << p.x << ',' << p.y;
+            out << ' ' << std::to_string(p.x) << ',' << std::to_string(p.y);
         if (d.call == Call::Text) {
-            out << " font " << d.font.face << ' ' << d.font.height
+            out << " font " << d.font.face << ' ' << std::to_string(d.font.height)
                 << (d.font.unit == FontHeightUnit::Points ? "pt" : "") << (d.font.bold ? " bold" : "")
                 << (d.opaque ? " opaque" : " transparent") << " \"" << d.text << '"';
         } else {
-            out << " pen " << d.pen.width << ' ' << ColourText(d.pen.colour) << " brush " << ColourText(d.brush.colour);
+            out << " pen " << std::to_string(d.pen.width) << ' ' << ColourText(d.pen.colour) << " brush " << ColourText(d.brush.colour);
         }
         out << '\n';
     }
