@@ -31,11 +31,12 @@ TEST(EnclosureLayers, HeatTransferCoefficientAddsSurfaceAndLayerResistances)
     const LayerConductivities lambda = RowConductivities(WallA, row);
     EXPECT_DOUBLE_EQ(lambda.structure, 1.7);
     EXPECT_DOUBLE_EQ(lambda.insulation, 0.035);
-    EXPECT_NEAR(HeatTransferCoefficient(row, lambda), 1 / (1 / 23.0 + 0.1 + 2 + 0.1), 1e-12);
+    // 0.0435 + 0.1 + 170 / 1700 + 70 / 35 + 0.1 = 2.2435 m2 K/W.
+    EXPECT_NEAR(HeatTransferCoefficient(row, lambda), 0.445736, 1e-6);
 
     row.structureThickness = 0;
     row.insulationThickness = 0;
-    EXPECT_NEAR(HeatTransferCoefficient(row, lambda), 1 / (1 / 23.0 + 1 / 10.0), 1e-12);
+    EXPECT_NEAR(HeatTransferCoefficient(row, lambda), 6.969697, 1e-6); // 1 / 0.14348
 }
 
 // Guards that each row reads its own lists: index 5 is polyurethane for the ceiling but polystyrene
@@ -150,9 +151,10 @@ TEST(GroundFloor, StripsTakeTheTemperaturesOfTheirWalls)
     s.rows[WallD].outsideTemperature = 0;
     s.rows[Floor].outsideTemperature = 500; // not used on ground
     // S_L = 0.4 x 40 + 0.2 x 28 + 0.1 x 20 = 23.6; S_W = 0.4 x 28 + 0.2 x 16 + 0.1 x 8 = 15.2
-    EXPECT_NEAR(GroundFloorGain(s, 0), (10 * 23.6 + 20 * 15.2 + 0.05 * 30 * 16) / 1000, 1e-12);
+    // 10 K x 23.6 + 20 K x 15.2 + 0.05 x 30 K x 16 m2 = 564 W.
+    EXPECT_NEAR(GroundFloorGain(s, 0), 0.564, 1e-12);
     // Resistance 1 m2 K/W: factor 1 / (1 + 1.25).
-    EXPECT_NEAR(GroundFloorGain(s, 1), (10 * 23.6 + 20 * 15.2 + 0.05 * 30 * 16) / 1000 / 2.25, 1e-12);
+    EXPECT_NEAR(GroundFloorGain(s, 1), 0.250667, 1e-6);
 }
 
 // Worked example: latitude 56 on a south wall is 5.6 K; dark paint (1.45) makes 8.12, shown 8,1.

@@ -60,13 +60,6 @@ TEST(ReportTextRules, ListWithoutSelectionPrintsBlankZero)
     EXPECT_EQ(TextsAt(canvas, {RightPlaced(1750, " 0 / без тары"), 1710}), Texts{" 0 / без тары"});
 }
 
-// Guards the city's trailing blanks being measured: the name ends at the value column's edge.
-TEST(ReportTextRules, CityNameIsTrimmedAndRightAlignedByItsLastLetter)
-{
-    const RecordingCanvas canvas = Printed(KnownProject()); // "Абакан" padded to 30 characters
-    EXPECT_EQ(TextsAt(canvas, {730 - 6 * 20, 380}), Texts{"Абакан"});
-}
-
 // Guards the turnover wording for the processing rooms and the stores.
 TEST(ReportTextRules, TurnoverLineByRoomType)
 {
@@ -84,35 +77,6 @@ TEST(ReportTextRules, TurnoverLineByRoomType)
         EXPECT_EQ(TextsAt(Printed(source), {RightPlaced(1750, c.text), 1760}), Texts{c.text})
             << "room type " << c.roomType;
     }
-}
-
-// Guards the element cell: the outside/inside marker without its blanks between the brackets, in
-// both tables; the floor has no marker.
-TEST(ReportTextRules, ElementCellsCarryTheOutsideInsideText)
-{
-    const RecordingCanvas canvas = Printed(KnownProject());
-    EXPECT_EQ(TextsAt(canvas, {80, 710}), Texts{"Стена А (нар)"});
-    EXPECT_EQ(TextsAt(canvas, {80, 790}), Texts{"Стена В (вн)"});
-    EXPECT_EQ(TextsAt(canvas, {80, 870}), Texts{"Потолок (нар)"});
-    EXPECT_EQ(TextsAt(canvas, {80, 910}), Texts{"Пол"});
-    EXPECT_EQ(TextsAt(canvas, {80, 1240}), Texts{"Стена В (вн)"});
-    EXPECT_EQ(TextsAt(canvas, {80, 1360}), Texts{"Пол"});
-}
-
-// Guards the floor row of the solar table printing window texts instead of its fixed dashes, and
-// the ceiling's orientation.
-TEST(ReportTextRules, FloorRowOfTheSolarTablePrintsDashes)
-{
-    FakeSource source = KnownProject();
-    const RecordingCanvas canvas = Printed(source);
-    const int floorY = 1160 + 5 * 40;
-    EXPECT_EQ(TextsAt(canvas, {560, floorY}), Texts{"---"});
-    EXPECT_EQ(TextsAt(canvas, {960, floorY}), Texts{"---"});
-    EXPECT_EQ(TextsAt(canvas, {1210, floorY}), Texts{"                   ---"});
-    EXPECT_EQ(TextsAt(canvas, {RightPlaced(1920, "---"), floorY}), Texts{"---"});
-    EXPECT_EQ(TextsAt(canvas, {RightPlaced(2210, "---"), floorY}), Texts{"---"});
-    EXPECT_EQ(TextsAt(canvas, {560, 1160 + 4 * 40}), Texts{"---"});
-    EXPECT_EQ(TextsAt(canvas, {960, 1160 + 4 * 40}), Texts{"да"});
 }
 
 // Guards values joined into sentences with their display blanks (two blanks where one belongs).

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# zeltar_command_line_test.sh ZELTAR DATA_DIR: the program's command line without a display:
+# zeltar_command_line_test.sh ZELTAR DATA_DIR VERSION: the program's command line without a display:
 # --help and --version answer and end, a wrong command line ends with status 2, and a --screenshot
 # run that cannot load its project or write its picture ends with status 1 and says why, leaving
 # no picture; nor does it write its picture over its project.
 set -euo pipefail
-zeltar=$1 data=$2
+zeltar=$1 data=$2 version=$3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 unset DISPLAY WAYLAND_DISPLAY
@@ -24,7 +24,7 @@ expect() {
 }
 
 expect 0 "--screenshot <file>" --help
-expect 0 "zeltar 2.1.0" --version
+expect 0 "zeltar $version" --version
 expect 2 "Unknown option 'no-such-option'" --no-such-option
 expect 2 "one project file at most" a.zlt b.zlt
 expect 1 "$scratch/missing.zlt" --screenshot "$scratch/missing.png" "$scratch/missing.zlt"

@@ -3,6 +3,7 @@
 #include "app/project_file_io.h"
 #include "app/qt/button_tabs.h"
 #include "app/qt/message_line.h"
+#include "app/qt/start_options.h"
 #include "app/qt/window_artwork.h"
 #include "app/qt/window_style.h"
 #include "files/file_names.h"
@@ -75,11 +76,17 @@ constexpr int kMessageStripMargin = 8;  // px left and right of its text
 
 } // namespace
 
+QString WindowCaption()
+{
+    const QString majorMinor = ProgramVersion().section(u'.', 0, 1);
+    return QStringLiteral("ЗЕЛТАР %1 Free - Программа расчёта теплопритоков в холодильную камеру  ").arg(majorMinor);
+}
+
 MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
     : QWidget(parent), model_(model), dialogs_(std::move(dialogs))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(kWindowCaption));
+    setWindowTitle(WindowCaption());
     setWindowIcon(ProgramIcon());
     setFont(WindowFont());
     setPalette(WindowPalette());

@@ -24,7 +24,8 @@ namespace zeltar::gui {
 
 class MessageLine;
 
-inline constexpr char kWindowCaption[] = "ЗЕЛТАР 2.1 Free - Программа расчёта теплопритоков в холодильную камеру  ";
+// The window's caption: the program's name with the first two parts of its version, and its purpose.
+QString WindowCaption();
 
 class MainWindow : public QWidget {
     Q_OBJECT

@@ -16,7 +16,8 @@ struct StartOptions {
     std::optional<int> exitCode;
 };
 
-// The program's version ("2.1.0"); the window's caption shows its first two parts.
+// The program's version as the build is made (major.minor.patch); the window's caption shows
+// its first two parts.
 QString ProgramVersion();
 
 // Reads the command line before the window's application exists, so that --help and --version
