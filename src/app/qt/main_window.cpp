@@ -23,6 +23,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -163,6 +164,7 @@ void MainWindow::addLoadChartButton()
     connect(button, &QPushButton::clicked, this, [this] {
         if (loadChartWindow_ == nullptr) {
             loadChartWindow_ = new report::LoadChartWindow(this);
+            loadChartWindow_->placeBeside(frameGeometry(), screen()->availableGeometry());
             connect(binding_.get(), &FormBinding::synced, loadChartWindow_, [this] {
                 if (loadChartWindow_->isVisible())
                     loadChartWindow_->showBreakdown(calc::BreakDownLoad(model_.lastValues()));

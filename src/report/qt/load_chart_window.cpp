@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zeltar::report {
 
 namespace {
@@ -31,6 +33,13 @@ LoadChartWindow::LoadChartWindow(QWidget* mainWindow)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label_);
     setFixedSize(kChartImageSize);
+}
+
+void LoadChartWindow::placeBeside(const QRect& mainFrame, const QRect& available)
+{
+    const int x = std::min(mainFrame.right() + 1, available.right() + 1 - width());
+    const int y = std::clamp(mainFrame.top(), available.top(), std::max(available.top(), available.bottom() + 1 - height()));
+    move(std::max(x, available.left()), y);
 }
 
 void LoadChartWindow::showBreakdown(const calc::LoadBreakdown& breakdown)

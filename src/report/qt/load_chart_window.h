@@ -19,6 +19,10 @@ public:
     // Draws the breakdown afresh (only when it differs from the one shown).
     void showBreakdown(const calc::LoadBreakdown& breakdown);
 
+    // Beside the main window's right edge where the screen has room for it, else over its right
+    // part (never off the screen's free area).
+    void placeBeside(const QRect& mainFrame, const QRect& available);
+
     const QImage& image() const { return image_; }
 
 private:
