@@ -103,18 +103,6 @@ TEST(LoadChart, NegativeGainRunsLeftOfTheZeroLine)
         }
 }
 
-// Guards a row's shade: lighter than its component's colour, so that rows read as parts of it.
-TEST(LoadChart, RowsAreLighterThanTheirComponent)
-{
-    RecordingCanvas canvas;
-    DrawLoadChart(canvas, GoodsComingInColder(), kArea);
-    const std::vector<Drawn> bars = Bars(canvas);
-    EXPECT_EQ(bars[0].brush.colour, ComponentColour(calc::LoadComponent::Q1));
-    const Colour row = bars[1].brush.colour;
-    EXPECT_GT(row.red + row.green + row.blue, bars[0].brush.colour.red + bars[0].brush.colour.green +
-                                                  bars[0].brush.colour.blue);
-}
-
 // Guards the stacked bars: the positive components laid end to end right of the zero line in
 // their order, the negative ones left of it, and the total's bar the longest.
 TEST(StackedLoads, ComponentsStackFromTheZeroLine)
