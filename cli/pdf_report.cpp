@@ -1,9 +1,11 @@
 // zeltar-pdf report FILE.zlt OUT.pdf: the calculation report of a project as a one-page A4 PDF at
-// 300 dpi, the page exactly as the printer would get it.
+// 300 dpi, the page exactly as the printer would get it (--chart: the chart of the load on a second
+// page; --detailed: the protocol instead).
 #include "cli_support.h"
 #include "pdf_commands.h"
 
 #include "app/form_model.h"
+#include "calc/load_breakdown.h"
 #include "files/write_file.h"
 #include "report/form_protocol.h"
 #include "report/form_report_source.h"
@@ -37,7 +39,8 @@ int WriteReportPdf(const std::vector<std::string>& arguments)
 {
     std::vector<std::string> args = arguments;
     const bool detailed = !args.empty() && args.front() == "--detailed";
-    if (detailed)
+    const bool chart = !args.empty() && args.front() == "--chart";
+    if (detailed || chart)
         args.erase(args.begin());
     if (args.size() != 2)
         return 2;
@@ -59,7 +62,9 @@ int WriteReportPdf(const std::vector<std::string>& arguments)
     // when it is the project.
     QPrinter printer(QPrinter::HighResolution);
     SetUpPdfPrinter(printer, QFile::decodeName(pdfPath.c_str()));
-    const report::FormModelReportSource source(model);
+    const report::FormModelReportSource form(model);
+    const report::ReportWithLoadChart charted(form, calc::BreakDownLoad(model.lastValues()));
+    const report::ReportSource& source = chart ? static_cast<const report::ReportSource&>(charted) : form;
     const report::PrintResult result =
         detailed ? report::PrintProtocol(printer, report::ProtocolOf(model), [](report::PrintAxis) {}, {pdfPath, {projectPath}})
                  : report::PrintOnPrinter(printer, source, [](report::PrintAxis) {}, {pdfPath, {projectPath}});

@@ -65,12 +65,29 @@ public:
             drawLine(line, top);
             top += kRowStep;
         }
+        pageFoot(pageNumber, pageCount);
+    }
+
+    void drawChart(std::size_t pageCount)
+    {
+        drawFrameAndTitle();
+        drawInfoLine();
+        const report::ChartArea area{{kTableLeft * factors_.horizontal, kTableTopY * factors_.vertical},
+                                     (kTableRight - kTableLeft) * factors_.horizontal,
+                                     (kPageNumberRightAt.y - kChartGap - kTableTopY) * factors_.vertical,
+                                     kChartMaxLineHeight * factors_.vertical};
+        report::DrawStackedLoads(canvas_, texts_.loadBars, area);
+        pageFoot(pageCount, pageCount);
+    }
+
+private:
+    void pageFoot(std::size_t pageNumber, std::size_t pageCount)
+    {
         page_.setFont(FontUse::Body);
         page_.text(kPageNumberRightAt,
                    "стр. " + std::to_string(pageNumber) + " из " + std::to_string(pageCount), Align::Right);
     }
 
-private:
     void drawFrameAndTitle()
     {
         page_.setPen(kRulePen);
@@ -250,7 +267,19 @@ void DrawSummaryPage(report::Canvas& canvas, const SummaryReportTexts& texts,
                      report::ScaleFactors factors)
 {
     SummaryPagePainter painter(canvas, texts, factors);
-    painter.draw(pages.at(pageIndex), pageIndex + 1, pages.size());
+    painter.draw(pages.at(pageIndex), pageIndex + 1, SummaryPageCount(texts, pages));
+}
+
+std::size_t SummaryPageCount(const SummaryReportTexts& texts, const std::vector<std::vector<SummaryLine>>& pages)
+{
+    return pages.size() + (texts.loadBars.empty() ? 0 : 1);
+}
+
+void DrawSummaryChartPage(report::Canvas& canvas, const SummaryReportTexts& texts, std::size_t pageCount,
+                          report::ScaleFactors factors)
+{
+    SummaryPagePainter painter(canvas, texts, factors);
+    painter.drawChart(pageCount);
 }
 
 std::string LevelCaption(const SummaryLevelTexts& level)

@@ -6,6 +6,7 @@
 
 #include "report/canvas.h"
 #include "object/summary_row.h"
+#include "report/load_chart.h"
 #include "report/print_scale.h"
 
 #include <array>
@@ -40,6 +41,8 @@ struct SummaryReportTexts {
     std::vector<SummaryRoomTexts> rooms;
     std::vector<SummaryLevelTexts> levels;
     SummaryLevelTexts total;
+    // The chart page: a stacked bar per loaded room and the object's total; none without loaded rooms.
+    std::vector<report::LoadBar> loadBars;
 };
 
 // One printed line of the table. A room that could not be loaded takes two: its row (number,
@@ -65,6 +68,13 @@ std::vector<std::vector<SummaryLine>> SummaryPages(const SummaryReportTexts& tex
 void DrawSummaryPage(report::Canvas& canvas, const SummaryReportTexts& texts,
                      const std::vector<std::vector<SummaryLine>>& pages, std::size_t pageIndex,
                      report::ScaleFactors factors);
+
+// Pages of the report: the table's pages and, when there are bars, the chart page after them.
+std::size_t SummaryPageCount(const SummaryReportTexts& texts, const std::vector<std::vector<SummaryLine>>& pages);
+// The chart page (the last of `pageCount`): the title and the object's line as on the table's pages,
+// then the rooms' loads by component.
+void DrawSummaryChartPage(report::Canvas& canvas, const SummaryReportTexts& texts, std::size_t pageCount,
+                          report::ScaleFactors factors);
 
 // The texts of the level and total lines, as the report prints them (the window shows the same).
 std::string LevelCaption(const SummaryLevelTexts& level);

@@ -69,4 +69,9 @@ inline constexpr int kRowsPerPage = 38;  // rows from 310 down to 2210
 // Page number at the foot, right-aligned at the table's right edge.
 inline constexpr report::Point kPageNumberRightAt{kTableRight, 2270};
 
+// The chart page: the bars fill the table's place down to this gap above the page number, their
+// lines at most as tall as given.
+inline constexpr int kChartGap = 60;
+inline constexpr int kChartMaxLineHeight = 70;
+
 } // namespace zeltar::object

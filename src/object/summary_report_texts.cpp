@@ -24,7 +24,30 @@ std::string FailureOf(const SummaryRow& row)
     return row.error.empty() ? "файл не загружен" : row.error;
 }
 
+calc::ComponentLoads LoadsOf(const RoomValues& v)
+{
+    return {v.q1Kw, v.q12Kw, v.q2Kw, v.q3Kw, v.q4Kw, v.q5Kw};
+}
+
 } // namespace
+
+std::vector<report::LoadBar> SummaryLoadBars(const ObjectSummary& summary)
+{
+    std::vector<report::LoadBar> bars;
+    report::LoadBar total{Capitalized(kObjectTotalName), {}, 0};
+    for (const SummaryRow& row : summary.rows) {
+        if (!row.loaded)
+            continue;
+        bars.push_back({std::to_string(row.number) + ". " + row.roomName, LoadsOf(row.values),
+                        row.values.totalHeatGainKw});
+        for (std::size_t c = 0; c < total.loads.size(); ++c)
+            total.loads[c] += bars.back().loads[c];
+        total.totalKw += row.values.totalHeatGainKw;
+    }
+    if (!bars.empty())
+        bars.push_back(std::move(total));
+    return bars;
+}
 
 std::string Capitalized(std::string_view name)
 {
@@ -54,6 +77,7 @@ SummaryReportTexts ReportTextsOf(const ObjectSummary& summary, std::string date)
     for (const LevelTotals& level : summary.levels)
         texts.levels.push_back(LevelTexts(level));
     texts.total = LevelTexts(summary.total);
+    texts.loadBars = SummaryLoadBars(summary);
     return texts;
 }
 

@@ -2,9 +2,13 @@
 // The report never recalculates and reads no parameter but the room type.
 #pragma once
 
+#include "calc/load_breakdown.h"
 #include "fields/control.h"
 
+#include <optional>
+
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zeltar::report {
@@ -20,6 +24,26 @@ public:
     // The files the shown texts were read from (the project last saved or loaded), which a PDF of
     // the report must never replace; none by default.
     virtual std::vector<std::string> sourceFiles() const { return {}; }
+    // The chart of the load the user asked to print on a second page; none by default (the report
+    // is one page).
+    virtual std::optional<calc::LoadBreakdown> loadChart() const { return std::nullopt; }
+};
+
+// A report with the chart of the load on its second page: the texts of `report`, and `breakdown`.
+class ReportWithLoadChart final : public ReportSource {
+public:
+    ReportWithLoadChart(const ReportSource& report, calc::LoadBreakdown breakdown)
+        : report_(report), breakdown_(std::move(breakdown))
+    {
+    }
+    std::string text(Control control) const override { return report_.text(control); }
+    int roomType() const override { return report_.roomType(); }
+    std::vector<std::string> sourceFiles() const override { return report_.sourceFiles(); }
+    std::optional<calc::LoadBreakdown> loadChart() const override { return breakdown_; }
+
+private:
+    const ReportSource& report_;
+    calc::LoadBreakdown breakdown_;
 };
 
 } // namespace zeltar::report

@@ -1,6 +1,6 @@
 # zeltar-cli summary --pdf: the drawing helper writes the summary report of an object file; the
 # text read back with pdftotext has the object, the rooms and the totals, and a refused room
-# gives status 1 with the PDF still written. A PDF that cannot be written leaves nothing behind.
+# gives status 1 with the PDF still written; the chart of the loaded rooms is its last page. A PDF that cannot be written leaves nothing behind.
 # -DCLI=zeltar-cli -DDATA=reference-projects folder -DWORK=scratch folder
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
@@ -22,7 +22,7 @@ if(NOT status EQUAL 0)
     message(FATAL_ERROR "pdftotext cannot read the summary PDF")
 endif()
 foreach(expected "Мясокомбинат" "Склад мороженого мяса" "p0005" "1265,03" "6206,12"
-        "Низкотемпературные: камер 2" "Итого по объекту: камер 2" "стр. 1 из 1")
+        "Низкотемпературные: камер 2" "Итого по объекту: камер 2" "стр. 1 из 2" "стр. 2 из 2")
     string(FIND "${text}" "${expected}" at)
     if(at EQUAL -1)
         message(FATAL_ERROR "the summary PDF lacks '${expected}':\n${text}")

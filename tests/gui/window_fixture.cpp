@@ -39,9 +39,10 @@ WindowDialogs ScriptedDialogs::dialogs()
         if (onPreview)
             onPreview(preview);
     };
-    d.print = [this](QWidget*, const report::ReportSource&, report::ResolutionWarning& warning,
+    d.print = [this](QWidget*, const report::ReportSource& source, report::ResolutionWarning& warning,
                      const QString& pdfFileName) {
         printWarnings << &warning;
+        printedWithChart << source.loadChart().has_value();
         printPdfNames << pdfFileName;
         return printedPdf;
     };

@@ -39,6 +39,8 @@ struct ScriptedDialogs {
     // The print dialog's PDF file names, and the PDF it "writes" ("" none).
     QStringList printPdfNames;
     QString printedPdf;
+    // Whether each print was asked with the chart of the load as its second page.
+    QList<bool> printedWithChart;
     QStringList errors;
     // The report windows the commands were given, one entry per preview or print.
     QList<report::PreviewWindow*> previewsShown;

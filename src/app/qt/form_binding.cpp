@@ -355,6 +355,7 @@ void FormBinding::sync()
     syncMessageLine();
     syncFocus();
     syncSelection();
+    emit synced();
     std::vector<std::string> errors = model_.takeErrors();
     if (errors.empty())
         return;

@@ -59,6 +59,10 @@ public:
     void addMessageLine(MessageLine* line);
     QString messageLine() const { return shownMessage_; }
 
+signals:
+    // After every sync: the results may have changed (windows that follow them redraw).
+    void synced();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

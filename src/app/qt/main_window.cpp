@@ -9,6 +9,8 @@
 #include "files/file_names.h"
 #include "report/form_protocol.h"
 #include "report/form_report_source.h"
+#include "calc/load_breakdown.h"
+#include "report/qt/load_chart_window.h"
 #include "report/qt/preview_window.h"
 #include "report/qt/resolution_warning.h"
 
@@ -22,6 +24,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -67,6 +70,8 @@ QString DroppedFile(const QMimeData* data)
 
 // Under the date's caption and field, right of the project name field.
 const QRect kSummaryButtonBox(808, 27, 206, 21);
+// In the heat-gain sums' group, in the free strip under «Q об.».
+const QRect kLoadChartButtonBox(6, 314, 165, 20);
 // The message line: the free strip of the lower bar under its fields, across the window.
 const QRect kMessageLineBox(8, 54, 1008, 26);
 // Height of the message strip under the scrolled client on a screen too low for the window.
@@ -125,6 +130,8 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
         if (dialogs_.printDetailed)
             dialogs_.printDetailed(this, report::ProtocolOf(model_), *resolutionWarning_);
     });
+    previewWindow_->offerLoadChart([this] { return calc::BreakDownLoad(model_.lastValues()); },
+                                   [this] { runPrint(true); });
     for (const auto& [command, button] : widgets_.commands)
         // The click gave the button the model's focus first (committing the field being edited);
         // when that failed, its error is shown and the command does not run.
@@ -133,6 +140,7 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
                 runCommand(command);
         });
     addSummaryButton();
+    addLoadChartButton();
     addMessageLine();
     setAcceptDrops(true);
 }
@@ -149,6 +157,30 @@ void MainWindow::addSummaryButton()
     button->setFocusPolicy(Qt::NoFocus);
     button->setGeometry(kSummaryButtonBox);
     connect(button, &QPushButton::clicked, this, &MainWindow::objectSummaryRequested);
+}
+
+// The chart of the load opens from a button under the sums (no control of the form model): a small
+// window of its own that follows the results after every sync while it is shown.
+void MainWindow::addLoadChartButton()
+{
+    QWidget* sums = control(Control::TotalHeatGain)->parentWidget();
+    auto* button = new QPushButton(QStringLiteral("ДИАГРАММА НАГРУЗКИ"), sums);
+    button->setObjectName(QStringLiteral("LoadChartButton"));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(kLoadChartButtonBox);
+    connect(button, &QPushButton::clicked, this, [this] {
+        if (loadChartWindow_ == nullptr) {
+            loadChartWindow_ = new report::LoadChartWindow(this);
+            loadChartWindow_->placeBeside(frameGeometry(), screen()->availableGeometry());
+            connect(binding_.get(), &FormBinding::synced, loadChartWindow_, [this] {
+                if (loadChartWindow_->isVisible())
+                    loadChartWindow_->showBreakdown(calc::BreakDownLoad(model_.lastValues()));
+            });
+        }
+        loadChartWindow_->showBreakdown(calc::BreakDownLoad(model_.lastValues()));
+        loadChartWindow_->show();
+        loadChartWindow_->raise();
+    });
 }
 
 // The message line lies in the lower bar's free strip under the header fields: no other
@@ -258,9 +290,12 @@ void MainWindow::printReport()
     runPrint();
 }
 
-void MainWindow::runPrint()
+void MainWindow::runPrint(bool withLoadChart)
 {
-    const QString pdf = dialogs_.print(this, *reportSource_, *resolutionWarning_, pdfFileName());
+    const report::ReportWithLoadChart charted(*reportSource_, calc::BreakDownLoad(model_.lastValues()));
+    const report::ReportSource& source =
+        withLoadChart ? static_cast<const report::ReportSource&>(charted) : *reportSource_;
+    const QString pdf = dialogs_.print(this, source, *resolutionWarning_, pdfFileName());
     if (!pdf.isEmpty())
         showMessage(QStringLiteral("PDF записан: %1").arg(QFileInfo(pdf).fileName()));
 }

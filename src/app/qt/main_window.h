@@ -18,6 +18,7 @@ class QScrollArea;
 
 namespace zeltar::report {
 class FormModelReportSource;
+class LoadChartWindow;
 }
 
 namespace zeltar::gui {
@@ -87,12 +88,13 @@ private:
     // Before inputs would be lost: true when the caller may go on (saved, or the user discards).
     bool settleUnsavedChanges();
     void addSummaryButton();
+    void addLoadChartButton();
     void addMessageLine();
     // An object file goes to the summary window (true); any other file is left to the load.
     bool openedAsObject(const QString& path);
     // The print dialog and the page, without moving the focus: the print command's work, also run
     // by the preview's print buttons while the preview is open.
-    void runPrint();
+    void runPrint(bool withLoadChart = false);
 
     FormModel& model_;
     WindowDialogs dialogs_;
@@ -104,6 +106,7 @@ private:
     // Children of this window, destroyed before the report source they draw from.
     std::unique_ptr<report::PreviewWindow> previewWindow_;
     std::unique_ptr<report::ResolutionWarning> resolutionWarning_;
+    report::LoadChartWindow* loadChartWindow_ = nullptr; // created at the first click on its button
 };
 
 } // namespace zeltar::gui

@@ -32,6 +32,11 @@ void PaintPages(QPainter& painter, const SummaryReportTexts& texts, report::Scal
             paged->newPage();
         DrawSummaryPage(canvas, texts, pages, k, factors);
     }
+    const std::size_t count = SummaryPageCount(texts, pages);
+    if (count > pages.size() && paged != nullptr) {
+        paged->newPage();
+        DrawSummaryChartPage(canvas, texts, count, factors);
+    }
 }
 
 } // namespace
@@ -68,15 +73,19 @@ std::vector<QImage> SummaryPageImages(const SummaryReportTexts& texts, int width
 {
     const double scale = static_cast<double>(widthPixels) / kSheetWidthDots;
     const auto pages = SummaryPages(texts);
+    const std::size_t count = SummaryPageCount(texts, pages);
     std::vector<QImage> images;
-    for (std::size_t k = 0; k < pages.size(); ++k) {
+    for (std::size_t k = 0; k < count; ++k) {
         QImage image(widthPixels, static_cast<int>(std::lround(kSheetHeightDots * scale)), QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.scale(scale, scale);
         painter.translate(kPrintableInsetDots, kPrintableInsetDots);
         report::PainterCanvas canvas(painter);
-        DrawSummaryPage(canvas, texts, pages, k, {1, 1});
+        if (k < pages.size())
+            DrawSummaryPage(canvas, texts, pages, k, {1, 1});
+        else
+            DrawSummaryChartPage(canvas, texts, count, {1, 1});
         images.push_back(std::move(image));
     }
     return images;

@@ -7,6 +7,7 @@
 #include "fields/number_text.h"
 #include "model/project_date.h"
 #include "object/qt/summary_pdf.h"
+#include "object/qt/summary_load_chart.h"
 #include "object/qt/window_fit.h"
 #include "object/summary_report_texts.h"
 #include "object/summary_table.h"
@@ -239,6 +240,8 @@ void SummaryWindow::buildWidgets()
     layout->addWidget(fieldBar);
     layout->addWidget(view_, 1);
     layout->addWidget(note);
+    loadChart_ = new SummaryLoadChart(content);
+    layout->addWidget(loadChart_);
     auto* scrollArea = new QScrollArea(this);
     scrollArea->setObjectName(QStringLiteral("SummaryScrollArea"));
     scrollArea->setFrameShape(QFrame::NoFrame);
@@ -552,6 +555,7 @@ void SummaryWindow::refresh()
     factorField_->setText(FromUtf8(table_.texts().factor));
     spanLongTexts();
     fitColumnsToFigures();
+    loadChart_->setBars(table_.texts().loadBars);
     const QString file = model_.filePath().empty() ? QStringLiteral("новый объект")
                                                    : QFileInfo(FromUtf8(model_.filePath())).fileName();
     setWindowTitle(QStringLiteral("%1 - %2%3").arg(QString::fromUtf8(kSummaryWindowCaption), file,

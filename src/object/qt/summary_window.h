@@ -26,6 +26,8 @@ class MainWindow;
 
 namespace zeltar::object {
 
+class SummaryLoadChart;
+
 inline constexpr char kSummaryWindowCaption[] = "ЗЕЛТАР - Сводка по объекту";
 
 class SummaryWindow final : public QWidget {
@@ -112,6 +114,7 @@ private:
     QFileSystemWatcher watcher_;
     QString date_;
     QTableView* view_ = nullptr;
+    SummaryLoadChart* loadChart_ = nullptr; // the rooms' loads by component, under the table
     QLineEdit* nameField_ = nullptr;
     QLineEdit* boundaryField_ = nullptr;
     QLineEdit* factorField_ = nullptr;

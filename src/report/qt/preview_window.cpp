@@ -2,9 +2,11 @@
 
 #include "report/qt/button_glyphs.h"
 #include "report/qt/painter_canvas.h"
+#include "report/load_chart.h"
 #include "report/qt/protocol_printing.h"
 #include "report/report_layout.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -30,6 +32,7 @@ constexpr QRect kImageRect{32, 50, 950, 1330};
 constexpr QRect kReturnButtonRect{752, 8, 241, 33}; // within its panel
 constexpr QRect kPrintButtonRect{552, 8, 193, 33};
 constexpr QRect kReportChoiceRect{32, 10, 300, 29}; // within the upper panel
+constexpr QRect kChartChoiceRect{345, 10, 200, 29};
 constexpr int kPageGap = 20; // px of grey between the detailed report's pages
 constexpr int kButtonFontPixels = 13;
 // The window frame and title bar a window manager adds around the window's inside.
@@ -99,6 +102,12 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow, const ReportSource& source, st
     reportChoice_->setVisible(false);
     connect(reportChoice_, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
 
+    chartChoice_ = new QCheckBox(QStringLiteral("и диаграмма нагрузки"), topPanel);
+    chartChoice_->setObjectName(QStringLiteral("ChartChoice"));
+    chartChoice_->setGeometry(kChartChoiceRect);
+    chartChoice_->setVisible(false);
+    connect(chartChoice_, &QCheckBox::toggled, this, [this] { refresh(); });
+
     scrollArea->setWidget(content);
 }
 
@@ -131,6 +140,9 @@ QWidget* PreviewWindow::makePanel(QWidget* content, int y, const QString& return
         if (detailedChosen()) {
             if (printDetailed_)
                 printDetailed_();
+        } else if (chartChosen()) {
+            if (printWithChart_)
+                printWithChart_();
         } else if (printCommand_) {
             printCommand_();
         }
@@ -145,7 +157,13 @@ void PreviewWindow::refresh()
         setWindowIcon(mainWindow_->windowIcon());
     }
     if (detailedChosen()) {
+        chartChoice_->setEnabled(false); // the protocol has pages of its own
         drawDetailed();
+        return;
+    }
+    chartChoice_->setEnabled(true);
+    if (chartChosen()) {
+        drawWithChart();
         return;
     }
     image_ = QImage(kImageRect.size(), QImage::Format_RGB32);
@@ -176,6 +194,23 @@ void PreviewWindow::drawDetailed()
     imageLabel_->setPixmap(QPixmap::fromImage(image_));
 }
 
+void PreviewWindow::drawWithChart()
+{
+    image_ = QImage(kImageRect.width(), 2 * kImageRect.height() + kPageGap, QImage::Format_RGB32);
+    image_.fill(kButtonShadowGrey);
+    {
+        QPainter painter(&image_);
+        painter.fillRect(QRect(QPoint(0, 0), kImageRect.size()), Qt::white);
+        painter.fillRect(QRect(QPoint(0, kImageRect.height() + kPageGap), kImageRect.size()), Qt::white);
+        PainterCanvas canvas(painter);
+        DrawPreviewReport(canvas, source_);
+        painter.translate(0, kImageRect.height() + kPageGap);
+        DrawLoadChart(canvas, breakdown_(), PreviewChartArea());
+    }
+    fitContent(image_.height());
+    imageLabel_->setPixmap(QPixmap::fromImage(image_));
+}
+
 void PreviewWindow::fitContent(int height)
 {
     imageLabel_->setGeometry(kImageRect.x(), kImageRect.y(), kImageRect.width(), height);
@@ -189,6 +224,24 @@ void PreviewWindow::offerDetailedReport(std::function<ProtocolDocument()> protoc
     protocol_ = std::move(protocol);
     printDetailed_ = std::move(printDetailed);
     reportChoice_->setVisible(static_cast<bool>(protocol_));
+}
+
+void PreviewWindow::offerLoadChart(std::function<calc::LoadBreakdown()> breakdown,
+                                   std::function<void()> printWithChart)
+{
+    breakdown_ = std::move(breakdown);
+    printWithChart_ = std::move(printWithChart);
+    chartChoice_->setVisible(static_cast<bool>(breakdown_));
+}
+
+bool PreviewWindow::chartChosen() const
+{
+    return breakdown_ && !detailedChosen() && chartChoice_->isChecked();
+}
+
+void PreviewWindow::chooseChart(bool chosen)
+{
+    chartChoice_->setChecked(chosen);
 }
 
 bool PreviewWindow::detailedChosen() const

@@ -2,9 +2,12 @@
 // window, with a panel of buttons above and below it: back to the main window, and print. One
 // preview lives as long as the main window; closing it only hides it. When the main window offers
 // the detailed report, a list in the upper panel chooses between the one-page report (the default)
-// and the detailed protocol, whose pages are shown one under the other and printed instead.
+// and the detailed protocol, whose pages are shown one under the other and printed instead. When
+// the main window offers the chart of the load, a check box beside the list adds it as a second
+// page of the one-page report (shown under the first, and printed with it).
 #pragma once
 
+#include "calc/load_breakdown.h"
 #include "report/protocol_pages.h"
 #include "report/report_source.h"
 
@@ -13,6 +16,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -41,6 +45,14 @@ public:
     // Chooses the one-page report (0) or the detailed one (1), as the list does.
     void chooseReport(int index);
 
+    // Offers the chart of the load as the report's second page: `breakdown` gives its numbers at
+    // each drawing, `printWithChart` prints both pages (run by the print buttons while it is ticked).
+    void offerLoadChart(std::function<calc::LoadBreakdown()> breakdown, std::function<void()> printWithChart);
+    // Whether the chart page is asked for (false until it is offered and ticked, and while the
+    // detailed report is chosen); ticks or clears it as the check box does.
+    bool chartChosen() const;
+    void chooseChart(bool chosen);
+
     // On a screen with less room than the fixed 1024 x 750 (a laptop less its panel, a netbook) the
     // window shrinks to the room less its frame, and the whole page stays reachable by scrolling.
     // `available` is the screen's free area.
@@ -53,6 +65,7 @@ protected:
 private:
     QWidget* makePanel(QWidget* content, int y, const QString& returnName, const QString& printName);
     void drawDetailed();
+    void drawWithChart();
     // The image area and the lower panel for an image `height` pixels high.
     void fitContent(int height);
 
@@ -64,6 +77,9 @@ private:
     QWidget* content_ = nullptr;
     QWidget* bottomPanel_ = nullptr;
     QComboBox* reportChoice_ = nullptr;
+    QCheckBox* chartChoice_ = nullptr;
+    std::function<calc::LoadBreakdown()> breakdown_;
+    std::function<void()> printWithChart_;
     std::function<ProtocolDocument()> protocol_;
     std::function<void()> printDetailed_;
     QImage image_;

@@ -1,6 +1,7 @@
 #include "report/qt/report_printing.h"
 
 #include "report/qt/painter_canvas.h"
+#include "report/load_chart.h"
 #include "report/report_layout.h"
 
 #include "files/write_file.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -88,6 +90,12 @@ void PaintReportPage(QPainter& painter, const ReportSource& source, ScaleFactors
 {
     PainterCanvas canvas(painter);
     DrawPrintedReport(canvas, source, factors);
+    const std::optional<calc::LoadBreakdown> chart = source.loadChart();
+    auto* paged = dynamic_cast<QPagedPaintDevice*>(painter.device());
+    if (chart && paged != nullptr) {
+        paged->newPage();
+        DrawLoadChart(canvas, *chart, PrintedChartArea(factors));
+    }
 }
 
 PrintResult PrintWithFactors(QPrinter& printer, const std::function<void(PrintAxis)>& refusedAxis,

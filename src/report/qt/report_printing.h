@@ -28,7 +28,8 @@ std::optional<ScaleFactors> PrinterFactors(int horizontalDotsPerInch, int vertic
 // Letter sheet). The print dialog starts with it; the user may still choose another.
 void UseReportSheet(QPrinter& printer);
 
-// Draws the printed report with an active painter whose origin is the printable area's corner.
+// Draws the printed report with an active painter whose origin is the printable area's corner, and
+// the source's chart of the load on a second page when it has one.
 void PaintReportPage(QPainter& painter, const ReportSource& source, ScaleFactors factors);
 
 enum class PrintStatus { Printed, ResolutionRefused, Failed };

@@ -2,6 +2,7 @@
 #include "known_project.h"
 #include "report/qt/preview_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -75,6 +76,53 @@ TEST_F(PreviewChoiceTest, DetailedPagesShownAndPrintedOneToOneBack)
     EXPECT_EQ(preview.findChild<QScrollArea*>()->widget()->height(), 1431);
     QTest::mouseClick(preview.findChild<QPushButton*>(QStringLiteral("BitBtn3")), Qt::LeftButton);
     EXPECT_EQ(printed, 1);
+}
+
+calc::LoadBreakdown SmallLoad()
+{
+    calc::RecalcValues v;
+    v.q1 = 3;
+    v.q2 = -1;
+    v.totalHeatGain = 2;
+    return calc::BreakDownLoad(v);
+}
+
+// Guards the chart page: hidden until offered and off by default; ticked, the chart shows under the
+// page and the print buttons print both pages; with the detailed report chosen it is neither
+// offered nor printed.
+TEST_F(PreviewChoiceTest, ChartPageShownAndPrintedOnlyWhenTicked)
+{
+    auto* chart = preview.findChild<QCheckBox*>(QStringLiteral("ChartChoice"));
+    ASSERT_NE(chart, nullptr);
+    EXPECT_FALSE(chart->isVisibleTo(&preview));
+    int printedWithChart = 0;
+    preview.offerDetailedReport(LongProtocol, [this] { ++printedDetailed; });
+    preview.offerLoadChart(SmallLoad, [&printedWithChart] { ++printedWithChart; });
+    ASSERT_TRUE(chart->isVisibleTo(&preview));
+    EXPECT_FALSE(preview.chartChosen());
+    preview.refresh();
+    EXPECT_EQ(image()->size(), QSize(950, 1330));
+
+    preview.chooseChart(true);
+    EXPECT_TRUE(preview.chartChosen());
+    EXPECT_EQ(image()->size(), QSize(950, 2 * 1330 + 20));
+    // The chart's page is drawn: not white all over.
+    const QImage second = preview.image().copy(0, 1350, 950, 1330);
+    int coloured = 0;
+    for (int y = 0; y < second.height(); y += 4)
+        for (int x = 0; x < second.width(); x += 4)
+            coloured += second.pixelColor(x, y).saturation() > 80 ? 1 : 0;
+    EXPECT_GT(coloured, 100);
+    QTest::mouseClick(preview.findChild<QPushButton*>(QStringLiteral("BitBtn4")), Qt::LeftButton);
+    EXPECT_EQ(printedWithChart, 1);
+    EXPECT_EQ(printed, 0);
+
+    preview.chooseReport(1);
+    EXPECT_FALSE(preview.chartChosen());
+    EXPECT_FALSE(chart->isEnabled());
+    QTest::mouseClick(preview.findChild<QPushButton*>(QStringLiteral("BitBtn3")), Qt::LeftButton);
+    EXPECT_EQ(printedDetailed, 1);
+    EXPECT_EQ(printedWithChart, 1);
 }
 
 } // namespace

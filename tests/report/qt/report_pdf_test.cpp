@@ -24,14 +24,14 @@ struct CliRun {
     int exitCode = -1;
 };
 
-CliRun RunReport(const std::string& name, const std::string& project)
+CliRun RunReport(const std::string& name, const std::string& project, const std::string& option = "")
 {
     CliRun run;
     run.pdf = std::filesystem::temp_directory_path() /
               ("zeltar-report-test-" + std::to_string(getpid()) + "-" + name + ".pdf");
     std::filesystem::remove(run.pdf);
     const std::string command =
-        std::string("'") + ZELTAR_CLI + "' report '" + project + "' '" + run.pdf.string() + "' 2>/dev/null";
+        std::string("'") + ZELTAR_CLI + "' report " + option + " '" + project + "' '" + run.pdf.string() + "' 2>/dev/null";
     const int status = std::system(command.c_str());
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
@@ -110,6 +110,28 @@ TEST(ReportPdf, OneA4PageWithTextsAtTheirPlaces)
     ASSERT_EQ(cityName.size(), 1u);
     EXPECT_NEAR(cityName[0].xMax - city[0].xMin, (730 - 70) * k, 1.0);
     EXPECT_NEAR(cityName[0].yMin, city[0].yMin, 0.5);
+}
+
+// Guards the chart on request: --chart adds a second page with the breakdown (every component's
+// caption and Q сум.), the first page staying the one-page report; without it, one page.
+TEST(ReportPdf, ChartOnASecondPageOnlyWhenAskedFor)
+{
+    const CliRun run = RunReport("chart", kProject, "--chart");
+    ASSERT_EQ(run.exitCode, 0);
+    const PdfPage charted = ReadPdfWords(run.pdf.string());
+    std::filesystem::remove(run.pdf);
+    const CliRun plainRun = RunReport("plain", kProject);
+    ASSERT_EQ(plainRun.exitCode, 0);
+    const PdfPage plain = ReadPdfWords(plainRun.pdf.string());
+    std::filesystem::remove(plainRun.pdf);
+    ASSERT_EQ(charted.pages, 2);
+    ASSERT_EQ(plain.pages, 1);
+    EXPECT_EQ(Find(charted, "Структура").size(), 1u);
+    // The chart's own words come once more than on the report page.
+    for (const std::string caption : {"ограждения", "радиации", "груза", "воздухом", "эксплуатационный",
+                                      "дыхания", "освещение", "вентиляторы", "стена"})
+        EXPECT_GT(Find(charted, caption).size(), Find(plain, caption).size()) << caption;
+    EXPECT_EQ(Find(charted, "Город").size(), Find(plain, "Город").size());
 }
 
 // Guards a failed load reported as success or leaving a PDF: a missing project is an error.
