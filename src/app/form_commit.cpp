@@ -6,6 +6,7 @@
 #include "app/form_parameters.h"
 #include "app/form_rows.h"
 #include "app/result_controls.h"
+#include "calc/goods_load.h"
 #include "calc/recalculate.h"
 #include "fields/number_text.h"
 #include "refdata/room_types.h"
@@ -32,12 +33,6 @@ constexpr double kMaxDailyTurnoverPercent = 150;
 ControlColor ColorOf(calc::Warning warning)
 {
     return warning == calc::Warning::Red ? ControlColor::Red : ControlColor::White;
-}
-
-// Tonnes per day of a daily share of the net capacity, to 0.1 t (a half to the even neighbour).
-double DailyTonnes(double percent, double netCapacity)
-{
-    return fields::RoundHalfEven(percent * netCapacity / 10) / 10;
 }
 
 } // namespace
@@ -129,14 +124,14 @@ void FormModel::Impl::applyCommitEffect(CommitEffect effect)
         raiseGoodsTemperatures();
         return;
     case CommitEffect::DailyTurnoverPercent:
-        state.dailyTurnover = showNumber(Control::DailyTurnover, DailyTonnes(state.dailyTurnoverPercent, state.netCapacity));
+        state.dailyTurnover = showNumber(Control::DailyTurnover, calc::DailyTurnoverTonnes(state.netCapacity, state.dailyTurnoverPercent));
         return;
     case CommitEffect::DailyTurnover: {
         if (state.netCapacity == 0)
             state.netCapacity = kSmallestNetCapacity;
         const double typedPercent = state.dailyTurnover * 100 / state.netCapacity;
         state.dailyTurnoverPercent = std::min(typedPercent, kMaxDailyTurnoverPercent);
-        state.dailyTurnover = showNumber(Control::DailyTurnover, DailyTonnes(state.dailyTurnoverPercent, state.netCapacity));
+        state.dailyTurnover = showNumber(Control::DailyTurnover, calc::DailyTurnoverTonnes(state.netCapacity, state.dailyTurnoverPercent));
         if (typedPercent > kMaxDailyTurnoverPercent)
             post("Суточный грузооборот ограничен: не больше " + MessageNumber(kMaxDailyTurnoverPercent) +
                  " % ёмкости камеры, " + MessageNumber(state.dailyTurnover) + " т/сут");
@@ -151,7 +146,7 @@ void FormModel::Impl::applyCommitEffect(CommitEffect effect)
 void FormModel::Impl::raiseGoodsTemperatures()
 {
     const int roomType = state.roomType;
-    if (roomType >= 0 && roomType < static_cast<int>(refdata::kRoomTypes.size())) {
+    if (refdata::IsRoomType(roomType)) {
         // Stores keep their goods at the room temperature; chambers and rails only raise them to it.
         if (refdata::GroupOf(roomType) == refdata::RoomGroup::Store ||
             state.productFinalTemperature < state.roomTemperature)
@@ -184,6 +179,20 @@ void FormModel::Impl::setOutsideTemperatures(double designTemperature, const std
     }
 }
 
+void FormModel::Impl::showModeFields()
+{
+    // The door-open time is entered in time mode; otherwise the load unit gives the vehicle passes.
+    const bool doorTimeMode = state.doorTimeMode != 0;
+    setEnabled(Control::DoorOpenTime, doorTimeMode);
+    setEnabled(Control::LoadUnitMass, !doorTimeMode);
+    setEnabled(Control::VehiclePasses, !doorTimeMode);
+    // The fans take a share of the cooler capacity, or their installed count and power.
+    const bool fanShare = state.fanDetailedCalculation == 0;
+    setEnabled(Control::FanSharePercent, fanShare);
+    setEnabled(Control::FanPower, !fanShare);
+    setEnabled(Control::FanCount, !fanShare);
+}
+
 void FormModel::Impl::recalculate()
 {
     calc::RecalcResult result;
@@ -193,16 +202,16 @@ void FormModel::Impl::recalculate()
         fail(std::string("Расчёт не выполнен: ") + e.what() + ".");
         return;
     }
-    for (std::size_t i = 0; i < kResultControls.size(); ++i) {
-        if (!result.texts[i])
+    for (const calc::ResultRow& row : calc::kResultRows) {
+        const std::optional<std::string> text = ShownResult(result, row.field);
+        if (!text)
             continue;
-        const Control control = kResultControls[i];
-        if (at(control).text != *result.texts[i])
-            setText(control, *result.texts[i]);
+        if (at(row.control).text != *text)
+            setText(row.control, *text);
         // A field the pass writes that is an input as well (the packaging share a rail room shows
         // as 0, the tonnes per day): its parameter holds what it shows, as the file will store it.
-        if (const fields::NumericField* input = fields::FindNumericField(control))
-            if (const std::optional<double> shown = fields::ParseDecimal(*result.texts[i]))
+        if (const fields::NumericField* input = fields::FindNumericField(row.control))
+            if (const std::optional<double> shown = fields::ParseDecimal(*text))
                 holdValue(*input, *shown);
     }
 
@@ -210,12 +219,7 @@ void FormModel::Impl::recalculate()
     setColor(kProductInletTemperatureControl, ColorOf(result.productInletTemperatureColor));
     setColor(kProductFinalTemperatureControl, ColorOf(result.productFinalTemperatureColor));
 
-    setEnabled(Control::DoorOpenTime, result.doorOpenTimeEnabled);
-    setEnabled(Control::LoadUnitMass, result.loadUnitMassEnabled);
-    setEnabled(Control::VehiclePasses, result.loadUnitMassEnabled);
-    setEnabled(Control::FanSharePercent, result.fanShareEnabled);
-    setEnabled(Control::FanPower, result.fanDetailEnabled);
-    setEnabled(Control::FanCount, result.fanDetailEnabled);
+    showModeFields();
 
     lastValues = result.values;
     state.netCapacity = result.netCapacity;

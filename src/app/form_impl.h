@@ -100,6 +100,7 @@ struct FormModel::Impl {
     void raiseGoodsTemperatures();        // leaving the room temperature
     void setOutsideTemperatures(double designTemperature, const std::string& designText);
     void recalculate();
+    void showModeFields();    // the door and fan fields their modes enable
     // Shows a value in a field's display form and returns the number that text holds, which is
     // what the parameter must hold so that a saved project loads back to the same results.
     double showNumber(Control control, double value);

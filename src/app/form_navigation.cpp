@@ -22,11 +22,6 @@ bool TakesFocus(ControlType type)
     return type != ControlType::Label && type != ControlType::PaintBox;
 }
 
-bool IsRoomType(int roomType)
-{
-    return roomType >= 0 && roomType < static_cast<int>(refdata::kRoomTypes.size());
-}
-
 } // namespace
 
 bool FormModel::Impl::canTakeFocus(Control control, bool report)
@@ -110,13 +105,13 @@ std::optional<Control> FormModel::Impl::enterTarget(Control control) const
     case EnterRule::Fixed:
         break;
     case EnterRule::RailRoomSkipsCapacity:
-        if (!IsRoomType(state.roomType))
+        if (!refdata::IsRoomType(state.roomType))
             return control; // no room type: the focus stays
         if (refdata::GroupOf(state.roomType) == refdata::RoomGroup::Rail)
             target = *alternative;
         break;
     case EnterRule::ProcessingSkipsTurnover:
-        if (!IsRoomType(state.roomType))
+        if (!refdata::IsRoomType(state.roomType))
             return control;
         if (refdata::GroupOf(state.roomType) != refdata::RoomGroup::Store)
             target = *alternative;

@@ -50,11 +50,11 @@ void FormModel::Impl::showWallDirections()
         drawnOrientation = state.planOrientation;
         change(Control::Plan); // the plan draws the orientation of the project record
     }
-    const auto texts = plan::WallDirectionTexts(state.planOrientation);
+    const auto directions = plan::WallDirections(state.planOrientation);
     for (int wall = WallA; wall <= WallD; ++wall) {
         const auto w = static_cast<std::size_t>(wall);
-        state.rows[w].orientationText = std::string(texts[w]);
-        setText(kWallDirectionFields[w], std::string(texts[w]));
+        state.rows[w].facing = directions[w];
+        setText(kWallDirectionFields[w], std::string(plan::DirectionText(directions[w])));
     }
 }
 

@@ -35,11 +35,6 @@ constexpr Control kTurnoverControls[]{
 constexpr std::string_view kHighTurnoverClearedMessage =
     "Флажок «Повышенная» скорость оборота груза снят вместе с типом камеры";
 
-bool IsRoomType(int roomType)
-{
-    return roomType >= 0 && roomType < static_cast<int>(refdata::kRoomTypes.size());
-}
-
 } // namespace
 
 void FormModel::Impl::selectList(Control comboBox, int index)
@@ -153,7 +148,7 @@ void FormModel::Impl::chooseRoomType(int roomType)
 
 void FormModel::Impl::showRoomGroupFields(int roomType)
 {
-    if (!IsRoomType(roomType))
+    if (!refdata::IsRoomType(roomType))
         return;
     const refdata::RoomGroupPreset preset = refdata::PresetOf(refdata::GroupOf(roomType));
     for (const Control control : kCapacityControls)
@@ -180,7 +175,7 @@ void FormModel::Impl::chooseProduct(int product)
     selectList(Control::ProductGroup, p.group);
     applyProductProperties(product);
     // Packaged goods cannot hang on rails: both lists turn red as a warning.
-    const bool warn = IsRoomType(state.roomType) && refdata::GroupOf(state.roomType) == refdata::RoomGroup::Rail &&
+    const bool warn = refdata::IsRoomType(state.roomType) && refdata::GroupOf(state.roomType) == refdata::RoomGroup::Rail &&
                       p.defaultPackaging != 0;
     setColor(Control::Product, warn ? ControlColor::Red : ControlColor::Default);
     setColor(Control::PackagingMaterial, warn ? ControlColor::Red : ControlColor::Default);

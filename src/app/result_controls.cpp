@@ -1,94 +1,52 @@
 #include "app/result_controls.h"
 
 #include "app/form_model.h"
+#include "fields/number_text.h"
 
 #include <cstddef>
+#include <variant>
 
 namespace zeltar {
 
-namespace {
-
-using F = calc::ResultField;
-
-struct ResultPlace {
-    calc::ResultField field;
-    Control control;
-};
-
-constexpr std::array<ResultPlace, calc::kResultFieldCount> kResultPlaces{{
-    {F::StructureMaterialTextA, Control::StructureMaterialTextA},
-    {F::StructureMaterialTextB, Control::StructureMaterialTextB},
-    {F::StructureMaterialTextC, Control::StructureMaterialTextC},
-    {F::StructureMaterialTextD, Control::StructureMaterialTextD},
-    {F::StructureMaterialTextCeiling, Control::StructureMaterialTextCeiling},
-    {F::ProductEnthalpyDifference, Control::ProductEnthalpyDifference},
-    {F::PackagingEnthalpyDifference, Control::PackagingEnthalpyDifference},
-    {F::RespirationHeat, Control::RespirationHeat},
-    {F::RoomArea, Control::RoomArea},
-    {F::RoomVolume, Control::RoomVolume},
-    {F::GrossCapacity, Control::GrossCapacity},
-    {F::NetCapacity, Control::NetCapacity},
-    {F::PackagingShare, Control::PackagingShare},
-    {F::DailyTurnover, Control::DailyTurnover},
-    {F::EnclosureHeatGainA, Control::EnclosureHeatGainA},
-    {F::SolarTemperatureDifferenceA, Control::SolarTemperatureDifferenceA},
-    {F::SolarHeatGainA, Control::SolarHeatGainA},
-    {F::EnclosureHeatGainB, Control::EnclosureHeatGainB},
-    {F::SolarTemperatureDifferenceB, Control::SolarTemperatureDifferenceB},
-    {F::SolarHeatGainB, Control::SolarHeatGainB},
-    {F::EnclosureHeatGainC, Control::EnclosureHeatGainC},
-    {F::SolarTemperatureDifferenceC, Control::SolarTemperatureDifferenceC},
-    {F::SolarHeatGainC, Control::SolarHeatGainC},
-    {F::EnclosureHeatGainD, Control::EnclosureHeatGainD},
-    {F::SolarTemperatureDifferenceD, Control::SolarTemperatureDifferenceD},
-    {F::SolarHeatGainD, Control::SolarHeatGainD},
-    {F::EnclosureHeatGainCeiling, Control::EnclosureHeatGainCeiling},
-    {F::SolarTemperatureDifferenceCeiling, Control::SolarTemperatureDifferenceCeiling},
-    {F::SolarHeatGainCeiling, Control::SolarHeatGainCeiling},
-    {F::EnclosureHeatGainFloor, Control::EnclosureHeatGainFloor},
-    {F::HeatGainQ1, Control::HeatGainQ1},
-    {F::HeatGainQ12, Control::HeatGainQ12},
-    {F::HeatGainQ3, Control::HeatGainQ3},
-    {F::HeatGainQ21, Control::HeatGainQ21},
-    {F::HeatGainQ22, Control::HeatGainQ22},
-    {F::HeatGainQ2, Control::HeatGainQ2},
-    {F::HeatGainQ5, Control::HeatGainQ5},
-    {F::VehiclePasses, Control::VehiclePasses},
-    {F::DoorOpenTime, Control::DoorOpenTime},
-    {F::DoorHeatGain, Control::DoorHeatGain},
-    {F::LightingHeatGain, Control::LightingHeatGain},
-    {F::StaffHeatGain, Control::StaffHeatGain},
-    {F::VehicleHeatGain, Control::VehicleHeatGain},
-    {F::ConsumerHeatGain, Control::ConsumerHeatGain},
-    {F::FanHeatGain, Control::FanHeatGain},
-    {F::HeatGainQ4, Control::HeatGainQ4},
-    {F::TotalHeatGain, Control::TotalHeatGain},
-    {F::EquipmentCapacity, Control::EquipmentCapacity},
-    {F::SummaryQ1, Control::SummaryQ1},
-    {F::SummaryQ12, Control::SummaryQ12},
-    {F::SummaryQ2, Control::SummaryQ2},
-    {F::SummaryQ3, Control::SummaryQ3},
-    {F::SummaryQ4, Control::SummaryQ4},
-    {F::SummaryQ5, Control::SummaryQ5},
-}};
-
-constexpr bool InResultFieldOrder()
-{
-    for (std::size_t i = 0; i < kResultPlaces.size(); ++i)
-        if (static_cast<std::size_t>(kResultPlaces[i].field) != i)
-            return false;
-    return true;
-}
-static_assert(InResultFieldOrder(), "one row per result, in the order of calc::ResultField");
-
-} // namespace
-
 constinit const std::array<Control, calc::kResultFieldCount> kResultControls = [] {
     std::array<Control, calc::kResultFieldCount> controls{};
-    for (std::size_t i = 0; i < kResultPlaces.size(); ++i)
-        controls[i] = kResultPlaces[i].control;
+    for (std::size_t i = 0; i < calc::kResultRows.size(); ++i)
+        controls[i] = calc::kResultRows[i].control;
     return controls;
 }();
+
+std::optional<std::string> ShownResult(const calc::RecalcResult& result, calc::ResultField field)
+{
+    const std::optional<calc::ResultValue>& value = result.result(field);
+    if (!value)
+        return std::nullopt;
+    if (const auto* name = std::get_if<std::string_view>(&*value))
+        return std::string(*name);
+    const double number = std::get<double>(*value);
+    const calc::ResultRow& row = calc::RowOf(field);
+    switch (row.display) {
+    case calc::ResultDisplay::Name:
+    case calc::ResultDisplay::Plain: return fields::DisplayText(number);
+    case calc::ResultDisplay::Cut: return fields::ResultText(number, row.decimals);
+    case calc::ResultDisplay::CutWide: return " " + fields::ResultText(number, row.decimals);
+    }
+    return fields::DisplayText(number);
+}
+
+std::vector<calc::ListingLine> ResultListing(const calc::RecalcResult& result, const calc::TextsBeforePass& before)
+{
+    const auto textAfterPass = [&](calc::ResultField field) {
+        if (std::optional<std::string> text = ShownResult(result, field))
+            return *text;
+        if (field == calc::ResultField::PackagingShare)
+            return before.packagingShare;
+        if (field == calc::ResultField::DoorOpenTime)
+            return before.doorOpenTime;
+        return std::string();
+    };
+    return calc::ResultListing(textAfterPass, result.roomTemperatureColor, result.productInletTemperatureColor,
+                               result.productFinalTemperatureColor);
+}
 
 namespace {
 

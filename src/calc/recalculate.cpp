@@ -23,8 +23,6 @@ namespace zeltar::calc {
 namespace {
 
 using fields::CutToDecimals;
-using fields::DisplayText;
-using fields::ResultText;
 using refdata::RoomGroup;
 
 constexpr std::array<ResultField, kSurfaceRowCount> kMaterialTextFields{
@@ -42,7 +40,7 @@ constexpr std::array<ResultField, kSurfaceRowCount> kSolarGainFields{
     ResultField::SolarHeatGainA, ResultField::SolarHeatGainB, ResultField::SolarHeatGainC,
     ResultField::SolarHeatGainD, ResultField::SolarHeatGainCeiling};
 
-// The summary column repeats the texts of the six partial sums.
+// The summary column repeats the six partial sums.
 constexpr std::array<std::pair<ResultField, ResultField>, 6> kSummaryCopies{{
     {ResultField::SummaryQ1, ResultField::HeatGainQ1},
     {ResultField::SummaryQ12, ResultField::HeatGainQ12},
@@ -86,8 +84,7 @@ public:
     }
 
 private:
-    void Write(ResultField field, std::string text) { r_.texts[static_cast<int>(field)] = std::move(text); }
-    const std::optional<std::string>& Written(ResultField field) const { return r_.text(field); }
+    void Write(ResultField field, ResultValue value) { r_.results[static_cast<int>(field)] = value; }
     void Trace(std::string_view quantity, std::string_view symbol, double value, std::string_view unit,
                std::string_view formula = {}, std::string_view partOf = {})
     {
@@ -98,7 +95,7 @@ private:
     {
         for (int row = WallA; row <= Ceiling; ++row) {
             const auto r = static_cast<Row>(row);
-            Write(kMaterialTextFields[row], std::string(SurfaceStructureMaterial(r, s_.rows[row].structureMaterial).name));
+            Write(kMaterialTextFields[row], SurfaceStructureMaterial(r, s_.rows[row].structureMaterial).name);
         }
     }
 
@@ -126,8 +123,8 @@ private:
         Trace("разность энтальпий тары", "Δh_т", d.packaging, "кДж/кг", "Δh_т = P_вх − P_кон, до 0,1 вниз");
         v_.productEnthalpyDifference = d.product;
         v_.packagingEnthalpyDifference = d.packaging;
-        Write(ResultField::ProductEnthalpyDifference, DisplayText(d.product));
-        Write(ResultField::PackagingEnthalpyDifference, DisplayText(d.packaging));
+        Write(ResultField::ProductEnthalpyDifference, d.product);
+        Write(ResultField::PackagingEnthalpyDifference, d.packaging);
     }
 
     void Respiration()
@@ -135,7 +132,7 @@ private:
         v_.respirationHeat = RespirationHeat(s_.roomTemperature, s_.cryoscopicTemperature, product_.respiration);
         Trace("тепловыделение при дыхании", "q_дых", v_.respirationHeat, "Вт/т",
               "по таблице продукта при t_к; 0 при t_к ≤ t_кр");
-        Write(ResultField::RespirationHeat, DisplayText(v_.respirationHeat));
+        Write(ResultField::RespirationHeat, v_.respirationHeat);
     }
 
     void AreaAndVolume()
@@ -148,8 +145,8 @@ private:
         Trace("высота камеры", "H", s_.roomHeight, "м");
         Trace("площадь камеры", "F", v_.roomArea, "м²", "F = L·B");
         Trace("объём камеры", "V", v_.roomVolume, "м³", "V = L·B·H");
-        Write(ResultField::RoomArea, ResultText(v_.roomArea));
-        Write(ResultField::RoomVolume, ResultText(v_.roomVolume));
+        Write(ResultField::RoomArea, v_.roomArea);
+        Write(ResultField::RoomVolume, v_.roomVolume);
     }
 
     void StackCapacity()
@@ -163,10 +160,10 @@ private:
         v_.netCapacity = c.net;
         v_.packagingMass = c.packagingMass;
         v_.grossCapacity = c.gross;
-        Write(ResultField::GrossCapacity, ResultText(c.gross, 1));
-        Write(ResultField::NetCapacity, ResultText(c.net, 1));
+        Write(ResultField::GrossCapacity, c.gross);
+        Write(ResultField::NetCapacity, c.net);
         if (group_ == RoomGroup::Rail)
-            Write(ResultField::PackagingShare, DisplayText(0)); // the stored share stays as it is
+            Write(ResultField::PackagingShare, 0.0); // the stored share stays as it is
     }
 
     void DailyTurnover()
@@ -174,7 +171,7 @@ private:
         const double turnover = DailyTurnoverTonnes(v_.netCapacity, s_.dailyTurnoverPercent);
         Trace("суточный грузооборот", "B", s_.dailyTurnoverPercent, "%/сут");
         Trace("суточный грузооборот", "G_сут", turnover, "т/сут", "G_сут = M·B / 100, до 0,1 т");
-        Write(ResultField::DailyTurnover, DisplayText(turnover));
+        Write(ResultField::DailyTurnover, turnover);
     }
 
     void EnclosureRows()
@@ -202,7 +199,7 @@ private:
             }
             v_.heatTransferCoefficient[index] = coefficient;
             v_.enclosureHeatGain[index] = gain;
-            Write(kEnclosureGainFields[index], ResultText(gain));
+            Write(kEnclosureGainFields[index], gain);
             if (index < kSurfaceRowCount)
                 SolarRow(row, coefficient, area);
         }
@@ -211,8 +208,11 @@ private:
     void SolarRow(Row row, double coefficient, double area)
     {
         const EnclosureRow& data = s_.rows[row];
-        const std::optional<SolarExposure> exposure =
-            row == Ceiling ? std::optional(SolarExposure::Horizontal) : WallExposure(data.orientationText);
+        std::optional<SolarExposure> exposure;
+        if (row == Ceiling)
+            exposure = SolarExposure::Horizontal;
+        else if (data.facing)
+            exposure = WallExposure(*data.facing);
         const double base = exposure ? BaseSolarDifference(*exposure, s_.latitude) : 0;
         const double factor = SurfaceSolarFactor(
             data.surfaceFinish, SurfaceStructureMaterial(row, data.structureMaterial).bareSolarFactor);
@@ -227,8 +227,8 @@ private:
               "Q = k·F·Δt_с, до целых ватт", "Q12");
         v_.solarTemperatureDifference[row] = difference;
         v_.solarHeatGain[row] = gain;
-        Write(kSolarDifferenceFields[row], ResultText(difference, 1));
-        Write(kSolarGainFields[row], ResultText(gain));
+        Write(kSolarDifferenceFields[row], difference);
+        Write(kSolarGainFields[row], gain);
     }
 
     void EnclosureTotals()
@@ -239,8 +239,8 @@ private:
         v_.q12 = 0;
         for (double gain : v_.solarHeatGain)
             v_.q12 += gain;
-        Write(ResultField::HeatGainQ1, ResultText(v_.q1));
-        Write(ResultField::HeatGainQ12, ResultText(v_.q12));
+        Write(ResultField::HeatGainQ1, v_.q1);
+        Write(ResultField::HeatGainQ12, v_.q12);
     }
 
     void OutsideAirExchange()
@@ -252,7 +252,7 @@ private:
         v_.outsideAirMoisture = vent.outsideAir.moisture;
         v_.outsideAirEnthalpy = vent.outsideAir.enthalpy;
         v_.q3 = vent.gain;
-        Write(ResultField::HeatGainQ3, ResultText(v_.q3));
+        Write(ResultField::HeatGainQ3, v_.q3);
     }
 
     void ProcessingGains()
@@ -274,10 +274,10 @@ private:
         v_.q22 = g.packaging;
         v_.q2 = g.processing;
         v_.q5 = g.respiration;
-        Write(ResultField::HeatGainQ21, ResultText(v_.q21));
-        Write(ResultField::HeatGainQ22, ResultText(v_.q22));
-        Write(ResultField::HeatGainQ2, ResultText(v_.q2));
-        Write(ResultField::HeatGainQ5, ResultText(v_.q5));
+        Write(ResultField::HeatGainQ21, v_.q21);
+        Write(ResultField::HeatGainQ22, v_.q22);
+        Write(ResultField::HeatGainQ2, v_.q2);
+        Write(ResultField::HeatGainQ5, v_.q5);
     }
 
     void OperationalGains()
@@ -294,16 +294,14 @@ private:
         v_.fanHeatGain = FanHeatGain(s_, otherGains);
         if (t_)
             TraceFans(*t_, s_, v_, otherGains);
-        r_.fanShareEnabled = s_.fanDetailedCalculation == 0;
-        r_.fanDetailEnabled = !r_.fanShareEnabled;
         v_.q4 = v_.doorHeatGain + v_.lightingHeatGain + v_.staffHeatGain + v_.vehicleHeatGain + v_.fanHeatGain
                 + v_.consumerHeatGain;
-        Write(ResultField::LightingHeatGain, ResultText(v_.lightingHeatGain));
-        Write(ResultField::StaffHeatGain, ResultText(v_.staffHeatGain));
-        Write(ResultField::VehicleHeatGain, ResultText(v_.vehicleHeatGain));
-        Write(ResultField::ConsumerHeatGain, ResultText(v_.consumerHeatGain));
-        Write(ResultField::FanHeatGain, ResultText(v_.fanHeatGain));
-        Write(ResultField::HeatGainQ4, ResultText(v_.q4));
+        Write(ResultField::LightingHeatGain, v_.lightingHeatGain);
+        Write(ResultField::StaffHeatGain, v_.staffHeatGain);
+        Write(ResultField::VehicleHeatGain, v_.vehicleHeatGain);
+        Write(ResultField::ConsumerHeatGain, v_.consumerHeatGain);
+        Write(ResultField::FanHeatGain, v_.fanHeatGain);
+        Write(ResultField::HeatGainQ4, v_.q4);
     }
 
     void DoorOpenings()
@@ -316,10 +314,8 @@ private:
               group_ == RoomGroup::Store ? "G_д = B/100·M" : "G_д = B/100·M·τ / 24");
         Trace("масса грузового места", "m", s_.loadUnitMass, "кг");
         Trace("число проездов", "n_пр", v_.vehiclePasses, "1/сут", "n_пр = 2·G_д / (m / 1000)");
-        Write(ResultField::VehiclePasses, DisplayText(fields::RoundHalfEven(v_.vehiclePasses)));
+        Write(ResultField::VehiclePasses, fields::RoundHalfEven(v_.vehiclePasses));
         const bool timeMode = s_.doorTimeMode != 0;
-        r_.doorOpenTimeEnabled = timeMode;
-        r_.loadUnitMassEnabled = !timeMode;
         if (timeMode) {
             v_.doorOpenShare = s_.doorOpenTime / kHoursPerDay;
         } else {
@@ -328,7 +324,7 @@ private:
                   ListEntry(refdata::kDoorTypes, s_.doorType, "тип двери").secondsPerPass, "с");
             const double openHours = v_.doorOpenShare * kHoursPerDay;
             r_.doorOpenTime = CutToDecimals(openHours, 2);
-            Write(ResultField::DoorOpenTime, ResultText(openHours));
+            Write(ResultField::DoorOpenTime, openHours);
         }
         Trace("время открытия двери", "τ_д", v_.doorOpenShare * kHoursPerDay, "ч/сут",
               timeMode ? "задано" : "τ_д = 24·z");
@@ -340,7 +336,7 @@ private:
         Trace("доля, задерживаемая защитой двери", "η",
               ListEntry(refdata::kDoorProtections, s_.doorProtection, "защитное устройство").efficiency, "");
         Trace("теплоприток через дверь", "Q_дв", v_.doorHeatGain, "кВт", "Q_дв = Q_откр·z·1,1·(1 − η)", "Q4");
-        Write(ResultField::DoorHeatGain, " " + ResultText(v_.doorHeatGain)); // three blanks in this field
+        Write(ResultField::DoorHeatGain, v_.doorHeatGain);
     }
 
     void Totals()
@@ -350,14 +346,14 @@ private:
             EquipmentCapacity(v_.totalHeatGain, group_, s_.equipmentRunningHours, s_.capacityReserve);
         if (t_)
             TraceTotals(*t_, s_, v_, group_ == RoomGroup::Store);
-        Write(ResultField::TotalHeatGain, ResultText(v_.totalHeatGain));
-        Write(ResultField::EquipmentCapacity, ResultText(v_.equipmentCapacity));
+        Write(ResultField::TotalHeatGain, v_.totalHeatGain);
+        Write(ResultField::EquipmentCapacity, v_.equipmentCapacity);
     }
 
     void SummaryColumn()
     {
         for (const auto& [summary, source] : kSummaryCopies)
-            r_.texts[static_cast<int>(summary)] = Written(source);
+            r_.results[static_cast<int>(summary)] = r_.result(source);
     }
 
     const ProjectState& s_;

@@ -1,47 +1,25 @@
 // The recalculation pass: a pure function from the project's inputs to every result the window
-// shows (field texts cut to two or one decimals, warning colours, enabled states of the door and fan
-// fields) and to the two values the window stores back into the project (net capacity, and the
+// shows (values and names, warning colours; the form model makes their texts) and to the two values the window stores back into the project (net capacity, and the
 // computed door-open time in passes mode).
 #pragma once
 
 #include "calc/calc_trace.h"
+#include "calc/results.h"
 #include "model/project_state.h"
 
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace zeltar::calc {
 
-// Every result the pass writes, in the order it writes them.
-enum class ResultField : int {
-    StructureMaterialTextA, StructureMaterialTextB, StructureMaterialTextC, StructureMaterialTextD,
-    StructureMaterialTextCeiling,
-    ProductEnthalpyDifference, PackagingEnthalpyDifference, RespirationHeat,
-    RoomArea, RoomVolume,
-    GrossCapacity, NetCapacity, PackagingShare, DailyTurnover,
-    EnclosureHeatGainA, SolarTemperatureDifferenceA, SolarHeatGainA,
-    EnclosureHeatGainB, SolarTemperatureDifferenceB, SolarHeatGainB,
-    EnclosureHeatGainC, SolarTemperatureDifferenceC, SolarHeatGainC,
-    EnclosureHeatGainD, SolarTemperatureDifferenceD, SolarHeatGainD,
-    EnclosureHeatGainCeiling, SolarTemperatureDifferenceCeiling, SolarHeatGainCeiling,
-    EnclosureHeatGainFloor,
-    HeatGainQ1, HeatGainQ12, HeatGainQ3, HeatGainQ21, HeatGainQ22, HeatGainQ2, HeatGainQ5,
-    VehiclePasses, DoorOpenTime, DoorHeatGain, LightingHeatGain, StaffHeatGain, VehicleHeatGain,
-    ConsumerHeatGain, FanHeatGain, HeatGainQ4, TotalHeatGain, EquipmentCapacity,
-    SummaryQ1, SummaryQ12, SummaryQ2, SummaryQ3, SummaryQ4, SummaryQ5,
-    Count
-};
-inline constexpr int kResultFieldCount = static_cast<int>(ResultField::Count);
-
-// The name each result is known by, e.g. "EnclosureHeatGainA" (the command-line listing prints
-// these names); indexed by ResultField.
-extern const std::array<std::string_view, kResultFieldCount> kResultFieldNames;
-inline std::string_view ResultFieldName(ResultField field) { return kResultFieldNames[static_cast<int>(field)]; }
-
 enum class Warning { White, Red };
+
+// A result: a number in the unit of its field, or a name from a list (the walls' materials).
+using ResultValue = std::variant<double, std::string_view>;
 
 // Full (uncut) values of the pass, in the units of the method: gains in kW.
 struct RecalcValues {
@@ -63,20 +41,14 @@ struct RecalcValues {
 };
 
 struct RecalcResult {
-    // Text per result field; nullopt where the pass leaves the field as it is (the packaging share
+    // Value per result; nullopt where the pass leaves the field as it is (the packaging share
     // outside rail rooms, the door-open time in time mode).
-    std::array<std::optional<std::string>, kResultFieldCount> texts;
+    std::array<std::optional<ResultValue>, kResultFieldCount> results;
 
     // Warning colours of the room temperature and the goods' inlet and final temperatures.
     Warning roomTemperatureColor = Warning::White;
     Warning productInletTemperatureColor = Warning::White;
     Warning productFinalTemperatureColor = Warning::White;
-
-    // Enabled states set by the door and fan modes.
-    bool doorOpenTimeEnabled = false; // the door-open time
-    bool loadUnitMassEnabled = true;  // the load unit's mass and the vehicle passes
-    bool fanShareEnabled = true;      // the fans' share of the cooler capacity
-    bool fanDetailEnabled = false;    // the fans' count and power
 
     // Written back into the project by the window.
     double netCapacity = 0;
@@ -84,7 +56,7 @@ struct RecalcResult {
 
     RecalcValues values;
 
-    const std::optional<std::string>& text(ResultField f) const { return texts[static_cast<int>(f)]; }
+    const std::optional<ResultValue>& result(ResultField f) const { return results[static_cast<int>(f)]; }
 };
 
 // A pure function of the state. With a `trace`, the pass also records every intermediate value

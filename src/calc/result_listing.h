@@ -11,7 +11,7 @@
 
 namespace zeltar::calc {
 
-// Texts the two fields hold before the pass; they stay where the pass leaves the field as it is
+// Texts the two fields hold before the pass (the form model's listing of one pass reads them); they stay where the pass leaves the field as it is
 // (the packaging share outside rail rooms, the door-open time in time mode).
 struct TextsBeforePass {
     std::string packagingShare; // PackagingShare
@@ -29,7 +29,5 @@ struct ListingLine {
 std::vector<ListingLine> ResultListing(const std::function<std::string(ResultField)>& textAfterPass,
                                        Warning roomTemperature, Warning productInletTemperature,
                                        Warning productFinalTemperature);
-// The listing of one pass over fields that held `before`.
-std::vector<ListingLine> ResultListing(const RecalcResult& result, const TextsBeforePass& before);
 
 } // namespace zeltar::calc

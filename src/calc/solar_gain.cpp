@@ -3,7 +3,6 @@
 #include "calc/linear_lookup.h"
 #include "calc/list_entry.h"
 #include "calc/whole_watts.h"
-#include "plan/directions.h"
 #include "refdata/materials.h"
 #include "refdata/solar_table.h"
 
@@ -14,16 +13,16 @@ namespace zeltar::calc {
 
 namespace {
 
-// Table row of each direction text, in the order of plan::kDirectionNames.
-constexpr std::array<SolarExposure, 8> kExposureOfDirection{
-    SolarExposure::South,         // "     Ю"
-    SolarExposure::SouthWestEast, // "   ЮВ"
-    SolarExposure::WestEast,      // "     В"
-    SolarExposure::NorthWestEast, // "   СВ"
-    SolarExposure::North,         // "     С"
-    SolarExposure::NorthWestEast, // "   СЗ"
-    SolarExposure::WestEast,      // "     З"
-    SolarExposure::SouthWestEast, // "   ЮЗ"
+// Table row of each direction, in the order of plan::Direction.
+constexpr std::array<SolarExposure, plan::kDirectionCount> kExposureOfDirection{
+    SolarExposure::South,         // south
+    SolarExposure::SouthWestEast, // south-east
+    SolarExposure::WestEast,      // east
+    SolarExposure::NorthWestEast, // north-east
+    SolarExposure::North,         // north
+    SolarExposure::NorthWestEast, // north-west
+    SolarExposure::WestEast,      // west
+    SolarExposure::SouthWestEast, // south-west
 };
 
 constexpr const std::array<double, 10>& TableRow(SolarExposure exposure)
@@ -43,13 +42,9 @@ constexpr int kBareSurfaceFinish = 0; // "без покрытия (окраск�
 
 } // namespace
 
-std::optional<SolarExposure> WallExposure(std::string_view orientationText)
+SolarExposure WallExposure(plan::Direction direction)
 {
-    for (std::size_t i = 0; i < plan::kDirectionNames.size(); ++i) {
-        if (orientationText == plan::kDirectionNames[i])
-            return kExposureOfDirection[i];
-    }
-    return std::nullopt;
+    return kExposureOfDirection[static_cast<std::size_t>(direction)];
 }
 
 double BaseSolarDifference(SolarExposure exposure, double latitude)

@@ -2,17 +2,15 @@
 // direction it faces, the site latitude and its outer surface, and the resulting extra gain.
 #pragma once
 
-#include <optional>
-#include <string_view>
+#include "plan/directions.h"
 
 namespace zeltar::calc {
 
 // Table rows of the excess temperature difference.
 enum class SolarExposure { South, SouthWestEast, WestEast, NorthWestEast, North, Horizontal };
 
-// The table row of a wall's direction text; only the eight direction texts, blanks included, are
-// recognised (nullopt for any other text).
-std::optional<SolarExposure> WallExposure(std::string_view orientationText);
+// The table row of a wall facing `direction`.
+SolarExposure WallExposure(plan::Direction direction);
 
 // Excess temperature difference in K of a bare, sunlit surface at `latitude` degrees north.
 double BaseSolarDifference(SolarExposure exposure, double latitude);

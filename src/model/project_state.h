@@ -3,8 +3,11 @@
 // recalculation pass computes them afresh from this record (see calc/recalculate.h).
 #pragma once
 
+#include "plan/directions.h"
+
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace zeltar {
@@ -32,7 +35,7 @@ struct EnclosureRow {
     double innerSurfaceCoefficient = kInnerSurfaceCoefficient; // W/(m2 K)
     int sunlit = 1;                  // 1 the row receives sun (walls and ceiling)
     int surfaceFinish = 0;           // index into the finishes (walls and ceiling)
-    std::string orientationText;     // compass direction the wall faces, e.g. "     Ю" (walls)
+    std::optional<plan::Direction> facing; // compass direction the wall faces (walls; none before the plan is drawn)
 };
 
 struct ProjectState {

@@ -34,9 +34,9 @@ ProjectState StartupState(std::string today)
         row.surfaceFinish = 0;
     }
     s.planOrientation = 0;
-    const auto directions = plan::WallDirectionTexts(s.planOrientation);
+    const auto directions = plan::WallDirections(s.planOrientation);
     for (int wall = WallA; wall <= WallD; ++wall)
-        s.rows[wall].orientationText = std::string(directions[static_cast<std::size_t>(wall)]);
+        s.rows[wall].facing = directions[static_cast<std::size_t>(wall)];
 
     // Start-up defaults.
     s.floorType = 0;
@@ -58,6 +58,8 @@ ProjectState StartupState(std::string today)
         row.outsideTemperature = s.outsideDesignTemperature;
 
     s.roomType = 0;
+    const refdata::RoomType& roomType = refdata::kRoomTypes[static_cast<std::size_t>(s.roomType)];
+    const refdata::RoomGroupPreset preset = refdata::PresetOf(roomType.group);
     s.product = 0;
     s.productGroup = refdata::kProducts[0].group;
     s.cryoscopicTemperature = refdata::kProducts[0].cryoscopicPoint;
@@ -68,18 +70,18 @@ ProjectState StartupState(std::string today)
     s.roomLength = 0;
     s.roomWidth = 0;
     s.roomHeight = 0;
-    s.roomRelativeHumidity = 0.95;
+    s.roomRelativeHumidity = roomType.roomHumidityPercent / 100.0;
     s.equipmentRunningHours = 18;
     s.capacityReserve = 10;
     s.airExchangeRate = 0;
     s.stackHeight = 0;
-    s.stackDensity = 350;
+    s.stackDensity = preset.stackDensity;
     s.packagingShare = 0;
     s.netCapacity = 0;
     s.dailyTurnoverPercent = refdata::kStoreDailyTurnoverPercent;
     s.dailyTurnover = 0;
-    s.productInletTemperature = -10;
-    s.productFinalTemperature = -20;
+    s.productInletTemperature = roomType.productInletTemperature;
+    s.productFinalTemperature = roomType.productFinalTemperature;
     s.highTurnover = 0;
     s.doorHeight = 2;
     s.doorWidth = 2;
@@ -106,7 +108,7 @@ ProjectState StartupState(std::string today)
     s.siteName.clear();
     s.projectDate = std::move(today);
     s.projectName.clear();
-    s.roomTemperature = -20;
+    s.roomTemperature = roomType.roomTemperature;
     return s;
 }
 

@@ -31,14 +31,23 @@ int TurnedOrientation(int orientation)
     return NormalizedOrientation(orientation + kCompassStep);
 }
 
-std::array<std::string_view, 4> WallDirectionTexts(int orientation)
+std::array<Direction, 4> WallDirections(int orientation)
 {
     const int i = static_cast<int>(std::nearbyint(orientation / static_cast<double>(kCompassStep)));
-    std::array<std::string_view, 4> texts;
+    std::array<Direction, 4> directions;
     for (int wall = 0; wall < 4; ++wall) {
-        const int index = (((i + 2 * wall) % 8) + 8) % 8;
-        texts[static_cast<std::size_t>(wall)] = kDirectionNames[static_cast<std::size_t>(index)];
+        const int index = (((i + 2 * wall) % kDirectionCount) + kDirectionCount) % kDirectionCount;
+        directions[static_cast<std::size_t>(wall)] = static_cast<Direction>(index);
     }
+    return directions;
+}
+
+std::array<std::string_view, 4> WallDirectionTexts(int orientation)
+{
+    const std::array<Direction, 4> directions = WallDirections(orientation);
+    std::array<std::string_view, 4> texts;
+    for (std::size_t wall = 0; wall < texts.size(); ++wall)
+        texts[wall] = DirectionText(directions[wall]);
     return texts;
 }
 

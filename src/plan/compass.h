@@ -2,6 +2,8 @@
 // needle of the compass drawn in the plan.
 #pragma once
 
+#include "plan/directions.h"
+
 #include <array>
 #include <string_view>
 
@@ -14,8 +16,10 @@ int NormalizedOrientation(int orientation);
 // One press of the compass button: 45° further, 360 becoming 0.
 int TurnedOrientation(int orientation);
 
-// Direction texts of walls A, B, C and D for a plan orientation: at 0 they face south, east, north
-// and west; each 45° step turns them clockwise.
+// Directions of walls A, B, C and D for a plan orientation: at 0 they face south, east, north and
+// west; each 45° step turns them clockwise.
+std::array<Direction, 4> WallDirections(int orientation);
+// The same as the texts the window shows.
 std::array<std::string_view, 4> WallDirectionTexts(int orientation);
 
 struct Point {

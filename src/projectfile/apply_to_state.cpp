@@ -63,9 +63,9 @@ void ApplySurfaceCoefficients(ProjectState& state)
 // The wall directions as the redrawn plan writes them.
 void ApplyWallDirections(ProjectState& state)
 {
-    const auto texts = plan::WallDirectionTexts(state.planOrientation);
+    const auto directions = plan::WallDirections(state.planOrientation);
     for (int wall = WallA; wall <= WallD; ++wall)
-        state.rows[static_cast<std::size_t>(wall)].orientationText = std::string(texts[static_cast<std::size_t>(wall)]);
+        state.rows[static_cast<std::size_t>(wall)].facing = directions[static_cast<std::size_t>(wall)];
 }
 
 } // namespace

@@ -54,6 +54,12 @@ inline constexpr RoomGroupPreset PresetOf(RoomGroup group)
     return {350, true, true, kRunningHoursCaption, true, true};
 }
 
+// Whether a stored position names a room type of the list.
+inline constexpr bool IsRoomType(int roomType)
+{
+    return roomType >= 0 && roomType < static_cast<int>(kRoomTypes.size());
+}
+
 inline constexpr RoomGroup GroupOf(int roomType)
 {
     return kRoomTypes[static_cast<std::size_t>(roomType)].group;

@@ -1,14 +1,11 @@
 #include "report/report_phrase.h"
 
 #include "fields/number_text.h"
+#include "refdata/room_types.h"
 
 namespace zeltar::report {
 
 namespace {
-
-// The processing rooms: chambers (2, 3) and meat on rails (4, 5).
-constexpr int kFirstProcessingRoomType = 2;
-constexpr int kLastProcessingRoomType = 5;
 
 constexpr std::string_view kTurnoverNotNormalised = "значение не нормировано";
 
@@ -28,7 +25,8 @@ std::string PieceText(const Piece& piece, const ReportSource& source)
 
 bool TurnoverIsNormalised(int roomType)
 {
-    return roomType < kFirstProcessingRoomType || roomType > kLastProcessingRoomType;
+    // The processing rooms (chambers and meat on rails) have no normalised daily turnover.
+    return !refdata::IsRoomType(roomType) || refdata::GroupOf(roomType) == refdata::RoomGroup::Store;
 }
 
 std::string TurnoverText(const ReportSource& source)

@@ -209,5 +209,30 @@ TEST(FormCommit, PackagingShareShownAsZeroInARailRoomIsHeldAsZero)
     EXPECT_EQ(Text(form, "Edit77"), Text(form, "Edit78")); // gross = net: no packaging
 }
 
+// Guards the fields the door and fan modes enable: each mode box swaps which of its fields take
+// input, and ticking it back restores them.
+TEST(FormCommit, ModeBoxesEnableTheirFields)
+{
+    FormModel form{std::string(kToday)};
+    const auto enabled = [&form](Control control) { return form.control(control).enabled; };
+    const Control timeFields[]{Control::DoorOpenTime};
+    const Control passFields[]{Control::LoadUnitMass, Control::VehiclePasses};
+    const Control shareFields[]{Control::FanSharePercent};
+    const Control detailFields[]{Control::FanPower, Control::FanCount};
+    for (int ticked = 0; ticked < 3; ++ticked) {
+        const bool on = ticked % 2 == 1;
+        for (Control c : timeFields)
+            EXPECT_EQ(enabled(c), on) << ticked;
+        for (Control c : passFields)
+            EXPECT_EQ(enabled(c), !on) << ticked;
+        for (Control c : shareFields)
+            EXPECT_EQ(enabled(c), !on) << ticked;
+        for (Control c : detailFields)
+            EXPECT_EQ(enabled(c), on) << ticked;
+        form.click(Control::DoorTimeMode);
+        form.click(Control::FanDetailedCalculation);
+    }
+}
+
 } // namespace
 } // namespace zeltar::test

@@ -67,7 +67,7 @@ TEST(FormStartup, EveryResultShowsZeroUntilTheFirstChange)
 {
     FormModel form{std::string(kToday)};
     for (int i = 0; i < calc::kResultFieldCount; ++i) {
-        if (!calc::kResultFieldNames[i].starts_with("StructureMaterialText")) {
+        if (!calc::ResultFieldName(static_cast<calc::ResultField>(i)).starts_with("StructureMaterialText")) {
             EXPECT_EQ(Text(form, kResultControls[i]), "  0") << Name(kResultControls[i]);
         }
     }

@@ -84,7 +84,7 @@ TEST_P(ReferenceProject, RecalculationShowsTheExpectedTexts)
     const calc::RecalcResult result = calc::Recalculate(state);
     // Project file lines 51 (packaging share) and 80 (door-open time) hold the two fields' texts.
     const calc::TextsBeforePass before{file.lines[50], file.lines[79]};
-    const std::vector<calc::ListingLine> actual = calc::ResultListing(result, before);
+    const std::vector<calc::ListingLine> actual = zeltar::ResultListing(result, before);
 
     const std::vector<calc::ListingLine> expected = ExpectedListing(GetParam());
     ASSERT_EQ(actual.size(), expected.size());
@@ -102,7 +102,7 @@ TEST_P(ReferenceProject, LoadShowsTheExpectedResults)
     ASSERT_TRUE(form.loadProject({true, ProjectPath(GetParam())}));
     EXPECT_TRUE(form.takeErrors().empty());
     for (int i = 0; i < calc::kResultFieldCount; ++i) {
-        const std::string parameter(calc::kResultFieldNames[i]);
+        const std::string parameter(calc::ResultFieldName(static_cast<calc::ResultField>(i)));
         ASSERT_TRUE(expected.contains(parameter)) << parameter;
         EXPECT_EQ(Text(form, kResultControls[i]), expected.at(parameter)) << parameter << " in " << Name(kResultControls[i]);
     }

@@ -66,7 +66,7 @@ ProjectState AppliedToStartup(const std::vector<std::string>& lines)
     ProjectState state = StartupState("today");
     for (EnclosureRow& row : state.rows) {
         row.innerSurfaceCoefficient = 3;
-        row.orientationText = "?";
+        row.facing = std::nullopt;
     }
     ApplyToState(Read(testing::JoinCrLf(lines)), state);
     return state;
@@ -173,10 +173,10 @@ TEST(ApplyToState, DerivesCoefficientsDirectionsAndCryoscopicTemperature)
 {
     const ProjectState s = AppliedToStartup(LineNumberedLines());
     EXPECT_EQ(s.planOrientation, 45);
-    EXPECT_EQ(s.rows[WallA].orientationText, "   ЮВ");
-    EXPECT_EQ(s.rows[WallB].orientationText, "   СВ");
-    EXPECT_EQ(s.rows[WallC].orientationText, "   СЗ");
-    EXPECT_EQ(s.rows[WallD].orientationText, "   ЮЗ");
+    EXPECT_EQ(s.rows[WallA].facing, plan::Direction::SouthEast);
+    EXPECT_EQ(s.rows[WallB].facing, plan::Direction::NorthEast);
+    EXPECT_EQ(s.rows[WallC].facing, plan::Direction::NorthWest);
+    EXPECT_EQ(s.rows[WallD].facing, plan::Direction::SouthWest);
     const double outer[] = {23, 10, 23, 10, 10};
     for (int row = 0; row < 5; ++row)
         EXPECT_EQ(s.rows[row].outerSurfaceCoefficient, outer[row]) << row;
@@ -214,7 +214,7 @@ TEST(ApplyToState, WallDirectionsMatchThoseSavedInEveryReferenceFile)
         ProjectState s = StartupState("today");
         ApplyToState(file, s);
         for (int wall = 0; wall < 4; ++wall)
-            EXPECT_EQ(s.rows[wall].orientationText, file.text(25 + wall)) << wall;
+            EXPECT_EQ(plan::DirectionText(s.rows[wall].facing.value()), file.text(25 + wall)) << wall;
     }
 }
 

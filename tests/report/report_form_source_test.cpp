@@ -1,6 +1,7 @@
 // The report over the form model: what it prints is what the window shows after loading a project.
 #include "app/form_model.h"
 #include "recording_canvas.h"
+#include "refdata/room_types.h"
 #include "report/form_report_source.h"
 #include "report/report_layout.h"
 
@@ -104,7 +105,7 @@ TEST(ReportOverFormModel, ReferenceProjectsPrintTheWindowsResults)
         EXPECT_TRUE(Drew(canvas, "Q об. = " + ExpectedResult(expected, "EquipmentCapacity") + " кВт"));
 
         const int roomType = model.state().roomType;
-        const bool processingRoom = roomType >= 2 && roomType <= 5;
+        const bool processingRoom = refdata::GroupOf(roomType) != refdata::RoomGroup::Store;
         EXPECT_EQ(Drew(canvas, "значение не нормировано"), processingRoom) << "room type " << roomType;
         EXPECT_EQ(Drew(canvas, "Время термообработки, ч"), processingRoom) << "room type " << roomType;
     }

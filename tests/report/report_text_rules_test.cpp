@@ -3,6 +3,7 @@
 // turnover line by room type, and the fixed cells of the floor row.
 #include "known_project.h"
 #include "recording_canvas.h"
+#include "refdata/room_types.h"
 #include "report/report_layout.h"
 
 #include <gtest/gtest.h>
@@ -63,19 +64,12 @@ TEST(ReportTextRules, ListWithoutSelectionPrintsBlankZero)
 // Guards the turnover wording for the processing rooms and the stores.
 TEST(ReportTextRules, TurnoverLineByRoomType)
 {
-    const struct {
-        int roomType;
-        const char* text;
-    } cases[] = {
-        {0, "10 %   =  7,05 т/сут"},   {1, "10 %   =  7,05 т/сут"},   {2, "значение не нормировано"},
-        {3, "значение не нормировано"}, {4, "значение не нормировано"}, {5, "значение не нормировано"},
-        {6, "10 %   =  7,05 т/сут"},   {7, "10 %   =  7,05 т/сут"},
-    };
-    for (const auto& c : cases) {
+    for (int roomType = 0; roomType < static_cast<int>(refdata::kRoomTypes.size()); ++roomType) {
+        const std::string text = refdata::GroupOf(roomType) == refdata::RoomGroup::Store ? "10 %   =  7,05 т/сут"
+                                                                                         : "значение не нормировано";
         FakeSource source = KnownProject();
-        source.selectedRoomType = c.roomType;
-        EXPECT_EQ(TextsAt(Printed(source), {RightPlaced(1750, c.text), 1760}), Texts{c.text})
-            << "room type " << c.roomType;
+        source.selectedRoomType = roomType;
+        EXPECT_EQ(TextsAt(Printed(source), {RightPlaced(1750, text), 1760}), Texts{text}) << "room type " << roomType;
     }
 }
 
