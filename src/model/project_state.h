@@ -33,6 +33,8 @@ struct EnclosureRow {
     int sunlit = 1;                  // 1 the row receives sun (walls and ceiling)
     int surfaceFinish = 0;           // index into the finishes (walls and ceiling)
     std::string orientationText;     // compass direction the wall faces, e.g. "     Ю" (walls)
+
+    bool operator==(const EnclosureRow&) const = default;
 };
 
 struct ProjectState {
@@ -106,6 +108,8 @@ struct ProjectState {
     std::string siteName;
     std::string projectDate;
     std::string projectName;
+
+    bool operator==(const ProjectState&) const = default;
 };
 
 } // namespace zeltar
