@@ -109,19 +109,5 @@ TEST_F(ObjectHistory, SaveKeepsTheHistoryAndOpenClearsIt)
     EXPECT_EQ(m.roomCount(), 2);
 }
 
-TEST_F(ObjectHistory, KeepsTheLastHundredSteps)
-{
-    const std::string a = copyProject("p0001", "a.zlt");
-    ObjectModel m;
-    m.addRooms({a});
-    for (int rename = 1; rename <= 120; ++rename)
-        m.setDisplayName(0, "Камера " + std::to_string(rename));
-    int undone = 0;
-    while (m.undo())
-        ++undone;
-    EXPECT_EQ(undone, static_cast<int>(ObjectModel::kHistoryDepth));
-    EXPECT_EQ(m.summary().rows[0].roomName, "Камера 20");
-}
-
 } // namespace
 } // namespace zeltar::object::testing
