@@ -41,6 +41,8 @@ constexpr const char* kPlayUsage =
     "  choose NAME INDEX       picks entry INDEX (0-based) of list NAME\n"
     "  click NAME              a tile (PaintBox2..12), check box (CheckBox1..3) or button\n"
     "                          (Button1, BitBtn7, BitBtn8)\n"
+    "  undo, redo              takes back the last change of the project (the field being edited\n"
+    "                          commits first), or makes again the last one taken back\n"
     "  save FILE | save cancel, load FILE | load cancel\n"
     "                          the commands, with the file dialog answered\n"
     "  print NAME              NAME<TAB>TEXT, blanks included (a list: its index; a check box or\n"
@@ -147,6 +149,8 @@ public:
             choose(argument);
         else if (command == "click")
             click(Trimmed(argument));
+        else if (command == "undo" || command == "redo")
+            history(command == "undo", Trimmed(argument));
         else if (command == "save" || command == "load")
             file(command == "save", Trimmed(argument));
         else if (command == "print")
@@ -172,6 +176,16 @@ private:
     }
 
     static std::string NameOf(Control control) { return std::string(Name(control)); }
+
+    void history(bool undo, std::string_view argument)
+    {
+        if (!argument.empty())
+            throw ScriptError{std::string(undo ? "undo" : "redo") + " takes no argument"};
+        if (undo)
+            model_.undo();
+        else
+            model_.redo();
+    }
 
     // The buttons the model itself handles; the command bar's buttons are the window's.
     static bool IsModelButton(Control control)

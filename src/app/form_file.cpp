@@ -118,6 +118,7 @@ bool FormModel::Impl::save(const DialogAnswer& answer)
     setText(Control::ProjectName, answer.path);
     state.projectName = answer.path;
     markUnmodified();
+    keepProjectName();
     post("Сохранено: " + std::string(files::FileNameOf(answer.path)));
     return true;
 }
@@ -150,6 +151,7 @@ bool FormModel::Impl::load(const DialogAnswer& answer)
     openDialogFileName = answer.path;
     projectFile = answer.path;
     markUnmodified();
+    clearHistory();
     return true;
 }
 

@@ -12,12 +12,49 @@
 
 #include <functional>
 #include <array>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zeltar {
+
+// The project as committed on the form: what an undo puts back. The field being edited counts with
+// the text it had when it took the focus; no control holds a selection.
+struct FormSnapshot {
+    ProjectState state;
+    std::array<ControlState, kControlCount> controls;
+    calc::RecalcValues lastValues;
+};
+
+// A user action that changed the project: the form before it (on the undo list) or after it (on
+// the redo list), and what the message line calls the action.
+struct FormStep {
+    FormSnapshot form;
+    std::string name;
+};
+
+// Undo and redo of the user's actions. A copy of the form (the start-up copy each model is made
+// from, the form a recovery copy is written from) starts without history.
+struct FormHistory {
+    static constexpr std::size_t kDepth = 100; // steps kept on each list
+    FormHistory() = default;
+    FormHistory(const FormHistory&) {}
+    FormHistory& operator=(const FormHistory&)
+    {
+        undo.clear();
+        redo.clear();
+        return *this;
+    }
+    FormHistory(FormHistory&&) = default;
+    FormHistory& operator=(FormHistory&&) = default;
+    ~FormHistory() = default;
+
+    std::deque<FormStep> undo;
+    std::deque<FormStep> redo;
+    FormSnapshot shown; // the committed form after the last step
+};
 
 struct FormModel::Impl {
     explicit Impl(std::string today);
@@ -45,6 +82,7 @@ struct FormModel::Impl {
     std::string lastFolder;                // folder of the last file dialog answered ("" none)
     std::vector<std::string> messageLine;  // messages since the last user action
     std::vector<std::string> postedMessages; // messages not yet taken
+    FormHistory history;
 
     // --- message line (form_messages.cpp) ------------------------------------------------------
     void post(std::string message);
@@ -133,6 +171,21 @@ struct FormModel::Impl {
     bool load(const DialogAnswer& answer);
     void apply(const projectfile::LoadedProject& file, const std::string& path);
     void markUnmodified();
+
+    // --- undo and redo (form_history.cpp) -------------------------------------------------------
+    // `editing`: the focused numeric field shows an editing text, counted as it took the focus.
+    FormSnapshot committedForm(bool editing) const;
+    // Ends a step where the project changed since the last one: `cause` names it.
+    void recordStep(Control cause, bool editing = true);
+    // The end of an event: a recalculation that changed no input is what the next step undoes to.
+    void endEvent();
+    void recordTextEdit();   // a header text being typed is a step of its own
+    void clearHistory();     // a load or a new project
+    void keepProjectName();  // after a save: every step keeps the saved file's name
+    bool commitEdit();       // the field being edited commits before an undo or redo
+    bool undo();
+    bool redo();
+    void showForm(const FormSnapshot& form);
 
     // --- recovery copy (form_recovery.cpp) ----------------------------------------------------
     bool restore(const std::string& bytes, const std::string& path);

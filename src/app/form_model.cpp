@@ -14,6 +14,7 @@ FormModel::FormModel(std::string today) : impl_(std::make_unique<Impl>(Impl::Sta
     // Start-up is no news: the message line starts empty.
     impl_->messageLine.clear();
     impl_->postedMessages.clear();
+    impl_->clearHistory();
 }
 
 FormModel::Impl FormModel::Impl::Startup(const std::string& today)
@@ -96,7 +97,9 @@ bool FormModel::setFocus(Control control, FocusRoute route)
 {
     if (impl_->focus != control)
         impl_->userAction();
-    return impl_->focusOn(control, route);
+    const bool focused = impl_->focusOn(control, route);
+    impl_->endEvent();
+    return focused;
 }
 
 bool FormModel::setFocus(std::string_view name, FocusRoute route)
@@ -148,13 +151,19 @@ void FormModel::typeCharacter(char32_t character)
 bool FormModel::pressEnter()
 {
     impl_->userAction();
-    return impl_->moveByEnter();
+    const bool moved = impl_->moveByEnter();
+    impl_->endEvent();
+    return moved;
 }
 
 bool FormModel::pressSpace()
 {
     impl_->userAction();
-    return impl_->pressSpace();
+    const bool handled = impl_->pressSpace();
+    if (impl_->focus)
+        impl_->recordStep(*impl_->focus);
+    impl_->endEvent();
+    return handled;
 }
 
 void FormModel::pressBackspace()
@@ -166,9 +175,11 @@ void FormModel::pressBackspace()
 void FormModel::choose(Control comboBox, int index)
 {
     impl_->userAction();
-    if (const fields::ListField* list = fields::FindListField(comboBox))
+    if (const fields::ListField* list = fields::FindListField(comboBox)) {
         impl_->choose(*list, index);
-    else
+        impl_->recordStep(comboBox);
+        impl_->endEvent();
+    } else
         impl_->fail("Элемент " + std::string(Name(comboBox)) + " не является списком.");
 }
 
@@ -184,21 +195,21 @@ void FormModel::click(Control control)
 {
     impl_->userAction();
     if (impl_->at(control).type == ControlType::PaintBox) {
+        impl_->recordTextEdit(); // the focus stays: a header text typed before is a step of its own
         impl_->clickTile(control); // the plan, the section sketch and the logo do nothing
-        return;
-    }
-    if (const fields::CheckBoxField* box = fields::FindCheckBoxField(control)) {
+    } else if (const fields::CheckBoxField* box = fields::FindCheckBoxField(control)) {
         impl_->clickCheckBox(*box);
+    } else if (!impl_->focusOn(control)) {
         return;
-    }
-    if (!impl_->focusOn(control))
-        return;
-    if (control == Control::CompassButton)
+    } else if (control == Control::CompassButton) {
         impl_->turnCompass();
-    else if (control == Control::FillRowsButton)
+    } else if (control == Control::FillRowsButton) {
         impl_->fillFromFirstRow();
-    else if (control == Control::FillFinishesButton)
+    } else if (control == Control::FillFinishesButton) {
         impl_->fillFinishes();
+    }
+    impl_->recordStep(control);
+    impl_->endEvent();
 }
 
 void FormModel::click(std::string_view name)
@@ -212,13 +223,17 @@ void FormModel::click(std::string_view name)
 bool FormModel::saveProject(const DialogAnswer& answer)
 {
     impl_->userAction();
-    return impl_->save(answer);
+    const bool saved = impl_->save(answer);
+    impl_->endEvent();
+    return saved;
 }
 
 bool FormModel::loadProject(const DialogAnswer& answer)
 {
     impl_->userAction();
-    return impl_->load(answer);
+    const bool loaded = impl_->load(answer);
+    impl_->endEvent();
+    return loaded;
 }
 
 std::string FormModel::dialogFileName(FileDialog dialog) const

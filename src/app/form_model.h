@@ -153,6 +153,22 @@ public:
     void click(Control control);
     void click(std::string_view name); // an unknown name: an error queued
 
+    // --- undo and redo ----------------------------------------------------------------------------
+    // Every user action that changed the project is one step: a field's commit, a list choice with
+    // its presets, a check box, a tile, the compass, a fill button, a header text left. At most
+    // FormHistory's depth (100) steps are kept. Undo puts back the form exactly as it was before
+    // the step (texts, choices, flags, colours, the results shown) and says «Отменено: …» on the
+    // message line; redo puts back the form after it («Повторено: …»). The field being edited
+    // commits first (as a button click does; a text leaving it would refuse stops there with its
+    // message); a new step drops the steps undone. A load or a restored copy starts a new history;
+    // a save keeps it, and the unsaved-changes flag follows the form put back. The focus stays
+    // where it is (a field's selection ends at its text), unless its control is hidden or disabled
+    // in the form put back. Returns false with nothing to undo or redo.
+    bool undo();
+    bool redo();
+    bool canUndo() const;
+    bool canRedo() const;
+
     // --- file commands ------------------------------------------------------------------------
     // Both commands start as a click on their button does: the button (BitBtn5 save, BitBtn4
     // load) takes the focus, so a field being edited commits first; when that commit fails the

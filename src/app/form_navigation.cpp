@@ -75,10 +75,15 @@ bool FormModel::Impl::leaveFocused()
 {
     if (!focus)
         return true;
-    if (const fields::NumericField* field = fields::FindNumericField(*focus))
-        return commitField(*field);
+    if (const fields::NumericField* field = fields::FindNumericField(*focus)) {
+        if (!commitField(*field))
+            return false;
+        recordStep(field->control, false);
+        return true;
+    }
     if (fields::FindListField(*focus) || fields::FindCheckBoxField(*focus))
         recalculate();
+    recordStep(*focus, false); // a header text left is a step of its own
     return true;
 }
 

@@ -47,6 +47,7 @@ bool FormModel::Impl::restore(const std::string& bytes, const std::string& path)
     }
     // No file holds these inputs: they count as changed until saved, whatever they are.
     unmodifiedLines = {};
+    clearHistory();
     post(path.empty() ? std::string("Восстановлен несохранённый проект")
                       : "Восстановлен несохранённый проект «" + std::string(files::FileNameOf(path)) + "»");
     return true;

@@ -36,6 +36,8 @@ struct EnclosureRow {
     int sunlit = 1;                  // 1 the row receives sun (walls and ceiling)
     int surfaceFinish = 0;           // index into the finishes (walls and ceiling)
     std::optional<plan::Direction> facing; // compass direction the wall faces (walls; none before the plan is drawn)
+
+    bool operator==(const EnclosureRow&) const = default;
 };
 
 struct ProjectState {
@@ -109,6 +111,8 @@ struct ProjectState {
     std::string siteName;
     std::string projectDate;
     std::string projectName;
+
+    bool operator==(const ProjectState&) const = default;
 };
 
 } // namespace zeltar

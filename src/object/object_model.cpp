@@ -46,6 +46,9 @@ void ObjectModel::clear()
     filePath_.clear();
     modified_ = false;
     summary_ = Summarize(document_.name, document_.options, {});
+    savedDocument_ = document_;
+    undoSteps_.clear();
+    redoSteps_.clear();
 }
 
 std::string ObjectModel::folder() const
@@ -67,6 +70,9 @@ bool ObjectModel::open(const std::string& path)
     filePath_ = path;
     modified_ = false;
     summary_ = SummarizeObject(document_, folder());
+    savedDocument_ = document_;
+    undoSteps_.clear();
+    redoSteps_.clear();
     return true;
 }
 
@@ -89,6 +95,7 @@ bool ObjectModel::saveAs(const std::string& path)
     const bool movedFolder = filePath_.empty() || FolderOf(path) != folder();
     filePath_ = path;
     modified_ = false;
+    savedDocument_ = document_;
     if (movedFolder) {
         // The rows show their paths relative to the new folder.
         for (SummaryRow& row : summary_.rows) {
@@ -103,6 +110,7 @@ void ObjectModel::setName(const std::string& name)
 {
     if (name == document_.name)
         return;
+    remember();
     document_.name = name;
     modified_ = true;
     resummarize();
@@ -126,6 +134,7 @@ bool ObjectModel::setOption(double& option, double value, double lowest, double 
     if (!(value >= lowest && value <= highest))
         return false;
     if (!IsShownValue(value, option, shownText)) {
+        remember();
         option = value;
         modified_ = true;
         resummarize();
@@ -136,6 +145,8 @@ bool ObjectModel::setOption(double& option, double value, double lowest, double 
 int ObjectModel::addRooms(const std::vector<std::string>& paths)
 {
     const int first = roomCount();
+    if (!paths.empty())
+        remember();
     const std::string working = WorkingFolder();
     for (const std::string& path : paths)
         document_.rooms.push_back({AbsoluteRoomPath(working, path), ""});
@@ -152,6 +163,7 @@ void ObjectModel::removeRoom(int index)
 {
     if (!IsIndex(index, document_.rooms.size()))
         return;
+    remember();
     document_.rooms.erase(document_.rooms.begin() + index);
     summary_.rows.erase(summary_.rows.begin() + index);
     modified_ = true;
@@ -164,6 +176,7 @@ bool ObjectModel::moveRoom(int from, int to)
         return false;
     if (from == to)
         return true;
+    remember();
     const auto rotate = [from, to](auto& list) {
         if (from < to)
             std::rotate(list.begin() + from, list.begin() + from + 1, list.begin() + to + 1);
@@ -181,11 +194,82 @@ void ObjectModel::setDisplayName(int index, const std::string& displayName)
 {
     if (!IsIndex(index, document_.rooms.size()) || document_.rooms[index].displayName == displayName)
         return;
+    remember();
     document_.rooms[index].displayName = displayName;
     SummaryRow& row = summary_.rows[index];
     row.roomName = displayName.empty() ? RoomNameFromPath(row.path) : displayName;
     row.texts[static_cast<int>(SummaryColumn::RoomName)] = row.roomName;
     modified_ = true;
+    resummarize();
+}
+
+void ObjectModel::removeRooms(std::vector<int> indices)
+{
+    std::erase_if(indices, [this](int index) { return !IsIndex(index, document_.rooms.size()); });
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    if (indices.empty())
+        return;
+    remember();
+    for (auto it = indices.rbegin(); it != indices.rend(); ++it) {
+        document_.rooms.erase(document_.rooms.begin() + *it);
+        summary_.rows.erase(summary_.rows.begin() + *it);
+    }
+    modified_ = true;
+    resummarize();
+}
+
+void ObjectModel::remember()
+{
+    undoSteps_.push_back(document_);
+    if (undoSteps_.size() > kHistoryDepth)
+        undoSteps_.erase(undoSteps_.begin());
+    redoSteps_.clear();
+}
+
+bool ObjectModel::undo()
+{
+    if (undoSteps_.empty())
+        return false;
+    ObjectDocument before = std::move(undoSteps_.back());
+    undoSteps_.pop_back();
+    redoSteps_.push_back(document_);
+    showDocument(std::move(before));
+    return true;
+}
+
+bool ObjectModel::redo()
+{
+    if (redoSteps_.empty())
+        return false;
+    ObjectDocument after = std::move(redoSteps_.back());
+    redoSteps_.pop_back();
+    undoSteps_.push_back(document_);
+    showDocument(std::move(after));
+    return true;
+}
+
+void ObjectModel::showDocument(ObjectDocument document)
+{
+    std::vector<ObjectRoom> listed = std::move(document_.rooms);
+    std::vector<SummaryRow> rows = std::move(summary_.rows);
+    document_ = std::move(document);
+    summary_.rows.assign(document_.rooms.size(), SummaryRow{});
+    std::vector<std::size_t> toLoad;
+    for (std::size_t i = 0; i < document_.rooms.size(); ++i) {
+        const ObjectRoom& room = document_.rooms[i];
+        const auto still = std::find_if(listed.begin(), listed.end(),
+                                        [&room](const ObjectRoom& r) { return r.path == room.path; });
+        if (still == listed.end()) {
+            toLoad.push_back(i);
+            continue;
+        }
+        SummaryRow& row = summary_.rows[i] = rows[static_cast<std::size_t>(still - listed.begin())];
+        row.roomName = room.displayName.empty() ? RoomNameFromPath(row.path) : room.displayName;
+        row.texts[static_cast<int>(SummaryColumn::RoomName)] = row.roomName;
+    }
+    ForEachInParallel(toLoad.size(), [&](std::size_t i) { summary_.rows[toLoad[i]] = loadRow(static_cast<int>(toLoad[i])); });
+    modified_ = !(document_ == savedDocument_);
     resummarize();
 }
 

@@ -47,6 +47,21 @@ public:
     // Moves a row to another place (the rows between shift by one). False for a bad index.
     bool moveRoom(int from, int to);
     void setDisplayName(int index, const std::string& displayName);
+    // Removes several rows in one step (indices in any order; bad ones passed over).
+    void removeRooms(std::vector<int> indices);
+
+    // --- undo and redo ------------------------------------------------------------------------
+    // Each edit above that changed the object (rooms added, removed, moved, renamed; the object's
+    // name and options) is one step; at most kHistoryDepth are kept. Undo puts the rooms, names
+    // and options back as they were before the step; a room that comes back shows its file as it
+    // is now (loaded again unless still listed). The modified state follows: back at the opened or
+    // saved object it clears. Opening an object or starting a new one clears the history; saving
+    // keeps it. False with nothing to undo or redo.
+    static constexpr std::size_t kHistoryDepth = 100;
+    bool undo();
+    bool redo();
+    bool canUndo() const { return !undoSteps_.empty(); }
+    bool canRedo() const { return !redoSteps_.empty(); }
 
     // --- the summary --------------------------------------------------------------------------
     const ObjectSummary& summary() const { return summary_; }
@@ -67,12 +82,17 @@ private:
     bool setOption(double& option, double value, double lowest, double highest, std::string (*shownText)(double));
     void resummarize();
     SummaryRow loadRow(int index) const;
+    void remember(); // the object before an edit becomes an undo step
+    void showDocument(ObjectDocument document);
 
     ObjectDocument document_;
     std::string filePath_;
     bool modified_ = false;
     ObjectSummary summary_;
     std::vector<std::string> messages_;
+    ObjectDocument savedDocument_; // as opened or last saved (a new object: as started)
+    std::vector<ObjectDocument> undoSteps_;
+    std::vector<ObjectDocument> redoSteps_;
 };
 
 } // namespace zeltar::object

@@ -355,5 +355,41 @@ TEST(Play, RandomEditsShowTheSameAfterSaveAndLoad)
     EXPECT_EQ(changed, 0);
 }
 
+TEST(Play, UndoAndRedoWalkThroughTheStepsAndSayWhich)
+{
+    TempDir dir;
+    const PlayRun run = Play(dir,
+                             "focus Edit22\n"
+                             "type 7\n"
+                             "choose ComboBox20 2   # the room type presets the room temperature\n"
+                             "print Edit43\n"
+                             "undo\n"
+                             "print ComboBox20\n"
+                             "print Edit43\n"
+                             "undo\n"
+                             "print Edit22\n"
+                             "undo\n"
+                             "redo\n"
+                             "redo\n"
+                             "print ComboBox20\n"
+                             "redo\n"
+                             "undo 2\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.output, "MESSAGE\tВместе с типом камеры изменены: температура в камере −3 °C; температура "
+                          "поступающего груза 35 °C; конечная температура груза 2 °C; плотность груза в штабеле "
+                          "200 кг/м³\n"
+                          "Edit43\t  -3\n"
+                          "MESSAGE\tОтменено: Тип камеры\n"
+                          "ComboBox20\t0\n"
+                          "Edit43\t  -20\n"
+                          "MESSAGE\tОтменено: Длина камеры\n"
+                          "Edit22\t  0\n"
+                          "MESSAGE\tОтменять нечего\n"
+                          "MESSAGE\tПовторено: Длина камеры\n"
+                          "MESSAGE\tПовторено: Тип камеры\n"
+                          "ComboBox20\t2\n"
+                          "MESSAGE\tПовторять нечего\n");
+}
+
 } // namespace
 } // namespace zeltar::test

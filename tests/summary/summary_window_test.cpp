@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -152,6 +153,39 @@ TEST_F(SummaryWindowTest, AddRemoveAndReorderRooms)
     summary.button(QStringLiteral("RemoveButton"))->click();
     EXPECT_EQ(summary.model().roomCount(), 2);
     EXPECT_EQ(questions.size(), 2);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+// Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) in the table undo and redo room edits; several rooms
+// removed at once come back in one step.
+TEST_F(SummaryWindowTest, UndoAndRedoKeysTakeBackRoomEdits)
+{
+    addRooms({QStringLiteral("p0001"), QStringLiteral("p0002"), QStringLiteral("p0003")});
+    summary.show();
+    summary.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&summary));
+    const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(summary.view(), key, modifiers);
+    };
+    summary.view()->setFocus();
+    summary.view()->selectionModel()->select(summary.table().index(0, 0),
+                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    summary.view()->selectionModel()->select(summary.table().index(2, 0),
+                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    answer = Answer::Yes;
+    summary.button(QStringLiteral("RemoveButton"))->click();
+    ASSERT_EQ(roomNames(), (QStringList{"p0002"}));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0002", "p0003"}));
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(roomNames(), (QStringList{"p0002"}));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(summary.model().roomCount(), 0);
+    EXPECT_FALSE(summary.model().modified());
+    EXPECT_FALSE(summary.windowTitle().endsWith(QStringLiteral(" *")));
+    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0002", "p0003"}));
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 

@@ -14,9 +14,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <span>
 #include <stdexcept>
 #include <utility>
 
@@ -33,6 +35,16 @@ bool IsClipboardShortcut(const QKeyEvent& event)
     return event.matches(QKeySequence::Paste) || event.matches(QKeySequence::Cut) ||
            event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Undo) ||
            event.matches(QKeySequence::Redo);
+}
+
+// The project's undo (Ctrl+Z) and redo (Ctrl+Y, Ctrl+Shift+Z) keys.
+const QKeySequence kUndoKeys[]{QKeySequence(Qt::CTRL | Qt::Key_Z)};
+const QKeySequence kRedoKeys[]{QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+
+bool IsOneOf(const QKeyEvent& event, std::span<const QKeySequence> keys)
+{
+    const QKeySequence pressed(event.keyCombination());
+    return std::find(keys.begin(), keys.end(), pressed) != keys.end();
 }
 
 // The control character a Ctrl+letter shortcut types (Ctrl+V: 0x16); 0 for other shortcuts.
@@ -283,6 +295,26 @@ bool FormBinding::holdsFocus(Control control)
     return false;
 }
 
+void FormBinding::undo()
+{
+    model_.undo();
+    sync();
+}
+
+void FormBinding::redo()
+{
+    model_.redo();
+    sync();
+}
+
+void FormBinding::addHistoryShortcuts(QWidget* window)
+{
+    for (const QKeySequence& keys : kUndoKeys)
+        connect(new QShortcut(keys, window), &QShortcut::activated, this, &FormBinding::undo);
+    for (const QKeySequence& keys : kRedoKeys)
+        connect(new QShortcut(keys, window), &QShortcut::activated, this, &FormBinding::redo);
+}
+
 // Returns true when the key is swallowed; otherwise the line edit inserts or deletes and reports
 // the new text through textEdited.
 bool FormBinding::lineEditKeyPress(Control control, QKeyEvent* event)
@@ -295,6 +327,15 @@ bool FormBinding::lineEditKeyPress(Control control, QKeyEvent* event)
         return true;
     if (event->key() == Qt::Key_Backspace)
         return !model_.keyPress(fields::kBackspace);
+    // The project's history, not the line edit's own: the field commits first.
+    if (IsOneOf(*event, kUndoKeys)) {
+        undo();
+        return true;
+    }
+    if (IsOneOf(*event, kRedoKeys)) {
+        redo();
+        return true;
+    }
     if (IsClipboardShortcut(*event)) {
         // Numeric fields filter the control characters of these shortcuts away, as any other.
         if (fields::FindNumericField(control) == nullptr)

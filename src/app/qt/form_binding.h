@@ -43,6 +43,12 @@ public:
     bool setFocus(Control control);
     bool saveProject(const DialogAnswer& answer);
     bool loadProject(const DialogAnswer& answer);
+    // Undo and redo of the project (FormModel::undo, redo), mirrored. The keys Ctrl+Z, and Ctrl+Y or
+    // Ctrl+Shift+Z, run them in every control of `window` (in a field too, instead of the field's
+    // own undo).
+    void undo();
+    void redo();
+    void addHistoryShortcuts(QWidget* window);
 
     // Mirrors the controls the model reports changed, the tab page, the focus and the selection;
     // schedules the error box. Run after every event the binding forwards.

@@ -139,6 +139,7 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
             if (model_.focusedControl() == ButtonOf(command))
                 runCommand(command);
         });
+    binding_->addHistoryShortcuts(this);
     addSummaryButton();
     addLoadChartButton();
     addMessageLine();

@@ -26,6 +26,7 @@
 #include <QStatusBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -99,6 +100,10 @@ SummaryWindow::SummaryWindow(gui::MainWindow& mainWindow, SummaryDialogs dialogs
     if (const QScreen* screen = mainWindow_.screen())
         fitToScreen(screen->availableGeometry());
     buildWidgets();
+    for (const QKeySequence keys : {QKeySequence(Qt::CTRL | Qt::Key_Z)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &SummaryWindow::undoEdit);
+    for (const QKeySequence keys : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &SummaryWindow::redoEdit);
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &SummaryWindow::roomFileChanged);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &SummaryWindow::roomFileChanged);
     // The object's unsaved changes are settled before the main window (and with it the program)
@@ -391,8 +396,7 @@ void SummaryWindow::removeSelectedRooms()
             : QStringLiteral("Удалить из объекта камеры (%1)? Файлы проектов остаются на диске.").arg(rooms.size());
     if (dialogs_.ask(this, question, false) != Answer::Yes)
         return;
-    for (auto it = rooms.rbegin(); it != rooms.rend(); ++it)
-        model_.removeRoom(*it);
+    model_.removeRooms(rooms);
     refresh();
     if (!rooms.empty())
         selectRoom(std::min(rooms.front(), model_.roomCount() - 1));
@@ -408,6 +412,18 @@ void SummaryWindow::moveSelectedRoom(int step)
         return;
     refresh();
     selectRoom(to);
+}
+
+void SummaryWindow::undoEdit()
+{
+    if (model_.undo())
+        refresh();
+}
+
+void SummaryWindow::redoEdit()
+{
+    if (model_.redo())
+        refresh();
 }
 
 void SummaryWindow::renameSelectedRoom()

@@ -58,6 +58,9 @@ public:
     void addCurrentProject();
     void removeSelectedRooms();
     void moveSelectedRoom(int step); // -1 up, +1 down
+    // Undo and redo of the object's edits (Ctrl+Z; Ctrl+Y or Ctrl+Shift+Z).
+    void undoEdit();
+    void redoEdit();
     // Starts editing the selected room's name in the table (F2 or a click on the selected name
     // does the same); a name typed there is the room's display name in the object, an empty one
     // shows the file name again.

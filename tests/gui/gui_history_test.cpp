@@ -1,0 +1,57 @@
+// Undo and redo keys in the main window: Ctrl+Z takes back a commit or the typing in
+// the field being edited, and Ctrl+Y or Ctrl+Shift+Z makes it again, whatever control has the
+// keyboard focus; the window shows the form model's state after each.
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+using zeltar::Control;
+using zeltar::gui::test::WindowUnderTest;
+
+class HistoryKeysTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ctrlZAndCtrlYInAListAfterACommit()
+    {
+        WindowUnderTest w;
+        const QString before = w.text("Edit22");
+        QVERIFY(w.focus("Edit22"));
+        w.type("7");
+        w.pressKey(Qt::Key_Return);
+        QVERIFY(w.model.modified());
+        QVERIFY(w.focus("ComboBox13"));
+        w.pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.text("Edit22"), before);
+        QCOMPARE(w.model.state().roomLength, 0.0);
+        QVERIFY(!w.model.modified());
+        QVERIFY(w.model.message().starts_with("Отменено: "));
+        w.pressKey(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(w.model.state().roomLength, 7.0);
+        QCOMPARE(w.text("Edit22").trimmed(), QStringLiteral("7"));
+        w.pressKey(Qt::Key_Z, Qt::ControlModifier);
+        w.pressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.model.state().roomLength, 7.0);
+        QCOMPARE(QApplication::focusWidget(), w.widget("ComboBox13"));
+    }
+
+    // In a field the keys are the project's, not the line edit's: the typing commits and is taken
+    // back as one step; redo brings it back into the field, which keeps the focus.
+    void ctrlZInTheFieldBeingEditedTakesTheTypingBack()
+    {
+        WindowUnderTest w;
+        QVERIFY(w.focus("Edit23"));
+        w.type("45");
+        w.pressKey(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.text("Edit23"), QString());
+        QCOMPARE(w.model.state().roomWidth, 0.0);
+        QCOMPARE(QApplication::focusWidget(), w.widget("Edit23"));
+        w.pressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.text("Edit23"), QStringLiteral("45"));
+        QCOMPARE(w.model.state().roomWidth, 45.0);
+    }
+};
+
+QTEST_MAIN(HistoryKeysTest)
+#include "gui_history_test.moc"
