@@ -215,6 +215,11 @@ bool FormModel::saveProject(const DialogAnswer& answer)
     return impl_->save(answer);
 }
 
+void FormModel::newProject()
+{
+    impl_->startNewProject();
+}
+
 bool FormModel::loadProject(const DialogAnswer& answer)
 {
     impl_->userAction();
