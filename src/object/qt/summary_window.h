@@ -86,6 +86,7 @@ protected:
 
 private:
     void buildWidgets();
+    void addCommandKeys();
     QPushButton* addButton(QWidget* bar, const QString& name, const QString& caption,
                            const std::function<void()>& command);
     QLineEdit* addField(QWidget* bar, const QString& name, const QString& caption, int width);
