@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
+#include <QMenu>
+#include <QAction>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -180,6 +182,36 @@ TEST_F(SummaryWindowTest, KeysMoveAndRemoveTheSelectedRoom)
                                                                   {"RemoveButton", "Del"},
                                                                   {"UpButton", "Ctrl+Up"}})
         EXPECT_TRUE(summary.button(button)->toolTip().contains(keys)) << summary.button(button)->toolTip().toStdString();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+// Objects saved or opened are offered at the next start; a file gone since is greyed and leaves
+// the list when it is used.
+TEST_F(SummaryWindowTest, RecentObjectsSurviveARestart)
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    const QString object = folder.filePath(QStringLiteral("склад.zlo"));
+    {
+        SummaryWindow first(main.window, Dialogs());
+        roomsToChoose = {copy(QStringLiteral("p0001"), QStringLiteral("p0001.zlt"))};
+        first.button(QStringLiteral("AddRoomsButton"))->click();
+        objectAnswer = {true, object.toStdString()};
+        ASSERT_TRUE(first.saveObjectAs());
+    }
+    SummaryWindow again(main.window, Dialogs());
+    const std::vector<std::string> saved{QFileInfo(object).absoluteFilePath().toStdString()};
+    EXPECT_EQ(again.recentObjects().paths(), saved);
+    ASSERT_TRUE(again.openRecentObject(object));
+    EXPECT_EQ(again.model().roomCount(), 1);
+
+    ASSERT_TRUE(QFile::remove(object));
+    int greyed = 0;
+    for (const QAction* action : again.recentObjectsMenu()->actions())
+        greyed += action->data().toString() == object && !action->isEnabled() ? 1 : 0;
+    EXPECT_EQ(greyed, 1);
+    EXPECT_FALSE(again.openRecentObject(object));
+    EXPECT_TRUE(again.recentObjects().paths().empty());
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 

@@ -266,6 +266,7 @@ void SummaryWindow::buildWidgets()
     outer->addWidget(scrollArea);
     outer->addWidget(statusBar_); // below the scrolled part: always in view
     addCommandKeys();
+    addRecentObjects();
 }
 
 void SummaryWindow::say(const QString& message)
@@ -576,6 +577,7 @@ void SummaryWindow::refresh()
                                                     model_.modified() ? QStringLiteral(" *") : QString()));
     watchRoomFiles();
     showMessages();
+    rememberObjectFile();
 }
 
 // Columns as wide as their headers and cells, but a failed room's reason (in the table's full width
