@@ -41,7 +41,7 @@ constexpr Control kDisabledAtStartup[]{Control::FanPower, Control::FanCount, Con
 
 } // namespace
 
-FormModel::Impl::Impl(std::string today) : state(StartupState(std::move(today)))
+FormModel::Impl::Impl(std::string today) : startupDate(today), state(StartupState(std::move(today)))
 {
     createControls();
     showStartupDefaults();

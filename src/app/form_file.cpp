@@ -155,6 +155,24 @@ bool FormModel::Impl::load(const DialogAnswer& answer)
     return true;
 }
 
+void FormModel::Impl::startNewProject()
+{
+    Impl fresh = Startup(startupDate);
+    fresh.bell = std::move(bell);
+    fresh.lastFolder = lastFolder;
+    fresh.errors = std::move(errors);
+    fresh.postedMessages = std::move(postedMessages);
+    fresh.revision = revision + 1;
+    fresh.changed = std::move(changed);
+    for (const ControlFacts& facts : AllControls())
+        fresh.changed.insert(facts.control);
+    fresh.drawnOrientation = drawnOrientation; // the plan's change is reported with the controls
+    *this = std::move(fresh);
+    clearHistory(); // the start-up values are no step to undo from
+    userAction();
+    post("Новый проект");
+}
+
 void FormModel::Impl::apply(const projectfile::LoadedProject& file, const std::string& path)
 {
     for (int line = 1; line <= projectfile::kLineCount; ++line) {

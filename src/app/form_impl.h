@@ -63,6 +63,7 @@ struct FormModel::Impl {
     // each thread keeps the start-up it built last and hands out copies of it.
     static Impl Startup(const std::string& today);
 
+    std::string startupDate;       // the date the window started with, shown by a new project
     ProjectState state;
     std::array<ControlState, kControlCount> controls; // in catalogue order
     std::optional<Control> focus;
@@ -169,6 +170,7 @@ struct FormModel::Impl {
     projectfile::ProjectLines collectLines() const;
     bool save(const DialogAnswer& answer);
     bool load(const DialogAnswer& answer);
+    void startNewProject();
     void apply(const projectfile::LoadedProject& file, const std::string& path);
     void markUnmodified();
 

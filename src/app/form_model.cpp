@@ -228,6 +228,11 @@ bool FormModel::saveProject(const DialogAnswer& answer)
     return saved;
 }
 
+void FormModel::newProject()
+{
+    impl_->startNewProject();
+}
+
 bool FormModel::loadProject(const DialogAnswer& answer)
 {
     impl_->userAction();

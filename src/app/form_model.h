@@ -194,6 +194,11 @@ public:
     // a project without one, a name made from «ОБЪЕКТ» and «ПРОЕКТ» (cleaned for a file name,
     // "Новый Проект" when both are empty) with ".zlt", in the folder of the last file dialog.
     std::string dialogFileName(FileDialog dialog = FileDialog::Open) const;
+    // A new project: every control, the record, the focus and the tab page as at start-up, no
+    // file of its own (the next save asks for one, in the folder of the last file dialog), the
+    // date of start-up; every control is reported changed and the message line says «Новый
+    // проект». The field being edited is given up. Asking about unsaved changes is the caller's.
+    void newProject();
     // Inputs changed since start-up or the last save or load; the field being edited counts with the
     // value leaving it would store (a field that showed 0 and is empty while edited is unchanged).
     bool modified() const;

@@ -2,6 +2,8 @@
 // all-or-nothing load and the save that never destroys the previous file.
 #include "form_test_support.h"
 
+#include "calc/recalculate.h"
+#include "fields/control_catalogue.h"
 #include "fields/number_text.h"
 #include "refdata/cities.h"
 
@@ -276,6 +278,55 @@ TEST(FormFile, ModifiedFollowsEditsSavesAndLoads)
     ASSERT_TRUE(form.loadProject({true, dir.file("p.zlt")}));
     EXPECT_FALSE(form.modified());
     EXPECT_EQ(Text(form, "Edit23"), "  0");
+}
+
+// Every control's state read through `Control`, for comparing a new project with start-up.
+std::string ControlSnapshot(const FormModel& form)
+{
+    std::string out;
+    for (const ControlFacts& facts : AllControls()) {
+        const ControlState& c = form.control(facts.control);
+        out += std::string(facts.name) + "|" + c.text + "|" + std::to_string(c.index) + std::to_string(c.enabled) +
+               std::to_string(c.visible) + std::to_string(c.readOnly) + std::to_string(static_cast<int>(c.color)) +
+               "\n";
+    }
+    return out;
+}
+
+// A new project after a loaded, edited one: every control as at start-up, no file of its own (the
+// save proposes a new name in the folder last used), unmodified, every control reported changed.
+TEST(FormFile, ANewProjectShowsTheStartupWindowAndForgetsTheFile)
+{
+    TempDir dir;
+    const FormModel startup{std::string(kToday)};
+    FormModel form{std::string(kToday)};
+    FillProject(form);
+    ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")}));
+    form.showTab(fields::kGoodsTab);
+    ASSERT_TRUE(form.setFocus(Control::RoomWidth));
+    form.typeCharacter(U'7'); // an edit in progress is given up
+    form.takeChangedControls();
+    form.takeMessages();
+    const std::uint64_t before = form.revision();
+
+    form.newProject();
+
+    EXPECT_EQ(ControlSnapshot(form), ControlSnapshot(startup));
+    EXPECT_EQ(form.takeChangedControls().size(), kControlCount);
+    EXPECT_GT(form.revision(), before);
+    EXPECT_EQ(form.focusedControl(), startup.focusedControl());
+    EXPECT_EQ(form.currentTab(), fields::kEnclosureTab);
+    EXPECT_FALSE(form.modified());
+    EXPECT_EQ(form.projectFile(), "");
+    EXPECT_EQ(form.dialogFileName(FileDialog::Open), kInitialDialogFileName);
+    EXPECT_EQ(form.dialogFileName(FileDialog::Save), dir.file("Новый Проект.zlt"));
+    EXPECT_EQ(form.message(), "Новый проект");
+    EXPECT_EQ(form.takeMessages(), std::vector<std::string>{"Новый проект"});
+    EXPECT_EQ(form.lastValues().totalHeatGain, startup.lastValues().totalHeatGain);
+
+    Enter(form, "Edit23", "3"); // the new project is a working window
+    EXPECT_TRUE(form.modified());
+    EXPECT_TRUE(form.takeErrors().empty());
 }
 
 // The text of a line of a project file (1-based), without its line end.

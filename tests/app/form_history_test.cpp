@@ -220,7 +220,7 @@ TEST(FormHistory, AHeaderTextIsAStepOfItsOwn)
 
 // A save keeps the history and undoing back to it clears the unsaved-changes flag; a load starts
 // a new history.
-TEST(FormHistory, SaveKeepsTheHistoryAndLoadClearsIt)
+TEST(FormHistory, SaveKeepsTheHistoryLoadAndNewProjectClearIt)
 {
     TempDir dir;
     const std::string path = dir.file("камера.zlt");
@@ -242,6 +242,12 @@ TEST(FormHistory, SaveKeepsTheHistoryAndLoadClearsIt)
     ASSERT_TRUE(form.loadProject({true, path}));
     EXPECT_FALSE(form.canUndo());
     EXPECT_FALSE(form.canRedo());
+
+    // A new project starts a new history too: its start-up values are no step to undo from.
+    EnterInto(form, Control::RoomWidth, "7");
+    form.newProject();
+    EXPECT_FALSE(form.canUndo());
+    EXPECT_FALSE(form.undo());
 }
 
 TEST(FormHistory, KeepsTheLastHundredSteps)

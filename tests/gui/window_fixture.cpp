@@ -25,6 +25,10 @@ WindowDialogs ScriptedDialogs::dialogs()
         saveStartNames << name;
         return saveAnswer;
     };
+    d.savePdf = [this](QWidget*, const QString& name) {
+        pdfStartNames << name;
+        return pdfAnswer;
+    };
     d.askReplace = [this](QWidget*, const QString& path) {
         replaceQuestions << path;
         return replaceAnswer;

@@ -29,6 +29,8 @@ namespace zeltar::gui::test {
 struct ScriptedDialogs {
     DialogAnswer openAnswer;
     DialogAnswer saveAnswer;
+    DialogAnswer pdfAnswer;
+    QStringList pdfStartNames;
     SaveChangesAnswer saveChangesAnswer = SaveChangesAnswer::Cancel;
     int saveChangesQuestions = 0;
     QStringList openStartNames;

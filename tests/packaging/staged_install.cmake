@@ -15,6 +15,7 @@ if(WITH_GUI)
     list(APPEND expected
         bin/zeltar
         share/man/man1/zeltar.1
+        share/doc/zeltar/guide.html
         share/applications/org.zeltar.Zeltar.desktop
         share/metainfo/org.zeltar.Zeltar.metainfo.xml
         share/mime/packages/zeltar.xml
@@ -25,6 +26,14 @@ foreach(path IN LISTS expected)
         message(FATAL_ERROR "the install lacks /usr/${path}")
     endif()
 endforeach()
+
+# The user's guide links the method, which is installed beside it.
+if(WITH_GUI)
+    file(READ ${usr}/share/doc/zeltar/guide.html guide)
+    if(NOT guide MATCHES "href=\"method.md\"")
+        message(FATAL_ERROR "the installed guide does not link method.md beside it")
+    endif()
+endif()
 
 # Each PNG rendering of the icon has the size its folder names (width and height in the PNG header).
 if(WITH_GUI)

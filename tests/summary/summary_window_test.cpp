@@ -18,11 +18,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
+#include <QMenu>
+#include <QAction>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
 #include <cstdlib>
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -186,6 +189,33 @@ TEST_F(SummaryWindowTest, UndoAndRedoKeysTakeBackRoomEdits)
     EXPECT_FALSE(summary.windowTitle().endsWith(QStringLiteral(" *")));
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0002", "p0003"}));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+// The keys of the room commands act on the selected room as their buttons do, and are named in
+// the buttons' tooltips.
+TEST_F(SummaryWindowTest, KeysMoveAndRemoveTheSelectedRoom)
+{
+    addRooms({QStringLiteral("p0001"), QStringLiteral("p0002"), QStringLiteral("p0003")});
+    summary.show();
+    summary.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&summary));
+    summary.view()->setFocus();
+    selectRow(2);
+    QTest::keyClick(summary.view(), Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0003", "p0002"}));
+    QTest::keyClick(summary.view(), Qt::Key_Up, Qt::ControlModifier);
+    QTest::keyClick(summary.view(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0003", "p0002"}));
+    answer = Answer::Yes;
+    QTest::keyClick(summary.view(), Qt::Key_Delete);
+    EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0002"}));
+    for (const auto& [button, keys] : std::map<QString, QString>{{"OpenButton", "Ctrl+O"},
+                                                                  {"SaveButton", "Ctrl+S"},
+                                                                  {"PrintButton", "Ctrl+P"},
+                                                                  {"RemoveButton", "Del"},
+                                                                  {"UpButton", "Ctrl+Up"}})
+        EXPECT_TRUE(summary.button(button)->toolTip().contains(keys)) << summary.button(button)->toolTip().toStdString();
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 

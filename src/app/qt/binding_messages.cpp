@@ -1,12 +1,19 @@
-// What the binding shows beside the controls themselves: the warning tooltips of the fields and
-// lists, the marks on the tab buttons, and the message lines.
+// What the binding shows beside the controls themselves: the tooltips (a field's or list's warnings
+// first, then what the control is), the marks on the tab buttons, and the message lines.
 #include "app/qt/form_binding.h"
 
+#include "app/control_tips.h"
 #include "app/qt/button_tabs.h"
 
 #include "app/qt/message_line.h"
 
 namespace zeltar::gui {
+
+void FormBinding::showTooltips()
+{
+    for (const auto& [control, widget] : widgets_)
+        widget->setToolTip(QString::fromStdString(ControlTooltip(control)));
+}
 
 void FormBinding::syncWarnings()
 {
@@ -17,6 +24,8 @@ void FormBinding::syncWarnings()
         QString tip;
         for (const std::string& text : model_.warningTexts(control))
             tip += (tip.isEmpty() ? QString() : QStringLiteral("\n")) + QString::fromStdString(text);
+        if (const std::string about = ControlTooltip(control); !about.empty())
+            tip += (tip.isEmpty() ? QString() : QStringLiteral("\n\n")) + QString::fromStdString(about);
         QString& shown = shownWarnings_[control];
         if (shown != tip) {
             widget->setToolTip(tip);

@@ -99,10 +99,12 @@ std::pair<int, int> SelectionOf(const QLineEdit& edit)
     return {startCharacters, CharactersBefore(text, end) - startCharacters};
 }
 
-void PaintBackground(QWidget* widget, ControlColor color, bool isList)
+// A result the user cannot type into shows the result background unless it warns or is yellow.
+void PaintBackground(QWidget* widget, ControlColor color, bool isList, bool isResult)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, BackgroundColor(color, Qt::white));
+    const bool plain = color == ControlColor::Default || color == ControlColor::White;
+    palette.setColor(QPalette::Base, isResult && plain ? kResultBackground : BackgroundColor(color, Qt::white));
     if (color == ControlColor::Default)
         palette.setColor(QPalette::Disabled, QPalette::Base, kDisabledFieldBackground);
     if (isList)
@@ -121,6 +123,7 @@ FormBinding::FormBinding(FormModel& model, const WindowWidgets& widgets, ErrorPr
             throw std::logic_error("the window has no widget for control " + std::string(facts.name));
         bind(facts.control, it->second);
     }
+    showTooltips();
     model_.setBell([] { QApplication::beep(); });
     connect(tabs_, &ButtonTabs::tabClicked, this, [this](int tab) {
         model_.showTab(tab);
@@ -175,6 +178,9 @@ void FormBinding::bind(Control control, QWidget* widget)
     switch (model_.control(control).type) {
     case ControlType::Edit: {
         auto* edit = As<QLineEdit>(widget, control);
+        // Tab passes over results; a click, the Enter route and the model still focus them.
+        if (Facts(control).readOnly)
+            edit->setFocusPolicy(Qt::ClickFocus);
         connect(edit, &QLineEdit::textEdited, this,
                 [this, control, edit](const QString& text) { lineEditTextEdited(control, edit, text); });
         // A click or an arrow key moves the caret or the selection: the model follows, so that the
@@ -518,7 +524,8 @@ void FormBinding::mirror(Control control)
     if (state.type == ControlType::Edit || state.type == ControlType::ComboBox) {
         const auto shown = shownColors_.find(control);
         if (shown == shownColors_.end() || shown->second != state.color) {
-            PaintBackground(widget, state.color, state.type == ControlType::ComboBox);
+            PaintBackground(widget, state.color, state.type == ControlType::ComboBox,
+                            state.type == ControlType::Edit && state.readOnly);
             shownColors_[control] = state.color;
         }
     }

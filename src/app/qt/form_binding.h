@@ -90,7 +90,10 @@ private:
     void mirror(const ChangedControls& controls);
     void mirror(Control control);
     void syncTab();
-    // Warning tooltips of the fields and lists, the marks on the tab buttons, the message line.
+    // Every control's tooltip from the core's texts (at binding).
+    void showTooltips();
+    // Warning tooltips of the fields and lists (before what the control is), the marks on the tab
+    // buttons, the message line.
     void syncWarnings();
     void syncMessageLine();
 

@@ -2,6 +2,7 @@
 
 #include "app/project_file_io.h"
 #include "app/qt/button_tabs.h"
+#include "app/qt/focus_ring.h"
 #include "app/qt/message_line.h"
 #include "app/qt/start_options.h"
 #include "app/qt/window_artwork.h"
@@ -12,6 +13,7 @@
 #include "calc/load_breakdown.h"
 #include "report/qt/load_chart_window.h"
 #include "report/qt/preview_window.h"
+#include "report/qt/report_commands.h"
 #include "report/qt/resolution_warning.h"
 
 #include <stdexcept>
@@ -126,6 +128,7 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
     // printer resolution warning.
     previewWindow_ = std::make_unique<report::PreviewWindow>(this, *reportSource_, [this] { runPrint(); });
     resolutionWarning_ = std::make_unique<report::ResolutionWarning>(this);
+    previewWindow_->offerPdf([this] { writeReportPdf(); });
     previewWindow_->offerDetailedReport([this] { return report::ProtocolOf(model_); }, [this] {
         if (dialogs_.printDetailed)
             dialogs_.printDetailed(this, report::ProtocolOf(model_), *resolutionWarning_);
@@ -143,6 +146,9 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
     addSummaryButton();
     addLoadChartButton();
     addMessageLine();
+    focusRing_ = new FocusRing(client);
+    addShortcuts();
+    addRecentProjects();
     setAcceptDrops(true);
 }
 
@@ -252,7 +258,8 @@ void MainWindow::loadProject()
     const DialogAnswer answer = dialogs_.openProject(this, start);
     if (answer.accepted && openedAsObject(QString::fromStdString(answer.path)))
         return;
-    binding_->loadProject(answer);
+    if (binding_->loadProject(answer))
+        rememberProjectFile();
 }
 
 bool MainWindow::openedAsObject(const QString& path)
@@ -274,6 +281,8 @@ bool MainWindow::saveProject()
     // Keeping an existing file ends the command as a cancel does.
     answer = target ? DialogAnswer{true, target->toStdString()} : DialogAnswer{};
     const bool saved = binding_->saveProject(answer) && answer.accepted;
+    if (saved)
+        rememberProjectFile();
     return saved;
 }
 
@@ -301,6 +310,22 @@ void MainWindow::runPrint(bool withLoadChart)
         showMessage(QStringLiteral("PDF записан: %1").arg(QFileInfo(pdf).fileName()));
 }
 
+void MainWindow::writeReportPdf()
+{
+    if (!dialogs_.savePdf)
+        return;
+    const std::optional<QString> target = ConfirmedSavePath(
+        dialogs_.savePdf(this, pdfFileName()), files::kPdfExtension,
+        [this](const QString& path) { return dialogs_.askReplace(this, path); });
+    if (!target)
+        return;
+    const report::PrintResult result = report::WriteReportPdf(*reportSource_, target->toStdString());
+    if (result.status != report::PrintStatus::Printed)
+        dialogs_.showError(this, result.message);
+    else
+        showMessage(QStringLiteral("PDF записан: %1").arg(QFileInfo(*target).fileName()));
+}
+
 void MainWindow::showMessage(const QString& message)
 {
     model_.postMessage(message.toStdString());
@@ -320,6 +345,8 @@ bool MainWindow::openProjectFile(const QString& path)
     if (openedAsObject(path))
         return true;
     const bool loaded = binding_->loadProject({true, QFileInfo(path).absoluteFilePath().toStdString()});
+    if (loaded)
+        rememberProjectFile();
     return loaded;
 }
 

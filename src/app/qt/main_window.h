@@ -6,13 +6,16 @@
 #pragma once
 
 #include "app/form_model.h"
+#include "app/recent_files.h"
 #include "app/qt/form_binding.h"
 #include "app/qt/window_builder.h"
 #include "app/qt/window_dialogs.h"
 
 #include <QWidget>
 
+class QMenu;
 class QScrollArea;
+class QTextBrowser;
 
 #include <memory>
 
@@ -23,6 +26,7 @@ class LoadChartWindow;
 
 namespace zeltar::gui {
 
+class FocusRing;
 class MessageLine;
 
 // The window's caption: the program's name with the first two parts of its version, and its purpose.
@@ -48,6 +52,29 @@ public:
     bool saveProject();
     void previewReport();
     void printReport();
+    // The preview's «PDF…»: the PDF dialog, the question before replacing a file, the report written
+    // (never over the project); said on the message line.
+    void writeReportPdf();
+    // Ctrl+S: the project's own file is written again without a dialog; a project without one is
+    // saved as the save command saves it. Returns whether the project was written.
+    bool saveToProjectFile();
+    // Ctrl+N: a new project with the start-up values, after the question on unsaved changes.
+    void newProject();
+    // Ctrl+PgDn / Ctrl+Tab (+1) and Ctrl+PgUp (-1): the next or previous tab page, round the five.
+    void showNextTab(int step);
+    // F1: the user's guide in a window of its own; false when the guide is not installed (said).
+    bool showGuide();
+    // The guide window once F1 opened it (nullptr before).
+    QTextBrowser* guideWindow() const { return guide_; }
+    // The projects loaded or saved last, newest first, kept in the user's configuration folder.
+    const recent::RecentFiles& recentProjects() const { return recentProjects_; }
+    // The load button's context menu: the recent projects, a missing file greyed.
+    QMenu* recentProjectsMenu();
+    // A recent project picked: loaded after the question on unsaved changes; a file that no
+    // longer exists is removed from the list and said on the message line.
+    bool openRecentProject(const QString& path);
+    // The ring drawn round the focused control.
+    FocusRing* focusRing() const { return focusRing_; }
     // A project named on the command line, loaded as the load command loads a chosen file; false
     // when the file was refused (its error is shown). An object file opens in the summary window
     // instead (as with the load command and a dropped file).
@@ -90,6 +117,11 @@ private:
     void addSummaryButton();
     void addLoadChartButton();
     void addMessageLine();
+    void addShortcuts();
+    void addRecentProjects();
+    // After a load or save: the project's file goes first in the recent projects.
+    void rememberProjectFile();
+    void writeRecentProjects();
     // An object file goes to the summary window (true); any other file is left to the load.
     bool openedAsObject(const QString& path);
     // The print dialog and the page, without moving the focus: the print command's work, also run
@@ -102,6 +134,11 @@ private:
     WindowWidgets widgets_;
     std::unique_ptr<FormBinding> binding_;
     MessageLine* messageStrip_ = nullptr; // the message line under the client while it scrolls
+    FocusRing* focusRing_ = nullptr;
+    QTextBrowser* guide_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    std::string recentListPath_; // "" when the configuration folder is unknown
+    recent::RecentFiles recentProjects_;
     std::unique_ptr<report::FormModelReportSource> reportSource_;
     // Children of this window, destroyed before the report source they draw from.
     std::unique_ptr<report::PreviewWindow> previewWindow_;

@@ -112,6 +112,11 @@ WindowDialogs StandardDialogs()
     dialogs.showError = [](QWidget* parent, const QString& message) {
         QMessageBox::critical(parent, kMessageTitle, message);
     };
+    dialogs.savePdf = [](QWidget* parent, const QString& fileName) {
+        const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Записать отчёт в PDF"), fileName,
+                                                          QStringLiteral("Документы PDF (*.pdf)"));
+        return path.isEmpty() ? DialogAnswer{} : DialogAnswer{true, path.toStdString()};
+    };
     dialogs.preview = report::ShowPreview;
     dialogs.print = report::PrintReport;
     dialogs.printDetailed = report::PrintDetailedReport;

@@ -32,6 +32,8 @@ struct WindowDialogs {
     // File dialogs starting with `fileName` (see FormModel::dialogFileName).
     std::function<DialogAnswer(QWidget* parent, const QString& fileName)> openProject;
     std::function<DialogAnswer(QWidget* parent, const QString& fileName)> saveProject;
+    // The PDF file dialog of the preview's «PDF…» button, starting with `fileName`.
+    std::function<DialogAnswer(QWidget* parent, const QString& fileName)> savePdf;
     // "Файл … уже существует. Заменить?" with Да / Нет, «Нет» the default: true to replace.
     std::function<bool(QWidget* parent, const QString& path)> askReplace;
     // "Сохранить изменения в проекте?" with Да / Нет / Отмена.

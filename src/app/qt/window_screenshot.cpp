@@ -39,6 +39,8 @@ std::unique_ptr<QTemporaryDir> PrepareScreenshotRun()
     if (!stateFolder->isValid())
         return nullptr;
     qputenv("XDG_STATE_HOME", QFile::encodeName(stateFolder->path()));
+    // A picture of the window leaves the user's recent projects as they were.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(stateFolder->path()));
     return stateFolder;
 }
 

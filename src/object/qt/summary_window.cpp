@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -172,6 +173,22 @@ void SummaryWindow::fitToScreen(const QRect& available)
     resize(FittedWindowSize(kWindowSize, available));
 }
 
+// The keys of the commands used most, named in their buttons' tooltips. A field being edited keeps
+// its own Delete.
+void SummaryWindow::addCommandKeys()
+{
+    const std::pair<const char*, QKeySequence> keys[]{
+        {"OpenButton", QKeySequence(Qt::CTRL | Qt::Key_O)},  {"SaveButton", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"PrintButton", QKeySequence(Qt::CTRL | Qt::Key_P)}, {"RemoveButton", QKeySequence(Qt::Key_Delete)},
+        {"UpButton", QKeySequence(Qt::CTRL | Qt::Key_Up)},   {"DownButton", QKeySequence(Qt::CTRL | Qt::Key_Down)}};
+    for (const auto& [name, sequence] : keys) {
+        auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
+        connect(new QShortcut(sequence, this), &QShortcut::activated, button, &QPushButton::click);
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text().remove(QStringLiteral("...")),
+                                                         sequence.toString(QKeySequence::NativeText)));
+    }
+}
+
 // Everything in a scroll area: on a screen too small for the bars, they scroll into view; the table
 // takes the height left and scrolls on its own.
 void SummaryWindow::buildWidgets()
@@ -256,6 +273,8 @@ void SummaryWindow::buildWidgets()
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scrollArea);
     outer->addWidget(statusBar_); // below the scrolled part: always in view
+    addCommandKeys();
+    addRecentObjects();
 }
 
 void SummaryWindow::say(const QString& message)
@@ -578,6 +597,7 @@ void SummaryWindow::refresh()
                                                     model_.modified() ? QStringLiteral(" *") : QString()));
     watchRoomFiles();
     showMessages();
+    rememberObjectFile();
 }
 
 // Columns as wide as their headers and cells, but a failed room's reason (in the table's full width

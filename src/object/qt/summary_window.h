@@ -5,12 +5,15 @@
 // when its file changes on disk.
 #pragma once
 
+#include "app/recent_files.h"
 #include "object/object_model.h"
 #include "object/qt/summary_dialogs.h"
 #include "object/qt/summary_table_model.h"
 
 #include <QFileSystemWatcher>
 #include <QWidget>
+
+class QMenu;
 
 #include <functional>
 #include <vector>
@@ -83,6 +86,14 @@ public:
     // Before the object's changes would be lost: true when the caller may go on.
     bool settleUnsavedChanges();
 
+    // The object files opened or saved last, newest first (the open button's context menu offers
+    // them, a missing file greyed), kept in the user's configuration folder.
+    const recent::RecentFiles& recentObjects() const { return recentObjects_; }
+    QMenu* recentObjectsMenu();
+    // A recent object picked: opened after the question on unsaved changes; a file gone since is
+    // removed from the list and said on the status bar.
+    bool openRecentObject(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -90,7 +101,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void addRecentObjects();
+    // The object's file goes first in the recent objects (once it is there, nothing is written).
+    void rememberObjectFile();
+    void writeRecentObjects();
     void buildWidgets();
+    void addCommandKeys();
     QPushButton* addButton(QWidget* bar, const QString& name, const QString& caption,
                            const std::function<void()>& command);
     QLineEdit* addField(QWidget* bar, const QString& name, const QString& caption, int width);
@@ -122,6 +138,9 @@ private:
     QLineEdit* boundaryField_ = nullptr;
     QLineEdit* factorField_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    std::string recentListPath_; // "" when the configuration folder is unknown
+    recent::RecentFiles recentObjects_;
     std::vector<int> contentWidths_; // of each column, measured by fitColumnsToFigures
 };
 

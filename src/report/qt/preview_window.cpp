@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -35,6 +36,17 @@ constexpr QRect kReportChoiceRect{32, 10, 300, 29}; // within the upper panel
 constexpr QRect kChartChoiceRect{345, 10, 200, 29};
 constexpr int kPageGap = 20; // px of grey between the detailed report's pages
 constexpr int kButtonFontPixels = 13;
+// The zoom buttons and «PDF…» in the upper panel's free strip between the list and the print button.
+constexpr QRect kZoomOutRect{340, 10, 28, 29};
+constexpr QRect kZoomInRect{370, 10, 28, 29};
+constexpr QRect kFitPageRect{400, 10, 46, 29};
+constexpr QRect kFitWidthRect{448, 10, 46, 29};
+constexpr QRect kPdfButtonRect{496, 10, 52, 29};
+constexpr int kSmallButtonFontPixels = 11;
+constexpr double kZoomStep = 1.25;
+constexpr double kMinZoom = 0.25;
+constexpr double kMaxZoom = 4.0;
+constexpr int kImageMargin = 32; // px left of the page, as at 100 %
 // The window frame and title bar a window manager adds around the window's inside.
 constexpr QSize kFrameAllowance{16, 40};
 
@@ -109,6 +121,75 @@ PreviewWindow::PreviewWindow(QWidget* mainWindow, const ReportSource& source, st
     connect(chartChoice_, &QCheckBox::toggled, this, [this] { refresh(); });
 
     scrollArea->setWidget(content);
+    addZoomButtons(topPanel);
+}
+
+void PreviewWindow::addZoomButtons(QWidget* panel)
+{
+    const auto small = [panel](const QString& name, const QString& caption, const QString& tip, const QRect& rect) {
+        auto* button = new QPushButton(caption, panel);
+        button->setObjectName(name);
+        button->setGeometry(rect);
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(kSmallButtonFontPixels);
+        button->setFont(font);
+        button->setToolTip(tip);
+        button->setAutoDefault(false);
+        return button;
+    };
+    connect(small(QStringLiteral("ZoomOutButton"), QStringLiteral("−"), QStringLiteral("Уменьшить (Ctrl+−)"), kZoomOutRect),
+            &QPushButton::clicked, this, &PreviewWindow::zoomOut);
+    connect(small(QStringLiteral("ZoomInButton"), QStringLiteral("+"), QStringLiteral("Увеличить (Ctrl++)"), kZoomInRect),
+            &QPushButton::clicked, this, &PreviewWindow::zoomIn);
+    connect(small(QStringLiteral("FitPageButton"), QStringLiteral("Стр."), QStringLiteral("Страница целиком"), kFitPageRect),
+            &QPushButton::clicked, this, &PreviewWindow::fitPage);
+    connect(small(QStringLiteral("FitWidthButton"), QStringLiteral("Шир."), QStringLiteral("По ширине окна"), kFitWidthRect),
+            &QPushButton::clicked, this, &PreviewWindow::fitWidth);
+    pdfButton_ = small(QStringLiteral("PdfButton"), QStringLiteral("PDF…"), QStringLiteral("Записать отчёт в PDF"),
+                       kPdfButtonRect);
+    pdfButton_->setVisible(false);
+    connect(pdfButton_, &QPushButton::clicked, this, [this] {
+        if (writePdf_)
+            writePdf_();
+    });
+    for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &PreviewWindow::zoomIn);
+    connect(new QShortcut(QKeySequence(QKeySequence::ZoomOut), this), &QShortcut::activated, this,
+            &PreviewWindow::zoomOut);
+}
+
+void PreviewWindow::offerPdf(std::function<void()> writePdf)
+{
+    writePdf_ = std::move(writePdf);
+    pdfButton_->setVisible(static_cast<bool>(writePdf_));
+}
+
+void PreviewWindow::setZoom(double zoom)
+{
+    zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom);
+    showImage();
+}
+
+void PreviewWindow::zoomIn()
+{
+    setZoom(zoom_ * kZoomStep);
+}
+
+void PreviewWindow::zoomOut()
+{
+    setZoom(zoom_ / kZoomStep);
+}
+
+void PreviewWindow::fitPage()
+{
+    const int room = scrollArea_->viewport()->height() - 2 * kPanelHeight;
+    setZoom(static_cast<double>(room) / kImageRect.height());
+}
+
+void PreviewWindow::fitWidth()
+{
+    const int room = scrollArea_->viewport()->width() - 2 * kImageMargin;
+    setZoom(static_cast<double>(room) / kImageRect.width());
 }
 
 void PreviewWindow::fitToScreen(const QRect& available)
@@ -173,8 +254,7 @@ void PreviewWindow::refresh()
         PainterCanvas canvas(painter);
         DrawPreviewReport(canvas, source_);
     }
-    fitContent(kImageRect.height());
-    imageLabel_->setPixmap(QPixmap::fromImage(image_));
+    showImage();
 }
 
 void PreviewWindow::drawDetailed()
@@ -190,8 +270,22 @@ void PreviewWindow::drawDetailed()
         for (int k = 0; k < count; ++k)
             painter.drawImage(0, k * (pageHeight + kPageGap), pages[static_cast<std::size_t>(k)]);
     }
-    fitContent(image_.height());
-    imageLabel_->setPixmap(QPixmap::fromImage(image_));
+    showImage();
+}
+
+// The drawn image at the zoom; at 100 % exactly as drawn.
+void PreviewWindow::showImage()
+{
+    const QSize shown = (QSizeF(image_.size()) * zoom_).toSize();
+    imageLabel_->setPixmap(shown == image_.size()
+                               ? QPixmap::fromImage(image_)
+                               : QPixmap::fromImage(image_.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    fitContent(shown.height());
+    imageLabel_->resize(shown);
+    const int width = std::max(kContentWidth, kImageMargin * 2 + shown.width());
+    content_->setFixedSize(width, content_->height());
+    scrollArea_->setHorizontalScrollBarPolicy(width > scrollArea_->viewport()->width() ? Qt::ScrollBarAsNeeded
+                                                                                       : Qt::ScrollBarAlwaysOff);
 }
 
 void PreviewWindow::drawWithChart()

@@ -4,7 +4,9 @@
 // the detailed report, a list in the upper panel chooses between the one-page report (the default)
 // and the detailed protocol, whose pages are shown one under the other and printed instead. When
 // the main window offers the chart of the load, a check box beside the list adds it as a second
-// page of the one-page report (shown under the first, and printed with it).
+// page of the one-page report (shown under the first, and printed with it). The page zooms
+// (Ctrl++ / Ctrl+-, fit page, fit width; 100 % is the report's own 950 px width), and a «PDF…»
+// button writes the report as a PDF where the main window offers it.
 #pragma once
 
 #include "calc/load_breakdown.h"
@@ -53,6 +55,17 @@ public:
     bool chartChosen() const;
     void chooseChart(bool chosen);
 
+    // Offers the «PDF…» button, which runs `writePdf`.
+    void offerPdf(std::function<void()> writePdf);
+
+    // The page's scale: 1 shows the report 950 px wide.
+    double zoom() const { return zoom_; }
+    void setZoom(double zoom); // held to kMinZoom..kMaxZoom
+    void zoomIn();
+    void zoomOut();
+    void fitPage();  // the whole page height in the window
+    void fitWidth(); // the page's width in the window
+
     // On a screen with less room than the fixed 1024 x 750 (a laptop less its panel, a netbook) the
     // window shrinks to the room less its frame, and the whole page stays reachable by scrolling.
     // `available` is the screen's free area.
@@ -68,6 +81,8 @@ private:
     void drawWithChart();
     // The image area and the lower panel for an image `height` pixels high.
     void fitContent(int height);
+    void addZoomButtons(QWidget* panel);
+    void showImage();
 
     QWidget* mainWindow_;
     const ReportSource& source_;
@@ -83,6 +98,9 @@ private:
     std::function<ProtocolDocument()> protocol_;
     std::function<void()> printDetailed_;
     QImage image_;
+    double zoom_ = 1.0;
+    QPushButton* pdfButton_ = nullptr;
+    std::function<void()> writePdf_;
 };
 
 } // namespace zeltar::report

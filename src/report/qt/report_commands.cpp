@@ -74,6 +74,17 @@ QString PrintReport(QWidget* parent, const ReportSource& source, ResolutionWarni
     return result.status == PrintStatus::Printed ? pdf : QString();
 }
 
+PrintResult WriteReportPdf(const ReportSource& source, const std::string& path)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    UseReportSheet(printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    // Only for Qt's own use (the document's name); the file written is `path` exactly.
+    printer.setOutputFileName(QString::fromStdString(path));
+    printer.setDocName(QFileInfo(QString::fromStdString(path)).fileName());
+    return PrintOnPrinter(printer, source, [](PrintAxis) {}, {path, {}});
+}
+
 void PrintDetailedReport(QWidget* parent, const ProtocolDocument& document, ResolutionWarning& warning)
 {
     QPrinter printer(QPrinter::HighResolution);

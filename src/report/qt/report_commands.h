@@ -3,7 +3,10 @@
 #pragma once
 
 #include "report/protocol_pages.h"
+#include "report/qt/report_printing.h"
 #include "report/report_source.h"
+
+#include <string>
 
 #include <QString>
 
@@ -25,6 +28,10 @@ void ShowPreview(PreviewWindow& preview);
 // exists is replaced only after the question. Returns the PDF written, "" for none.
 QString PrintReport(QWidget* parent, const ReportSource& source, ResolutionWarning& warning,
                     const QString& pdfFileName);
+
+// The one-page report written as a PDF at `path` (UTF-8) without a dialog, through the safe
+// writer: never over the source's files (the project). The caller asked before replacing a file.
+PrintResult WriteReportPdf(const ReportSource& source, const std::string& path);
 
 // The same for the detailed report: the print dialog and every page of the protocol.
 void PrintDetailedReport(QWidget* parent, const ProtocolDocument& document, ResolutionWarning& warning);
