@@ -3,6 +3,7 @@
 // model then does is the form model's tests' business; here each case guards a broken link.
 #include "window_fixture.h"
 
+#include "fields/control_catalogue.h"
 #include "plan/qt/plan_widgets.h"
 
 #include <QApplication>
@@ -149,8 +150,9 @@ private slots:
         QLineEdit* next = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         QVERIFY(next != nullptr);
         QCOMPARE(next->selectedText(), next->text()); // Tab selects as well
-        const std::string name = next->objectName().toStdString();
-        QCOMPARE(w.model.control(name).selectionLength, static_cast<int>(next->text().size()));
+        const std::optional<Control> shown = zeltar::FindControl(next->objectName().toStdString());
+        QVERIFY(shown.has_value());
+        QCOMPARE(w.model.control(*shown).selectionLength, static_cast<int>(next->text().size()));
 
         // The caret and selection the user makes reach the model: "," over "2,5" in "12,5" leaves
         // "1,", judged on the text without the selection.

@@ -2,6 +2,8 @@
 // lists, the window on a screen smaller than itself, and the file dialogs' size.
 #include "window_fixture.h"
 
+#include "fields/control_catalogue.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -55,7 +57,7 @@ private slots:
             QVERIFY(w.focus(Control::RoomLength));
             const QImage unfocused = list->grab().toImage();
             const QColor highlight = list->palette().color(QPalette::Highlight);
-            QVERIFY2(PixelsOf(focused, highlight) > list->width() * list->height() / 3, Name(control).data());
+            QVERIFY2(PixelsOf(focused, highlight) > list->width() * list->height() / 3, zeltar::Name(control).data());
             QCOMPARE(PixelsOf(unfocused, highlight), 0);
         }
     }
