@@ -275,7 +275,8 @@ private:
     void print(std::string_view what)
     {
         if (what == "focus") {
-            std::printf("focus\t%s\n", model_.focus().c_str());
+            const std::optional<Control> focused = model_.focusedControl();
+            std::printf("focus\t%s\n", focused ? NameOf(*focused).c_str() : "");
             return;
         }
         if (what == "tab") {

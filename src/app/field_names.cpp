@@ -1,5 +1,7 @@
 #include "app/field_names.h"
 
+#include "app/panel_captions.h"
+#include "fields/field_table.h"
 #include "fields/number_text.h"
 
 #include <array>
@@ -84,7 +86,72 @@ constexpr std::array kFieldNames{
     FieldName{Product, "Продукт", G::Masculine, "", "продуктом"},
 };
 
+// Lists whose choice presets nothing else, by what the user picks in them.
+constexpr std::array<CaptionedControl, 20> kListCaptions{{
+    {"Материал конструкции стены А", StructureMaterialA},
+    {"Материал конструкции стены Б", StructureMaterialB},
+    {"Материал конструкции стены В", StructureMaterialC},
+    {"Материал конструкции стены Г", StructureMaterialD},
+    {"Материал изоляции стены А", InsulationMaterialA},
+    {"Материал изоляции стены Б", InsulationMaterialB},
+    {"Материал изоляции стены В", InsulationMaterialC},
+    {"Материал изоляции стены Г", InsulationMaterialD},
+    {"Материал конструкции потолка", StructureMaterialCeiling},
+    {"Материал изоляции потолка", InsulationMaterialCeiling},
+    {"Материал конструкции пола", StructureMaterialFloor},
+    {"Материал изоляции пола", InsulationMaterialFloor},
+    {"Отделка поверхности стены А", SurfaceFinishA},
+    {"Отделка поверхности стены Б", SurfaceFinishB},
+    {"Отделка поверхности стены В", SurfaceFinishC},
+    {"Отделка поверхности стены Г", SurfaceFinishD},
+    {"Отделка поверхности потолка", SurfaceFinishCeiling},
+    {"Материал тары", PackagingMaterial},
+    {"Защита дверного проёма", DoorProtection},
+    {"Тип двери", DoorType},
+}};
+
+// The captions the main panel shows beside its fields.
+constexpr std::array kPanelCaptions{kRoomLengthCaption, kRoomWidthCaption, kRoomHeightCaption, kRoomAreaCaption,
+                                    kRoomVolumeCaption, kRoomTemperatureCaption, kSiteCaption,
+                                    kTotalHeatGainCaption, kEquipmentCapacityCaption};
+
+std::string_view Trimmed(std::string_view text)
+{
+    const std::size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos)
+        return {};
+    return text.substr(start, text.find_last_not_of(' ') - start + 1);
+}
+
+std::string_view ShownCaption(Control control)
+{
+    if (const FieldName* name = FindFieldName(control))
+        return name->name;
+    if (const fields::TextField* text = fields::FindTextField(control))
+        return text->caption;
+    for (const CaptionedControl& list : kListCaptions)
+        if (list.control == control)
+            return list.caption;
+    for (const CaptionedControl& panel : kPanelCaptions)
+        if (panel.control == control)
+            return panel.caption;
+    for (const CaptionedControl& gain : kSummaryGainCaptions)
+        if (gain.control == control)
+            return gain.caption;
+    return Trimmed(Facts(control).caption);
+}
+
 } // namespace
+
+std::string ControlCaption(Control control)
+{
+    if (const std::string_view caption = ShownCaption(control); !caption.empty())
+        return "«" + std::string(caption) + "»";
+    const int tab = Facts(control).tab;
+    if (tab == fields::kNoTab)
+        return "без подписи (главная панель)";
+    return "без подписи (страница «" + std::string(Trimmed(kTabPageCaptions[static_cast<std::size_t>(tab)])) + "»)";
+}
 
 const FieldName* FindFieldName(Control control)
 {

@@ -27,6 +27,11 @@ struct FieldName {
 // The name of a numeric field or a list with presets; nullptr for other controls.
 const FieldName* FindFieldName(Control control);
 
+// What a message calls a control: «Длина камеры» — its name above, the label of a free-text field,
+// a list's name, the panel's caption beside it or the caption it shows, in guillemets; a control
+// without any of these (a result field, a drawing) by where it lies: «без подписи (страница «…»)».
+std::string ControlCaption(Control control);
+
 // A short participle agreeing with the gender: `masculine` («изменён»), else `stem` («изменен»)
 // with the feminine or neuter ending («изменена», «изменено»).
 std::string Agreeing(std::string_view masculine, std::string_view stem, Gender gender);

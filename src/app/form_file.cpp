@@ -2,6 +2,7 @@
 // controls, the project name after either dialog, and the all-or-nothing load.
 #include "app/form_impl.h"
 
+#include "app/field_names.h"
 #include "app/form_parameters.h"
 #include "app/project_file_io.h"
 #include "files/file_names.h"
@@ -21,19 +22,16 @@ using projectfile::LineKind;
 constexpr int kLastTextLine = 82;
 constexpr int kTurnoverPercentLine = Facts(Control::DailyTurnoverPercent).fileLine;
 constexpr int kProjectNameLine = Facts(Control::ProjectName).fileLine;
-// Edit79's length: a line 52 with more characters (display blanks aside) holds a percentage
+// The percentage field's length: a line 52 with more characters (display blanks aside) holds a percentage
 // entered as tonnes per day.
 constexpr std::size_t kTurnoverPercentFieldLength = 5;
 
 // The field a line comes from, for messages: its caption where it has one.
-std::string FieldName(const projectfile::LineSpec& line)
+std::string FieldOfLine(const projectfile::LineSpec& line)
 {
     if (!line.control)
         return "параметр " + std::string(line.parameter);
-    const std::string name(Name(*line.control));
-    if (const fields::TextField* f = fields::FindTextField(*line.control))
-        return "поле «" + std::string(f->caption) + "» (" + name + ")";
-    return "поле " + name;
+    return "поле " + ControlCaption(*line.control);
 }
 
 // Line 52: the percentage field's text, unless the held percentage (from tonnes per day) has more
@@ -105,7 +103,7 @@ bool FormModel::Impl::save(const DialogAnswer& answer)
     if (const auto* problem = std::get_if<projectfile::FileProblem>(&written)) {
         std::string message = "Проект не сохранён, файл «" + answer.path + "» не изменён. ";
         if (problem->line > 0)
-            message += "Причина — " + FieldName(projectfile::LineAt(problem->line)) + ": ";
+            message += "Причина — " + FieldOfLine(projectfile::LineAt(problem->line)) + ": ";
         fail(message + problem->message);
         return false;
     }

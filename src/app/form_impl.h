@@ -73,7 +73,7 @@ struct FormModel::Impl {
     std::vector<std::string> errors;
     std::uint64_t revision = 0;
     ChangedControls changed;      // controls changed since the window last took them
-    int drawnOrientation = 0;     // the plan orientation PaintBox1 was last reported with
+    int drawnOrientation = 0;     // the plan orientation the plan was last reported with
     calc::RecalcValues lastValues; // full values of the last recalculation
     std::string openDialogFileName{kInitialDialogFileName};
     std::string saveDialogFileName{kInitialDialogFileName};
@@ -156,8 +156,8 @@ struct FormModel::Impl {
     void showCityFieldsState();               // climate fields enabled only for "свой вариант"
     void showFloorFieldState();               // floor temperature disabled on ground
     void clickCheckBox(const fields::CheckBoxField& box);
-    void fillFromFirstRow();   // BitBtn7
-    void fillFinishes();       // BitBtn8
+    void fillFromFirstRow();   // the fill button of the enclosure page
+    void fillFinishes();       // the fill button of the solar page
     void selectList(Control comboBox, int index); // the list and its parameter
 
     // --- plan and tiles (form_plan.cpp) -------------------------------------------------------

@@ -2,10 +2,10 @@
 // form_impl.h); the controls and the project record are read back from here.
 #include "app/form_model.h"
 
+#include "app/field_names.h"
 #include "app/form_impl.h"
 #include "app/form_lists.h"
 
-#include <stdexcept>
 
 namespace zeltar {
 
@@ -32,39 +32,9 @@ const ProjectState& FormModel::state() const
     return impl_->state;
 }
 
-namespace {
-
-Control ControlNamed(std::string_view name)
-{
-    if (const std::optional<Control> control = FindControl(name))
-        return *control;
-    throw std::out_of_range("no control named " + std::string(name));
-}
-
-} // namespace
-
-bool FormModel::hasControl(std::string_view name) const
-{
-    return FindControl(name).has_value();
-}
-
 const ControlState& FormModel::control(Control control) const
 {
     return impl_->at(control);
-}
-
-const ControlState& FormModel::control(std::string_view name) const
-{
-    return impl_->at(ControlNamed(name));
-}
-
-std::vector<std::string> FormModel::controlNames() const
-{
-    std::vector<std::string> names;
-    names.reserve(kControlCount);
-    for (const ControlFacts& facts : AllControls())
-        names.emplace_back(facts.name);
-    return names;
 }
 
 std::vector<std::string> FormModel::listItems(Control comboBox) const
@@ -72,20 +42,9 @@ std::vector<std::string> FormModel::listItems(Control comboBox) const
     return ListEntries(comboBox);
 }
 
-std::vector<std::string> FormModel::listItems(std::string_view comboBox) const
-{
-    const std::optional<Control> control = FindControl(comboBox);
-    return control ? ListEntries(*control) : std::vector<std::string>{};
-}
-
 std::optional<Control> FormModel::focusedControl() const
 {
     return impl_->focus;
-}
-
-std::string FormModel::focus() const
-{
-    return impl_->focus ? std::string(Name(*impl_->focus)) : std::string();
 }
 
 int FormModel::currentTab() const
@@ -100,14 +59,6 @@ bool FormModel::setFocus(Control control, FocusRoute route)
     const bool focused = impl_->focusOn(control, route);
     impl_->endEvent();
     return focused;
-}
-
-bool FormModel::setFocus(std::string_view name, FocusRoute route)
-{
-    if (const std::optional<Control> control = FindControl(name))
-        return setFocus(*control, route);
-    impl_->fail("Нет элемента управления «" + std::string(name) + "».");
-    return false;
 }
 
 void FormModel::showTab(int tab)
@@ -180,15 +131,7 @@ void FormModel::choose(Control comboBox, int index)
         impl_->recordStep(comboBox);
         impl_->endEvent();
     } else
-        impl_->fail("Элемент " + std::string(Name(comboBox)) + " не является списком.");
-}
-
-void FormModel::choose(std::string_view comboBox, int index)
-{
-    if (const std::optional<Control> control = FindControl(comboBox))
-        choose(*control, index);
-    else
-        impl_->fail("Элемент " + std::string(comboBox) + " не является списком.");
+        impl_->fail("Элемент " + ControlCaption(comboBox) + " не является списком.");
 }
 
 void FormModel::click(Control control)
@@ -210,14 +153,6 @@ void FormModel::click(Control control)
     }
     impl_->recordStep(control);
     impl_->endEvent();
-}
-
-void FormModel::click(std::string_view name)
-{
-    if (const std::optional<Control> control = FindControl(name))
-        click(*control);
-    else
-        impl_->fail("Нет элемента управления «" + std::string(name) + "».");
 }
 
 bool FormModel::saveProject(const DialogAnswer& answer)

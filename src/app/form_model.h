@@ -31,7 +31,7 @@ struct ControlState {
     std::string text;      // field text; list: the selected entry's text ("" when none);
                            // check box, label, button: caption
     int index = -1;        // list: selected entry (-1 none); check box: 1 checked, 0 not;
-                           // tile (PaintBox2, PaintBox4..12): its flag, 1 or 0
+                           // tile (the sun and facing tiles): its flag, 1 or 0
     bool enabled = true;
     bool visible = true;
     bool readOnly = false;
@@ -77,21 +77,11 @@ public:
 
     const ProjectState& state() const;
     const ControlState& control(Control control) const;
-    // The events and readers that take a control's object name (scripts, tests) find it in the
-    // control catalogue; they throw std::out_of_range for a name no control has, except where
-    // an event says otherwise.
-    bool hasControl(std::string_view name) const;
-    const ControlState& control(std::string_view name) const;
-    // The object name of every control, in the control catalogue's order (fields, lists, check
-    // boxes, captions, buttons, paint areas).
-    std::vector<std::string> controlNames() const;
     // Entry texts of a list, padded with blanks to 30 characters as the list holds them (the last
-    // entry unpadded). Empty for a name that is no list.
+    // entry unpadded). Empty for a control that is no list.
     std::vector<std::string> listItems(Control comboBox) const;
-    std::vector<std::string> listItems(std::string_view comboBox) const;
 
     std::optional<Control> focusedControl() const;
-    std::string focus() const;  // name of the focused control ("" none)
     int currentTab() const;     // 0..4
 
     // --- events -----------------------------------------------------------------------------
@@ -107,7 +97,6 @@ public:
     // message and the focus stays. Focusing the focused control changes nothing. The route decides
     // the field's selection (see FocusRoute).
     bool setFocus(Control control, FocusRoute route = FocusRoute::Click);
-    bool setFocus(std::string_view name, FocusRoute route = FocusRoute::Click); // an unknown name: false, an error queued
     // The user shows another tab page (no focus change).
     void showTab(int tab);
     // The user moved the caret or the selection of the focused field (mouse, arrow keys): start
@@ -135,8 +124,8 @@ public:
     // The Enter key in the focused control: moves the focus as the control's Enter rule says
     // (which commits the field left). Returns false where the control has no Enter rule.
     bool pressEnter();
-    // The space bar's rule of Edit9 and ComboBox14: the Enter move, then the fill button
-    // (BitBtn7, BitBtn8). Returns false in every other control, where the space bar is the
+    // The space bar's rule of the first outside temperature and the first surface finish: the Enter
+    // move, then the fill button of its page. Returns false in every other control, where the space bar is the
     // toolkit's ordinary key (a blank typed, a check box or button pressed).
     bool pressSpace();
     // Backspace in the focused field, through its key filter and cleanup: deletes the selection,
@@ -145,13 +134,10 @@ public:
     // The user picks entry `index` of a list: the list takes the focus first (as setFocus), then
     // its choice handler runs. An index outside the list queues an error and changes nothing.
     void choose(Control comboBox, int index);
-    void choose(std::string_view comboBox, int index); // a name that is no list: an error queued
-    // A tile (PaintBox2, PaintBox4..12: flips its flag and recalculates, no focus change), check
-    // box (CheckBox1..3) or button (Button1 "КОМПАС": turns the plan and recalculates, BitBtn7,
-    // BitBtn8): the tab page is shown first; a check box or button takes the focus as a mouse
+    // A tile (the sun and facing tiles: flips its flag and recalculates, no focus change), check
+    // box or button ("КОМПАС": turns the plan and recalculates, the two fill buttons): the tab page is shown first; a check box or button takes the focus as a mouse
     // click does. Other paint areas do nothing.
     void click(Control control);
-    void click(std::string_view name); // an unknown name: an error queued
 
     // --- undo and redo ----------------------------------------------------------------------------
     // Every user action that changed the project is one step: a field's commit, a list choice with
@@ -170,8 +156,8 @@ public:
     bool canRedo() const;
 
     // --- file commands ------------------------------------------------------------------------
-    // Both commands start as a click on their button does: the button (BitBtn5 save, BitBtn4
-    // load) takes the focus, so a field being edited commits first; when that commit fails the
+    // Both commands start as a click on their button does: the button («СОХРАНИТЬ ПРОЕКТ»,
+    // «ЗАГРУЗИТЬ ПРОЕКТ») takes the focus, so a field being edited commits first; when that commit fails the
     // command stops there. A cancel leaves the project name field as it was (a cancelled load
     // recalculates).
     //
@@ -254,9 +240,9 @@ public:
     std::vector<std::string> takeErrors();
 
     // The controls whose state (text, choice, flag, selection, enabled, visible, read-only, colour;
-    // for the plan PaintBox1, the orientation it draws) changed since the last take: what a window
+    // for the plan, the orientation it draws) changed since the last take: what a window
     // mirrors after each event. Taking them clears the record. The focus and the shown tab page
-    // are read from focus() and currentTab().
+    // are read from focusedControl() and currentTab().
     ChangedControls takeChangedControls();
 
     // Counter that grows with every change of any control, the focus or the shown tab page.

@@ -2,6 +2,7 @@
 // it gains the focus, and where Enter and the space bar lead.
 #include "app/form_impl.h"
 
+#include "app/field_names.h"
 #include "app/form_parameters.h"
 #include "fields/utf8.h"
 #include "fields/number_text.h"
@@ -27,7 +28,7 @@ bool TakesFocus(ControlType type)
 bool FormModel::Impl::canTakeFocus(Control control, bool report)
 {
     const ControlState& c = at(control);
-    const std::string name(Name(control));
+    const std::string name = ControlCaption(control);
     std::string problem;
     if (!TakesFocus(c.type))
         problem = "Элемент " + name + " не принимает фокус ввода.";

@@ -3,6 +3,7 @@
 // buttons that fill the other rows from the first.
 #include "app/form_impl.h"
 
+#include "app/field_names.h"
 #include "app/form_lists.h"
 #include "app/form_parameters.h"
 #include "app/form_rows.h"
@@ -47,7 +48,7 @@ void FormModel::Impl::choose(const fields::ListField& list, int index)
 {
     const std::size_t entries = ListEntries(list.control).size();
     if (index < 0 || static_cast<std::size_t>(index) >= entries) {
-        fail("В списке " + std::string(Name(list.control)) + " нет строки с номером " + std::to_string(index) +
+        fail("В списке " + ControlCaption(list.control) + " нет строки с номером " + std::to_string(index) +
              " (строки от 0 до " + std::to_string(entries - 1) + ").");
         return;
     }

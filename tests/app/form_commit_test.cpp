@@ -10,25 +10,25 @@ namespace {
 
 void ChooseCustomCity(FormModel& form)
 {
-    form.choose("ComboBox13", refdata::kCustomCity);
+    form.choose(Control::City, refdata::kCustomCity);
 }
 
 // Guards the wiring of the one commit routine: display form, bounds, and the three storages.
 TEST(FormCommit, TextsAreNormalisedClampedAndStored)
 {
     FormModel form{std::string(kToday)};
-    Enter(form, "Edit23", "12,50");
-    EXPECT_EQ(Text(form, "Edit23"), "  12,5");
+    Enter(form, Control::RoomWidth, "12,50");
+    EXPECT_EQ(Text(form, Control::RoomWidth), "  12,5");
     EXPECT_DOUBLE_EQ(form.state().roomWidth, 12.5);
-    Enter(form, "Edit43", "-,5");
-    EXPECT_EQ(Text(form, "Edit43"), "  -0,5");
-    Enter(form, "Edit1", "1500");
-    EXPECT_EQ(Text(form, "Edit1"), "  1000");
+    Enter(form, Control::RoomTemperature, "-,5");
+    EXPECT_EQ(Text(form, Control::RoomTemperature), "  -0,5");
+    Enter(form, Control::StructureThicknessA, "1500");
+    EXPECT_EQ(Text(form, Control::StructureThicknessA), "  1000");
     EXPECT_DOUBLE_EQ(form.state().rows[WallA].structureThickness, 1000);
-    Enter(form, "Edit54", "96");
+    Enter(form, Control::RoomRelativeHumidity, "96");
     EXPECT_DOUBLE_EQ(form.state().roomRelativeHumidity, 0.96);
-    Enter(form, "Edit97", "07");
-    EXPECT_EQ(Text(form, "Edit97"), "  7");
+    Enter(form, Control::StaffCount, "07");
+    EXPECT_EQ(Text(form, Control::StaffCount), "  7");
     EXPECT_EQ(form.state().staffCount, 7);
 }
 
@@ -36,8 +36,8 @@ TEST(FormCommit, AnEmptyFieldTakesItsLowerBound)
 {
     FormModel form{std::string(kToday)};
     ChooseCustomCity(form);
-    Enter(form, "Edit19", "");
-    EXPECT_EQ(Text(form, "Edit19"), "  30");
+    Enter(form, Control::Latitude, "");
+    EXPECT_EQ(Text(form, Control::Latitude), "  30");
     EXPECT_DOUBLE_EQ(form.state().latitude, 30);
 }
 
@@ -46,35 +46,35 @@ TEST(FormCommit, AnEmptyFieldTakesItsLowerBound)
 TEST(FormCommit, ATextThatIsNoNumberChangesNothing)
 {
     FormModel form{std::string(kToday)};
-    Enter(form, "Edit23", "4");
-    const std::string q1 = Text(form, "Edit42");
-    ASSERT_TRUE(form.setFocus("Edit22"));
+    Enter(form, Control::RoomWidth, "4");
+    const std::string q1 = Text(form, Control::HeatGainQ1);
+    ASSERT_TRUE(form.setFocus(Control::RoomLength));
     form.textEdited("1,,2"); // a second comma from the numeric keypad escapes the cleanup
     form.keyRelease(110);
-    EXPECT_FALSE(form.setFocus("Edit24"));
+    EXPECT_FALSE(form.setFocus(Control::RoomHeight));
     EXPECT_EQ(form.takeErrors(), std::vector<std::string>{"'1,,2' is not a valid floating point value."});
-    EXPECT_EQ(form.focus(), "Edit22");
-    EXPECT_EQ(Text(form, "Edit22"), "1,,2");
+    EXPECT_EQ(form.focusedControl(), Control::RoomLength);
+    EXPECT_EQ(Text(form, Control::RoomLength), "1,,2");
     EXPECT_DOUBLE_EQ(form.state().roomLength, 0);
-    EXPECT_EQ(Text(form, "Edit42"), q1);
+    EXPECT_EQ(Text(form, Control::HeatGainQ1), q1);
     form.pressEnter(); // the same failure: the focus stays
-    EXPECT_EQ(form.focus(), "Edit22");
+    EXPECT_EQ(form.focusedControl(), Control::RoomLength);
     EXPECT_EQ(form.takeErrors().size(), 1u);
 
     form.textEdited("3");
-    EXPECT_TRUE(form.setFocus("Edit24"));
+    EXPECT_TRUE(form.setFocus(Control::RoomHeight));
     EXPECT_DOUBLE_EQ(form.state().roomLength, 3);
 }
 
 TEST(FormCommit, AWholeNumberFieldRefusesAFraction)
 {
     FormModel form{std::string(kToday)};
-    form.click("CheckBox3"); // enables the fan count, a whole number of up to four characters
-    ASSERT_TRUE(form.setFocus("Edit130"));
+    form.click(Control::FanDetailedCalculation); // enables the fan count, a whole number of up to four characters
+    ASSERT_TRUE(form.setFocus(Control::FanCount));
     form.textEdited("1,5"); // pasted
-    EXPECT_FALSE(form.setFocus("Edit22"));
+    EXPECT_FALSE(form.setFocus(Control::RoomLength));
     EXPECT_EQ(form.takeErrors(), std::vector<std::string>{"'  1,5' is not a valid integer value."});
-    EXPECT_EQ(Text(form, "Edit130"), "1,5");
+    EXPECT_EQ(Text(form, Control::FanCount), "1,5");
     EXPECT_EQ(form.state().fanCount, 0);
 }
 
@@ -83,94 +83,94 @@ TEST(FormCommit, AWholeNumberFieldRefusesAFraction)
 TEST(FormCommit, RoomHeightOf25PresetsStackHeight20)
 {
     FormModel form{std::string(kToday)};
-    Enter(form, "Edit24", "25");
+    Enter(form, Control::RoomHeight, "25");
     EXPECT_DOUBLE_EQ(form.state().stackHeight, 20);
-    EXPECT_EQ(Text(form, "Edit74"), "  20");
-    ASSERT_TRUE(form.setFocus("Edit74"));
-    ASSERT_TRUE(form.setFocus("Edit75"));
+    EXPECT_EQ(Text(form, Control::StackHeight), "  20");
+    ASSERT_TRUE(form.setFocus(Control::StackHeight));
+    ASSERT_TRUE(form.setFocus(Control::StackDensity));
     EXPECT_DOUBLE_EQ(form.state().stackHeight, 20);
-    Enter(form, "Edit74", "30"); // bounds 0..24 now
-    EXPECT_EQ(Text(form, "Edit74"), "  24");
+    Enter(form, Control::StackHeight, "30"); // bounds 0..24 now
+    EXPECT_EQ(Text(form, Control::StackHeight), "  24");
 }
 
 TEST(FormCommit, RoomHeightZeroLeavesNoStackingHeight)
 {
     FormModel form{std::string(kToday)};
-    Enter(form, "Edit24", "0");
-    Enter(form, "Edit74", "5");
-    EXPECT_EQ(Text(form, "Edit74"), "  0");
+    Enter(form, Control::RoomHeight, "0");
+    Enter(form, Control::StackHeight, "5");
+    EXPECT_EQ(Text(form, Control::StackHeight), "  0");
     EXPECT_DOUBLE_EQ(form.state().stackHeight, 0);
 }
 
 TEST(FormCommit, DoorSizeIsBoundByTheRoundedRoom)
 {
     FormModel form{std::string(kToday)};
-    Enter(form, "Edit24", "2,5"); // round half to even: 2
-    Enter(form, "Edit23", "3,5"); // 4
-    Enter(form, "Edit91", "3");
-    EXPECT_EQ(Text(form, "Edit91"), "  2");
-    Enter(form, "Edit92", "9");
-    EXPECT_EQ(Text(form, "Edit92"), "  4");
+    Enter(form, Control::RoomHeight, "2,5"); // round half to even: 2
+    Enter(form, Control::RoomWidth, "3,5"); // 4
+    Enter(form, Control::DoorHeight, "3");
+    EXPECT_EQ(Text(form, Control::DoorHeight), "  2");
+    Enter(form, Control::DoorWidth, "9");
+    EXPECT_EQ(Text(form, Control::DoorWidth), "  4");
 }
 
 // An empty room: the net capacity 0 is taken as 0,01 t.
 TEST(FormCommit, DailyTurnoverWithNetCapacityZero)
 {
     FormModel form{std::string(kToday)};
-    Enter(form, "Edit124", "1");
+    Enter(form, Control::DailyTurnover, "1");
     EXPECT_DOUBLE_EQ(form.state().dailyTurnoverPercent, 150);
     EXPECT_DOUBLE_EQ(form.state().dailyTurnover, 0);
-    EXPECT_EQ(Text(form, "Edit79"), "  150");
-    EXPECT_EQ(Text(form, "Edit124"), "  0");
+    EXPECT_EQ(Text(form, Control::DailyTurnoverPercent), "  150");
+    EXPECT_EQ(Text(form, Control::DailyTurnover), "  0");
 }
 
 // Percent and tonnes per day follow each other with the same net capacity.
 TEST(FormCommit, DailyTurnoverPercentAndTonnesFollowEachOther)
 {
     FormModel form{std::string(kToday)};
-    Enter(form, "Edit22", "10");
-    Enter(form, "Edit23", "10");
-    Enter(form, "Edit24", "5"); // stack 4 m: net capacity 100 x 0,7 x 4 x 350 / 1000 = 98 t
+    Enter(form, Control::RoomLength, "10");
+    Enter(form, Control::RoomWidth, "10");
+    Enter(form, Control::RoomHeight, "5"); // stack 4 m: net capacity 100 x 0,7 x 4 x 350 / 1000 = 98 t
     ASSERT_DOUBLE_EQ(form.state().netCapacity, 98);
-    Enter(form, "Edit79", "20");
-    EXPECT_EQ(Text(form, "Edit124"), "  19,6");
-    Enter(form, "Edit124", "10");
-    EXPECT_EQ(Text(form, "Edit79"), "  10,2");
+    Enter(form, Control::DailyTurnoverPercent, "20");
+    EXPECT_EQ(Text(form, Control::DailyTurnover), "  19,6");
+    Enter(form, Control::DailyTurnover, "10");
+    EXPECT_EQ(Text(form, Control::DailyTurnoverPercent), "  10,2");
     EXPECT_NEAR(form.state().dailyTurnoverPercent, 1000.0 / 98, 1e-12); // full precision kept
-    EXPECT_EQ(Text(form, "Edit124"), "  10");
-    Enter(form, "Edit124", "200"); // bound round(99 x 1,5) = 148
-    EXPECT_EQ(Text(form, "Edit79"), "  150");
-    EXPECT_EQ(Text(form, "Edit124"), "  147");
+    EXPECT_EQ(Text(form, Control::DailyTurnover), "  10");
+    Enter(form, Control::DailyTurnover, "200"); // bound round(99 x 1,5) = 148
+    EXPECT_EQ(Text(form, Control::DailyTurnoverPercent), "  150");
+    EXPECT_EQ(Text(form, Control::DailyTurnover), "  147");
 }
 
 // A chamber: the final temperature only rises to the room's, the inlet stays above it.
 TEST(FormCommit, CoolingChamberRaisesFinalAndInletTemperatures)
 {
     FormModel form{std::string(kToday)};
-    form.choose("ComboBox20", 2); // "камера охлаждения"
-    Enter(form, "Edit83", "0");
-    Enter(form, "Edit82", "1");
-    Enter(form, "Edit43", "2");
-    EXPECT_EQ(Text(form, "Edit83"), "  2");
-    EXPECT_EQ(Text(form, "Edit82"), "  3");
+    form.choose(Control::RoomType, 2); // "камера охлаждения"
+    Enter(form, Control::ProductFinalTemperature, "0");
+    Enter(form, Control::ProductInletTemperature, "1");
+    Enter(form, Control::RoomTemperature, "2");
+    EXPECT_EQ(Text(form, Control::ProductFinalTemperature), "  2");
+    EXPECT_EQ(Text(form, Control::ProductInletTemperature), "  3");
     EXPECT_DOUBLE_EQ(form.state().productInletTemperature, 3);
 
-    form.choose("ComboBox20", 3); // freezing chamber: final -18
-    Enter(form, "Edit82", "-12");
-    Enter(form, "Edit43", "-30");
-    EXPECT_EQ(Text(form, "Edit83"), "  -18");
-    Enter(form, "Edit43", "-10");
-    EXPECT_EQ(Text(form, "Edit83"), "  -10");
-    EXPECT_EQ(Text(form, "Edit82"), "  -9");
+    form.choose(Control::RoomType, 3); // freezing chamber: final -18
+    Enter(form, Control::ProductInletTemperature, "-12");
+    Enter(form, Control::RoomTemperature, "-30");
+    EXPECT_EQ(Text(form, Control::ProductFinalTemperature), "  -18");
+    Enter(form, Control::RoomTemperature, "-10");
+    EXPECT_EQ(Text(form, Control::ProductFinalTemperature), "  -10");
+    EXPECT_EQ(Text(form, Control::ProductInletTemperature), "  -9");
 }
 
 TEST(FormCommit, StoreKeepsGoodsAtTheRoomTemperature)
 {
     FormModel form{std::string(kToday)};
-    Enter(form, "Edit82", "-20");
-    Enter(form, "Edit43", "-15");
-    EXPECT_EQ(Text(form, "Edit83"), "  -15");
-    EXPECT_EQ(Text(form, "Edit82"), "  -14");
+    Enter(form, Control::ProductInletTemperature, "-20");
+    Enter(form, Control::RoomTemperature, "-15");
+    EXPECT_EQ(Text(form, Control::ProductFinalTemperature), "  -15");
+    EXPECT_EQ(Text(form, Control::ProductInletTemperature), "  -14");
 }
 
 // The design temperature overwrites all six rows, the heated floor keeping 1.
@@ -178,17 +178,17 @@ TEST(FormCommit, DesignTemperatureReachesEveryRowButAHeatedFloor)
 {
     FormModel form{std::string(kToday)};
     ChooseCustomCity(form);
-    Enter(form, "Edit10", "12");
-    Enter(form, "Edit20", "28");
-    for (const char* row : {"Edit9", "Edit10", "Edit11", "Edit12", "Edit15", "Edit18"})
+    Enter(form, Control::OutsideTemperatureB, "12");
+    Enter(form, Control::OutsideDesignTemperature, "28");
+    for (const Control row : {Control::OutsideTemperatureA, Control::OutsideTemperatureB, Control::OutsideTemperatureC, Control::OutsideTemperatureD, Control::OutsideTemperatureCeiling, Control::OutsideTemperatureFloor})
         EXPECT_EQ(Text(form, row), "  28") << row;
     for (const EnclosureRow& row : form.state().rows)
         EXPECT_DOUBLE_EQ(row.outsideTemperature, 28);
 
-    form.choose("ComboBox19", 3); // "на грунте с  Э/П"
-    Enter(form, "Edit20", "33");
-    EXPECT_EQ(Text(form, "Edit9"), "  33");
-    EXPECT_EQ(Text(form, "Edit18"), "  1");
+    form.choose(Control::FloorType, 3); // "на грунте с  Э/П"
+    Enter(form, Control::OutsideDesignTemperature, "33");
+    EXPECT_EQ(Text(form, Control::OutsideTemperatureA), "  33");
+    EXPECT_EQ(Text(form, Control::OutsideTemperatureFloor), "  1");
     EXPECT_DOUBLE_EQ(form.state().rows[Floor].outsideTemperature, 1);
 }
 
@@ -197,16 +197,16 @@ TEST(FormCommit, DesignTemperatureReachesEveryRowButAHeatedFloor)
 TEST(FormCommit, PackagingShareShownAsZeroInARailRoomIsHeldAsZero)
 {
     FormModel form{std::string(kToday)};
-    Enter(form, "Edit22", "10");
-    Enter(form, "Edit23", "10");
-    Enter(form, "Edit24", "5");
-    form.choose("ComboBox20", 4); // meat chilling on rails
-    form.choose("ComboBox25", 2); // fruit: a product with a packaging share
-    EXPECT_EQ(Text(form, "Edit76"), "  0");
+    Enter(form, Control::RoomLength, "10");
+    Enter(form, Control::RoomWidth, "10");
+    Enter(form, Control::RoomHeight, "5");
+    form.choose(Control::RoomType, 4); // meat chilling on rails
+    form.choose(Control::ProductGroup, 2); // fruit: a product with a packaging share
+    EXPECT_EQ(Text(form, Control::PackagingShare), "  0");
     EXPECT_EQ(form.state().packagingShare, 0);
-    form.choose("ComboBox20", 1);
-    EXPECT_EQ(Text(form, "Edit76"), "  0");
-    EXPECT_EQ(Text(form, "Edit77"), Text(form, "Edit78")); // gross = net: no packaging
+    form.choose(Control::RoomType, 1);
+    EXPECT_EQ(Text(form, Control::PackagingShare), "  0");
+    EXPECT_EQ(Text(form, Control::GrossCapacity), Text(form, Control::NetCapacity)); // gross = net: no packaging
 }
 
 // Guards the fields the door and fan modes enable: each mode box swaps which of its fields take

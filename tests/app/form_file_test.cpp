@@ -21,8 +21,9 @@ void WriteBytes(const std::string& path, const std::string& bytes)
 std::string Snapshot(const FormModel& form)
 {
     std::string out;
-    for (const std::string& name : form.controlNames()) {
-        const ControlState& c = form.control(name);
+    for (const ControlFacts& facts : AllControls()) {
+        const std::string name(facts.name);
+        const ControlState& c = form.control(facts.control);
         out += name + "|" + c.text + "|" + std::to_string(c.index) + "|" + std::to_string(c.enabled) +
                std::to_string(c.visible) + std::to_string(static_cast<int>(c.color)) + "\n";
     }
@@ -32,39 +33,39 @@ std::string Snapshot(const FormModel& form)
 // A project touching every kind of input: lists with presets, tiles, compass, check boxes, texts.
 void FillProject(FormModel& form)
 {
-    form.choose("ComboBox13", refdata::kCustomCity);
-    Enter(form, "Edit20", "34,5");
-    Enter(form, "Edit21", "61");
-    form.choose("ComboBox19", 2);
-    form.choose("ComboBox20", 1);
-    Enter(form, "Edit22", "12,5");
-    Enter(form, "Edit23", "8");
-    Enter(form, "Edit24", "6");
-    Enter(form, "Edit74", "5"); // stacking height committed: its parameter is what it shows
-    Enter(form, "Edit43", "3");
-    form.choose("ComboBox1", 11);
-    Enter(form, "Edit1", "380");
-    Enter(form, "Edit5", "120");
-    ASSERT_TRUE(form.setFocus("Edit9"));
+    form.choose(Control::City, refdata::kCustomCity);
+    Enter(form, Control::OutsideDesignTemperature, "34,5");
+    Enter(form, Control::OutsideRelativeHumidity, "61");
+    form.choose(Control::FloorType, 2);
+    form.choose(Control::RoomType, 1);
+    Enter(form, Control::RoomLength, "12,5");
+    Enter(form, Control::RoomWidth, "8");
+    Enter(form, Control::RoomHeight, "6");
+    Enter(form, Control::StackHeight, "5"); // stacking height committed: its parameter is what it shows
+    Enter(form, Control::RoomTemperature, "3");
+    form.choose(Control::StructureMaterialA, 11);
+    Enter(form, Control::StructureThicknessA, "380");
+    Enter(form, Control::InsulationThicknessA, "120");
+    ASSERT_TRUE(form.setFocus(Control::OutsideTemperatureA));
     form.pressSpace();
-    form.choose("ComboBox14", 2);
-    form.click("PaintBox2");
-    form.click("PaintBox11");
-    form.click("Button1");
-    form.click("Button1");
-    form.click("Button1");
-    Enter(form, "Edit30", "4,5");
-    form.choose("ComboBox21", 43); // "лимоны"
-    form.click("CheckBox2");
-    Enter(form, "Edit79", "25");
-    form.click("CheckBox1");
-    Enter(form, "Edit131", "2,5");
-    form.choose("ComboBox23", 2);
-    Enter(form, "Edit97", "3");
-    Type(form, "Edit125", "ООО «Северный холод»");
-    Type(form, "Edit107", "Погрузчик");
-    Enter(form, "Edit108", "1,5");
-    form.setFocus("ComboBox13");
+    form.choose(Control::SurfaceFinishA, 2);
+    form.click(Control::SunTileA);
+    form.click(Control::FacingTileD);
+    form.click(Control::CompassButton);
+    form.click(Control::CompassButton);
+    form.click(Control::CompassButton);
+    Enter(form, Control::AirExchangeRate, "4,5");
+    form.choose(Control::Product, 43); // "лимоны"
+    form.click(Control::HighTurnover);
+    Enter(form, Control::DailyTurnoverPercent, "25");
+    form.click(Control::DoorTimeMode);
+    Enter(form, Control::DoorOpenTime, "2,5");
+    form.choose(Control::DoorProtection, 2);
+    Enter(form, Control::StaffCount, "3");
+    Type(form, Control::ClientName, "ООО «Северный холод»");
+    Type(form, Control::Consumer1Name, "Погрузчик");
+    Enter(form, Control::Consumer1Power, "1,5");
+    form.setFocus(Control::City);
     ASSERT_TRUE(form.takeErrors().empty());
 }
 
@@ -76,16 +77,16 @@ TEST(FormFile, SaveThenLoadIntoAFreshWindowReproducesEveryControl)
     FormModel saved{std::string(kToday)};
     FillProject(saved);
     ASSERT_TRUE(saved.saveProject({true, dir.file("project.zlt")}));
-    EXPECT_EQ(Text(saved, "Edit129"), dir.file("project.zlt"));
+    EXPECT_EQ(Text(saved, Control::ProjectName), dir.file("project.zlt"));
 
     FormModel loaded{"01.01.2030"};
     ASSERT_TRUE(loaded.loadProject({true, dir.file("project.zlt")}));
     EXPECT_TRUE(loaded.takeErrors().empty());
     EXPECT_EQ(Snapshot(loaded), Snapshot(saved));
-    EXPECT_EQ(Text(loaded, "Edit128"), kToday);
+    EXPECT_EQ(Text(loaded, Control::ProjectDate), kToday);
     EXPECT_EQ(loaded.state().city, refdata::kCustomCity);
-    EXPECT_TRUE(loaded.control("Edit20").enabled); // the custom climate stays editable
-    EXPECT_FALSE(loaded.control("Edit18").enabled); // floor on ground
+    EXPECT_TRUE(loaded.control(Control::OutsideDesignTemperature).enabled); // the custom climate stays editable
+    EXPECT_FALSE(loaded.control(Control::OutsideTemperatureFloor).enabled); // floor on ground
     EXPECT_EQ(loaded.state().clientName, "ООО «Северный холод»");
     EXPECT_EQ(loaded.state().consumer1Name, "Погрузчик");
     EXPECT_EQ(loaded.state().planOrientation, 135);
@@ -96,14 +97,14 @@ TEST(FormFile, LoadingARailProjectHidesTheCapacityFields)
 {
     TempDir dir;
     FormModel saved{std::string(kToday)};
-    saved.choose("ComboBox20", 4);
-    saved.choose("ComboBox21", 6);
+    saved.choose(Control::RoomType, 4);
+    saved.choose(Control::Product, 6);
     ASSERT_TRUE(saved.saveProject({true, dir.file("rail.zlt")}));
     FormModel loaded{std::string(kToday)};
     ASSERT_TRUE(loaded.loadProject({true, dir.file("rail.zlt")}));
     EXPECT_EQ(Snapshot(loaded), Snapshot(saved));
-    EXPECT_FALSE(loaded.control("Edit74").visible);
-    EXPECT_EQ(loaded.control("ComboBox22").color, ControlColor::Red);
+    EXPECT_FALSE(loaded.control(Control::StackHeight).visible);
+    EXPECT_EQ(loaded.control(Control::PackagingMaterial).color, ControlColor::Red);
 }
 
 // Guards a half-applied load: a faulty line late in the file must leave every control as it was.
@@ -117,10 +118,10 @@ TEST(FormFile, AFaultyFileLeavesTheWindowAsItWas)
     ASSERT_NE(cityLine, std::string::npos);
     std::string bad = bytes;
     bad.replace(cityLine, 6, "\r\n300\r\n");
-    bad.replace(0, 3, "  9"); // line 1 would change Edit1 if applied before the check
+    bad.replace(0, 3, "  9"); // line 1 would change the first structure thickness if applied before the check
     WriteBytes(dir.file("bad.zlt"), bad);
 
-    Enter(form, "Edit22", "7");
+    Enter(form, Control::RoomLength, "7");
     const std::string before = Snapshot(form);
     EXPECT_FALSE(form.loadProject({true, dir.file("bad.zlt")}));
     const std::vector<std::string> errors = form.takeErrors();
@@ -159,8 +160,8 @@ TEST(FormFile, AMissingFileIsReportedAndChangesNothing)
 {
     TempDir dir;
     FormModel form{std::string(kToday)};
-    ASSERT_TRUE(form.setFocus("Edit125")); // leaving the city list recalculates
-    form.click("PaintBox2");               // results now stale until the next recalculation
+    ASSERT_TRUE(form.setFocus(Control::ClientName)); // leaving the city list recalculates
+    form.click(Control::SunTileA);               // results now stale until the next recalculation
     const std::string before = Snapshot(form);
     EXPECT_FALSE(form.loadProject({true, dir.file("нет такого.zlt")}));
     const std::vector<std::string> errors = form.takeErrors();
@@ -175,9 +176,9 @@ TEST(FormFile, CancelledDialogsKeepTheProjectName)
 {
     TempDir dir;
     FormModel form{std::string(kToday)};
-    Type(form, "Edit129", "Склад 3");
+    Type(form, Control::ProjectName, "Склад 3");
     EXPECT_FALSE(form.saveProject({false, {}}));
-    EXPECT_EQ(Text(form, "Edit129"), "Склад 3");
+    EXPECT_EQ(Text(form, Control::ProjectName), "Склад 3");
     EXPECT_EQ(form.state().projectName, "Склад 3");
     EXPECT_TRUE(form.takeErrors().empty());
 
@@ -187,11 +188,11 @@ TEST(FormFile, CancelledDialogsKeepTheProjectName)
     // The line of the project name holds the name as it was before the save.
     EXPECT_NE(FileBytes(dir.file("a.zlt")).find("\r\n\xd1\xea\xeb\xe0\xe4 3\r\n"), std::string::npos);
 
-    Type(form, "Edit129", "Склад 4");
+    Type(form, Control::ProjectName, "Склад 4");
     EXPECT_FALSE(form.loadProject({false, {}}));
-    EXPECT_EQ(Text(form, "Edit129"), "Склад 4");
+    EXPECT_EQ(Text(form, Control::ProjectName), "Склад 4");
     EXPECT_FALSE(form.saveProject({false, {}}));
-    EXPECT_EQ(Text(form, "Edit129"), "Склад 4");
+    EXPECT_EQ(Text(form, Control::ProjectName), "Склад 4");
 }
 
 // Guards a save that loses a text silently or destroys the previous file.
@@ -201,17 +202,17 @@ TEST(FormFile, ATextWindows1251CannotHoldRefusesTheSave)
     FormModel form{std::string(kToday)};
     ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")}));
     const std::string previous = FileBytes(dir.file("p.zlt"));
-    Type(form, "Edit125", "Холод ");
+    Type(form, Control::ClientName, "Холод ");
     form.typeCharacter(U'\U0001F9CA'); // an ice cube
     EXPECT_FALSE(form.saveProject({true, dir.file("p.zlt")}));
     const std::vector<std::string> errors = form.takeErrors();
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_NE(errors[0].find("КЛИЕНТ"), std::string::npos) << errors[0];
-    EXPECT_NE(errors[0].find("Edit125"), std::string::npos) << errors[0];
+    EXPECT_NE(errors[0].find("Причина — поле «КЛИЕНТ»"), std::string::npos) << errors[0];
+    EXPECT_EQ(errors[0].find(Name(Control::ClientName)), std::string::npos) << errors[0]; // no object name
     EXPECT_EQ(FileBytes(dir.file("p.zlt")), previous);
     EXPECT_FALSE(form.saveProject({true, dir.file("q.zlt")}));
     EXPECT_FALSE(std::filesystem::exists(dir.file("q.zlt")));
-    EXPECT_EQ(Text(form, "Edit129"), dir.file("p.zlt"));
+    EXPECT_EQ(Text(form, Control::ProjectName), dir.file("p.zlt"));
 }
 
 TEST(FormFile, FileErrorsNameTheFileAndLeaveNothingBehind)
@@ -224,7 +225,7 @@ TEST(FormFile, FileErrorsNameTheFileAndLeaveNothingBehind)
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0], "Проект не сохранён. Не удалось записать файл «" + missingFolder + "»: папка «" +
                              dir.file("нет") + "» не найдена.");
-    EXPECT_EQ(Text(form, "Edit129"), "");
+    EXPECT_EQ(Text(form, Control::ProjectName), "");
 
     EXPECT_FALSE(form.saveProject({true, dir.path().string()}));
     EXPECT_NE(form.takeErrors().at(0).find("это папка"), std::string::npos);
@@ -232,7 +233,7 @@ TEST(FormFile, FileErrorsNameTheFileAndLeaveNothingBehind)
     EXPECT_NE(form.takeErrors().at(0).find("это папка"), std::string::npos);
 
     ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")}));
-    Enter(form, "Edit22", "9");
+    Enter(form, Control::RoomLength, "9");
     ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")})); // replaces the old file
     int files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
@@ -240,7 +241,7 @@ TEST(FormFile, FileErrorsNameTheFileAndLeaveNothingBehind)
     EXPECT_EQ(files, 1) << "a temporary file stayed behind";
     FormModel check{std::string(kToday)};
     ASSERT_TRUE(check.loadProject({true, dir.file("p.zlt")}));
-    EXPECT_EQ(Text(check, "Edit22"), "  9");
+    EXPECT_EQ(Text(check, Control::RoomLength), "  9");
 }
 
 // The save button takes the focus: the field being edited is committed before the file is written,
@@ -249,15 +250,15 @@ TEST(FormFile, SaveCommitsTheFieldBeingEdited)
 {
     TempDir dir;
     FormModel form{std::string(kToday)};
-    Type(form, "Edit22", "12");
+    Type(form, Control::RoomLength, "12");
     ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")}));
-    EXPECT_EQ(form.focus(), "BitBtn5");
+    EXPECT_EQ(form.focusedControl(), Control::SaveButton);
     FormModel check{std::string(kToday)};
     ASSERT_TRUE(check.loadProject({true, dir.file("p.zlt")}));
-    EXPECT_EQ(Text(check, "Edit22"), "  12");
+    EXPECT_EQ(Text(check, Control::RoomLength), "  12");
     EXPECT_DOUBLE_EQ(check.state().roomLength, 12);
 
-    ASSERT_TRUE(form.setFocus("Edit23"));
+    ASSERT_TRUE(form.setFocus(Control::RoomWidth));
     form.textEdited("1-2");
     EXPECT_FALSE(form.saveProject({true, dir.file("r.zlt")}));
     EXPECT_EQ(form.takeErrors(), std::vector<std::string>{"'1-2' is not a valid floating point value."});
@@ -269,15 +270,15 @@ TEST(FormFile, ModifiedFollowsEditsSavesAndLoads)
     TempDir dir;
     FormModel form{std::string(kToday)};
     EXPECT_FALSE(form.modified());
-    form.click("PaintBox4");
+    form.click(Control::SunTileB);
     EXPECT_TRUE(form.modified());
     ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")}));
     EXPECT_FALSE(form.modified());
-    Enter(form, "Edit23", "3");
+    Enter(form, Control::RoomWidth, "3");
     EXPECT_TRUE(form.modified());
     ASSERT_TRUE(form.loadProject({true, dir.file("p.zlt")}));
     EXPECT_FALSE(form.modified());
-    EXPECT_EQ(Text(form, "Edit23"), "  0");
+    EXPECT_EQ(Text(form, Control::RoomWidth), "  0");
 }
 
 // Every control's state read through `Control`, for comparing a new project with start-up.
@@ -324,7 +325,7 @@ TEST(FormFile, ANewProjectShowsTheStartupWindowAndForgetsTheFile)
     EXPECT_EQ(form.takeMessages(), std::vector<std::string>{"Новый проект"});
     EXPECT_EQ(form.lastValues().totalHeatGain, startup.lastValues().totalHeatGain);
 
-    Enter(form, "Edit23", "3"); // the new project is a working window
+    Enter(form, Control::RoomWidth, "3"); // the new project is a working window
     EXPECT_TRUE(form.modified());
     EXPECT_TRUE(form.takeErrors().empty());
 }
@@ -355,12 +356,12 @@ TEST(FormFile, Line52KeepsTheFullPercentageOfATonnesEntry)
 {
     TempDir dir;
     FormModel form{std::string(kToday)};
-    Enter(form, "Edit22", "10");
-    Enter(form, "Edit23", "10");
-    Enter(form, "Edit24", "5"); // net capacity 98 t
-    Enter(form, "Edit124", "10");
+    Enter(form, Control::RoomLength, "10");
+    Enter(form, Control::RoomWidth, "10");
+    Enter(form, Control::RoomHeight, "5"); // net capacity 98 t
+    Enter(form, Control::DailyTurnover, "10");
     const double percent = form.state().dailyTurnoverPercent;
-    ASSERT_EQ(Text(form, "Edit79"), "  10,2");
+    ASSERT_EQ(Text(form, Control::DailyTurnoverPercent), "  10,2");
     ASSERT_TRUE(form.saveProject({true, dir.file("t.zlt")}));
     const std::string line52 = FileLine(FileBytes(dir.file("t.zlt")), 52);
     EXPECT_EQ(line52.substr(0, 10), "  10,20408") << line52;
@@ -369,10 +370,10 @@ TEST(FormFile, Line52KeepsTheFullPercentageOfATonnesEntry)
     FormModel loaded{std::string(kToday)};
     ASSERT_TRUE(loaded.loadProject({true, dir.file("t.zlt")}));
     EXPECT_EQ(loaded.state().dailyTurnoverPercent, percent);
-    EXPECT_EQ(Text(loaded, "Edit79"), "  10,2");
-    EXPECT_EQ(Text(loaded, "Edit106"), Text(form, "Edit106"));
+    EXPECT_EQ(Text(loaded, Control::DailyTurnoverPercent), "  10,2");
+    EXPECT_EQ(Text(loaded, Control::TotalHeatGain), Text(form, Control::TotalHeatGain));
 
-    Enter(loaded, "Edit79", "12"); // typed: the field's text is the whole value again
+    Enter(loaded, Control::DailyTurnoverPercent, "12"); // typed: the field's text is the whole value again
     ASSERT_TRUE(loaded.saveProject({true, dir.file("t.zlt")}));
     EXPECT_EQ(FileLine(FileBytes(dir.file("t.zlt")), 52), "  12");
 }
@@ -397,7 +398,7 @@ TEST(FormFile, Line52OfFiveCharactersIsShownAsStored)
         ReplaceFileLine(dir.file("p.zlt"), 52, c.line);
         FormModel form{std::string(kToday)};
         ASSERT_TRUE(form.loadProject({true, dir.file("p.zlt")})) << c.line;
-        EXPECT_EQ(Text(form, "Edit79"), c.shown) << c.line;
+        EXPECT_EQ(Text(form, Control::DailyTurnoverPercent), c.shown) << c.line;
         EXPECT_DOUBLE_EQ(form.state().dailyTurnoverPercent, c.held) << c.line;
     }
 }
@@ -407,16 +408,16 @@ TEST(FormFile, TheProjectNameLineWritesUnstorableCharactersAsQuestionMarks)
 {
     TempDir dir;
     FormModel form{std::string(kToday)};
-    Type(form, "Edit129", "café Склад 项目");
+    Type(form, Control::ProjectName, "café Склад 项目");
     ASSERT_TRUE(form.saveProject({true, dir.file("项目.zlt")}));
     EXPECT_EQ(FileLine(FileBytes(dir.file("项目.zlt")), 78), "caf? \xd1\xea\xeb\xe0\xe4 ??");
-    EXPECT_EQ(Text(form, "Edit129"), dir.file("项目.zlt"));
+    EXPECT_EQ(Text(form, Control::ProjectName), dir.file("项目.zlt"));
     ASSERT_TRUE(form.saveProject({true, dir.file("b.zlt")})) << form.takeErrors().at(0);
     const std::string expectedPath = dir.file("??.zlt");
     EXPECT_EQ(FileLine(FileBytes(dir.file("b.zlt")), 78), expectedPath);
     FormModel loaded{std::string(kToday)};
     ASSERT_TRUE(loaded.loadProject({true, dir.file("b.zlt")}));
-    EXPECT_EQ(loaded.control("Edit129").text, dir.file("b.zlt"));
+    EXPECT_EQ(loaded.control(Control::ProjectName).text, dir.file("b.zlt"));
 }
 
 } // namespace

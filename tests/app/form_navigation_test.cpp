@@ -9,38 +9,38 @@ namespace {
 TEST(FormNavigation, EnterWalksThePanelAndCommitsEachField)
 {
     FormModel form{std::string(kToday)};
-    Type(form, "Edit22", "6");
+    Type(form, Control::RoomLength, "6");
     ASSERT_TRUE(form.pressEnter());
-    EXPECT_EQ(form.focus(), "Edit23");
-    EXPECT_EQ(Text(form, "Edit22"), "  6");
+    EXPECT_EQ(form.focusedControl(), Control::RoomWidth);
+    EXPECT_EQ(Text(form, Control::RoomLength), "  6");
     form.pressEnter();
     form.pressEnter();
-    EXPECT_EQ(form.focus(), "ComboBox20");
+    EXPECT_EQ(form.focusedControl(), Control::RoomType);
     form.pressEnter();
-    EXPECT_EQ(form.focus(), "Edit43");
+    EXPECT_EQ(form.focusedControl(), Control::RoomTemperature);
 }
 
 // Guards the tab switches of the Enter chain: the last field of each page shows the next page.
 TEST(FormNavigation, EnterFromTheLastFieldOfATabShowsTheNextTab)
 {
     FormModel form{std::string(kToday)};
-    ASSERT_TRUE(form.setFocus("Edit56"));
+    ASSERT_TRUE(form.setFocus(Control::CapacityReserve));
     form.showTab(3);
     form.pressEnter();
-    EXPECT_EQ(form.focus(), "ComboBox1");
+    EXPECT_EQ(form.focusedControl(), Control::StructureMaterialA);
     EXPECT_EQ(form.currentTab(), 0);
-    const std::pair<const char*, std::pair<const char*, int>> chain[]{
-        {"Edit42", {"ComboBox14", 1}}, {"Edit72", {"Edit30", 2}}, {"Edit73", {"ComboBox25", 3}},
-        {"Edit90", {"Edit91", 4}}};
+    const std::pair<Control, std::pair<Control, int>> chain[]{
+        {Control::HeatGainQ1, {Control::SurfaceFinishA, 1}}, {Control::HeatGainQ12, {Control::AirExchangeRate, 2}}, {Control::HeatGainQ3, {Control::ProductGroup, 3}},
+        {Control::HeatGainQ5, {Control::DoorHeight, 4}}};
     for (const auto& [from, to] : chain) {
         ASSERT_TRUE(form.setFocus(from));
         form.pressEnter();
-        EXPECT_EQ(form.focus(), to.first) << from;
+        EXPECT_EQ(form.focusedControl(), to.first) << from;
         EXPECT_EQ(form.currentTab(), to.second) << from;
     }
-    ASSERT_TRUE(form.setFocus("Edit117"));
+    ASSERT_TRUE(form.setFocus(Control::HeatGainQ4));
     EXPECT_FALSE(form.pressEnter());
-    EXPECT_EQ(form.focus(), "Edit117");
+    EXPECT_EQ(form.focusedControl(), Control::HeatGainQ4);
 }
 
 // Enter skips exactly the fields that the room type hides.
@@ -49,18 +49,18 @@ TEST(FormNavigation, EnterRoutesByRoomType)
     FormModel form{std::string(kToday)};
     const struct {
         int roomType;
-        const char* afterFinal;
-        const char* afterShare;
-    } routes[]{{0, "Edit74", "Edit79"}, {2, "Edit74", "Edit90"}, {4, "Edit90", "Edit90"}, {6, "Edit74", "Edit79"}};
+        Control afterFinal;
+        Control afterShare;
+    } routes[]{{0, Control::StackHeight, Control::DailyTurnoverPercent}, {2, Control::StackHeight, Control::HeatGainQ5}, {4, Control::HeatGainQ5, Control::HeatGainQ5}, {6, Control::StackHeight, Control::DailyTurnoverPercent}};
     for (const auto& r : routes) {
-        form.choose("ComboBox20", r.roomType);
-        ASSERT_TRUE(form.setFocus("Edit83"));
+        form.choose(Control::RoomType, r.roomType);
+        ASSERT_TRUE(form.setFocus(Control::ProductFinalTemperature));
         form.pressEnter();
-        EXPECT_EQ(form.focus(), r.afterFinal) << r.roomType;
-        if (form.control("Edit76").visible) {
-            ASSERT_TRUE(form.setFocus("Edit76"));
+        EXPECT_EQ(form.focusedControl(), r.afterFinal) << r.roomType;
+        if (form.control(Control::PackagingShare).visible) {
+            ASSERT_TRUE(form.setFocus(Control::PackagingShare));
             form.pressEnter();
-            EXPECT_EQ(form.focus(), r.afterShare) << r.roomType;
+            EXPECT_EQ(form.focusedControl(), r.afterShare) << r.roomType;
         }
     }
 }
@@ -68,84 +68,85 @@ TEST(FormNavigation, EnterRoutesByRoomType)
 TEST(FormNavigation, EnterRoutesByCityAndCheckBoxes)
 {
     FormModel form{std::string(kToday)};
-    ASSERT_TRUE(form.setFocus("ComboBox13"));
+    ASSERT_TRUE(form.setFocus(Control::City));
     form.pressEnter();
-    EXPECT_EQ(form.focus(), "ComboBox19");
-    form.choose("ComboBox13", refdata::kCustomCity);
+    EXPECT_EQ(form.focusedControl(), Control::FloorType);
+    form.choose(Control::City, refdata::kCustomCity);
     form.pressEnter();
-    EXPECT_EQ(form.focus(), "Edit19");
+    EXPECT_EQ(form.focusedControl(), Control::Latitude);
 
-    ASSERT_TRUE(form.setFocus("Edit102"));
+    ASSERT_TRUE(form.setFocus(Control::VehicleHours));
     form.pressEnter();
-    EXPECT_EQ(form.focus(), "Edit103");
-    form.click("CheckBox3");
-    ASSERT_TRUE(form.setFocus("Edit102"));
+    EXPECT_EQ(form.focusedControl(), Control::FanSharePercent);
+    form.click(Control::FanDetailedCalculation);
+    ASSERT_TRUE(form.setFocus(Control::VehicleHours));
     form.pressEnter();
-    EXPECT_EQ(form.focus(), "Edit130");
+    EXPECT_EQ(form.focusedControl(), Control::FanCount);
 
-    ASSERT_TRUE(form.setFocus("ComboBox24"));
+    ASSERT_TRUE(form.setFocus(Control::DoorType));
     form.pressEnter();
-    EXPECT_EQ(form.focus(), "Edit93");
-    form.click("CheckBox1");
-    ASSERT_TRUE(form.setFocus("ComboBox24"));
+    EXPECT_EQ(form.focusedControl(), Control::LoadUnitMass);
+    form.click(Control::DoorTimeMode);
+    ASSERT_TRUE(form.setFocus(Control::DoorType));
     form.pressEnter();
-    EXPECT_EQ(form.focus(), "Edit131");
+    EXPECT_EQ(form.focusedControl(), Control::DoorOpenTime);
 }
 
 // Guards Enter into the disabled floor temperature (floor on ground), which would stop the walk.
 TEST(FormNavigation, EnterPassesOverADisabledTarget)
 {
     FormModel form{std::string(kToday)};
-    form.choose("ComboBox19", 2); // "на грунте"
-    ASSERT_FALSE(form.control("Edit18").enabled);
-    Type(form, "Edit17", "100");
+    form.choose(Control::FloorType, 2); // "на грунте"
+    ASSERT_FALSE(form.control(Control::OutsideTemperatureFloor).enabled);
+    Type(form, Control::InsulationThicknessFloor, "100");
     form.pressEnter();
-    EXPECT_EQ(form.focus(), "Edit42");
-    EXPECT_EQ(Text(form, "Edit17"), "  100");
+    EXPECT_EQ(form.focusedControl(), Control::HeatGainQ1);
+    EXPECT_EQ(Text(form, Control::InsulationThicknessFloor), "  100");
     EXPECT_TRUE(form.takeErrors().empty());
 }
 
-// The space bar in Edit9 first moves to ComboBox2 (committing Edit9), then copies row A.
+// The space bar in the first outside temperature first moves to the structure material of wall Б
+// (committing the temperature), then copies row A.
 TEST(FormNavigation, SpaceInOutsideTemperatureOfWallACopiesTheFirstRow)
 {
     FormModel form{std::string(kToday)};
-    form.choose("ComboBox1", 3);
-    form.choose("ComboBox5", 2);
-    form.choose("ComboBox9", 1);
-    Enter(form, "Edit1", "250");
-    Enter(form, "Edit5", "100");
-    Enter(form, "Edit18", "-5");
-    Type(form, "Edit9", "12");
+    form.choose(Control::StructureMaterialA, 3);
+    form.choose(Control::InsulationMaterialA, 2);
+    form.choose(Control::StructureMaterialCeiling, 1);
+    Enter(form, Control::StructureThicknessA, "250");
+    Enter(form, Control::InsulationThicknessA, "100");
+    Enter(form, Control::OutsideTemperatureFloor, "-5");
+    Type(form, Control::OutsideTemperatureA, "12");
     ASSERT_TRUE(form.pressSpace());
-    EXPECT_EQ(form.focus(), "ComboBox2");
-    EXPECT_EQ(Text(form, "Edit9"), "  12");
-    for (const char* f : {"Edit2", "Edit3", "Edit4", "Edit13", "Edit16"})
+    EXPECT_EQ(form.focusedControl(), Control::StructureMaterialB);
+    EXPECT_EQ(Text(form, Control::OutsideTemperatureA), "  12");
+    for (const Control f : {Control::StructureThicknessB, Control::StructureThicknessC, Control::StructureThicknessD, Control::StructureThicknessCeiling, Control::StructureThicknessFloor})
         EXPECT_EQ(Text(form, f), "  250") << f;
-    for (const char* f : {"Edit6", "Edit7", "Edit8", "Edit14", "Edit17"})
+    for (const Control f : {Control::InsulationThicknessB, Control::InsulationThicknessC, Control::InsulationThicknessD, Control::InsulationThicknessCeiling, Control::InsulationThicknessFloor})
         EXPECT_EQ(Text(form, f), "  100") << f;
-    for (const char* f : {"Edit10", "Edit11", "Edit12", "Edit15"})
+    for (const Control f : {Control::OutsideTemperatureB, Control::OutsideTemperatureC, Control::OutsideTemperatureD, Control::OutsideTemperatureCeiling})
         EXPECT_EQ(Text(form, f), "  12") << f;
-    EXPECT_EQ(Text(form, "Edit18"), "  -5");
+    EXPECT_EQ(Text(form, Control::OutsideTemperatureFloor), "  -5");
     EXPECT_DOUBLE_EQ(form.state().rows[Floor].outsideTemperature, -5);
     EXPECT_DOUBLE_EQ(form.state().rows[Floor].insulationThickness, 100);
-    for (const char* list : {"ComboBox2", "ComboBox3", "ComboBox4"})
+    for (const Control list : {Control::StructureMaterialB, Control::StructureMaterialC, Control::StructureMaterialD})
         EXPECT_EQ(form.control(list).index, 3) << list;
-    for (const char* list : {"ComboBox6", "ComboBox7", "ComboBox8"})
+    for (const Control list : {Control::InsulationMaterialB, Control::InsulationMaterialC, Control::InsulationMaterialD})
         EXPECT_EQ(form.control(list).index, 2) << list;
-    EXPECT_EQ(form.control("ComboBox9").index, 1);
-    EXPECT_EQ(form.control("ComboBox10").index, 5);
+    EXPECT_EQ(form.control(Control::StructureMaterialCeiling).index, 1);
+    EXPECT_EQ(form.control(Control::InsulationMaterialCeiling).index, 5);
     EXPECT_EQ(form.state().rows[WallD].structureMaterial, 3);
 }
 
 TEST(FormNavigation, SpaceInFinishOfWallACopiesTheFinishToTheWalls)
 {
     FormModel form{std::string(kToday)};
-    form.choose("ComboBox14", 4);
+    form.choose(Control::SurfaceFinishA, 4);
     ASSERT_TRUE(form.pressSpace());
-    EXPECT_EQ(form.focus(), "ComboBox15");
-    for (const char* list : {"ComboBox15", "ComboBox16", "ComboBox17"})
+    EXPECT_EQ(form.focusedControl(), Control::SurfaceFinishB);
+    for (const Control list : {Control::SurfaceFinishB, Control::SurfaceFinishC, Control::SurfaceFinishD})
         EXPECT_EQ(form.control(list).index, 4) << list;
-    EXPECT_EQ(form.control("ComboBox18").index, 0);
+    EXPECT_EQ(form.control(Control::SurfaceFinishCeiling).index, 0);
     EXPECT_EQ(form.state().rows[Ceiling].surfaceFinish, 0);
     EXPECT_EQ(form.state().rows[WallD].surfaceFinish, 4);
 }
@@ -153,40 +154,40 @@ TEST(FormNavigation, SpaceInFinishOfWallACopiesTheFinishToTheWalls)
 TEST(FormNavigation, SpaceElsewhereIsAnOrdinaryKey)
 {
     FormModel form{std::string(kToday)};
-    Type(form, "Edit10", "7");
+    Type(form, Control::OutsideTemperatureB, "7");
     EXPECT_FALSE(form.pressSpace());
-    EXPECT_EQ(form.focus(), "Edit10");
-    ASSERT_TRUE(form.setFocus("ComboBox15"));
+    EXPECT_EQ(form.focusedControl(), Control::OutsideTemperatureB);
+    ASSERT_TRUE(form.setFocus(Control::SurfaceFinishB));
     EXPECT_FALSE(form.pressSpace());
-    EXPECT_EQ(form.control("ComboBox16").index, 0);
+    EXPECT_EQ(form.control(Control::SurfaceFinishC).index, 0);
 }
 
 // A user cannot reach a hidden or disabled control; the focus stays and an error is reported.
 TEST(FormNavigation, HiddenDisabledAndPaintedControlsCannotTakeTheFocus)
 {
     FormModel form{std::string(kToday)};
-    Type(form, "Edit22", "5");
-    for (const char* name : {"Edit131", "PaintBox8", "Label46"}) {
+    Type(form, Control::RoomLength, "5");
+    for (const Control name : {Control::DoorOpenTime, Control::FacingTileA, Control::RunningHoursCaption}) {
         EXPECT_FALSE(form.setFocus(name)) << name;
-        EXPECT_EQ(form.focus(), "Edit22") << name;
+        EXPECT_EQ(form.focusedControl(), Control::RoomLength) << name;
         EXPECT_EQ(form.takeErrors().size(), 1u) << name;
     }
-    EXPECT_EQ(Text(form, "Edit22"), "5"); // not committed: the focus never moved
-    form.choose("ComboBox20", 4);
-    EXPECT_FALSE(form.setFocus("Edit79"));
-    EXPECT_EQ(form.focus(), "ComboBox20");
+    EXPECT_EQ(Text(form, Control::RoomLength), "5"); // not committed: the focus never moved
+    form.choose(Control::RoomType, 4);
+    EXPECT_FALSE(form.setFocus(Control::DailyTurnoverPercent));
+    EXPECT_EQ(form.focusedControl(), Control::RoomType);
 }
 
 TEST(FormNavigation, FocusShowsTheControlsTabPage)
 {
     FormModel form{std::string(kToday)};
-    ASSERT_TRUE(form.setFocus("Edit30"));
+    ASSERT_TRUE(form.setFocus(Control::AirExchangeRate));
     EXPECT_EQ(form.currentTab(), 2);
-    ASSERT_TRUE(form.setFocus("Edit22")); // outside the tabs: the page stays
+    ASSERT_TRUE(form.setFocus(Control::RoomLength)); // outside the tabs: the page stays
     EXPECT_EQ(form.currentTab(), 2);
     form.showTab(4);
     EXPECT_EQ(form.currentTab(), 4);
-    EXPECT_EQ(form.focus(), "Edit22");
+    EXPECT_EQ(form.focusedControl(), Control::RoomLength);
 }
 
 } // namespace

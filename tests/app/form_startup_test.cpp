@@ -36,28 +36,28 @@ TEST(FormStartup, ANewModelStartsFreshAfterAnotherWasChanged)
     {
         FormModel edited{std::string(kToday)};
         ASSERT_TRUE(edited.loadProject({true, std::string(ZELTAR_TEST_DATA_DIR) + "/reference-projects/p0003.zlt"}));
-        edited.choose("ComboBox13", 3);
+        edited.choose(Control::City, 3);
     }
     FormModel fresh{std::string(kToday)};
     ASSERT_TRUE(fresh.saveProject({true, dir.file("start.zlt")}));
     EXPECT_EQ(FileBytes(dir.file("start.zlt")),
               FileBytes(std::string(ZELTAR_TEST_DATA_DIR) + "/reference-projects/defaults.zlt"));
-    EXPECT_EQ(Text(FormModel{"31.12.2030"}, "Edit128"), "31.12.2030");
+    EXPECT_EQ(Text(FormModel{"31.12.2030"}, Control::ProjectDate), "31.12.2030");
 }
 
 TEST(FormStartup, CityListHasTheFocusAndTheClimateFieldsAreDisabled)
 {
     FormModel form{std::string(kToday)};
-    EXPECT_EQ(form.focus(), "ComboBox13");
+    EXPECT_EQ(form.focusedControl(), Control::City);
     EXPECT_EQ(form.currentTab(), 0);
-    EXPECT_EQ(form.control("ComboBox13").index, 64);
-    EXPECT_EQ(Text(form, "ComboBox13").find("Москва"), 0u);
-    EXPECT_EQ(Text(form, "Edit19"), "  56");
-    EXPECT_EQ(Text(form, "Edit20"), "  31,6");
-    EXPECT_EQ(Text(form, "Edit21"), "  56");
-    for (const char* climate : {"Edit19", "Edit20", "Edit21"})
+    EXPECT_EQ(form.control(Control::City).index, 64);
+    EXPECT_EQ(Text(form, Control::City).find("Москва"), 0u);
+    EXPECT_EQ(Text(form, Control::Latitude), "  56");
+    EXPECT_EQ(Text(form, Control::OutsideDesignTemperature), "  31,6");
+    EXPECT_EQ(Text(form, Control::OutsideRelativeHumidity), "  56");
+    for (const Control climate : {Control::Latitude, Control::OutsideDesignTemperature, Control::OutsideRelativeHumidity})
         EXPECT_FALSE(form.control(climate).enabled) << climate;
-    EXPECT_EQ(Text(form, "Edit128"), kToday);
+    EXPECT_EQ(Text(form, Control::ProjectDate), kToday);
     EXPECT_FALSE(form.modified());
     EXPECT_TRUE(form.takeErrors().empty());
 }
@@ -71,37 +71,37 @@ TEST(FormStartup, EveryResultShowsZeroUntilTheFirstChange)
             EXPECT_EQ(Text(form, kResultControls[i]), "  0") << Name(kResultControls[i]);
         }
     }
-    EXPECT_EQ(form.control("Edit43").color, ControlColor::Default);
+    EXPECT_EQ(form.control(Control::RoomTemperature).color, ControlColor::Default);
 
     // Leaving the city list is the first change: every result is filled at once.
-    ASSERT_TRUE(form.setFocus("Edit22"));
-    EXPECT_EQ(Text(form, "Edit84"), "  32,8");
-    EXPECT_EQ(Text(form, "Edit62"), "  8,9");
-    EXPECT_EQ(form.control("Edit43").color, ControlColor::White);
+    ASSERT_TRUE(form.setFocus(Control::RoomLength));
+    EXPECT_EQ(Text(form, Control::ProductEnthalpyDifference), "  32,8");
+    EXPECT_EQ(Text(form, Control::SolarTemperatureDifferenceA), "  8,9");
+    EXPECT_EQ(form.control(Control::RoomTemperature).color, ControlColor::White);
 }
 
 TEST(FormStartup, ColoursAndEnabledStatesOfTheWindow)
 {
     FormModel form{std::string(kToday)};
-    for (const char* yellow : {"ComboBox1", "ComboBox8", "ComboBox14", "ComboBox17", "Edit1", "Edit17", "Edit9",
-                               "Edit15"})
+    for (const Control yellow : {Control::StructureMaterialA, Control::InsulationMaterialD, Control::SurfaceFinishA, Control::SurfaceFinishD, Control::StructureThicknessA, Control::InsulationThicknessFloor, Control::OutsideTemperatureA,
+                               Control::OutsideTemperatureCeiling})
         EXPECT_EQ(form.control(yellow).color, ControlColor::Yellow) << yellow;
-    for (const char* plain : {"ComboBox9", "ComboBox11", "ComboBox18", "Edit18"})
+    for (const Control plain : {Control::StructureMaterialCeiling, Control::StructureMaterialFloor, Control::SurfaceFinishCeiling, Control::OutsideTemperatureFloor})
         EXPECT_EQ(form.control(plain).color, ControlColor::Default) << plain;
-    EXPECT_TRUE(form.control("Edit103").enabled);
-    for (const char* off : {"Edit114", "Edit130", "Edit131"})
+    EXPECT_TRUE(form.control(Control::FanSharePercent).enabled);
+    for (const Control off : {Control::FanPower, Control::FanCount, Control::DoorOpenTime})
         EXPECT_FALSE(form.control(off).enabled) << off;
-    EXPECT_EQ(Text(form, "Edit31"), "железобетон");
-    EXPECT_EQ(Text(form, "Edit26"), "     Ю");
-    EXPECT_EQ(Text(form, "Button1"), "КОМПАС");
-    EXPECT_EQ(Text(form, "BitBtn7"), "ВВОД ДАННЫХ ПО ПЕРВОЙ СТРОКЕ");
+    EXPECT_EQ(Text(form, Control::StructureMaterialTextA), "железобетон");
+    EXPECT_EQ(Text(form, Control::WallDirectionA), "     Ю");
+    EXPECT_EQ(Text(form, Control::CompassButton), "КОМПАС");
+    EXPECT_EQ(Text(form, Control::FillRowsButton), "ВВОД ДАННЫХ ПО ПЕРВОЙ СТРОКЕ");
 }
 
 // List entries are padded to 30 characters, the last entry of a list is not.
 TEST(FormStartup, ListEntriesArePaddedButTheLast)
 {
     FormModel form{std::string(kToday)};
-    const std::vector<std::string> cities = form.listItems("ComboBox13");
+    const std::vector<std::string> cities = form.listItems(Control::City);
     ASSERT_EQ(cities.size(), 127u);
     EXPECT_EQ(cities[0], "Абакан" + std::string(24, ' '));
     EXPECT_EQ(cities[126], "свой вариант");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/form_model.h"
+#include "fields/control_catalogue.h"
 #include "fields/utf8.h"
 
 #include <gtest/gtest.h>
@@ -15,13 +16,21 @@
 
 #include <unistd.h>
 
+namespace zeltar {
+// A control in a failed check: its object name, as the catalogue keeps it.
+inline std::ostream& operator<<(std::ostream& out, Control control)
+{
+    return out << Name(control);
+}
+} // namespace zeltar
+
 namespace zeltar::test {
 
 inline constexpr std::string_view kToday = "08.12.2025";
 
 // Focuses the control, selects and deletes what it shows and types the text character by character (key
 // filter, length, cleanup), as the user does.
-inline void Type(FormModel& form, std::string_view control, std::string_view text)
+inline void Type(FormModel& form, Control control, std::string_view text)
 {
     ASSERT_TRUE(form.setFocus(control)) << control;
     if (!form.control(control).text.empty()) {
@@ -34,16 +43,12 @@ inline void Type(FormModel& form, std::string_view control, std::string_view tex
 
 // Types the text into the field and leaves it by clicking elsewhere (the room length field, or
 // the city list when the field is the room length itself).
-inline void Enter(FormModel& form, std::string_view control, std::string_view text)
+inline void Enter(FormModel& form, Control control, std::string_view text)
 {
     Type(form, control, text);
-    form.setFocus(control == "ComboBox13" ? "Edit22" : "ComboBox13");
+    form.setFocus(control == Control::City ? Control::RoomLength : Control::City);
 }
 
-inline std::string Text(const FormModel& form, std::string_view control)
-{
-    return form.control(control).text;
-}
 inline std::string Text(const FormModel& form, Control control)
 {
     return form.control(control).text;

@@ -85,11 +85,11 @@ TEST(Play, ErrorBoxesPrintAndTheScriptGoesOn)
                              "print Edit12\n"
                              "print Edit18\n");
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.output, "ERROR\tЭлемент Edit131 недоступен: перейти в него нельзя.\n"
+    EXPECT_EQ(run.output, "ERROR\tЭлемент «Время открытия двери» недоступен: перейти в него нельзя.\n"
                           "MESSAGE\tВместе с типом камеры изменены: температура в камере −3 °C; температура "
                           "поступающего груза 35 °C; конечная температура груза 2 °C\n"
                           "Edit79.visible\t0\n"
-                          "ERROR\tЭлемент Edit79 скрыт: перейти в него нельзя.\n"
+                          "ERROR\tЭлемент «Суточный грузооборот» скрыт: перейти в него нельзя.\n"
                           "focus\tComboBox20\n"
                           "ERROR\tФайл «" + dir.file("missing.zlt") + "» не найден.\n"
                           "focus\tComboBox2\n"
@@ -325,15 +325,15 @@ TEST(Play, RandomEditsShowTheSameAfterSaveAndLoad)
     TempDir dir;
     const std::string file = dir.file("random.zlt");
     std::string prints;
-    FormModel names{std::string(kToday)};
-    for (const std::string& name : names.controlNames())
-        prints += "print " + name + "\n";
+    for (const ControlFacts& facts : AllControls())
+        prints += "print " + std::string(facts.name) + "\n";
     constexpr unsigned kSequences = 200;
     int changed = 0;
     for (unsigned seed = 1; seed <= kSequences; ++seed) {
         const std::string edits = EditSequence(seed).script();
-        // Leaving a list recalculates: a result field typed over (Edit117 after Enter in Edit112)
-        // shows its result again before the save, as the file does not hold what was typed there.
+        // Leaving a list recalculates: a result field typed over (Q4 after Enter in the second
+        // consumer's hours) shows its result again before the save, as the file does not hold what
+        // was typed there.
         PlayRun saved = Play(dir, edits + "focus ComboBox13\nsave " + file + "\n" + prints);
         PlayRun loaded = Play(dir, "load " + file + "\n" + prints);
         // What the message line said is no state of the controls.

@@ -60,7 +60,7 @@ TEST(RecoveryFolder, FolderIsMade0700AndCopiesAre0600WhateverTheMask)
     WindowCopy copy(folder, 1);
     ASSERT_TRUE(copy.active());
     EXPECT_EQ(copy.takeNotice(), "");
-    Enter(form, "Edit22", "12");
+    Enter(form, Control::RoomLength, "12");
     ASSERT_TRUE(copy.poll(form, kStart));
     for (const std::string& made : {dir.file("state"), dir.file("state/zeltar"), folder})
         EXPECT_EQ(ModeOf(made), 0700u) << made;
@@ -108,7 +108,7 @@ TEST(RecoveryFolder, AFolderThatCannotBePrivateIsRefusedAndSaidOnce)
         EXPECT_TRUE(notice.starts_with("Копии несохранённой работы не ведутся: ")) << row.what << ": " << notice;
         EXPECT_NE(notice.find("«" + folder + "»"), std::string::npos) << notice;
         EXPECT_NE(notice.find(row.reason), std::string::npos) << row.what << ": " << notice;
-        Enter(form, "Edit22", "12");
+        Enter(form, Control::RoomLength, "12");
         EXPECT_FALSE(copy.poll(form, kStart)) << row.what;
         EXPECT_EQ(copy.takeNotice(), "") << row.what << ": said once";
         EXPECT_FALSE(recovery::SettleLeftCopies(folder, form, [](const std::string&) { return recovery::Answer::Restore; })
@@ -153,7 +153,7 @@ TEST(RecoveryFolder, LinksInTheFolderAreNeverFollowed)
     EXPECT_FALSE(settled.restored);
     WindowCopy copy(folder, 10);
     ASSERT_TRUE(copy.active());
-    Enter(form, "Edit22", "12");
+    Enter(form, Control::RoomLength, "12");
     ASSERT_TRUE(copy.poll(form, kStart));
     copy.finish();
 

@@ -38,7 +38,7 @@ void LeaveUnsavedCopy(const std::string& folder, std::int64_t pid, std::string_v
     if (!save.empty()) {
         ASSERT_TRUE(form.saveProject({true, save}));
     }
-    Enter(form, "Edit22", room);
+    Enter(form, Control::RoomLength, room);
     ASSERT_TRUE(copy.poll(form, kStart + pid));
 }
 
@@ -51,8 +51,8 @@ TEST(RecoveryCopy, WritesOnlyChangesAndCoalescesThem)
     EXPECT_FALSE(copy.poll(form, kStart)); // unchanged since start: nothing to recover
     EXPECT_EQ(Names(dir), std::set<std::string>{"recovery"});
 
-    Enter(form, "Edit22", "12");
-    Enter(form, "Edit23", "7");
+    Enter(form, Control::RoomLength, "12");
+    Enter(form, Control::RoomWidth, "7");
     EXPECT_TRUE(copy.poll(form, kStart + 1)); // both changes in one write
     EXPECT_FALSE(copy.poll(form, kStart + 2));
     std::optional<Record> record = RecordOf(copy);
@@ -60,8 +60,8 @@ TEST(RecoveryCopy, WritesOnlyChangesAndCoalescesThem)
     EXPECT_EQ(*record, (Record{"", kStart + 1, false, 4711}));
     FormModel check{std::string(kToday)};
     ASSERT_TRUE(check.loadProject({true, copy.base() + ".zlt"}));
-    EXPECT_EQ(Text(check, "Edit22"), "  12");
-    EXPECT_EQ(Text(check, "Edit23"), "  7");
+    EXPECT_EQ(Text(check, Control::RoomLength), "  12");
+    EXPECT_EQ(Text(check, Control::RoomWidth), "  7");
 
     // A save marks the copy clean, with the project's file.
     ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")}));
@@ -80,12 +80,12 @@ TEST(RecoveryCopy, TextsWindows1251CannotHoldAreWrittenAsQuestionMarks)
     TempDir dir;
     FormModel form{std::string(kToday)};
     WindowCopy copy(dir.file("recovery"), 1);
-    Type(form, "Edit125", "Холод ");
+    Type(form, Control::ClientName, "Холод ");
     form.typeCharacter(U'\U0001F9CA');
     ASSERT_TRUE(copy.poll(form, kStart));
     FormModel check{std::string(kToday)};
     ASSERT_TRUE(check.loadProject({true, copy.base() + ".zlt"}));
-    EXPECT_EQ(Text(check, "Edit125"), "Холод ?");
+    EXPECT_EQ(Text(check, Control::ClientName), "Холод ?");
 }
 
 // Passing through a field that shows 0 (empty while it is edited) changes nothing: no copy is
@@ -95,8 +95,8 @@ TEST(RecoveryCopy, PassingThroughAZeroFieldIsNoChange)
     TempDir dir;
     FormModel form{std::string(kToday)};
     WindowCopy copy(dir.file("recovery"), 12);
-    ASSERT_TRUE(form.setFocus("Edit23", FocusRoute::Keyboard));
-    ASSERT_EQ(Text(form, "Edit23"), "");
+    ASSERT_TRUE(form.setFocus(Control::RoomWidth, FocusRoute::Keyboard));
+    ASSERT_EQ(Text(form, Control::RoomWidth), "");
     EXPECT_FALSE(form.modified());
     EXPECT_FALSE(copy.poll(form, kStart));
     form.typeCharacter(U'4');
@@ -114,11 +114,11 @@ TEST(RecoveryCopy, AFieldBeingEditedIsStoredAsLeavingItWouldStoreIt)
         const std::string name(Name(field.control));
         for (std::string_view typed : {"", "-", ",", "-,", "7"}) {
             FormModel form{std::string(kToday)};
-            const ControlState& state = form.control(name);
+            const ControlState& state = form.control(field.control);
             if (!state.visible || !state.enabled || state.readOnly)
                 break;
             const std::string before = state.text;
-            ASSERT_TRUE(form.setFocus(name, FocusRoute::Keyboard)) << name;
+            ASSERT_TRUE(form.setFocus(field.control, FocusRoute::Keyboard)) << name;
             form.pressBackspace(); // the whole text is selected
             for (const char32_t c : fields::Characters(typed))
                 form.typeCharacter(c);
@@ -127,7 +127,7 @@ TEST(RecoveryCopy, AFieldBeingEditedIsStoredAsLeavingItWouldStoreIt)
             FormModel check{std::string(kToday)};
             ASSERT_TRUE(check.restoreProject(copy, "")) << name << " «" << typed << "»: " << check.takeErrors().front();
             form.takeErrors();
-            if (form.setFocus(name == "ComboBox13" ? "Edit22" : "ComboBox13")) {
+            if (form.setFocus(field.control == Control::City ? Control::RoomLength : Control::City)) {
                 EXPECT_EQ(copy, form.recoveryBytes()) << name << " «" << typed << "»";
             } else {
                 EXPECT_EQ(Text(check, field.control), before) << name << " «" << typed << "»";
@@ -164,10 +164,10 @@ TEST(LeftCopies, RestorePutsTheProjectInAsModifiedWithItsFile)
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_NE(questions[0].find("«" + dir.file("склад.zlt") + "»"), std::string::npos) << questions[0];
     EXPECT_NE(questions[0].find("Восстановить несохранённый проект?"), std::string::npos);
-    EXPECT_EQ(Text(form, "Edit22"), "  15");
+    EXPECT_EQ(Text(form, Control::RoomLength), "  15");
     EXPECT_TRUE(form.modified());
     EXPECT_EQ(form.dialogFileName(FileDialog::Save), dir.file("склад.zlt"));
-    EXPECT_EQ(Text(form, "Edit129"), dir.file("склад.zlt"));
+    EXPECT_EQ(Text(form, Control::ProjectName), dir.file("склад.zlt"));
     EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
@@ -180,7 +180,7 @@ TEST(LeftCopies, DiscardRemovesKeepLeavesAndCleanCopiesGoSilently)
     {
         FormModel form{std::string(kToday)};
         WindowCopy copy(folder, 3);
-        Enter(form, "Edit22", "13");
+        Enter(form, Control::RoomLength, "13");
         ASSERT_TRUE(copy.poll(form, kStart));
         ASSERT_TRUE(form.saveProject({true, dir.file("p.zlt")}));
         ASSERT_TRUE(copy.poll(form, kStart)); // clean, left behind
@@ -189,7 +189,7 @@ TEST(LeftCopies, DiscardRemovesKeepLeavesAndCleanCopiesGoSilently)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 9);
 
     FormModel form{std::string(kToday)};
-    const std::string before = Text(form, "Edit22");
+    const std::string before = Text(form, Control::RoomLength);
     std::vector<Answer> answers{Answer::Keep, Answer::Discard}; // newest change (window 2) first
     std::vector<std::string> asked;
     EXPECT_FALSE(recovery::SettleLeftCopies(folder, form, [&](const std::string& question) {
@@ -200,12 +200,12 @@ TEST(LeftCopies, DiscardRemovesKeepLeavesAndCleanCopiesGoSilently)
     }).restored);
     EXPECT_EQ(asked.size(), 2u);
     EXPECT_NE(asked[0].find("Новый проект, ещё не сохранённый в файл"), std::string::npos) << asked[0];
-    EXPECT_EQ(Text(form, "Edit22"), before);
+    EXPECT_EQ(Text(form, Control::RoomLength), before);
     EXPECT_FALSE(form.modified());
     // Only the kept copy of window 2 is offered again.
     FormModel next{std::string(kToday)};
     EXPECT_TRUE(recovery::SettleLeftCopies(folder, next, [](const std::string&) { return Answer::Restore; }).restored);
-    EXPECT_EQ(Text(next, "Edit22"), "  12");
+    EXPECT_EQ(Text(next, Control::RoomLength), "  12");
     EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
@@ -260,7 +260,7 @@ TEST(LeftCopies, CopiesOfRunningWindowsAreNeverTouched)
     const std::string folder = dir.file("recovery");
     FormModel running{std::string(kToday)};
     WindowCopy copy(folder, 5);
-    Enter(running, "Edit22", "14");
+    Enter(running, Control::RoomLength, "14");
     ASSERT_TRUE(copy.poll(running, kStart));
     // Damaged leftovers of dead windows go without a question.
     std::ofstream(folder + "/window-9-x.info") << "garbage";

@@ -121,9 +121,10 @@ TEST_P(ReferenceProject, SaveAndLoadAgainChangesNoControl)
     ASSERT_TRUE(first.saveProject({true, dir.file("again.zlt")}));
     FormModel second{std::string(kToday)};
     ASSERT_TRUE(second.loadProject({true, dir.file("again.zlt")}));
-    for (const std::string& name : first.controlNames()) {
-        const ControlState& a = first.control(name);
-        const ControlState& b = second.control(name);
+    for (const ControlFacts& facts : AllControls()) {
+        const std::string name(facts.name);
+        const ControlState& a = first.control(facts.control);
+        const ControlState& b = second.control(facts.control);
         EXPECT_EQ(a.text, b.text) << name;
         EXPECT_EQ(a.index, b.index) << name;
         EXPECT_EQ(a.enabled, b.enabled) << name;

@@ -3,6 +3,7 @@
 // model then does is the form model's tests' business; here each case guards a broken link.
 #include "window_fixture.h"
 
+#include "fields/control_catalogue.h"
 #include "plan/qt/plan_widgets.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 
+using zeltar::Control;
 using zeltar::gui::test::WindowUnderTest;
 
 class BindingTest : public QObject {
@@ -22,57 +24,57 @@ private slots:
     void startsInTheCityListAndEnterWalksOn()
     {
         WindowUnderTest w;
-        QCOMPARE(QApplication::focusWidget(), w.widget("ComboBox13"));
+        QCOMPARE(QApplication::focusWidget(), w.widget(Control::City));
         w.pressKey(Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), w.widget("ComboBox19"));
+        QCOMPARE(QApplication::focusWidget(), w.widget(Control::FloorType));
         w.pressKey(Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), w.widget("Edit22"));
-        QCOMPARE(w.text("Edit22"), QString());
+        QCOMPARE(QApplication::focusWidget(), w.widget(Control::RoomLength));
+        QCOMPARE(w.text(Control::RoomLength), QString());
     }
 
     // Fault: typed text or Enter not forwarded, or the committed text not mirrored back.
     void typingAndEnterCommitAndMoveTheFocus()
     {
         WindowUnderTest w;
-        QVERIFY(w.focus("Edit22"));
-        QCOMPARE(w.text("Edit22"), QString()); // "  0" emptied for typing, as the model says
+        QVERIFY(w.focus(Control::RoomLength));
+        QCOMPARE(w.text(Control::RoomLength), QString()); // "  0" emptied for typing, as the model says
         w.type("12,5");
-        QCOMPARE(w.text("Edit22"), QStringLiteral("12,5"));
+        QCOMPARE(w.text(Control::RoomLength), QStringLiteral("12,5"));
         w.pressKey(Qt::Key_Return);
-        QCOMPARE(w.text("Edit22"), QStringLiteral("  12,5"));
+        QCOMPARE(w.text(Control::RoomLength), QStringLiteral("  12,5"));
         QCOMPARE(w.model.state().roomLength, 12.5);
-        QCOMPARE(QApplication::focusWidget(), w.widget("Edit23"));
-        QCOMPARE(w.model.focus(), std::string("Edit23"));
+        QCOMPARE(QApplication::focusWidget(), w.widget(Control::RoomWidth));
+        QCOMPARE(w.model.focusedControl(), std::optional<Control>(Control::RoomWidth));
 
         w.type("4");
         w.pressKey(Qt::Key_Enter); // the keypad's Enter as well
-        QCOMPARE(w.text("Edit23"), QStringLiteral("  4"));
-        QCOMPARE(w.text("Edit115"), QStringLiteral("  50")); // the area, recalculated and mirrored
-        QCOMPARE(QApplication::focusWidget(), w.widget("Edit24"));
+        QCOMPARE(w.text(Control::RoomWidth), QStringLiteral("  4"));
+        QCOMPARE(w.text(Control::RoomArea), QStringLiteral("  50")); // the area, recalculated and mirrored
+        QCOMPARE(QApplication::focusWidget(), w.widget(Control::RoomHeight));
     }
 
     // Fault: the key filter's answer ignored, so letters or a full stop get into a number.
     void rejectedKeysAreSwallowed()
     {
         WindowUnderTest w;
-        QVERIFY(w.focus("Edit1"));
+        QVERIFY(w.focus(Control::StructureThicknessA));
         w.type("1a.2 ,3");
-        QCOMPARE(w.text("Edit1"), QStringLiteral("123"));
-        QCOMPARE(w.model.control("Edit1").text, std::string("123"));
+        QCOMPARE(w.text(Control::StructureThicknessA), QStringLiteral("123"));
+        QCOMPARE(w.model.control(Control::StructureThicknessA).text, std::string("123"));
     }
 
-    // Fault: the field's maximum length not held while typing (Edit55 takes five characters).
+    // Fault: the field's maximum length not held while typing (the equipment running hours take five characters).
     void typingStopsAtTheMaximumLength()
     {
         WindowUnderTest w;
-        QVERIFY(w.focus("Edit55"));
+        QVERIFY(w.focus(Control::EquipmentRunningHours));
         w.retype("123456");
-        QCOMPARE(w.text("Edit55"), QStringLiteral("12345"));
+        QCOMPARE(w.text(Control::EquipmentRunningHours), QStringLiteral("12345"));
         // A text from an input method (as a paste) is held to it as well, the caret after it.
         w.replaceByInputMethod(QStringLiteral("9876543"));
-        QCOMPARE(w.text("Edit55"), QStringLiteral("98765"));
-        QCOMPARE(w.model.control("Edit55").text, std::string("98765"));
-        QCOMPARE(w.edit("Edit55")->cursorPosition(), 5);
+        QCOMPARE(w.text(Control::EquipmentRunningHours), QStringLiteral("98765"));
+        QCOMPARE(w.model.control(Control::EquipmentRunningHours).text, std::string("98765"));
+        QCOMPARE(w.edit(Control::EquipmentRunningHours)->cursorPosition(), 5);
     }
 
     // Fault: a change the model reports (here of an event from outside the widgets) not shown, or
@@ -80,14 +82,14 @@ private slots:
     void mirrorsTheControlsTheModelReportsChanged()
     {
         WindowUnderTest w;
-        w.edit("Edit1")->setText(QStringLiteral("999")); // no event below changes the wall's thickness
-        w.model.choose("ComboBox20", 2);                 // "камера охлаждения"
+        w.edit(Control::StructureThicknessA)->setText(QStringLiteral("999")); // no event below changes the wall's thickness
+        w.model.choose(Control::RoomType, 2);                 // "камера охлаждения"
         w.window.binding().sync();
-        QCOMPARE(w.comboBox("ComboBox20")->currentIndex(), 2);
-        QCOMPARE(w.text("Edit43"), QStringLiteral("  -3"));
-        QVERIFY(w.widget("Edit79")->isHidden());
-        QCOMPARE(QApplication::focusWidget(), w.widget("ComboBox20"));
-        QCOMPARE(w.text("Edit1"), QStringLiteral("999"));
+        QCOMPARE(w.comboBox(Control::RoomType)->currentIndex(), 2);
+        QCOMPARE(w.text(Control::RoomTemperature), QStringLiteral("  -3"));
+        QVERIFY(w.widget(Control::DailyTurnoverPercent)->isHidden());
+        QCOMPARE(QApplication::focusWidget(), w.widget(Control::RoomType));
+        QCOMPARE(w.text(Control::StructureThicknessA), QStringLiteral("999"));
     }
 
     // Fault: the main keyboard's comma and minus keys released with the wrong codes, so the
@@ -95,13 +97,13 @@ private slots:
     void mainKeyboardCommaAndMinusAreCleanedAfterRelease()
     {
         WindowUnderTest w;
-        QVERIFY(w.focus("Edit22"));
+        QVERIFY(w.focus(Control::RoomLength));
         w.type("1,2,");
-        QCOMPARE(w.text("Edit22"), QStringLiteral("1,2"));
+        QCOMPARE(w.text(Control::RoomLength), QStringLiteral("1,2"));
 
-        QVERIFY(w.focus("Edit43"));
+        QVERIFY(w.focus(Control::RoomTemperature));
         w.retype("--5");
-        QCOMPARE(w.text("Edit43"), QStringLiteral("-5"));
+        QCOMPARE(w.text(Control::RoomTemperature), QStringLiteral("-5"));
         w.pressKey(Qt::Key_Return);
         QCOMPARE(w.model.state().roomTemperature, -5.0);
     }
@@ -111,19 +113,19 @@ private slots:
     void keypadKeysAndFullStopAreCleanedAsMinusAndComma()
     {
         WindowUnderTest w;
-        QVERIFY(w.focus("Edit43"));
+        QVERIFY(w.focus(Control::RoomTemperature));
         w.pressKey(Qt::Key_A, Qt::ControlModifier);
         w.pressKey(Qt::Key_Minus, Qt::KeypadModifier);
         w.pressKey(Qt::Key_Minus, Qt::KeypadModifier);
         w.type("5");
-        QCOMPARE(w.text("Edit43"), QStringLiteral("-5"));
-        QVERIFY(w.focus("Edit22"));
+        QCOMPARE(w.text(Control::RoomTemperature), QStringLiteral("-5"));
+        QVERIFY(w.focus(Control::RoomLength));
         w.type("1");
         w.pressKey(Qt::Key_Comma, Qt::KeypadModifier);
         w.type("2");
         w.pressKey(Qt::Key_Period, Qt::KeypadModifier);
         w.type(".5");
-        QCOMPARE(w.text("Edit22"), QStringLiteral("1,25"));
+        QCOMPARE(w.text(Control::RoomLength), QStringLiteral("1,25"));
         w.pressKey(Qt::Key_Return);
         QCOMPARE(w.model.state().roomLength, 1.25);
         QCOMPARE(w.model.state().roomTemperature, -5.0);
@@ -134,33 +136,34 @@ private slots:
     void enterFromTheCityListReachesTheRoomTemperatureSelected()
     {
         WindowUnderTest w;
-        QCOMPARE(QApplication::focusWidget(), w.widget("ComboBox13"));
-        for (int presses = 0; presses < 12 && QApplication::focusWidget() != w.widget("Edit43"); ++presses)
+        QCOMPARE(QApplication::focusWidget(), w.widget(Control::City));
+        for (int presses = 0; presses < 12 && QApplication::focusWidget() != w.widget(Control::RoomTemperature); ++presses)
             w.pressKey(Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), w.widget("Edit43"));
-        QCOMPARE(w.edit("Edit43")->selectedText(), QStringLiteral("-20"));
+        QCOMPARE(QApplication::focusWidget(), w.widget(Control::RoomTemperature));
+        QCOMPARE(w.edit(Control::RoomTemperature)->selectedText(), QStringLiteral("-20"));
         w.type("-25");
         w.pressKey(Qt::Key_Return);
-        QCOMPARE(w.text("Edit43"), QStringLiteral("  -25"));
+        QCOMPARE(w.text(Control::RoomTemperature), QStringLiteral("  -25"));
         QCOMPARE(w.model.state().roomTemperature, -25.0);
 
         w.pressKey(Qt::Key_Tab);
         QLineEdit* next = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         QVERIFY(next != nullptr);
         QCOMPARE(next->selectedText(), next->text()); // Tab selects as well
-        const std::string name = next->objectName().toStdString();
-        QCOMPARE(w.model.control(name).selectionLength, static_cast<int>(next->text().size()));
+        const std::optional<Control> shown = zeltar::FindControl(next->objectName().toStdString());
+        QVERIFY(shown.has_value());
+        QCOMPARE(w.model.control(*shown).selectionLength, static_cast<int>(next->text().size()));
 
         // The caret and selection the user makes reach the model: "," over "2,5" in "12,5" leaves
         // "1,", judged on the text without the selection.
-        QVERIFY(w.focus("Edit22"));
+        QVERIFY(w.focus(Control::RoomLength));
         w.type("12,5");
         w.pressKey(Qt::Key_Home);
         w.pressKey(Qt::Key_Right);
         w.pressKey(Qt::Key_End, Qt::ShiftModifier);
-        QCOMPARE(w.model.control("Edit22").selectionLength, 3);
+        QCOMPARE(w.model.control(Control::RoomLength).selectionLength, 3);
         w.type(",");
-        QCOMPARE(w.text("Edit22"), QStringLiteral("1,"));
+        QCOMPARE(w.text(Control::RoomLength), QStringLiteral("1,"));
     }
 
     // Fault: a text that is no number (here from an input method) committed silently: its
@@ -168,14 +171,14 @@ private slots:
     void aTextThatIsNoNumberShowsItsError()
     {
         WindowUnderTest w;
-        QVERIFY(w.focus("Edit43"));
+        QVERIFY(w.focus(Control::RoomTemperature));
         w.replaceByInputMethod(QStringLiteral("--5"));
-        QCOMPARE(w.text("Edit43"), QStringLiteral("--5"));
+        QCOMPARE(w.text(Control::RoomTemperature), QStringLiteral("--5"));
         w.pressKey(Qt::Key_Return);
         w.settle();
         QCOMPARE(w.scripted.errors, QStringList{QStringLiteral("'--5' is not a valid floating point value.")});
-        QCOMPARE(w.text("Edit43"), QStringLiteral("--5"));
-        QCOMPARE(QApplication::focusWidget(), w.widget("Edit43"));
+        QCOMPARE(w.text(Control::RoomTemperature), QStringLiteral("--5"));
+        QCOMPARE(QApplication::focusWidget(), w.widget(Control::RoomTemperature));
         QCOMPARE(w.model.state().roomTemperature, -20.0);
     }
 
@@ -183,18 +186,18 @@ private slots:
     void backspaceDeletesAndBlankIsRejected()
     {
         WindowUnderTest w;
-        QVERIFY(w.focus("Edit24"));
+        QVERIFY(w.focus(Control::RoomHeight));
         w.type("34 ");
         w.pressKey(Qt::Key_Backspace);
-        QCOMPARE(w.text("Edit24"), QStringLiteral("3"));
-        QCOMPARE(w.model.control("Edit24").text, std::string("3"));
+        QCOMPARE(w.text(Control::RoomHeight), QStringLiteral("3"));
+        QCOMPARE(w.model.control(Control::RoomHeight).text, std::string("3"));
     }
 
     // Fault: a free-text field filtered like a number, or its text not passed to the model.
     void freeTextFieldTakesAnyText()
     {
         WindowUnderTest w;
-        QVERIFY(w.focus("Edit125"));
+        QVERIFY(w.focus(Control::ClientName));
         w.type("ООО Холод 1.5");
         QCOMPARE(w.model.state().clientName, std::string("ООО Холод 1.5"));
     }
@@ -204,67 +207,67 @@ private slots:
     void listChoiceAppliesItsPresetsInTheWidgets()
     {
         WindowUnderTest w;
-        QComboBox* roomType = w.comboBox("ComboBox20");
-        QVERIFY(w.focus("ComboBox20"));
+        QComboBox* roomType = w.comboBox(Control::RoomType);
+        QVERIFY(w.focus(Control::RoomType));
         QTest::keyClick(roomType, Qt::Key_Down);
         QTest::keyClick(roomType, Qt::Key_Down);
         QCOMPARE(roomType->currentIndex(), 2); // "камера охлаждения"
         QCOMPARE(w.model.state().roomType, 2);
-        QCOMPARE(w.text("Edit43"), QStringLiteral("  -3"));
-        QCOMPARE(w.text("Edit54"), QStringLiteral("  95"));
-        QCOMPARE(w.text("Edit82"), QStringLiteral("  35"));
-        QCOMPARE(w.text("Edit75"), QStringLiteral("  200"));
-        QCOMPARE(qobject_cast<QLabel*>(w.widget("Label46"))->text(), QStringLiteral("Время термообработки, ч"));
-        QVERIFY(w.widget("Edit79")->isHidden());
-        QVERIFY(w.widget("Label63")->isHidden());
-        QVERIFY(!w.widget("Edit74")->isHidden());
+        QCOMPARE(w.text(Control::RoomTemperature), QStringLiteral("  -3"));
+        QCOMPARE(w.text(Control::RoomRelativeHumidity), QStringLiteral("  95"));
+        QCOMPARE(w.text(Control::ProductInletTemperature), QStringLiteral("  35"));
+        QCOMPARE(w.text(Control::StackDensity), QStringLiteral("  200"));
+        QCOMPARE(qobject_cast<QLabel*>(w.widget(Control::RunningHoursCaption))->text(), QStringLiteral("Время термообработки, ч"));
+        QVERIFY(w.widget(Control::DailyTurnoverPercent)->isHidden());
+        QVERIFY(w.widget(Control::DailyTurnoverPercentLabel)->isHidden());
+        QVERIFY(!w.widget(Control::StackHeight)->isHidden());
     }
 
     // Fault: the city's enabled climate fields not mirrored (they stay disabled after "свой вариант").
     void customCityEnablesTheClimateFields()
     {
         WindowUnderTest w;
-        QComboBox* city = w.comboBox("ComboBox13");
-        QVERIFY(!w.widget("Edit19")->isEnabled());
-        QVERIFY(w.focus("ComboBox13"));
+        QComboBox* city = w.comboBox(Control::City);
+        QVERIFY(!w.widget(Control::Latitude)->isEnabled());
+        QVERIFY(w.focus(Control::City));
         QTest::keyClick(city, Qt::Key_End);
         QCOMPARE(w.model.state().city, city->count() - 1);
-        QVERIFY(w.widget("Edit19")->isEnabled());
-        QCOMPARE(w.text("Edit20"), QStringLiteral("  30"));
+        QVERIFY(w.widget(Control::Latitude)->isEnabled());
+        QCOMPARE(w.text(Control::OutsideDesignTemperature), QStringLiteral("  30"));
         w.pressKey(Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), w.widget("Edit19"));
+        QCOMPARE(QApplication::focusWidget(), w.widget(Control::Latitude));
     }
 
     // Fault: a tile click not forwarded, or the tile not redrawn for its new flag.
     void tileClickFlipsAndRedraws()
     {
         WindowUnderTest w;
-        auto* tile = qobject_cast<zeltar::plan::SurfaceTileWidget*>(w.widget("PaintBox2"));
+        auto* tile = qobject_cast<zeltar::plan::SurfaceTileWidget*>(w.widget(Control::SunTileA));
         const QColor cloudBlue(0, 0, 255);
         QVERIFY(tile->grab().toImage().pixelColor(5, 15) != cloudBlue); // a sun at first
         QTest::mouseClick(tile, Qt::LeftButton, {}, QPoint(15, 15));
         QCOMPARE(tile->flag(), 0);
-        QCOMPARE(w.text("Edit44"), QStringLiteral("  нет"));
+        QCOMPARE(w.text(Control::SunlitTextA), QStringLiteral("  нет"));
         QCOMPARE(tile->grab().toImage().pixelColor(5, 15), cloudBlue);
         QTest::mouseClick(tile, Qt::LeftButton, {}, QPoint(15, 15));
         QCOMPARE(tile->flag(), 1);
-        QCOMPARE(w.text("Edit44"), QStringLiteral("   да"));
+        QCOMPARE(w.text(Control::SunlitTextA), QStringLiteral("   да"));
 
-        auto* facing = qobject_cast<zeltar::plan::SurfaceTileWidget*>(w.widget("PaintBox12"));
+        auto* facing = qobject_cast<zeltar::plan::SurfaceTileWidget*>(w.widget(Control::FacingTileCeiling));
         QTest::mouseClick(facing, Qt::LeftButton, {}, QPoint(15, 15));
-        QCOMPARE(w.text("Edit53"), QStringLiteral("  вн"));
-        QCOMPARE(w.text("Edit61"), QStringLiteral("  вн"));
+        QCOMPARE(w.text(Control::OutsideFacingTextCeiling), QStringLiteral("  вн"));
+        QCOMPARE(w.text(Control::OutsideFacingCopyCeiling), QStringLiteral("  вн"));
     }
 
     // Fault: the compass button not forwarded, or the plan not turned with the model.
     void compassButtonTurnsThePlan()
     {
         WindowUnderTest w;
-        auto* plan = qobject_cast<zeltar::plan::PlanWidget*>(w.widget("PaintBox1"));
+        auto* plan = qobject_cast<zeltar::plan::PlanWidget*>(w.widget(Control::Plan));
         QVERIFY(plan->grab().toImage().pixelColor(77, 63) != QColor(0, 0, 255));
-        QTest::mouseClick(w.button("Button1"), Qt::LeftButton);
+        QTest::mouseClick(w.button(Control::CompassButton), Qt::LeftButton);
         QCOMPARE(plan->orientation(), 45);
-        QCOMPARE(w.text("Edit26"), QStringLiteral("   ЮВ"));
+        QCOMPARE(w.text(Control::WallDirectionA), QStringLiteral("   ЮВ"));
         // The north half's centre after one turn, (77, 63), lies beside the upright needle.
         QCOMPARE(plan->grab().toImage().pixelColor(77, 63), QColor(0, 0, 255));
     }
@@ -273,12 +276,12 @@ private slots:
     void enterInTheLastFieldOfATabShowsTheNextTab()
     {
         WindowUnderTest w;
-        QVERIFY(w.focus("Edit42"));
+        QVERIFY(w.focus(Control::HeatGainQ1));
         w.pressKey(Qt::Key_Return);
         QCOMPARE(w.window.shownTab(), 1);
         QCOMPARE(w.model.currentTab(), 1);
-        QCOMPARE(QApplication::focusWidget(), w.widget("ComboBox14"));
-        QVERIFY(w.widget("ComboBox14")->isVisible());
+        QCOMPARE(QApplication::focusWidget(), w.widget(Control::SurfaceFinishA));
+        QVERIFY(w.widget(Control::SurfaceFinishA)->isVisible());
     }
 
     // Fault: a tab click not passed to the model, or the model's page not shown.
@@ -294,35 +297,35 @@ private slots:
         QVERIFY(ventilationTab != nullptr);
         QTest::mouseClick(ventilationTab, Qt::LeftButton);
         QCOMPARE(w.model.currentTab(), 2);
-        QVERIFY(w.widget("Edit30")->isVisible());
-        QVERIFY(!w.widget("Edit1")->isVisible());
-        QVERIFY(w.focus("Edit30")); // a field of the shown page takes the focus by a click
-        QCOMPARE(w.model.focus(), std::string("Edit30"));
+        QVERIFY(w.widget(Control::AirExchangeRate)->isVisible());
+        QVERIFY(!w.widget(Control::StructureThicknessA)->isVisible());
+        QVERIFY(w.focus(Control::AirExchangeRate)); // a field of the shown page takes the focus by a click
+        QCOMPARE(w.model.focusedControl(), std::optional<Control>(Control::AirExchangeRate));
     }
 
-    // Fault: the space bar's rule in Edit9 not given to the model (move and fill from row А).
-    void spaceBarInEdit9FillsFromTheFirstRow()
+    // Fault: the space bar's rule in the first outside temperature not given to the model (move and fill from row А).
+    void spaceBarInTheFirstOutsideTemperatureFillsFromTheFirstRow()
     {
         WindowUnderTest w;
-        QVERIFY(w.focus("Edit9"));
+        QVERIFY(w.focus(Control::OutsideTemperatureA));
         w.retype("12");
         w.pressKey(Qt::Key_Space);
-        QCOMPARE(QApplication::focusWidget(), w.widget("ComboBox2"));
-        QCOMPARE(w.text("Edit9"), QStringLiteral("  12"));
-        QCOMPARE(w.text("Edit12"), QStringLiteral("  12"));
+        QCOMPARE(QApplication::focusWidget(), w.widget(Control::StructureMaterialB));
+        QCOMPARE(w.text(Control::OutsideTemperatureA), QStringLiteral("  12"));
+        QCOMPARE(w.text(Control::OutsideTemperatureD), QStringLiteral("  12"));
     }
 
     // Fault: a check box click not forwarded, or the enabled states it drives not mirrored.
     void checkBoxDrivesEnabledFields()
     {
         WindowUnderTest w;
-        QVERIFY(!w.widget("Edit114")->isEnabled());
+        QVERIFY(!w.widget(Control::FanPower)->isEnabled());
         w.model.showTab(4);
         w.window.binding().sync();
-        QTest::mouseClick(w.widget("CheckBox3"), Qt::LeftButton);
+        QTest::mouseClick(w.widget(Control::FanDetailedCalculation), Qt::LeftButton);
         QCOMPARE(w.model.state().fanDetailedCalculation, 1);
-        QVERIFY(w.widget("Edit114")->isEnabled());
-        QVERIFY(!w.widget("Edit103")->isEnabled());
+        QVERIFY(w.widget(Control::FanPower)->isEnabled());
+        QVERIFY(!w.widget(Control::FanSharePercent)->isEnabled());
     }
 };
 

@@ -21,6 +21,7 @@ using zeltar::FormModel;
 using zeltar::gui::MainWindow;
 using zeltar::gui::SaveChangesAnswer;
 using zeltar::gui::test::ScriptedDialogs;
+using zeltar::Control;
 using zeltar::gui::test::WindowUnderTest;
 using zeltar::report::PreviewWindow;
 using zeltar::report::ResolutionWarning;
@@ -32,7 +33,7 @@ const QString kReferenceProject = QStringLiteral(ZELTAR_TEST_DATA_DIR "/referenc
 // An input changed and committed: the project differs from its start.
 void ChangeRoomLength(WindowUnderTest& w)
 {
-    QVERIFY(w.focus("Edit22"));
+    QVERIFY(w.focus(Control::RoomLength));
     w.type("7");
     w.pressKey(Qt::Key_Return);
     QVERIFY(w.model.modified());
@@ -47,7 +48,7 @@ private slots:
     void exitWithoutChangesClosesAtOnce()
     {
         WindowUnderTest w;
-        QTest::mouseClick(w.button("BitBtn3"), Qt::LeftButton);
+        QTest::mouseClick(w.button(Control::ExitButton), Qt::LeftButton);
         QCOMPARE(w.scripted.saveChangesQuestions, 0);
         QVERIFY(!w.window.isVisible());
     }
@@ -58,7 +59,7 @@ private slots:
         WindowUnderTest w;
         ChangeRoomLength(w);
         w.scripted.saveChangesAnswer = SaveChangesAnswer::Cancel;
-        QTest::mouseClick(w.button("BitBtn3"), Qt::LeftButton);
+        QTest::mouseClick(w.button(Control::ExitButton), Qt::LeftButton);
         QCOMPARE(w.scripted.saveChangesQuestions, 1);
         QVERIFY(w.window.isVisible());
         QVERIFY(!w.window.close()); // the title bar's close asks the same
@@ -97,30 +98,30 @@ private slots:
     void commandButtonCommitsTheEditedFieldFirst()
     {
         WindowUnderTest w;
-        QVERIFY(w.focus("Edit23"));
+        QVERIFY(w.focus(Control::RoomWidth));
         w.type("9");
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("p.zlt"));
         w.scripted.saveAnswer = {true, path.toStdString()};
-        QTest::mouseClick(w.button("BitBtn5"), Qt::LeftButton);
+        QTest::mouseClick(w.button(Control::SaveButton), Qt::LeftButton);
         QCOMPARE(w.model.state().roomWidth, 9.0);
-        QCOMPARE(w.text("Edit23"), QStringLiteral("  9"));
+        QCOMPARE(w.text(Control::RoomWidth), QStringLiteral("  9"));
         QVERIFY(QFile::exists(path));
         QVERIFY(!w.model.modified());
-        QCOMPARE(w.text("Edit129"), path);
+        QCOMPARE(w.text(Control::ProjectName), path);
     }
 
     // Fault: a command run although the field being left failed to commit.
     void failedCommitStopsTheCommand()
     {
         WindowUnderTest w;
-        QVERIFY(w.focus("Edit43"));
+        QVERIFY(w.focus(Control::RoomTemperature));
         w.replaceByInputMethod(QStringLiteral("--"));
-        QTest::mouseClick(w.button("BitBtn5"), Qt::LeftButton);
+        QTest::mouseClick(w.button(Control::SaveButton), Qt::LeftButton);
         w.settle();
         QCOMPARE(w.scripted.saveStartNames.size(), 0);
         QCOMPARE(w.scripted.errors.size(), 1);
-        QCOMPARE(QApplication::focusWidget(), w.widget("Edit43"));
+        QCOMPARE(QApplication::focusWidget(), w.widget(Control::RoomTemperature));
     }
 
     // Fault: the loaded project not mirrored: texts, the plan's orientation, the tiles.
@@ -128,15 +129,15 @@ private slots:
     {
         WindowUnderTest w;
         w.scripted.openAnswer = {true, kReferenceProject.toStdString()};
-        QTest::mouseClick(w.button("BitBtn4"), Qt::LeftButton);
+        QTest::mouseClick(w.button(Control::LoadButton), Qt::LeftButton);
         QCOMPARE(w.scripted.openStartNames, QStringList{QStringLiteral("Новый Проект")});
-        QCOMPARE(w.text("Edit129"), kReferenceProject);
-        QCOMPARE(w.text("Edit22"), QStringLiteral("  11,9"));
-        QCOMPARE(qobject_cast<zeltar::plan::PlanWidget*>(w.widget("PaintBox1"))->orientation(),
+        QCOMPARE(w.text(Control::ProjectName), kReferenceProject);
+        QCOMPARE(w.text(Control::RoomLength), QStringLiteral("  11,9"));
+        QCOMPARE(qobject_cast<zeltar::plan::PlanWidget*>(w.widget(Control::Plan))->orientation(),
                  w.model.state().planOrientation);
-        QCOMPARE(qobject_cast<zeltar::plan::SurfaceTileWidget*>(w.widget("PaintBox8"))->flag(),
+        QCOMPARE(qobject_cast<zeltar::plan::SurfaceTileWidget*>(w.widget(Control::FacingTileA))->flag(),
                  w.model.state().rows[zeltar::WallA].outsideFacing);
-        QVERIFY(w.text("Edit106") != QStringLiteral("  0")); // recalculated on load
+        QVERIFY(w.text(Control::TotalHeatGain) != QStringLiteral("  0")); // recalculated on load
         QVERIFY(!w.model.modified());
     }
 
@@ -155,7 +156,7 @@ private slots:
         w.scripted.saveChangesAnswer = SaveChangesAnswer::Discard;
         w.window.loadProject();
         QCOMPARE(w.scripted.openStartNames.size(), 1);
-        QCOMPARE(w.text("Edit22"), QStringLiteral("  11,9"));
+        QCOMPARE(w.text(Control::RoomLength), QStringLiteral("  11,9"));
     }
 
     // Fault: a file named on the command line not opened as a load, or its error not shown.
@@ -163,14 +164,14 @@ private slots:
     {
         WindowUnderTest w;
         w.window.openProjectFile(kReferenceProject);
-        QCOMPARE(w.text("Edit129"), kReferenceProject);
+        QCOMPARE(w.text(Control::ProjectName), kReferenceProject);
 
         WindowUnderTest missing;
         missing.window.openProjectFile(QStringLiteral("/nonexistent/проект.zlt"));
         missing.settle();
         QCOMPARE(missing.scripted.errors.size(), 1);
         QVERIFY(missing.scripted.errors.front().contains(QStringLiteral("проект.zlt")));
-        QCOMPARE(missing.text("Edit22"), QStringLiteral("  0"));
+        QCOMPARE(missing.text(Control::RoomLength), QStringLiteral("  0"));
     }
 
     // Fault: the preview TForm2 or the resolution warning TForm3 made anew at each use instead of
@@ -210,13 +211,13 @@ private slots:
             zeltar::report::ShowPreview(shown);
         };
 
-        QTest::mouseClick(w.button("BitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(w.button(Control::PreviewButton), Qt::LeftButton);
         QVERIFY(!preview->isVisible());
         // A window manager gives the activation back to the main window; offscreen does not.
         w.window.activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), &w.window);
         ChangeRoomLength(w);
-        QTest::mouseClick(w.button("BitBtn1"), Qt::LeftButton);
+        QTest::mouseClick(w.button(Control::PreviewButton), Qt::LeftButton);
 
         QCOMPARE(w.scripted.previewsShown, (QList<PreviewWindow*>{preview, preview}));
         QCOMPARE(modalWhileOpen, (QList<QWidget*>{preview, preview}));

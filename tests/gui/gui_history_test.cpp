@@ -16,24 +16,24 @@ private slots:
     void ctrlZAndCtrlYInAListAfterACommit()
     {
         WindowUnderTest w;
-        const QString before = w.text("Edit22");
-        QVERIFY(w.focus("Edit22"));
+        const QString before = w.text(Control::RoomLength);
+        QVERIFY(w.focus(Control::RoomLength));
         w.type("7");
         w.pressKey(Qt::Key_Return);
         QVERIFY(w.model.modified());
-        QVERIFY(w.focus("ComboBox13"));
+        QVERIFY(w.focus(Control::City));
         w.pressKey(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(w.text("Edit22"), before);
+        QCOMPARE(w.text(Control::RoomLength), before);
         QCOMPARE(w.model.state().roomLength, 0.0);
         QVERIFY(!w.model.modified());
         QVERIFY(w.model.message().starts_with("Отменено: "));
         w.pressKey(Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(w.model.state().roomLength, 7.0);
-        QCOMPARE(w.text("Edit22").trimmed(), QStringLiteral("7"));
+        QCOMPARE(w.text(Control::RoomLength).trimmed(), QStringLiteral("7"));
         w.pressKey(Qt::Key_Z, Qt::ControlModifier);
         w.pressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(w.model.state().roomLength, 7.0);
-        QCOMPARE(QApplication::focusWidget(), w.widget("ComboBox13"));
+        QCOMPARE(QApplication::focusWidget(), w.widget(Control::City));
     }
 
     // In a field the keys are the project's, not the line edit's: the typing commits and is taken
@@ -41,14 +41,14 @@ private slots:
     void ctrlZInTheFieldBeingEditedTakesTheTypingBack()
     {
         WindowUnderTest w;
-        QVERIFY(w.focus("Edit23"));
+        QVERIFY(w.focus(Control::RoomWidth));
         w.type("45");
         w.pressKey(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(w.text("Edit23"), QString());
+        QCOMPARE(w.text(Control::RoomWidth), QString());
         QCOMPARE(w.model.state().roomWidth, 0.0);
-        QCOMPARE(QApplication::focusWidget(), w.widget("Edit23"));
+        QCOMPARE(QApplication::focusWidget(), w.widget(Control::RoomWidth));
         w.pressKey(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(w.text("Edit23"), QStringLiteral("45"));
+        QCOMPARE(w.text(Control::RoomWidth), QStringLiteral("45"));
         QCOMPARE(w.model.state().roomWidth, 45.0);
     }
 };

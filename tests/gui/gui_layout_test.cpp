@@ -17,6 +17,7 @@
 #include <QTest>
 
 using zeltar::ControlType;
+using zeltar::Control;
 using zeltar::gui::test::WindowUnderTest;
 
 namespace {
@@ -44,10 +45,11 @@ private slots:
     void everyControlHasItsWidget()
     {
         WindowUnderTest w;
-        for (const std::string& name : w.model.controlNames()) {
+        for (const zeltar::ControlFacts& facts : zeltar::AllControls()) {
+            const std::string name(facts.name);
             QWidget* widget = w.window.findChild<QWidget*>(QString::fromStdString(name));
             QVERIFY2(widget != nullptr, name.c_str());
-            QVERIFY2(HasKind(widget, w.model.control(name).type), name.c_str());
+            QVERIFY2(HasKind(widget, w.model.control(facts.control).type), name.c_str());
         }
     }
 
@@ -89,10 +91,10 @@ private slots:
         QCOMPARE(shot.pixelColor(1000, 2), QColor(0x00, 0x3C, 0x68));  // command bar
         QCOMPARE(shot.pixelColor(1000, 740), QColor(0x00, 0x3C, 0x68)); // header bar
         // Light yellow wall lists and thickness fields; the ceiling's list keeps the default.
-        QCOMPARE(w.edit("Edit1")->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xAA));
-        QCOMPARE(w.comboBox("ComboBox1")->palette().color(QPalette::Button), QColor(0xFF, 0xFF, 0xAA));
-        QVERIFY(w.comboBox("ComboBox9")->palette().color(QPalette::Button) != QColor(0xFF, 0xFF, 0xAA));
-        QCOMPARE(w.comboBox("ComboBox13")->palette().color(QPalette::ButtonText), zeltar::gui::kHotTrack);
+        QCOMPARE(w.edit(Control::StructureThicknessA)->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xAA));
+        QCOMPARE(w.comboBox(Control::StructureMaterialA)->palette().color(QPalette::Button), QColor(0xFF, 0xFF, 0xAA));
+        QVERIFY(w.comboBox(Control::StructureMaterialCeiling)->palette().color(QPalette::Button) != QColor(0xFF, 0xFF, 0xAA));
+        QCOMPARE(w.comboBox(Control::City)->palette().color(QPalette::ButtonText), zeltar::gui::kHotTrack);
     }
 
     // Fault: a warning colour of the model not shown (goods colder at the inlet than at the end
@@ -100,14 +102,14 @@ private slots:
     void warningColoursAreMirrored()
     {
         WindowUnderTest w;
-        QVERIFY(w.focus("Edit82"));
+        QVERIFY(w.focus(Control::ProductInletTemperature));
         w.retype("-25");
         w.pressKey(Qt::Key_Return);
-        QCOMPARE(w.edit("Edit82")->palette().color(QPalette::Base), QColor(0xFF, 0x00, 0x00));
-        QVERIFY(w.focus("Edit82"));
+        QCOMPARE(w.edit(Control::ProductInletTemperature)->palette().color(QPalette::Base), QColor(0xFF, 0x00, 0x00));
+        QVERIFY(w.focus(Control::ProductInletTemperature));
         w.retype("-5");
         w.pressKey(Qt::Key_Return);
-        QCOMPARE(w.edit("Edit82")->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(w.edit(Control::ProductInletTemperature)->palette().color(QPalette::Base), QColor(Qt::white));
     }
 
     // Fault: a caption or button text wider than its widget, so the user sees it cut.
@@ -131,11 +133,12 @@ private slots:
     void everyControlLiesInsideItsRegion()
     {
         WindowUnderTest w;
-        for (const std::string& name : w.model.controlNames()) {
+        for (const zeltar::ControlFacts& facts : zeltar::AllControls()) {
+            const std::string name(facts.name);
             // A page takes its size when it is first shown.
-            w.model.showTab(std::max(0, w.model.control(name).tab));
+            w.model.showTab(std::max(0, w.model.control(facts.control).tab));
             w.window.binding().sync();
-            QWidget* widget = w.widget(name);
+            QWidget* widget = w.widget(facts.control);
             QVERIFY2(widget->parentWidget()->rect().contains(widget->geometry()), name.c_str());
         }
     }

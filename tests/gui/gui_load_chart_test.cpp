@@ -64,7 +64,7 @@ private slots:
         QVERIFY(ColouredPixels(before) > 50);
         QVERIFY(before != startUp);
 
-        QVERIFY(w.focus("Edit22"));
+        QVERIFY(w.focus(Control::RoomLength));
         w.type("7");
         w.pressKey(Qt::Key_Return);
         QVERIFY(chart->image() != before);

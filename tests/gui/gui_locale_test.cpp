@@ -18,11 +18,12 @@
 #include <string>
 #include <utility>
 
+using zeltar::Control;
 using zeltar::gui::test::WindowUnderTest;
 
 namespace {
 
-zeltar::calc::Warning WarningOf(const zeltar::FormModel& model, std::string_view control)
+zeltar::calc::Warning WarningOf(const zeltar::FormModel& model, zeltar::Control control)
 {
     return model.control(control).color == zeltar::ControlColor::Red ? zeltar::calc::Warning::Red
                                                                        : zeltar::calc::Warning::White;
@@ -32,11 +33,11 @@ zeltar::calc::Warning WarningOf(const zeltar::FormModel& model, std::string_view
 QString WindowListing(const WindowUnderTest& w)
 {
     const auto shown = [&](zeltar::calc::ResultField field) {
-        return w.text(zeltar::Name(zeltar::ResultControl(field))).toStdString();
+        return w.text(zeltar::ResultControl(field)).toStdString();
     };
     QString listing;
     for (const zeltar::calc::ListingLine& line : zeltar::calc::ResultListing(
-             shown, WarningOf(w.model, "Edit43"), WarningOf(w.model, "Edit82"), WarningOf(w.model, "Edit83")))
+             shown, WarningOf(w.model, Control::RoomTemperature), WarningOf(w.model, Control::ProductInletTemperature), WarningOf(w.model, Control::ProductFinalTemperature)))
         listing += QString::fromStdString(line.name + "\t" + line.text + "\n");
     return listing;
 }
@@ -67,7 +68,7 @@ private slots:
     void committedNumbersReadAsTyped()
     {
         WindowUnderTest w;
-        for (const auto& [field, typed] : {std::pair{"Edit22", "12,5"}, std::pair{"Edit1", "350"}}) {
+        for (const auto& [field, typed] : {std::pair{Control::RoomLength, "12,5"}, std::pair{Control::StructureThicknessA, "350"}}) {
             QVERIFY(w.focus(field));
             w.retype(QString::fromLatin1(typed));
             w.pressKey(Qt::Key_Return);

@@ -2,6 +2,8 @@
 // lists, the window on a screen smaller than itself, and the file dialogs' size.
 #include "window_fixture.h"
 
+#include "fields/control_catalogue.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -14,6 +16,7 @@
 
 #include <algorithm>
 
+using zeltar::Control;
 using zeltar::gui::test::WindowUnderTest;
 
 namespace {
@@ -45,16 +48,16 @@ private slots:
     // cannot see that the next Down key changes the city or the floor type.
     void focusedListLooksDifferent()
     {
-        for (const char* name : {"ComboBox13", "ComboBox19", "ComboBox1"}) {
+        for (const Control control : {Control::City, Control::FloorType, Control::StructureMaterialA}) {
             WindowUnderTest w;
-            QComboBox* list = w.comboBox(name);
-            QVERIFY(w.focus(name));
+            QComboBox* list = w.comboBox(control);
+            QVERIFY(w.focus(control));
             QCOMPARE(QApplication::focusWidget(), list);
             const QImage focused = list->grab().toImage();
-            QVERIFY(w.focus("Edit22"));
+            QVERIFY(w.focus(Control::RoomLength));
             const QImage unfocused = list->grab().toImage();
             const QColor highlight = list->palette().color(QPalette::Highlight);
-            QVERIFY2(PixelsOf(focused, highlight) > list->width() * list->height() / 3, name);
+            QVERIFY2(PixelsOf(focused, highlight) > list->width() * list->height() / 3, zeltar::Name(control).data());
             QCOMPARE(PixelsOf(unfocused, highlight), 0);
         }
     }
@@ -63,17 +66,17 @@ private slots:
     void wheelChangesOnlyTheFocusedList()
     {
         WindowUnderTest w;
-        QComboBox* material = w.comboBox("ComboBox1");
+        QComboBox* material = w.comboBox(Control::StructureMaterialA);
         const int before = material->currentIndex();
         WheelDown(material);
         QCOMPARE(material->currentIndex(), before);
-        QCOMPARE(w.model.control("ComboBox1").index, before);
-        QCOMPARE(QApplication::focusWidget(), w.widget("ComboBox13")); // the wheel took no focus
+        QCOMPARE(w.model.control(Control::StructureMaterialA).index, before);
+        QCOMPARE(QApplication::focusWidget(), w.widget(Control::City)); // the wheel took no focus
 
-        QVERIFY(w.focus("ComboBox1"));
+        QVERIFY(w.focus(Control::StructureMaterialA));
         WheelDown(material);
         QCOMPARE(material->currentIndex(), before + 1);
-        QCOMPARE(w.model.control("ComboBox1").index, before + 1);
+        QCOMPARE(w.model.control(Control::StructureMaterialA).index, before + 1);
     }
 
     // Fault: on a laptop screen the window's lower part (results, project name, command bar) was
@@ -96,8 +99,8 @@ private slots:
 
         w.window.fitToScreen({0, 0, 1024, 600});
         QCoreApplication::processEvents();
-        QVERIFY(w.focus("Edit129")); // the project name, at the window's foot
-        QCOMPARE(w.widget("Edit129")->visibleRegion().boundingRect().size(), w.widget("Edit129")->size());
+        QVERIFY(w.focus(Control::ProjectName)); // the project name, at the window's foot
+        QCOMPARE(w.widget(Control::ProjectName)->visibleRegion().boundingRect().size(), w.widget(Control::ProjectName)->size());
     }
 
     // Fault: file dialogs too narrow to show the name, size, type and date of the files.

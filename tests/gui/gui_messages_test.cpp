@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using zeltar::Control;
 using zeltar::gui::test::WindowUnderTest;
 
 namespace {
@@ -58,7 +59,7 @@ private slots:
         w.window.loadProject();
         QCOMPARE(w.window.projectPath(), b);
         w.scripted.saveAnswer = {};
-        QTest::mouseClick(w.button("BitBtn5"), Qt::LeftButton);
+        QTest::mouseClick(w.button(Control::SaveButton), Qt::LeftButton);
         QCOMPARE(w.scripted.saveStartNames.last(), b);
     }
 
@@ -94,12 +95,12 @@ private slots:
         QVERIFY(QFile::exists(saved));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("milk-store"))));
         QVERIFY(w.scripted.replaceQuestions.isEmpty());
-        QCOMPARE(w.text("Edit129"), saved);
+        QCOMPARE(w.text(Control::ProjectName), saved);
         QCOMPARE(w.window.messageLine(), QStringLiteral("Сохранено: milk-store.zlt"));
 
         // The print dialog's PDF is the project's file with ".pdf"; a PDF written is said.
         w.scripted.printedPdf = dir.filePath(QStringLiteral("milk-store.pdf"));
-        QTest::mouseClick(w.button("BitBtn2"), Qt::LeftButton);
+        QTest::mouseClick(w.button(Control::PrintButton), Qt::LeftButton);
         QCOMPARE(w.scripted.printPdfNames, QStringList{dir.filePath(QStringLiteral("milk-store.pdf"))});
         QCOMPARE(w.window.messageLine(), QStringLiteral("PDF записан: milk-store.pdf"));
     }
@@ -108,12 +109,12 @@ private slots:
     void theMessageLineShowsAClampUntilTheNextAction()
     {
         WindowUnderTest w;
-        QVERIFY(w.focus("Edit22"));
+        QVERIFY(w.focus(Control::RoomLength));
         w.type("300");
         w.pressKey(Qt::Key_Return);
         QCOMPARE(MessageLine(w)->text(), QStringLiteral("Длина камеры ограничена: не больше 250 м"));
         QCOMPARE(MessageLine(w)->toolTip(), QStringLiteral("Длина камеры ограничена: не больше 250 м"));
-        QVERIFY(w.focus("Edit43"));
+        QVERIFY(w.focus(Control::RoomTemperature));
         QCOMPARE(MessageLine(w)->text(), QString());
     }
 
@@ -128,7 +129,7 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(strip->isVisible());
         QVERIFY(w.window.rect().contains(strip->geometry()));
-        QVERIFY(w.focus("Edit22"));
+        QVERIFY(w.focus(Control::RoomLength));
         w.type("300");
         w.pressKey(Qt::Key_Return);
         QCOMPARE(strip->text(), QStringLiteral("Длина камеры ограничена: не больше 250 м"));
@@ -145,13 +146,13 @@ private slots:
         auto* mark = w.window.findChild<QLabel*>(QStringLiteral("TabWarningMark4"));
         QVERIFY(mark != nullptr);
         QVERIFY(mark->isHidden());
-        QVERIFY(w.focus("Edit82"));
+        QVERIFY(w.focus(Control::ProductInletTemperature));
         w.retype(QStringLiteral("-25"));
         w.pressKey(Qt::Key_Return);
         const QString warning =
             QStringLiteral("Температура поступающего груза ниже конечной: Q2 отрицательный и уменьшает Q сум.");
         // The warning first, then what the field is.
-        QVERIFY(w.widget("Edit82")->toolTip().startsWith(warning + QStringLiteral("\n\nТемпература")));
+        QVERIFY(w.widget(Control::ProductInletTemperature)->toolTip().startsWith(warning + QStringLiteral("\n\nТемпература")));
         QCOMPARE(MessageLine(w)->toolTip(), warning);
         // Another page shown: the goods tab keeps its mark.
         QPushButton* enclosureTab = nullptr;

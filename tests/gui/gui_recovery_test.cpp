@@ -11,6 +11,7 @@
 #include <QTest>
 
 using zeltar::gui::WindowRecovery;
+using zeltar::Control;
 using zeltar::gui::test::WindowUnderTest;
 namespace recovery = zeltar::recovery;
 
@@ -42,7 +43,7 @@ private slots:
                 QCOMPARE(parent, &w.window);
                 notices << message;
             });
-        QVERIFY(w.focus("Edit22"));
+        QVERIFY(w.focus(Control::RoomLength));
         w.type("7");
         w.pressKey(Qt::Key_Return);
         QTest::qWait(3 * recovery::kPollMilliseconds); // several polls find nothing written

@@ -61,38 +61,37 @@ WindowUnderTest::WindowUnderTest()
         throw std::runtime_error("the main window did not become active");
 }
 
-QWidget* WindowUnderTest::widget(std::string_view name) const
+QWidget* WindowUnderTest::widget(Control control) const
 {
-    const std::optional<Control> control = FindControl(name);
-    QWidget* w = control ? window.control(*control) : nullptr;
+    QWidget* w = window.control(control);
     if (w == nullptr)
-        throw std::out_of_range("no widget " + std::string(name));
+        throw std::out_of_range("no widget " + std::string(Name(control)));
     return w;
 }
 
-QLineEdit* WindowUnderTest::edit(std::string_view name) const
+QLineEdit* WindowUnderTest::edit(Control control) const
 {
-    return qobject_cast<QLineEdit*>(widget(name));
+    return qobject_cast<QLineEdit*>(widget(control));
 }
 
-QComboBox* WindowUnderTest::comboBox(std::string_view name) const
+QComboBox* WindowUnderTest::comboBox(Control control) const
 {
-    return qobject_cast<QComboBox*>(widget(name));
+    return qobject_cast<QComboBox*>(widget(control));
 }
 
-QPushButton* WindowUnderTest::button(std::string_view name) const
+QPushButton* WindowUnderTest::button(Control control) const
 {
-    return qobject_cast<QPushButton*>(widget(name));
+    return qobject_cast<QPushButton*>(widget(control));
 }
 
-QString WindowUnderTest::text(std::string_view name) const
+QString WindowUnderTest::text(Control control) const
 {
-    return edit(name)->text();
+    return edit(control)->text();
 }
 
-bool WindowUnderTest::focus(std::string_view name)
+bool WindowUnderTest::focus(Control control)
 {
-    QWidget* w = widget(name);
+    QWidget* w = widget(control);
     if (qobject_cast<QLineEdit*>(w))
         QTest::mouseClick(w, Qt::LeftButton);
     else

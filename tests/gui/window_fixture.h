@@ -57,13 +57,13 @@ class WindowUnderTest {
 public:
     WindowUnderTest();
 
-    QLineEdit* edit(std::string_view name) const;
-    QComboBox* comboBox(std::string_view name) const;
-    QPushButton* button(std::string_view name) const;
-    QWidget* widget(std::string_view name) const;
-    QString text(std::string_view name) const; // a line edit's text
+    QLineEdit* edit(Control control) const;
+    QComboBox* comboBox(Control control) const;
+    QPushButton* button(Control control) const;
+    QWidget* widget(Control control) const;
+    QString text(Control control) const; // a line edit's text
     // Gives the control the keyboard focus as a click does; false when it did not get it.
-    bool focus(std::string_view name);
+    bool focus(Control control);
     // Types into the widget that has the keyboard focus.
     void type(const QString& keys);
     // Selects the focused field's whole text and types over it.

@@ -198,7 +198,7 @@ TEST(ReadProjectFile, CutsALongOffendingTextInTheMessage)
 TEST(ReadProjectFile, RefusesUtf8FilesSayingSo)
 {
     int name = 1;
-    while (LineAt(name).control != FindControl("Edit129"))
+    while (LineAt(name).control != Control::ProjectName)
         ++name;
     const std::string defaults = ReadBytes(ReferenceDir() / "defaults.zlt");
     const std::string cyrillicUtf8 = DecodeCp1251(defaults); // the whole file converted by an editor

@@ -90,15 +90,15 @@ private:
     std::vector<Drawn> drawn_;
 };
 
-// The window's texts by control name; controls not set show "".
+// The window's texts by control; controls not set show "".
 class FakeSource final : public ReportSource {
 public:
-    std::map<std::string, std::string, std::less<>> texts;
+    std::map<Control, std::string> texts;
     int selectedRoomType = 0;
 
     std::string text(Control control) const override
     {
-        const auto found = texts.find(Name(control));
+        const auto found = texts.find(control);
         return found == texts.end() ? std::string() : found->second;
     }
     int roomType() const override { return selectedRoomType; }

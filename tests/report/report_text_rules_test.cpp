@@ -41,9 +41,9 @@ using Texts = std::vector<std::string>;
 TEST(ReportTextRules, EmptyAndZeroNumericFieldsPrintZero)
 {
     FakeSource source = KnownProject();
-    source.texts["Edit22"] = "";    // room length, empty
-    source.texts["Edit23"] = "  0"; // room width, shown as zero
-    source.texts["Edit24"] = "-,";  // room height, an unfinished number
+    source.texts[Control::RoomLength] = "";    // room length, empty
+    source.texts[Control::RoomWidth] = "  0"; // room width, shown as zero
+    source.texts[Control::RoomHeight] = "-,";  // room height, an unfinished number
     const RecordingCanvas canvas = Printed(source);
     EXPECT_EQ(TextsAt(canvas, {RightPlaced(1370, "0"), 380}), Texts{"0"});
     EXPECT_EQ(TextsAt(canvas, {RightPlaced(1370, "0"), 420}), Texts{"0"});
@@ -54,8 +54,8 @@ TEST(ReportTextRules, EmptyAndZeroNumericFieldsPrintZero)
 TEST(ReportTextRules, ListWithoutSelectionPrintsBlankZero)
 {
     FakeSource source = KnownProject();
-    source.texts["ComboBox13"] = "";
-    source.texts["ComboBox21"] = "";
+    source.texts[Control::City] = "";
+    source.texts[Control::Product] = "";
     const RecordingCanvas canvas = Printed(source);
     EXPECT_EQ(TextsAt(canvas, {RightPlaced(730, " 0"), 380}), Texts{" 0"});
     EXPECT_EQ(TextsAt(canvas, {RightPlaced(1750, " 0 / без тары"), 1710}), Texts{" 0 / без тары"});
@@ -77,8 +77,8 @@ TEST(ReportTextRules, TurnoverLineByRoomType)
 TEST(ReportTextRules, ValuesJoinedIntoSentencesLoseTheirDisplayBlanks)
 {
     FakeSource source = KnownProject();
-    source.texts["Edit96"] = "  12,5";
-    source.texts["Edit30"] = "  0,5";
+    source.texts[Control::LightingHours] = "  12,5";
+    source.texts[Control::AirExchangeRate] = "  0,5";
     const RecordingCanvas canvas = Printed(source);
     EXPECT_EQ(TextsAt(canvas, {70, 2190}),
               Texts{"От освещения (удельная мощность - 5 Вт/кв.м / время работы - 12,5 ч/сут.)"});
@@ -91,9 +91,9 @@ TEST(ReportTextRules, ValuesJoinedIntoSentencesLoseTheirDisplayBlanks)
 TEST(ReportTextRules, CaptionsAndHeaderFieldsPrintAsShown)
 {
     FakeSource source = KnownProject();
-    source.texts["Label46"] = "Время термообработки, ч";
-    source.texts["Edit125"] = "   Очень длинное наименование клиента, которое не помещается в строку отчета";
-    source.texts["Edit129"] = "";
+    source.texts[Control::RunningHoursCaption] = "Время термообработки, ч";
+    source.texts[Control::ClientName] = "   Очень длинное наименование клиента, которое не помещается в строку отчета";
+    source.texts[Control::ProjectName] = "";
     const RecordingCanvas canvas = Printed(source);
     EXPECT_EQ(TextsAt(canvas, {1470, 500}), Texts{"Время термообработки, ч"});
     EXPECT_EQ(TextsAt(canvas, {370, 2970}),
@@ -105,7 +105,7 @@ TEST(ReportTextRules, CaptionsAndHeaderFieldsPrintAsShown)
 TEST(ReportTextRules, ConsumerNamesAreNotPrinted)
 {
     FakeSource source = KnownProject();
-    source.texts["Edit107"] = "Компрессор";
+    source.texts[Control::Consumer1Name] = "Компрессор";
     const RecordingCanvas canvas = Printed(source);
     for (const Drawn& d : canvas.texts())
         EXPECT_EQ(d.text.find("Компрессор"), std::string::npos) << d.text;

@@ -279,9 +279,9 @@ TEST_F(SummaryWindowTest, DoubleClickOpensTheRoomInTheMainWindowAfterItsQuestion
     EXPECT_FALSE(main.model.modified());
 
     // Unsaved inputs in the main window: its question comes first; a cancel keeps the project.
-    ASSERT_TRUE(main.focus("Edit125"));
+    ASSERT_TRUE(main.focus(Control::ClientName));
     main.type(QStringLiteral("клиент"));
-    ASSERT_TRUE(main.focus("Edit126"));
+    ASSERT_TRUE(main.focus(Control::ContractorName));
     ASSERT_TRUE(main.model.modified());
     main.scripted.saveChangesAnswer = gui::SaveChangesAnswer::Cancel;
     summary.openRoomOfRow(0);
@@ -303,7 +303,7 @@ TEST_F(SummaryWindowTest, ARoomFileReplacedOnDiskUpdatesItsRowEachTime)
 
     FormModel other("08.12.2026");
     ASSERT_TRUE(other.loadProject({true, Reference(QStringLiteral("p0005")).toStdString()}));
-    const QString expected = QString::fromStdString(other.control("Edit106").text).trimmed();
+    const QString expected = QString::fromStdString(other.control(Control::TotalHeatGain).text).trimmed();
     ASSERT_NE(expected, before);
 
     replaceByRename(QStringLiteral("p0005"), path);
@@ -542,11 +542,11 @@ TEST(SummaryButton, LiesInTheHeaderBarsFreeStripAndOpensOneSummaryWindow)
     auto* button = main.window.findChild<QPushButton*>(QStringLiteral("ObjectSummaryButton"));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->text(), QStringLiteral("СВОДКА ПО ОБЪЕКТУ"));
-    QWidget* bar = main.widget("Edit128")->parentWidget();
+    QWidget* bar = main.widget(Control::ProjectDate)->parentWidget();
     ASSERT_EQ(button->parentWidget(), bar);
     EXPECT_TRUE(bar->rect().contains(button->geometry()));
     // Under «ДАТА» and its field, overlapping no other control of the bar.
-    EXPECT_GT(button->geometry().top(), main.widget("Edit128")->geometry().bottom());
+    EXPECT_GT(button->geometry().top(), main.widget(Control::ProjectDate)->geometry().bottom());
     for (QWidget* other : bar->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (other != button && other->isVisible()) {
             EXPECT_FALSE(other->geometry().intersects(button->geometry())) << other->objectName().toStdString();
@@ -575,7 +575,7 @@ TEST_F(SummaryWindowTest, TheMainWindowOpensAnObjectFileInTheSummaryAndSaysWhatO
 
     auto* own = new SummaryWindow(main.window, Dialogs(), &main.window);
     ConnectSummaryWindow(main.window);
-    const QString projectName = main.text("Edit129");
+    const QString projectName = main.text(Control::ProjectName);
     main.scripted.openAnswer = {true, object.toStdString()};
     main.window.loadProject();
     main.settle();
@@ -583,7 +583,7 @@ TEST_F(SummaryWindowTest, TheMainWindowOpensAnObjectFileInTheSummaryAndSaysWhatO
     EXPECT_EQ(own->model().filePath(), object.toStdString());
     EXPECT_EQ(own->model().roomCount(), 2);
     EXPECT_TRUE(own->isVisible());
-    EXPECT_EQ(main.text("Edit129"), projectName);
+    EXPECT_EQ(main.text(Control::ProjectName), projectName);
 
     // Dropped on the main window: the same.
     own->newObject();
@@ -613,7 +613,7 @@ TEST_F(SummaryWindowTest, TheMainWindowOpensAnObjectFileInTheSummaryAndSaysWhatO
     QApplication::sendEvent(&main.window, &projectDrop);
     main.settle();
     EXPECT_EQ(main.window.projectPath(), project) << main.scripted.errors.join('\n').toStdString();
-    const QString loadedName = main.text("Edit129");
+    const QString loadedName = main.text(Control::ProjectName);
 
     // A PDF and a project saved in UTF-16 are refused saying what they are; the project stays.
     QFile reference(Reference(QStringLiteral("p0001")));
@@ -642,7 +642,7 @@ TEST_F(SummaryWindowTest, TheMainWindowOpensAnObjectFileInTheSummaryAndSaysWhatO
         ASSERT_EQ(main.scripted.errors.size(), 1) << other.name.toStdString();
         EXPECT_TRUE(main.scripted.errors.front().contains(other.says)) << main.scripted.errors.front().toStdString();
         EXPECT_FALSE(main.scripted.errors.front().contains(QStringLiteral("не является числом")));
-        EXPECT_EQ(main.text("Edit129"), loadedName);
+        EXPECT_EQ(main.text(Control::ProjectName), loadedName);
         EXPECT_FALSE(main.model.modified());
     }
 

@@ -13,7 +13,7 @@ QIcon DrawCommandIcon(Command command);
 // same for the desktop).
 QIcon ProgramIcon();
 
-// The logo area (PaintBox13): a mark and two lines of lettering in dark blue; it does not react
+// The logo area: a mark and two lines of lettering in dark blue; it does not react
 // to input.
 plan::PictureWidget* CreateLogo(QWidget* parent);
 

@@ -1,4 +1,4 @@
-// The drawing surfaces of the room-parameters panel: the plan with its compass (PaintBox1), the
+// The drawing surfaces of the room-parameters panel: the plan with its compass, the
 // section sketch and the ten clickable sun and outside/inside tiles. They only draw what they are
 // given; the window sets their orientation or flag from the form model.
 #pragma once
@@ -24,7 +24,7 @@ private:
     int orientation_ = 0;
 };
 
-// The section sketch (PaintBox3), 160 x 110: decoration only, the volume field and the floor
+// The section sketch, 160 x 110: decoration only, the volume field and the floor
 // placement list placed over it take the clicks.
 PictureWidget* CreateSectionSketch(QWidget* parent);
 

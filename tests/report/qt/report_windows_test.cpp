@@ -153,7 +153,7 @@ TEST_F(PreviewWindowTest, RedrawnAndPlacedAtEachActivation)
     const QImage first = preview.image();
     EXPECT_EQ(preview.pos(), mainWindow.frameGeometry().topLeft());
 
-    source.texts["Edit42"] = "  123,45"; // the Q1 total changed in the main window
+    source.texts[Control::HeatGainQ1] = "  123,45"; // the Q1 total changed in the main window
     preview.move(400, 300);              // the user moved the preview
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(&preview, &activate);
