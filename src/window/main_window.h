@@ -1,0 +1,108 @@
+// The main window `TForm1`: the fixed 1024 x 750 client built from the layout tables and bound to
+// the form model (in a scroll area, for screens smaller than the window), with the five commands of the command bar. Exit, the title bar's close and
+// loading another project ask whether to save inputs changed since the last save or load.
+// It creates the preview window `TForm2` and the printer resolution warning `TForm3` with itself;
+// both stay hidden until a report command shows them, and live as long as the main window.
+#pragma once
+
+#include "app/form_model.h"
+#include "window/form_binding.h"
+#include "window/window_builder.h"
+#include "window/window_dialogs.h"
+
+#include <QWidget>
+
+class QScrollArea;
+
+#include <memory>
+
+namespace zeltar::report {
+class FormModelReportSource;
+}
+
+namespace zeltar::gui {
+
+class MessageLine;
+
+inline constexpr char kWindowCaption[] = "ЗЕЛТАР 2.1 Free - Программа расчёта теплопритоков в холодильную камеру  ";
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(FormModel& model, WindowDialogs dialogs = StandardDialogs(), QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    FormModel& model() { return model_; }
+    FormBinding& binding() { return *binding_; }
+    // The widget of a control (or named caption, or command button); nullptr for an unknown name.
+    QWidget* control(Control control) const;
+    int shownTab() const;
+    // Sizes the window for a screen's available area: 1024 x 750 when it fits (the client whole, no
+    // scroll bars), else as large as the area allows, the client scrolling inside.
+    void fitToScreen(const QRect& available);
+
+    // The commands of the command bar. Save returns whether the project was written.
+    void loadProject();
+    bool saveProject();
+    void previewReport();
+    void printReport();
+    // A project named on the command line, loaded as the load command loads a chosen file; false
+    // when the file was refused (its error is shown). An object file opens in the summary window
+    // instead (as with the load command and a dropped file).
+    bool openProjectFile(const QString& path);
+    // A project another window asks for (a room of the object summary): inputs changed since the
+    // last save are saved or given up on the user's answer first. False when the user cancelled or
+    // the file was refused (its error is shown).
+    bool openProjectAsked(const QString& path);
+    // The project's file: the one last saved or loaded ("" while the project is new).
+    QString projectPath() const { return QString::fromStdString(model_.projectFile()); }
+    // The PDF file the print dialog starts with: the save dialog's proposal with ".pdf", made absolute.
+    QString pdfFileName() const;
+    // What the message line shows (the form model's message(), see FormModel::postMessage).
+    QString messageLine() const;
+    // Says on the message line, at once, something the window did itself (a PDF written, the state
+    // of the recovery folder): posted to the form model, shown until the next user action.
+    void showMessage(const QString& message);
+
+signals:
+    // The «СВОДКА ПО ОБЪЕКТУ» button: the program opens the object summary window.
+    void objectSummaryRequested();
+    // An object file chosen with the load command, dropped on the window or named at start: the
+    // program opens it in the summary window. `path` is absolute.
+    void objectFileOpened(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void runCommand(Command command);
+    // The focus moves to a command's button first, which commits the field being edited; false when
+    // that commit failed (its error is shown) and the command must not run.
+    bool focusCommandButton(Command command);
+    // Before inputs would be lost: true when the caller may go on (saved, or the user discards).
+    bool settleUnsavedChanges();
+    void addSummaryButton();
+    void addMessageLine();
+    // An object file goes to the summary window (true); any other file is left to the load.
+    bool openedAsObject(const QString& path);
+    // The print dialog and the page, without moving the focus: the print command's work, also run
+    // by the preview's print buttons while the preview is open.
+    void runPrint();
+
+    FormModel& model_;
+    WindowDialogs dialogs_;
+    QScrollArea* scrollArea_ = nullptr;
+    WindowWidgets widgets_;
+    std::unique_ptr<FormBinding> binding_;
+    MessageLine* messageStrip_ = nullptr; // the message line under the client while it scrolls
+    std::unique_ptr<report::FormModelReportSource> reportSource_;
+    // Children of this window, destroyed before the report source they draw from.
+    std::unique_ptr<report::PreviewWindow> previewWindow_;
+    std::unique_ptr<report::ResolutionWarning> resolutionWarning_;
+};
+
+} // namespace zeltar::gui
