@@ -7,6 +7,7 @@
 
 #include "app/form_model.h"
 #include "window/form_binding.h"
+#include "window/project_window.h"
 #include "window/window_builder.h"
 #include "window/window_dialogs.h"
 
@@ -26,7 +27,7 @@ class MessageLine;
 
 inline constexpr char kWindowCaption[] = "ЗЕЛТАР 2.1 Free - Программа расчёта теплопритоков в холодильную камеру  ";
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, public ProjectWindow {
     Q_OBJECT
 public:
     explicit MainWindow(FormModel& model, WindowDialogs dialogs = StandardDialogs(), QWidget* parent = nullptr);
@@ -43,7 +44,7 @@ public:
 
     // The commands of the command bar. Save returns whether the project was written.
     void loadProject();
-    bool saveProject();
+    bool saveProject() override;
     void previewReport();
     void printReport();
     // A project named on the command line, loaded as the load command loads a chosen file; false
@@ -53,9 +54,11 @@ public:
     // A project another window asks for (a room of the object summary): inputs changed since the
     // last save are saved or given up on the user's answer first. False when the user cancelled or
     // the file was refused (its error is shown).
-    bool openProjectAsked(const QString& path);
+    bool openProjectAsked(const QString& path) override;
     // The project's file: the one last saved or loaded ("" while the project is new).
-    QString projectPath() const { return QString::fromStdString(model_.projectFile()); }
+    QString projectPath() const override { return QString::fromStdString(model_.projectFile()); }
+    bool projectModified() const override { return model_.modified(); }
+    QWidget& widget() override { return *this; }
     // The PDF file the print dialog starts with: the save dialog's proposal with ".pdf", made absolute.
     QString pdfFileName() const;
     // What the message line shows (the form model's message(), see FormModel::postMessage).

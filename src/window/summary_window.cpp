@@ -87,22 +87,22 @@ QString DroppedObjectFile(const QMimeData* data)
 
 } // namespace
 
-SummaryWindow::SummaryWindow(gui::MainWindow& mainWindow, SummaryDialogs dialogs, QWidget* parent)
+SummaryWindow::SummaryWindow(gui::ProjectWindow& mainWindow, SummaryDialogs dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), mainWindow_(mainWindow), dialogs_(std::move(dialogs)),
       date_(QString::fromStdString(TodayText()))
 {
     setObjectName(QStringLiteral("SummaryWindow"));
-    setWindowIcon(mainWindow_.windowIcon());
+    setWindowIcon(mainWindow_.widget().windowIcon());
     setAcceptDrops(true);
     resize(kWindowSize);
-    if (const QScreen* screen = mainWindow_.screen())
+    if (const QScreen* screen = mainWindow_.widget().screen())
         fitToScreen(screen->availableGeometry());
     buildWidgets();
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &SummaryWindow::roomFileChanged);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &SummaryWindow::roomFileChanged);
     // The object's unsaved changes are settled before the main window (and with it the program)
     // closes.
-    mainWindow_.installEventFilter(this);
+    mainWindow_.widget().installEventFilter(this);
     refresh();
 }
 
@@ -196,18 +196,14 @@ void SummaryWindow::buildWidgets()
     nameField_ = addField(fieldBar, QStringLiteral("NameField"), QStringLiteral("Объект:"), 0);
     boundaryField_ = addField(fieldBar, QStringLiteral("BoundaryField"), QStringLiteral("Граница уровней, °C:"),
                               kNumberFieldWidth);
-    factorField_ = addField(fieldBar, QStringLiteral("FactorField"),
-                            QStringLiteral("Коэффициент одновременности (0,50...1,00):"), kNumberFieldWidth);
+    factorField_ = addField(fieldBar, QStringLiteral("FactorField"), FromUtf8(SimultaneityFactorCaption()),
+                            kNumberFieldWidth);
     connect(nameField_, &QLineEdit::editingFinished, this, &SummaryWindow::commitName);
     connect(boundaryField_, &QLineEdit::editingFinished, this, [this] {
-        commitOption(boundaryField_, &ObjectModel::setLevelBoundary,
-                     QStringLiteral("Граница уровней: «%1» — не температура от %2 до %3 °C.")
-                         .arg(QStringLiteral("%1"), FromUtf8(fields::FormatGeneral(kLowestLevelBoundaryCelsius)),
-                              FromUtf8(fields::FormatGeneral(kHighestLevelBoundaryCelsius))));
+        commitOption(boundaryField_, &ObjectModel::setLevelBoundary, LevelBoundaryRefusal);
     });
     connect(factorField_, &QLineEdit::editingFinished, this, [this] {
-        commitOption(factorField_, &ObjectModel::setSimultaneityFactor,
-                     QStringLiteral("Коэффициент одновременности: «%1» — не число от 0,50 до 1,00."));
+        commitOption(factorField_, &ObjectModel::setSimultaneityFactor, SimultaneityFactorRefusal);
     });
 
     view_ = new QTableView(content);
@@ -347,7 +343,7 @@ void SummaryWindow::addRoomFiles(const QStringList& paths)
 void SummaryWindow::addCurrentProject()
 {
     QString path = mainWindow_.projectPath();
-    if (path.isEmpty() || mainWindow_.model().modified()) {
+    if (path.isEmpty() || mainWindow_.projectModified()) {
         const QString question = path.isEmpty()
                                      ? QStringLiteral("Проект главного окна ещё не сохранён в файл. Сохранить его и "
                                                       "добавить в объект?")
@@ -420,12 +416,8 @@ void SummaryWindow::renameSelectedRoom()
 void SummaryWindow::renameRoom(std::size_t room, const QString& name)
 {
     const int index = static_cast<int>(room);
-    const QString typed = name.trimmed();
-    if (room >= model_.document().rooms.size() ||
-        typed == QString::fromStdString(model_.document().rooms[room].displayName) ||
-        (!typed.isEmpty() && typed == QString::fromStdString(model_.summary().rows[room].roomName)))
+    if (!model_.renameRoom(index, Utf8(name.trimmed())))
         return; // nothing renamed: the object stays unmodified
-    model_.setDisplayName(index, typed.toStdString());
     // The model's texts change after the editor closed: the table is filled again then.
     QMetaObject::invokeMethod(
         this,
@@ -442,8 +434,8 @@ void SummaryWindow::openRoomOfRow(int row)
     if (!room)
         return;
     if (mainWindow_.openProjectAsked(FromUtf8(model_.roomPath(static_cast<int>(*room))))) {
-        mainWindow_.raise();
-        mainWindow_.activateWindow();
+        mainWindow_.widget().raise();
+        mainWindow_.widget().activateWindow();
     }
 }
 
@@ -452,15 +444,9 @@ void SummaryWindow::roomFileChanged(const QString& path)
     // A file replaced by renaming another over it keeps no watch, or one on the old file: on a
     // change of the file or of its folder, every row of that file or folder is loaded again and
     // its file watched anew.
-    const QFileInfo changed(path);
     QStringList reloaded;
-    for (int room = 0; room < model_.roomCount(); ++room) {
-        const QFileInfo file(FromUtf8(model_.roomPath(room)));
-        if (file.absoluteFilePath() == changed.absoluteFilePath() || file.absolutePath() == changed.absoluteFilePath()) {
-            model_.reloadRoom(room);
-            reloaded << file.absoluteFilePath();
-        }
-    }
+    for (int room : model_.reloadRoomsAt(Utf8(QFileInfo(path).absoluteFilePath())))
+        reloaded << QFileInfo(FromUtf8(model_.roomPath(room))).absoluteFilePath();
     if (!reloaded.isEmpty())
         watcher_.removePaths(reloaded);
     refresh();
@@ -498,11 +484,13 @@ void SummaryWindow::commitName()
     refresh();
 }
 
-void SummaryWindow::commitOption(QLineEdit* field, bool (ObjectModel::*set)(double), const QString& refusal)
+void SummaryWindow::commitOption(QLineEdit* field, bool (ObjectModel::*set)(double),
+                                 std::string (*refusal)(std::string_view))
 {
-    const std::optional<double> value = ParseOptionNumber(Utf8(field->text()));
+    const std::string typed = Utf8(field->text());
+    const std::optional<double> value = ParseOptionNumber(typed);
     if (!value || !(model_.*set)(*value))
-        dialogs_.showError(this, refusal.arg(field->text()));
+        dialogs_.showError(this, FromUtf8(refusal(typed)));
     refresh();
 }
 
@@ -525,10 +513,7 @@ void SummaryWindow::printReport()
 
 void SummaryWindow::saveReportPdf()
 {
-    const QString start = model_.filePath().empty()
-                              ? QDir(FromUtf8(model_.folder())).filePath(QStringLiteral("Сводка.pdf"))
-                              : QFileInfo(FromUtf8(model_.filePath())).dir().filePath(
-                                    QFileInfo(FromUtf8(model_.filePath())).completeBaseName() + QStringLiteral(".pdf"));
+    const QString start = FromUtf8(model_.proposedPdfPath());
     const std::optional<QString> target =
         gui::ConfirmedSavePath(dialogs_.savePdf(this, start), files::kPdfExtension,
                                [this](const QString& path) { return dialogs_.askReplace(this, path); });
@@ -668,7 +653,7 @@ bool SummaryWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == view_->viewport() && event->type() == QEvent::Resize)
         shareWidthWithFigures();
-    if (watched == &mainWindow_ && event->type() == QEvent::Close && !settleUnsavedChanges()) {
+    if (watched == &mainWindow_.widget() && event->type() == QEvent::Close && !settleUnsavedChanges()) {
         event->ignore();
         return true;
     }

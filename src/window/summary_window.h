@@ -13,6 +13,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class QLineEdit;
@@ -22,6 +24,7 @@ class QTableView;
 
 namespace zeltar::gui {
 class MainWindow;
+class ProjectWindow;
 }
 
 namespace zeltar::object {
@@ -32,7 +35,7 @@ class SummaryWindow final : public QWidget {
     Q_OBJECT
 public:
     // A window of its own (not modal) that closes with the main window; `mainWindow` must outlive it.
-    explicit SummaryWindow(gui::MainWindow& mainWindow, SummaryDialogs dialogs = StandardSummaryDialogs(),
+    explicit SummaryWindow(gui::ProjectWindow& mainWindow, SummaryDialogs dialogs = StandardSummaryDialogs(),
                            QWidget* parent = nullptr);
 
     ObjectModel& model() { return model_; }
@@ -91,7 +94,7 @@ private:
     QLineEdit* addField(QWidget* bar, const QString& name, const QString& caption, int width);
     void commitName();
     // The level boundary or the simultaneity factor from its field; `refusal` names the range.
-    void commitOption(QLineEdit* field, bool (ObjectModel::*set)(double), const QString& refusal);
+    void commitOption(QLineEdit* field, bool (ObjectModel::*set)(double), std::string (*refusal)(std::string_view));
     // The table, fields, caption and watched files from the model; then its messages.
     void refresh();
     void showMessages();
@@ -105,7 +108,7 @@ private:
     void selectRoom(int room);
     std::vector<int> selectedRooms() const;
 
-    gui::MainWindow& mainWindow_;
+    gui::ProjectWindow& mainWindow_;
     SummaryDialogs dialogs_;
     ObjectModel model_;
     SummaryTableModel table_;
