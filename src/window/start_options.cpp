@@ -16,6 +16,52 @@ void Print(std::FILE* stream, const QString& text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+// The program's own options, its description and its one argument, added to the parser.
+struct ProgramOptions {
+    QCommandLineOption help;
+    QCommandLineOption version;
+    QCommandLineOption screenshot;
+};
+
+ProgramOptions AddProgramOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "ZELTAR: heat gains of a refrigerated room and the refrigerating capacity its equipment needs."));
+    // Not Qt's own help option, which would also offer the Qt options this parser does not take.
+    ProgramOptions options{
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and end.")),
+        QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and end.")),
+        QCommandLineOption(QStringLiteral("screenshot"),
+                           QStringLiteral("Draw the window (with the project, if given) into the PNG file <file> "
+                                          "without a display, and end."),
+                           QStringLiteral("file")),
+    };
+    parser.addOption(options.help);
+    parser.addOption(options.version);
+    parser.addOption(options.screenshot);
+    parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("A project file (*.zlt) to open; an object file (*.zlo) opens in the summary window."),
+                                 QStringLiteral("[PROJECT.zlt]"));
+    return options;
+}
+
+// Qt's own options (-platform offscreen, -style Fusion, ...) are taken here and left to the
+// application.
+void AcceptQtOptions(QCommandLineParser& parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption qtFlag(QString::fromLatin1(name));
+        qtFlag.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtFlag);
+    }
+}
+
 } // namespace
 
 QString ProgramVersion()
@@ -31,35 +77,11 @@ StartOptions ReadStartOptions(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(ProgramVersion());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "ZELTAR: heat gains of a refrigerated room and the refrigerating capacity its equipment needs."));
-    // Not Qt's own help option, which would also offer the Qt options this parser does not take.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and end."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and end."));
-    parser.addOption(help);
-    parser.addOption(version);
-    const QCommandLineOption screenshot(
-        QStringLiteral("screenshot"),
-        QStringLiteral("Draw the window (with the project, if given) into the PNG file <file> without a display, "
-                       "and end."),
-        QStringLiteral("file"));
-    parser.addOption(screenshot);
-    // Qt's own options (-platform offscreen, -style Fusion, ...) are left to the application.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                             "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet"}) {
-        QCommandLineOption qtOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(qtOption);
-    }
-    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
-        QCommandLineOption qtFlag(QString::fromLatin1(name));
-        qtFlag.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(qtFlag);
-    }
-    parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("A project file (*.zlt) to open; an object file (*.zlo) opens in the summary window."),
-                                 QStringLiteral("[PROJECT.zlt]"));
+    const ProgramOptions program = AddProgramOptions(parser);
+    const QCommandLineOption& help = program.help;
+    const QCommandLineOption& version = program.version;
+    const QCommandLineOption& screenshot = program.screenshot;
+    AcceptQtOptions(parser);
 
     StartOptions options;
     if (!parser.parse(QCoreApplication::arguments())) {
