@@ -1,12 +1,15 @@
 # Fails when a source file includes a module above its own. The modules, from the ground up:
-#   refdata < files < fields < plan < model < calc < projectfile < app < report < object < the Qt shells
-# A core module may include its own and lower modules only; the Qt shells (src/*/qt/) and the
-# command-line programs (cli/) stand above every core module, and no core file includes a Qt shell.
+#   refdata < files < fields < plan < model < calc < projectfile < app < report < object < window
+# A core module may include its own and lower modules only. The Qt shell of a module (src/MODULE/qt/)
+# stands just above its module: it may include its own and lower modules and their shells. The
+# windows (src/window/, Qt) stand above every module and shell, and the command-line programs
+# (cli/) above all. No core file includes a Qt shell or a window, whatever its level.
 #   cmake -P scripts/check-module-layers.cmake       (src/ and cli/ of this source tree)
 #   cmake -DFILES="src/calc/a.cpp;..." -DEXPECT_FINDINGS=N -P scripts/check-module-layers.cmake
 #       (checks the check; FILES are named as they sit in the tree, relative to SOURCE_ROOT)
-set(layers refdata files fields plan model calc projectfile app report object)
-list(LENGTH layers top_layer)
+set(layers refdata files fields plan model calc projectfile app report object window)
+list(LENGTH layers layer_count)
+math(EXPR top_level "2 * ${layer_count}")
 
 get_filename_component(source_dir ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 if(NOT SOURCE_ROOT)
@@ -22,18 +25,36 @@ if(NOT files)
     message(FATAL_ERROR "no source files to check under ${SOURCE_ROOT}")
 endif()
 
-# The level of a file: its module's place in the order; Qt shells and cli stand above all.
+# The level of a file: twice its module's place in the order, one more for the module's Qt shell
+# and for the windows, which are Qt throughout; cli stands above all.
 function(level_of path out_var)
-    if(path MATCHES "^cli/" OR path MATCHES "^src/[a-z]+/qt/")
-        set(${out_var} ${top_layer} PARENT_SCOPE)
+    if(path MATCHES "^cli/")
+        set(${out_var} ${top_level} PARENT_SCOPE)
         return()
     endif()
     if(NOT path MATCHES "^src/([a-z]+)/")
         set(${out_var} -1 PARENT_SCOPE)
         return()
     endif()
-    list(FIND layers ${CMAKE_MATCH_1} level)
+    list(FIND layers ${CMAKE_MATCH_1} place)
+    if(place EQUAL -1)
+        set(${out_var} -1 PARENT_SCOPE)
+        return()
+    endif()
+    math(EXPR level "2 * ${place}")
+    if(path MATCHES "^src/[a-z]+/qt/" OR path MATCHES "^src/window/")
+        math(EXPR level "${level} + 1")
+    endif()
     set(${out_var} ${level} PARENT_SCOPE)
+endfunction()
+
+# Whether a file is part of the Qt-free core: under src/, neither in a Qt shell nor a window.
+function(is_core path out_var)
+    if(path MATCHES "^src/" AND NOT path MATCHES "^src/[a-z]+/qt/" AND NOT path MATCHES "^src/window/")
+        set(${out_var} TRUE PARENT_SCOPE)
+    else()
+        set(${out_var} FALSE PARENT_SCOPE)
+    endif()
 endfunction()
 
 set(findings 0)
@@ -44,16 +65,22 @@ foreach(source IN LISTS files)
         message("${source}: in no module of the order (${layers}); add its folder to the order")
         continue()
     endif()
+    is_core(${source} core_source)
     file(STRINGS ${SOURCE_ROOT}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
     foreach(line IN LISTS includes)
         if(NOT line MATCHES "\"([a-z]+)/([^\"]*)\"")
             continue() # a file beside this one
         endif()
-        level_of("src/${CMAKE_MATCH_1}/${CMAKE_MATCH_2}" included_level)
+        set(included "src/${CMAKE_MATCH_1}/${CMAKE_MATCH_2}")
+        level_of(${included} included_level)
         if(included_level EQUAL -1)
             continue() # not one of our modules
         endif()
-        if(included_level GREATER own_level)
+        is_core(${included} core_included)
+        if(core_source AND NOT core_included)
+            math(EXPR findings "${findings} + 1")
+            message("${source}: a core file includes a Qt shell or a window: ${line}")
+        elseif(included_level GREATER own_level)
             math(EXPR findings "${findings} + 1")
             message("${source}: includes a higher module: ${line}")
         endif()
@@ -61,4 +88,4 @@ foreach(source IN LISTS files)
 endforeach()
 
 include(${CMAKE_CURRENT_LIST_DIR}/source-check-verdict.cmake)
-source_check_verdict(${findings} "includes point up the module order (${layers}, then the Qt shells and cli)")
+source_check_verdict(${findings} "includes point up the module order (${layers}, each module's Qt shell just above it, cli above all)")

@@ -20,7 +20,7 @@ if [ "${ZELTAR_SKIP_SETUP:-0}" != 1 ]; then
     bash scripts/build.sh
 fi
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-    exec "$build/src/app/zeltar" "${arguments[@]}"
+    exec "$build/src/window/zeltar" "${arguments[@]}"
 fi
 
 fail() {
@@ -38,7 +38,7 @@ echo
 echo
 "$build/cli/zeltar-cli" report "$project" "$report" || fail "the report could not be written to $report"
 echo "The calculation report (one A4 page):   $report"
-"$build/src/app/zeltar" --screenshot "$picture" "$project" || fail "the window could not be drawn into $picture"
+"$build/src/window/zeltar" --screenshot "$picture" "$project" || fail "the window could not be drawn into $picture"
 echo "The window with this project (picture): $picture"
 echo
 echo "On a desktop, 'bash scripts/run.sh [FILE.zlt]' opens the window."

@@ -36,19 +36,40 @@ CubicSpline::CubicSpline(std::span<const double> knots, std::span<const double> 
         return;
     }
 
-    // Tridiagonal system: d holds the knot spacings, b the diagonal, c the right-hand side
-    // (differences of the divided differences).
-    const int nm1 = n - 1;
+    SetUpSystem();
+    SetEndConditions();
+    SolveSystem();
+    SetCoefficients();
+}
+
+// Tridiagonal system: d holds the knot spacings, b the diagonal, c the right-hand side
+// (differences of the divided differences).
+void CubicSpline::SetUpSystem()
+{
+    const int n = n_;
+    auto& x = x_;
+    auto& y = y_;
+    auto& b = b_;
+    auto& c = c_;
+    auto& d = d_;
     d[1] = x[2] - x[1];
     c[2] = (y[2] - y[1]) / d[1];
-    for (int i = 2; i <= nm1; ++i) {
+    for (int i = 2; i <= n - 1; ++i) {
         d[i] = x[i + 1] - x[i];
         b[i] = 2 * (d[i - 1] + d[i]);
         c[i + 1] = (y[i + 1] - y[i]) / d[i];
         c[i] = c[i + 1] - c[i];
     }
+}
 
-    // End conditions: third derivatives matched to the cubics through the four end knots.
+// End conditions: third derivatives matched to the cubics through the four end knots.
+void CubicSpline::SetEndConditions()
+{
+    const int n = n_;
+    const auto& x = x_;
+    auto& b = b_;
+    auto& c = c_;
+    const auto& d = d_;
     b[1] = -d[1];
     b[n] = -d[n - 1];
     c[1] = 0;
@@ -59,20 +80,35 @@ CubicSpline::CubicSpline(std::span<const double> knots, std::span<const double> 
         c[1] = c[1] * d[1] * d[1] / (x[4] - x[1]);
         c[n] = -c[n] * d[n - 1] * d[n - 1] / (x[n] - x[n - 3]);
     }
+}
 
-    // Forward elimination and back substitution.
+// Forward elimination and back substitution: c holds the solution.
+void CubicSpline::SolveSystem()
+{
+    const int n = n_;
+    auto& b = b_;
+    auto& c = c_;
+    const auto& d = d_;
     for (int i = 2; i <= n; ++i) {
         const double q = d[i - 1] / b[i - 1];
         b[i] = b[i] - q * d[i - 1];
         c[i] = c[i] - q * c[i - 1];
     }
     c[n] = c[n] / b[n];
-    for (int i = nm1; i >= 1; --i)
+    for (int i = n - 1; i >= 1; --i)
         c[i] = (c[i] - d[i] * c[i + 1]) / b[i];
+}
 
-    // Polynomial coefficients.
+// The polynomial coefficients of each segment.
+void CubicSpline::SetCoefficients()
+{
+    const int n = n_;
+    const auto& y = y_;
+    auto& b = b_;
+    auto& c = c_;
+    auto& d = d_;
     b[n] = (y[n] - y[n - 1]) / d[n - 1] + d[n - 1] * (c[n - 1] + 2 * c[n]);
-    for (int i = 1; i <= nm1; ++i) {
+    for (int i = 1; i <= n - 1; ++i) {
         b[i] = (y[i + 1] - y[i]) / d[i] - d[i] * (c[i + 1] + 2 * c[i]);
         d[i] = (c[i + 1] - c[i]) / d[i];
         c[i] = 3 * c[i];

@@ -23,6 +23,13 @@ private:
     // y[i] + b[i] u + c[i] u^2 + d[i] u^3 with u = t - x[i].
     int n_ = 0;
     std::vector<double> x_, y_, b_, c_, d_;
+
+    // The steps of the constructor for three knots and more, each on the arrays the one before
+    // left: the tridiagonal system, its end conditions, its solution, the cubics' coefficients.
+    void SetUpSystem();
+    void SetEndConditions();
+    void SolveSystem();
+    void SetCoefficients();
 };
 
 } // namespace zeltar::calc

@@ -1,4 +1,4 @@
-// The recalculation pass: sixteen steps in a fixed order, each to completion; later steps use the
+// The recalculation pass: the steps of Run() in a fixed order, each to completion; later steps use the
 // full values of earlier ones, the fields show them cut.
 #include "calc/recalculate.h"
 

@@ -241,22 +241,22 @@ std::string CleanAfterKey(std::string text, int keyCode, int commaPositionBefore
 {
     std::u32string s = Characters(text);
     const std::size_t c = commaPositionBeforeKey > 0 ? static_cast<std::size_t>(commaPositionBeforeKey) : 0;
-    // 1. The first minus, taken before any change.
+    // Where the first minus stood, taken before any change.
     const std::size_t m = PositionOf(s, U'-');
-    // 2. A lone doubled comma collapses.
+    // A lone doubled comma collapses to one.
     if (s == U",," || s == U",-,")
         s.assign(1, U',');
-    // 3. A minus survives only as the first character.
+    // A minus survives only as the first character.
     if (m > 1)
         DeleteAt(s, m);
-    // 4. The minus key: every minus after the first position goes.
+    // After the minus key, every minus behind the first position goes.
     if (keyCode == kMinusKeyCode && s.size() > 1) {
         for (std::size_t p = s.size(); p >= 2; --p) {
             if (s[p - 1] == U'-')
                 DeleteAt(s, p);
         }
     }
-    // 5. The comma key: every comma but the one that stood before the key goes.
+    // After the comma key, every comma but the one that stood before the key goes.
     if (c != 0 && keyCode == kCommaKeyCode && s.size() >= (m > 0 ? 3u : 2u)) {
         for (std::size_t p = c - 1; p >= 1; --p) {
             if (p <= s.size() && s[p - 1] == U',')
@@ -267,8 +267,8 @@ std::string CleanAfterKey(std::string text, int keyCode, int commaPositionBefore
                 DeleteAt(s, p);
         }
     }
-    // 6. Without a comma before the key, a minus typed behind the first character moves the text
-    //    to start with that minus.
+    // Without a comma before the key, a minus typed behind the first character moves the text to
+    // start with that minus.
     if (c == 0 && PositionOf(s, U'-') == 2)
         DeleteAt(s, 1);
     return ToUtf8(s);

@@ -15,14 +15,10 @@ constexpr int kDefaultFloorStructure = 11;   // "железобетон"
 constexpr int kDefaultWallInsulation = 6;    // "пенополиуретан"
 constexpr int kDefaultOtherInsulation = 5;   // "пенополиуретан" (ceiling and floor lists)
 
-} // namespace
-
-ProjectState StartupState(std::string today)
+// Creation of the window: thicknesses 0, every surface flag 1, outer coefficients 23, inner 10,
+// plan orientation 0 (walls facing south, east, north and west); then the surfaces' materials.
+void SetSurfaceDefaults(ProjectState& s)
 {
-    ProjectState s;
-
-    // Creation of the window: thicknesses 0, every surface flag 1, outer coefficients 23, inner 10,
-    // plan orientation 0 (walls facing south, east, north and west).
     for (int r = 0; r < kRowCount; ++r) {
         EnclosureRow& row = s.rows[r];
         row.structureThickness = 0;
@@ -48,7 +44,11 @@ ProjectState StartupState(std::string today)
     s.rows[Ceiling].insulationMaterial = kDefaultOtherInsulation;
     s.rows[Floor].structureMaterial = kDefaultFloorStructure;
     s.rows[Floor].insulationMaterial = kDefaultOtherInsulation;
+}
 
+// The default city's climate, outside every surface.
+void SetClimateDefaults(ProjectState& s)
+{
     s.city = refdata::kDefaultCity;
     const refdata::City& city = refdata::kCities[static_cast<std::size_t>(s.city)];
     s.outsideDesignTemperature = refdata::CityDesignTemperature(s.city);
@@ -56,7 +56,11 @@ ProjectState StartupState(std::string today)
     s.outsideRelativeHumidity = city.relativeHumidity / 100.0;
     for (EnclosureRow& row : s.rows)
         row.outsideTemperature = s.outsideDesignTemperature;
+}
 
+// The room, its goods, doors, lighting, staff, vehicles, fans and consumers.
+void SetRoomDefaults(ProjectState& s)
+{
     s.roomType = 0;
     const refdata::RoomType& roomType = refdata::kRoomTypes[static_cast<std::size_t>(s.roomType)];
     const refdata::RoomGroupPreset preset = refdata::PresetOf(roomType.group);
@@ -103,6 +107,16 @@ ProjectState StartupState(std::string today)
     s.consumer2Name = "Электропотребитель № 2";
     s.consumer2Power = 0;
     s.consumer2Hours = 0;
+}
+
+} // namespace
+
+ProjectState StartupState(std::string today)
+{
+    ProjectState s;
+    SetSurfaceDefaults(s);
+    SetClimateDefaults(s);
+    SetRoomDefaults(s);
     s.clientName.clear();
     s.contractorName.clear();
     s.siteName.clear();

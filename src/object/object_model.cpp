@@ -1,6 +1,7 @@
 #include "object/object_model.h"
 
 #include "fields/number_text.h"
+#include "files/file_names.h"
 #include "object/parallel_load.h"
 
 #include <algorithm>
@@ -12,6 +13,12 @@ namespace zeltar::object {
 namespace {
 
 constexpr std::string_view kNewObjectName = "Новый объект";
+constexpr std::string_view kNewObjectPdfName = "Сводка.pdf";
+
+std::filesystem::path PathOf(const std::string& utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end())).lexically_normal();
+}
 
 std::string WorkingFolder()
 {
@@ -273,6 +280,15 @@ void ObjectModel::showDocument(ObjectDocument document)
     resummarize();
 }
 
+bool ObjectModel::renameRoom(int index, const std::string& typed)
+{
+    if (!IsIndex(index, document_.rooms.size()) || typed == document_.rooms[index].displayName ||
+        (!typed.empty() && typed == summary_.rows[index].roomName))
+        return false;
+    setDisplayName(index, typed);
+    return true;
+}
+
 const std::string& ObjectModel::roomPath(int index) const
 {
     return document_.rooms.at(static_cast<std::size_t>(index)).path;
@@ -291,6 +307,29 @@ std::vector<int> ObjectModel::rowsOfFile(const std::string& path) const
             rows.push_back(i);
     }
     return rows;
+}
+
+std::vector<int> ObjectModel::reloadRoomsAt(const std::string& changedPath)
+{
+    std::filesystem::path changed = PathOf(changedPath);
+    if (changed.has_parent_path() && !changed.has_filename())
+        changed = changed.parent_path(); // a folder named with a trailing slash
+    std::vector<int> rows;
+    for (int i = 0; i < roomCount(); ++i) {
+        const std::filesystem::path file = PathOf(document_.rooms[i].path);
+        if (file == changed || file.parent_path() == changed)
+            rows.push_back(i);
+    }
+    for (int row : rows)
+        reloadRoom(row);
+    return rows;
+}
+
+std::string ObjectModel::proposedPdfPath() const
+{
+    if (filePath_.empty())
+        return files::JoinPath(folder(), kNewObjectPdfName);
+    return files::WithExtension(filePath_, files::kPdfExtension);
 }
 
 void ObjectModel::reloadRoom(int index)
@@ -332,6 +371,26 @@ void ObjectModel::resummarize()
     }
     MarkRepeatedFiles(rows);
     summary_ = Summarize(document_.name, document_.options, std::move(rows));
+}
+
+std::string SimultaneityFactorCaption()
+{
+    return "Коэффициент одновременности (" + SimultaneityFactorText(kLowestSimultaneityFactor) + "..." +
+           SimultaneityFactorText(kHighestSimultaneityFactor) + "):";
+}
+
+std::string LevelBoundaryRefusal(std::string_view typed)
+{
+    return "Граница уровней: «" + std::string(typed) + "» — не температура от " +
+           fields::FormatGeneral(kLowestLevelBoundaryCelsius) + " до " +
+           fields::FormatGeneral(kHighestLevelBoundaryCelsius) + " °C.";
+}
+
+std::string SimultaneityFactorRefusal(std::string_view typed)
+{
+    return "Коэффициент одновременности: «" + std::string(typed) + "» — не число от " +
+           SimultaneityFactorText(kLowestSimultaneityFactor) + " до " +
+           SimultaneityFactorText(kHighestSimultaneityFactor) + ".";
 }
 
 } // namespace zeltar::object

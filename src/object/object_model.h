@@ -8,6 +8,7 @@
 #include "object/object_summary.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zeltar::object {
@@ -63,6 +64,11 @@ public:
     bool canUndo() const { return !undoSteps_.empty(); }
     bool canRedo() const { return !redoSteps_.empty(); }
 
+    // A name typed for a row's room, blanks around it already removed: false, and nothing changes,
+    // when it is the row's display name already or the name the row shows; an empty name shows
+    // the file name again.
+    bool renameRoom(int index, const std::string& typed);
+
     // --- the summary --------------------------------------------------------------------------
     const ObjectSummary& summary() const { return summary_; }
     int roomCount() const { return static_cast<int>(document_.rooms.size()); }
@@ -74,6 +80,14 @@ public:
     void reloadRoom(int index);
     // Loads every row again.
     void reloadAll();
+    // A watched path changed: a room file, or a folder in which a file was replaced by renaming
+    // another over it. Loads again every row whose file is that path or lies in that folder, and
+    // returns those rows.
+    std::vector<int> reloadRoomsAt(const std::string& changedPath);
+
+    // The PDF the summary report is first proposed as: beside the object file and named after it,
+    // or «Сводка.pdf» in the working folder for a new object.
+    std::string proposedPdfPath() const;
 
     // Messages for the error box, oldest first; taking them clears the queue.
     std::vector<std::string> takeMessages();
@@ -94,5 +108,12 @@ private:
     std::vector<ObjectDocument> undoSteps_;
     std::vector<ObjectDocument> redoSteps_;
 };
+
+// The caption of the simultaneity factor's field, its range included («... (0,50...1,00):»).
+std::string SimultaneityFactorCaption();
+// The messages refusing a typed option that is no number in its range, naming the field, the
+// text and the range.
+std::string LevelBoundaryRefusal(std::string_view typed);
+std::string SimultaneityFactorRefusal(std::string_view typed);
 
 } // namespace zeltar::object

@@ -2,9 +2,9 @@
 // read-only and that Tab passes over, the recent projects kept across starts, and the guide on F1.
 #include "window_fixture.h"
 
-#include "app/qt/focus_ring.h"
+#include "window/focus_ring.h"
 #include "fields/control_catalogue.h"
-#include "app/qt/window_style.h"
+#include "window/window_style.h"
 #include "report/qt/preview_window.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // of its kind, the window's size, caption and colours, and no caption or control cut off.
 #include "window_fixture.h"
 
-#include "app/qt/button_tabs.h"
-#include "app/qt/start_options.h"
-#include "app/qt/window_style.h"
+#include "window/button_tabs.h"
+#include "window/start_options.h"
+#include "window/window_style.h"
 #include "fields/control_catalogue.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 // cannot be restored is reported with the name it was kept under instead of being offered.
 #include "window_fixture.h"
 
-#include "app/qt/window_recovery.h"
+#include "window/window_recovery.h"
 #include "app/recovery_record.h"
 
 #include <QDir>

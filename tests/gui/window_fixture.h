@@ -3,8 +3,8 @@
 #pragma once
 
 #include "app/form_model.h"
-#include "app/qt/main_window.h"
-#include "app/qt/window_dialogs.h"
+#include "window/main_window.h"
+#include "window/window_dialogs.h"
 
 #include <QList>
 #include <QString>

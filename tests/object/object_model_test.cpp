@@ -132,6 +132,53 @@ TEST_F(ObjectEditing, AChangedRoomFileUpdatesItsRowsOnReload)
     EXPECT_EQ(m.summary().total.totalHeatGainText, "1265,03");
 }
 
+TEST_F(ObjectEditing, AWatchedFileOrFolderReloadsTheRoomsItHolds)
+{
+    const std::string a = copyProject("p0001", "камеры/a.zlt");
+    const std::string b = copyProject("p0002", "камеры/b.zlt");
+    ObjectModel m;
+    m.addRooms({a, copyProject("p0003", "прочие/c.zlt"), b});
+    copyProject("p0005", "камеры/a.zlt");
+    EXPECT_EQ(m.reloadRoomsAt(a), (std::vector<int>{0}));
+    EXPECT_EQ(m.summary().rows[0].text(SummaryColumn::TotalHeatGain), "6206,12");
+    // A file replaced by renaming another over it: the folder changed, every room in it reloads.
+    EXPECT_EQ(m.reloadRoomsAt(path("камеры")), (std::vector<int>{0, 2}));
+    EXPECT_EQ(m.reloadRoomsAt(path("камеры/")), (std::vector<int>{0, 2}));
+    EXPECT_TRUE(m.reloadRoomsAt(path("камеры/a")).empty());
+    EXPECT_TRUE(m.reloadRoomsAt(root_.string()).empty()); // a folder above the rooms' own
+}
+
+TEST_F(ObjectEditing, RenamingToTheShownNameChangesNothing)
+{
+    ObjectModel m;
+    m.addRooms({copyProject("p0001", "a.zlt")});
+    ASSERT_TRUE(m.saveAs(path("o.zlo")));
+    EXPECT_FALSE(m.renameRoom(0, "a")); // the file name the row shows
+    EXPECT_FALSE(m.renameRoom(0, ""));  // no display name yet
+    EXPECT_FALSE(m.renameRoom(1, "b")); // no such row
+    EXPECT_FALSE(m.modified());
+    EXPECT_TRUE(m.renameRoom(0, "Камера А"));
+    EXPECT_TRUE(m.modified());
+    EXPECT_FALSE(m.renameRoom(0, "Камера А"));
+    EXPECT_TRUE(m.renameRoom(0, "")); // the file name again
+    EXPECT_EQ(m.summary().rows[0].roomName, "a");
+}
+
+TEST_F(ObjectEditing, TheReportIsProposedBesideTheObjectFile)
+{
+    ObjectModel m;
+    EXPECT_EQ(m.proposedPdfPath(), m.folder() + "/Сводка.pdf");
+    ASSERT_TRUE(m.saveAs(path("склад.v2.zlo")));
+    EXPECT_EQ(m.proposedPdfPath(), path("склад.v2.pdf"));
+}
+
+TEST(ObjectOptionTexts, TheRangesComeFromTheLimits)
+{
+    EXPECT_EQ(SimultaneityFactorCaption(), "Коэффициент одновременности (0,50...1,00):");
+    EXPECT_EQ(SimultaneityFactorRefusal("0,4"), "Коэффициент одновременности: «0,4» — не число от 0,50 до 1,00.");
+    EXPECT_EQ(LevelBoundaryRefusal("x"), "Граница уровней: «x» — не температура от -50 до 100 °C.");
+}
+
 TEST_F(ObjectEditing, SaveOpenAndSaveIntoAnotherFolder)
 {
     const std::string a = copyProject("p0001", "объект/камеры/a.zlt");

@@ -177,9 +177,10 @@ TEST_F(HostileObject, AListIndexOnePastItsListLeavesTheRoomOutNamingTheLine)
     const ObjectSummary s = SummarizeObject(document, root_.string());
     for (std::size_t k = 0; k < std::size(rooms); ++k) {
         EXPECT_EQ(s.rows[k].loaded, rooms[k].loads) << k << " " << s.rows[k].error;
-        if (!rooms[k].loads)
+        if (!rooms[k].loads) {
             EXPECT_NE(s.rows[k].error.find("Строка " + std::to_string(rooms[k].line) + " "), std::string::npos)
                 << s.rows[k].error;
+        }
     }
     EXPECT_EQ(s.total.excluded, 2);
 }

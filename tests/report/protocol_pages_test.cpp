@@ -34,7 +34,7 @@ TEST(ProtocolWrapping, LinesFitTheColumnAndKeepEveryCharacter)
 // above its bottom, each page carries "стр. N из M", and the count agrees with the drawing.
 TEST(ProtocolPages, BreakBeforeTheBottomAndNumberEveryPage)
 {
-    ProtocolDocument document{"Камера № 3", "08.12.2026", {}};
+    ProtocolDocument document{"Камера № 3", "08.12.2026", {}, {}};
     for (int i = 0; i < 150; ++i)
         document.lines.push_back(Line("Раздел " + std::to_string(i / 20), "величина номер " + std::to_string(i),
                                       "очень длинная формула, которая не помещается в одну строку столбца"));

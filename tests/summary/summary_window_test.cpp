@@ -1,8 +1,8 @@
 // The summary window headless beside a main window: adding (dialog, drop, the current project),
 // removing and reordering rooms, a failed row, opening a room in the main window, a room file
 // replaced on disk, the object file commands, the fields and the clipboard.
-#include "object/qt/summary_preview.h"
-#include "object/qt/summary_window.h"
+#include "window/summary_preview.h"
+#include "window/summary_window.h"
 #include "object/summary_table.h"
 #include "window_fixture.h"
 

@@ -17,7 +17,7 @@ namespace {
 // A protocol of 160 rows: three pages or more.
 ProtocolDocument LongProtocol()
 {
-    ProtocolDocument document{"Камера", "08.12.2026", {}};
+    ProtocolDocument document{"Камера", "08.12.2026", {}, {}};
     for (int i = 0; i < 160; ++i)
         document.lines.push_back({"Часть " + std::to_string(i / 30), "величина " + std::to_string(i), "x", 1.25,
                                   "кВт", "x = a·b", ""});
