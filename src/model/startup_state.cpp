@@ -74,6 +74,7 @@ void SetRoomDefaults(ProjectState& s)
     s.roomLength = 0;
     s.roomWidth = 0;
     s.roomHeight = 0;
+    s.roomTemperature = roomType.roomTemperature;
     s.roomRelativeHumidity = roomType.roomHumidityPercent / 100.0;
     s.equipmentRunningHours = 18;
     s.capacityReserve = 10;
@@ -122,7 +123,6 @@ ProjectState StartupState(std::string today)
     s.siteName.clear();
     s.projectDate = std::move(today);
     s.projectName.clear();
-    s.roomTemperature = roomType.roomTemperature;
     return s;
 }
 

@@ -101,9 +101,9 @@ SummaryWindow::SummaryWindow(gui::ProjectWindow& mainWindow, SummaryDialogs dial
     if (const QScreen* screen = mainWindow_.widget().screen())
         fitToScreen(screen->availableGeometry());
     buildWidgets();
-    for (const QKeySequence keys : {QKeySequence(Qt::CTRL | Qt::Key_Z)})
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Z)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &SummaryWindow::undoEdit);
-    for (const QKeySequence keys : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &SummaryWindow::redoEdit);
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &SummaryWindow::roomFileChanged);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &SummaryWindow::roomFileChanged);

@@ -24,8 +24,9 @@ TEST(ControlTips, EveryControlTheUserWorksWithOrReadsHasOne)
 TEST(ControlTips, ResultsSayHowTheyAreObtained)
 {
     for (const ControlFacts& facts : AllControls()) {
-        if (facts.readOnly)
+        if (facts.readOnly) {
             EXPECT_NE(ControlTooltip(facts.control).find("\nРезультат: "), std::string::npos) << facts.name;
+        }
     }
 }
 

@@ -18,7 +18,7 @@ using report::testing::RunAndRead;
 
 SummaryReportTexts Object(int rooms)
 {
-    SummaryReportTexts texts{"Хладокомбинат Север", "08.12.2026", "-5", "1,00", {}, {}, {}};
+    SummaryReportTexts texts{"Хладокомбинат Север", "08.12.2026", "-5", "1,00", {}, {}, {}, {}};
     for (int k = 1; k <= rooms; ++k) {
         SummaryRoomTexts room;
         room.cells = {std::to_string(k), "Камера" + std::to_string(k), "хранение охлажденных грузов", "2", "50",

@@ -26,7 +26,7 @@ SummaryRoomTexts Room(int number, std::string failure = {})
 
 SummaryReportTexts Object(int rooms, int levels = 2)
 {
-    SummaryReportTexts texts{"Холодильник №1", "08.12.2026", "-5", "0,90", {}, {}, {}};
+    SummaryReportTexts texts{"Холодильник №1", "08.12.2026", "-5", "0,90", {}, {}, {}, {}};
     for (int k = 1; k <= rooms; ++k)
         texts.rooms.push_back(Room(k));
     const char* names[] = {"Среднетемпературные", "Низкотемпературные"};
