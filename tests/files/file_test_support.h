@@ -20,9 +20,10 @@ class Folder {
 public:
     explicit Folder(const std::string& tag = "")
     {
-        path_ = fs::temp_directory_path() /
-                ("zeltar-files-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + tag);
+        // One folder level: a parameterised test's name ("Name/Row") must not leave a parent behind.
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name() + tag;
+        std::replace(name.begin(), name.end(), '/', '-');
+        path_ = fs::temp_directory_path() / ("zeltar-files-" + std::to_string(::getpid()) + "-" + name);
         fs::remove_all(path_);
         fs::create_directories(path_);
     }
