@@ -94,8 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto read = projectfile::ReadProjectFile(bytes);
     if (const auto* problem = std::get_if<projectfile::FileProblem>(&read)) {
         // Line 0: the whole file is refused (a PDF, a picture, other data, UTF-16, an object file);
-        // a line after the last one a project has may be named (the first one too many).
-        if (problem->line < 0 || problem->line > LinesIn(bytes) || problem->message.empty())
+        // a short file names its first missing line, a long one its first line too many.
+        if (problem->line < 0 || problem->line > std::max<long>(projectfile::kLineCount, LinesIn(bytes)) ||
+            problem->message.empty())
             Fail("a refusal names no line of the file");
         if (problem->message.find('\0') != std::string::npos)
             Fail("a NUL byte would cut the refusal's message short");
