@@ -3,10 +3,12 @@
 #include "window/window_dialogs.h"
 #include "window/summary_preview.h"
 #include "object/qt/summary_printing.h"
+#include "report/qt/report_commands.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrinterInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -52,14 +54,24 @@ Answer Ask(QWidget* parent, const QString& question, bool withNo)
     return Answer::Cancel;
 }
 
-void Print(QWidget* parent, const SummaryReportTexts& texts)
+QString Print(QWidget* parent, const SummaryReportTexts& texts, const std::string& objectFile, const QString& pdfFileName)
 {
     QPrinter printer(QPrinter::HighResolution);
     UseSummarySheet(printer);
+    // Named after the object as the main window's print names its PDF after the project.
+    printer.setDocName(QFileInfo(pdfFileName).fileName());
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        printer.setOutputFileName(pdfFileName);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
-        return;
-    const report::PrintResult result = PrintSummary(printer, texts, [](report::PrintAxis) {});
+        return {};
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QString pdf = report::ConfirmedPdfPath(parent, printer.outputFileName());
+        if (pdf.isEmpty())
+            return {};
+        printer.setOutputFileName(pdf);
+    }
+    const report::PrintResult result = PrintSummary(printer, texts, [](report::PrintAxis) {}, objectFile);
     if (result.status == report::PrintStatus::ResolutionRefused)
         QMessageBox::critical(parent, QStringLiteral("Ошибка печати"),
                               QStringLiteral("Разрешение принтера %1 x %2 dpi не подходит: выберите 300, 600 или "
@@ -68,6 +80,9 @@ void Print(QWidget* parent, const SummaryReportTexts& texts)
                                   .arg(printer.logicalDpiY()));
     else if (result.status == report::PrintStatus::Failed)
         QMessageBox::critical(parent, QStringLiteral("Ошибка печати"), result.message);
+    if (result.status != report::PrintStatus::Printed || printer.outputFormat() != QPrinter::PdfFormat)
+        return {};
+    return printer.outputFileName();
 }
 
 } // namespace

@@ -33,8 +33,12 @@ struct SummaryDialogs {
     std::function<void(QWidget* parent, const SummaryReportTexts& texts, std::function<void()> print,
                        std::function<void()> savePdf)>
         preview;
-    // The print dialog and the printed pages; errors are shown by it.
-    std::function<void(QWidget* parent, const SummaryReportTexts& texts)> print;
+    // The print dialog and the printed pages; errors are shown by it. The dialog's PDF file starts as
+    // `pdfFileName`; a PDF is never written over `objectFile` or a room (the texts' files). Returns
+    // the PDF written, "" when none was (a printer, a cancel, an error).
+    std::function<QString(QWidget* parent, const SummaryReportTexts& texts, const std::string& objectFile,
+                          const QString& pdfFileName)>
+        print;
 };
 
 // Qt's file dialogs and message boxes, the summary preview and printing.

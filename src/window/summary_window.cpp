@@ -546,7 +546,9 @@ void SummaryWindow::previewReport()
 
 void SummaryWindow::printReport()
 {
-    dialogs_.print(this, table_.texts());
+    const QString pdf = dialogs_.print(this, table_.texts(), model_.filePath(), FromUtf8(model_.proposedPdfPath()));
+    if (!pdf.isEmpty())
+        say(QStringLiteral("PDF записан: %1").arg(QFileInfo(pdf).fileName()));
 }
 
 void SummaryWindow::saveReportPdf()

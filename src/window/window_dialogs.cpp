@@ -77,14 +77,7 @@ std::unique_ptr<QFileDialog> CreateProjectFileDialog(QWidget* parent, const QStr
 
 bool AskReplaceFile(QWidget* parent, const QString& path)
 {
-    QMessageBox box(QMessageBox::Question, kMessageTitle,
-                    QString::fromStdString(files::ReplaceQuestion(path.toStdString())), QMessageBox::NoButton, parent);
-    QPushButton* replace = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-    QPushButton* keep = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
-    box.setDefaultButton(keep);
-    box.setEscapeButton(keep);
-    box.exec();
-    return box.clickedButton() == replace;
+    return report::AskReplaceFile(parent, path);
 }
 
 std::optional<QString> ConfirmedSavePath(const DialogAnswer& answer, std::string_view extension,

@@ -60,7 +60,11 @@ protected:
         d.preview = [this](QWidget*, const SummaryReportTexts& texts, std::function<void()>, std::function<void()>) {
             previewedRooms = static_cast<int>(texts.rooms.size());
         };
-        d.print = [](QWidget*, const SummaryReportTexts&) {};
+        d.print = [this](QWidget*, const SummaryReportTexts&, const std::string& objectFile, const QString& pdfFileName) {
+            printedObjectFile = objectFile;
+            printPdfName = pdfFileName;
+            return printAnswer;
+        };
         return d;
     }
 
@@ -109,6 +113,10 @@ protected:
     QStringList roomsToChoose;
     DialogAnswer objectAnswer;
     DialogAnswer pdfAnswer;
+    // What the print dialog was given, and the PDF it answers ("" a printer).
+    std::string printedObjectFile;
+    QString printPdfName;
+    QString printAnswer;
     bool replaceAnswer = false;
     QStringList replaceQuestions;
     Answer answer = Answer::Cancel;
@@ -534,6 +542,14 @@ TEST_F(SummaryWindowTest, SavesCompleteTheNameAskBeforeReplacingAndSaySo)
     ASSERT_TRUE(summary.saveObjectAs());
     EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("объект.zlo"))));
     EXPECT_EQ(summary.statusMessage(), QStringLiteral("Сохранено: объект.zlo"));
+
+    // «Печать…»: the dialog's PDF is named after the object, a PDF never replaces the object file,
+    // and a PDF written is said.
+    printAnswer = folder.filePath(QStringLiteral("объект.pdf"));
+    summary.button(QStringLiteral("PrintButton"))->click();
+    EXPECT_EQ(printPdfName, folder.filePath(QStringLiteral("объект.pdf")));
+    EXPECT_EQ(printedObjectFile, folder.filePath(QStringLiteral("объект.zlo")).toStdString());
+    EXPECT_EQ(summary.statusMessage(), QStringLiteral("PDF записан: объект.pdf"));
 }
 
 TEST(SummaryButton, LiesInTheHeaderBarsFreeStripAndOpensOneSummaryWindow)

@@ -25,7 +25,17 @@ void ShowPreview(PreviewWindow& preview)
     preview.exec();
 }
 
-namespace {
+bool AskReplaceFile(QWidget* parent, const QString& path)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("ЗЕЛТАР"),
+                    QString::fromStdString(files::ReplaceQuestion(path.toStdString())), QMessageBox::NoButton, parent);
+    QPushButton* replace = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    QPushButton* keep = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == replace;
+}
 
 // A PDF file name the print dialog returned without an extension gets ".pdf"; when that file
 // exists (the dialog asked about the name as typed, not about this one) the user is asked first.
@@ -35,17 +45,8 @@ QString ConfirmedPdfPath(QWidget* parent, const QString& typed)
     const QString path = QString::fromStdString(files::WithDefaultExtension(typed.toStdString(), files::kPdfExtension));
     if (path == typed || !QFileInfo::exists(path))
         return path;
-    QMessageBox box(QMessageBox::Question, QStringLiteral("ЗЕЛТАР"),
-                    QString::fromStdString(files::ReplaceQuestion(path.toStdString())), QMessageBox::NoButton, parent);
-    QPushButton* replace = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-    QPushButton* keep = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
-    box.setDefaultButton(keep);
-    box.setEscapeButton(keep);
-    box.exec();
-    return box.clickedButton() == replace ? path : QString();
+    return AskReplaceFile(parent, path) ? path : QString();
 }
-
-} // namespace
 
 QString PrintReport(QWidget* parent, const ReportSource& source, ResolutionWarning& warning, const QString& pdfFileName)
 {

@@ -17,6 +17,14 @@ namespace zeltar::report {
 class PreviewWindow;
 class ResolutionWarning;
 
+// «Файл … уже существует. Заменить?» with Да / Нет, «Нет» the default: true to replace. Every save
+// and PDF command of both windows asks this.
+bool AskReplaceFile(QWidget* parent, const QString& path);
+
+// The PDF file a print dialog chose: a name typed without an extension gets ".pdf", and when that
+// file exists the user is asked first (the dialog asked about the name as typed). "" to keep it.
+QString ConfirmedPdfPath(QWidget* parent, const QString& typed);
+
 // Shows the preview modally (it places and redraws itself at each activation); returns when the
 // user closes it. The window is only hidden, never destroyed.
 void ShowPreview(PreviewWindow& preview);
