@@ -8,7 +8,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrinterInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -58,19 +57,9 @@ QString Print(QWidget* parent, const SummaryReportTexts& texts, const std::strin
 {
     QPrinter printer(QPrinter::HighResolution);
     UseSummarySheet(printer);
-    // Named after the object as the main window's print names its PDF after the project.
-    printer.setDocName(QFileInfo(pdfFileName).fileName());
-    if (QPrinterInfo::availablePrinters().isEmpty())
-        printer.setOutputFileName(pdfFileName);
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    QString pdf;
+    if (!report::RunPrintDialog(parent, printer, pdfFileName, pdf))
         return {};
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
-        const QString pdf = report::ConfirmedPdfPath(parent, printer.outputFileName());
-        if (pdf.isEmpty())
-            return {};
-        printer.setOutputFileName(pdf);
-    }
     const report::PrintResult result = PrintSummary(printer, texts, [](report::PrintAxis) {}, objectFile);
     if (result.status == report::PrintStatus::ResolutionRefused)
         QMessageBox::critical(parent, QStringLiteral("Ошибка печати"),
@@ -80,9 +69,7 @@ QString Print(QWidget* parent, const SummaryReportTexts& texts, const std::strin
                                   .arg(printer.logicalDpiY()));
     else if (result.status == report::PrintStatus::Failed)
         QMessageBox::critical(parent, QStringLiteral("Ошибка печати"), result.message);
-    if (result.status != report::PrintStatus::Printed || printer.outputFormat() != QPrinter::PdfFormat)
-        return {};
-    return printer.outputFileName();
+    return result.status == report::PrintStatus::Printed ? pdf : QString();
 }
 
 } // namespace

@@ -37,37 +37,33 @@ bool AskReplaceFile(QWidget* parent, const QString& path)
     return box.clickedButton() == replace;
 }
 
-// A PDF file name the print dialog returned without an extension gets ".pdf"; when that file
-// exists (the dialog asked about the name as typed, not about this one) the user is asked first.
-// "" when the user keeps the existing file.
-QString ConfirmedPdfPath(QWidget* parent, const QString& typed)
+bool RunPrintDialog(QWidget* parent, QPrinter& printer, const QString& pdfFileName, QString& pdf)
 {
+    printer.setDocName(QFileInfo(pdfFileName).fileName());
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        printer.setOutputFileName(pdfFileName);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    pdf.clear();
+    if (printer.outputFormat() != QPrinter::PdfFormat)
+        return true;
+    const QString typed = printer.outputFileName();
     const QString path = QString::fromStdString(files::WithDefaultExtension(typed.toStdString(), files::kPdfExtension));
-    if (path == typed || !QFileInfo::exists(path))
-        return path;
-    return AskReplaceFile(parent, path) ? path : QString();
+    if (path != typed && QFileInfo::exists(path) && !AskReplaceFile(parent, path))
+        return false;
+    pdf = path;
+    printer.setOutputFileName(pdf);
+    return true;
 }
 
 QString PrintReport(QWidget* parent, const ReportSource& source, ResolutionWarning& warning, const QString& pdfFileName)
 {
     QPrinter printer(QPrinter::HighResolution);
     UseReportSheet(printer);
-    // The job and the dialog's PDF file are named after the project. Without a printer the dialog
-    // writes a PDF anyway: its file is then the project's, in the project's folder. (With printers
-    // the dialog keeps a printer chosen and offers the name in its own folder.)
-    printer.setDocName(QFileInfo(pdfFileName).fileName());
-    if (QPrinterInfo::availablePrinters().isEmpty())
-        printer.setOutputFileName(pdfFileName);
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
     QString pdf;
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
-        pdf = ConfirmedPdfPath(parent, printer.outputFileName());
-        if (pdf.isEmpty())
-            return {};
-        printer.setOutputFileName(pdf);
-    }
+    if (!RunPrintDialog(parent, printer, pdfFileName, pdf))
+        return {};
     // The warning is shown once per axis whose resolution is not allowed; the job is then abandoned.
     const PrintResult result = PrintOnPrinter(printer, source, [&warning](PrintAxis) { warning.exec(); });
     if (result.status == PrintStatus::Failed)

@@ -10,6 +10,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace zeltar::report {
@@ -21,9 +22,13 @@ class ResolutionWarning;
 // and PDF command of both windows asks this.
 bool AskReplaceFile(QWidget* parent, const QString& path);
 
-// The PDF file a print dialog chose: a name typed without an extension gets ".pdf", and when that
-// file exists the user is asked first (the dialog asked about the name as typed). "" to keep it.
-QString ConfirmedPdfPath(QWidget* parent, const QString& typed);
+// The print dialog of a report that may go to a PDF, on a configured `printer`: the job and the
+// dialog's PDF file are named after `pdfFileName` (the file itself only without a printer: with
+// printers the dialog keeps a printer chosen and offers the name in its own folder). After the
+// dialog a PDF file typed without an extension gets ".pdf", and when that file exists the user is
+// asked first (the dialog asked about the name as typed). Returns false when the user cancels or
+// keeps the existing file; `pdf` is then the PDF to be written ("" for a printer).
+bool RunPrintDialog(QWidget* parent, QPrinter& printer, const QString& pdfFileName, QString& pdf);
 
 // Shows the preview modally (it places and redraws itself at each activation); returns when the
 // user closes it. The window is only hidden, never destroyed.
