@@ -79,11 +79,15 @@ void RequireWritesBack(const projectfile::LoadedProject& file)
         Fail("a written file does not read back to the same lines");
 }
 
-// Lines of a file however it ends them (LF, CR LF or CR alone): at least one.
+// Lines of a file however it ends them (CR LF, LF alone or CR alone, even mixed): at least one.
 long LinesIn(std::string_view bytes)
 {
-    const auto ends = std::max(std::count(bytes.begin(), bytes.end(), '\n'), std::count(bytes.begin(), bytes.end(), '\r'));
-    return static_cast<long>(ends) + 1;
+    long ends = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')))
+            ++ends;
+    }
+    return ends + 1;
 }
 
 } // namespace
