@@ -37,7 +37,7 @@ void RequireFinite(double value, const char* name)
 void RequireFiniteResults(const calc::RecalcResult& result)
 {
     const calc::RecalcValues& v = result.values;
-    static_assert(sizeof(calc::RecalcValues) == 51 * sizeof(double), "check every member below");
+    static_assert(sizeof(calc::RecalcValues) == 52 * sizeof(double), "check every member below");
     for (double k : v.heatTransferCoefficient) RequireFinite(k, "heatTransferCoefficient");
     for (double q : v.enclosureHeatGain) RequireFinite(q, "enclosureHeatGain");
     for (double t : v.solarTemperatureDifference) RequireFinite(t, "solarTemperatureDifference");
@@ -58,6 +58,7 @@ void RequireFiniteResults(const calc::RecalcResult& result)
         {v.doorHeatGain, "doorHeatGain"}, {v.lightingHeatGain, "lightingHeatGain"},
         {v.staffHeatGain, "staffHeatGain"}, {v.vehicleHeatGain, "vehicleHeatGain"},
         {v.consumerHeatGain, "consumerHeatGain"}, {v.fanHeatGain, "fanHeatGain"}, {v.q4, "q4"},
+        {v.defrostHeatGain, "defrostHeatGain"},
         {v.totalHeatGain, "totalHeatGain"}, {v.equipmentCapacity, "equipmentCapacity"},
         {result.netCapacity, "result.netCapacity"},
         {result.doorOpenTime.value_or(0), "result.doorOpenTime"},

@@ -37,6 +37,7 @@ struct RecalcValues {
     double vehiclePasses = 0, doorOpenShare = 0;
     double doorHeatGain = 0, lightingHeatGain = 0, staffHeatGain = 0, vehicleHeatGain = 0;
     double consumerHeatGain = 0, fanHeatGain = 0, q4 = 0;
+    double defrostHeatGain = 0; // kW, a part of q4 (0 without the defrost extension)
     double totalHeatGain = 0, equipmentCapacity = 0;
 };
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zeltar {
 
@@ -24,6 +25,19 @@ inline constexpr double kOutsideAirCoefficient = 23;  // W/(m2 K), outer surface
 inline constexpr double kInnerRoomCoefficient = 10;   // W/(m2 K), outer surface in another room
 inline constexpr double kInnerSurfaceCoefficient = 10; // W/(m2 K), room side of every row
 
+// A material of the user's own library, as a project holds it (name, W/(m K); a construction
+// layer of a wall or the ceiling also needs the bare-surface solar factor).
+struct OwnMaterial {
+    std::string name;
+    double conductivity = 0;
+    std::optional<double> solarFactor;
+
+    bool operator==(const OwnMaterial&) const = default;
+};
+
+// Share of the defrost heaters' heat that ends up in the room air when nothing better is known.
+inline constexpr double kDefaultDefrostRoomShare = 0.3;
+
 struct EnclosureRow {
     int structureMaterial = 0;       // index into the row's construction list
     double structureThickness = 0;   // mm
@@ -36,6 +50,15 @@ struct EnclosureRow {
     int sunlit = 1;                  // 1 the row receives sun (walls and ceiling)
     int surfaceFinish = 0;           // index into the finishes (walls and ceiling)
     std::optional<plan::Direction> facing; // compass direction the wall faces (walls; none before the plan is drawn)
+
+    // Extensions of the own project file (see project_extensions.h); zero leaves the row as above.
+    double uValue = 0;                // W/(m2 K) typed for the row (a maker's panel), overriding its layers
+    int extraLayerMaterial1 = 0;      // index into the extra-layer materials, then the own materials
+    double extraLayerThickness1 = 0;  // mm; 0: no such layer
+    int extraLayerMaterial2 = 0;
+    double extraLayerThickness2 = 0;
+    int extraLayerMaterial3 = 0;
+    double extraLayerThickness3 = 0;
 
     bool operator==(const EnclosureRow&) const = default;
 };
@@ -104,6 +127,18 @@ struct ProjectState {
     std::string consumer2Name;
     double consumer2Power = 0; // kW
     double consumer2Hours = 0; // h/day
+
+    // Extensions of the own project file (see project_extensions.h); each is off at its default.
+    std::vector<OwnMaterial> ownMaterials; // the user's materials this project uses, copied into it
+    double defrostHeaterPower = 0;    // kW of the defrost heaters of one air cooler
+    std::int32_t defrostCoolerCount = 0; // air coolers defrosted
+    double defrostsPerDay = 0;        // defrosts of each cooler per day
+    double defrostDuration = 0;       // min of heating per defrost
+    double defrostRoomShare = kDefaultDefrostRoomShare; // fraction of the heater heat that enters the room
+    int staffOwnHours = 0;            // flag: the staff works its own hours, not the lighting hours
+    double staffHours = 0;            // h/day, with staffOwnHours
+    int doorOpenAllDay = 0;           // flag: the door-open time may reach 24 h/day (else 8 h)
+    int lightingTwoDecimals = 0;      // flag: the lighting density takes two decimals (else one)
 
     // Header of the report
     std::string clientName;
