@@ -25,12 +25,12 @@ inline constexpr double kOutsideAirCoefficient = 23;  // W/(m2 K), outer surface
 inline constexpr double kInnerRoomCoefficient = 10;   // W/(m2 K), outer surface in another room
 inline constexpr double kInnerSurfaceCoefficient = 10; // W/(m2 K), room side of every row
 
-// A material of the user's own library, as a project holds it (name, W/(m K); a construction
-// layer of a wall or the ceiling also needs the bare-surface solar factor).
+// A material of the user's own library, as a project holds it: name, conductivity in W/(m K), and
+// the bare-surface solar factor used when it is the construction layer of a wall or the ceiling.
 struct OwnMaterial {
     std::string name;
     double conductivity = 0;
-    std::optional<double> solarFactor;
+    double solarFactor = 1;
 
     bool operator==(const OwnMaterial&) const = default;
 };
