@@ -1,5 +1,6 @@
 // Heat gain through the enclosure, Q1: each wall, the ceiling and the floor by its layers (surface
-// resistances plus the construction and insulation layers), and the floor on ground by zones.
+// resistances plus the construction and insulation layers and any extra layers) or by the U-value
+// typed for it, and the floor on ground by zones.
 #pragma once
 
 #include "calc/calc_trace.h"

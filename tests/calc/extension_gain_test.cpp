@@ -2,6 +2,7 @@
 // its typed U-value, the added and own materials, extra layers, the defrost gain and the staff's own
 // hours. (Without extensions the reference projects guard that nothing changed.)
 #include "calc/enclosure_gain.h"
+#include "calc/load_breakdown.h"
 #include "calc/operational_gain.h"
 #include "calc/recalculate.h"
 #include "calc/solar_gain.h"
@@ -215,6 +216,26 @@ TEST(ExtensionOperational, DefrostCountsInQ4AndInTheFansShare)
     EXPECT_NEAR(after.fanHeatGain - before.fanHeatGain, 0.03, 1e-12);
     EXPECT_NEAR(after.q4 - before.q4, 0.33, 1e-12);
     EXPECT_NEAR(after.totalHeatGain - before.totalHeatGain, 0.33, 1e-12);
+}
+
+// The chart of the load shows the defrost as a row of Q4, and the rows of Q4 still re-add to it.
+TEST(ExtensionOperational, DefrostIsARowOfQ4InTheLoadBreakdown)
+{
+    ProjectState s = FreezerAtFiftyKelvin();
+    s.defrostHeaterPower = 6;
+    s.defrostCoolerCount = 2;
+    s.defrostsPerDay = 4;
+    s.defrostDuration = 30;
+    const RecalcValues v = Recalculate(s).values;
+    double q4Rows = 0;
+    int defrostRows = 0;
+    for (const LoadPart& part : BreakDownLoad(v).parts) {
+        if (part.row && part.component == LoadComponent::Q4)
+            q4Rows += part.gainKw;
+        defrostRows += part.label == "оттайка" && part.gainKw == 0.3 ? 1 : 0;
+    }
+    EXPECT_NEAR(q4Rows, v.q4, 1e-12);
+    EXPECT_EQ(defrostRows, 1);
 }
 
 // Staff at -20 °C give 390 W a head: 2 people for their own 12 h are 2·390·12/24000 = 0,39 kW, while
