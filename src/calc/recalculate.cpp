@@ -97,9 +97,8 @@ private:
     {
         for (int row = WallA; row <= Ceiling; ++row) {
             const auto r = static_cast<Row>(row);
-            // An own material's name views into the project's list (the state outlives the result's use).
             Write(kMaterialTextFields[row],
-                  SurfaceStructureMaterial(r, s_.rows[row].structureMaterial, s_.ownMaterials).name);
+                  std::string(SurfaceStructureMaterial(r, s_.rows[row].structureMaterial, s_.ownMaterials).name));
         }
     }
 
