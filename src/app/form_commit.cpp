@@ -46,6 +46,8 @@ double FormModel::Impl::upperBound(const fields::NumericField& field) const
         return fields::RoundHalfEven((state.netCapacity + 1) * kTurnoverBoundFactor);
     case ComputedBound::DoorHeight: return fields::RoundHalfEven(state.roomHeight);
     case ComputedBound::DoorWidth: return fields::RoundHalfEven(state.roomWidth);
+    case ComputedBound::DoorOpenTime:
+        return state.doorOpenAllDay != 0 ? fields::kDoorOpenAllDayHoursMax : fields::kDoorOpenHoursMax;
     }
     return field.upper;
 }
@@ -191,6 +193,8 @@ void FormModel::Impl::showModeFields()
     setEnabled(Control::FanSharePercent, fanShare);
     setEnabled(Control::FanPower, !fanShare);
     setEnabled(Control::FanCount, !fanShare);
+    // The staff's own hours are entered only with their check box; else the lighting hours count.
+    setEnabled(Control::StaffHours, state.staffOwnHours != 0);
 }
 
 void FormModel::Impl::recalculate()

@@ -154,10 +154,11 @@ struct FormModel::Impl {
     void applyProductProperties(int product); // moisture, cryoscopic point, packaging and its share
     void showRoomGroupFields(int roomType);   // the fields a room type shows or hides
     void showCityFieldsState();               // climate fields enabled only for "свой вариант"
-    void showFloorFieldState();               // floor temperature disabled on ground
+    void showFloorFieldState();               // floor temperature and U-value disabled on ground
     void clickCheckBox(const fields::CheckBoxField& box);
     void fillFromFirstRow();   // the fill button of the enclosure page
     void fillFinishes();       // the fill button of the solar page
+    void openRowExtras(Control button); // a row's button on the enclosure page: its U-value field
     void selectList(Control comboBox, int index); // the list and its parameter
 
     // --- plan and tiles (form_plan.cpp) -------------------------------------------------------
