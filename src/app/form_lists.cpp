@@ -138,6 +138,11 @@ std::vector<std::string> ListEntries(Control comboBox, const ProjectState& state
     return entries;
 }
 
+bool ListsOwnMaterials(Control comboBox)
+{
+    return IsExtraLayerList(comboBox) || TailOf(comboBox) != ListTail::None;
+}
+
 int BuiltInListLength(Control comboBox)
 {
     if (IsExtraLayerList(comboBox))

@@ -24,6 +24,10 @@ std::string ListEntryText(Control comboBox, int index, const ProjectState& state
 // materials (the extra-layer lists: their fixed materials). 0 for a control that is no list.
 int BuiltInListLength(Control comboBox);
 
+// Whether the list ends with the project's own materials (the construction, insulation and
+// extra-layer lists).
+bool ListsOwnMaterials(Control comboBox);
+
 // An own material as the lists show it.
 std::string OwnMaterialEntry(const OwnMaterial& material);
 

@@ -157,6 +157,15 @@ void FormModel::click(Control control)
     impl_->endEvent();
 }
 
+int FormModel::useOwnMaterial(const OwnMaterial& material)
+{
+    impl_->userAction();
+    const int index = impl_->useOwnMaterial(material);
+    impl_->recordStep(Control::OwnMaterialsButton);
+    impl_->endEvent();
+    return index;
+}
+
 bool FormModel::saveProject(const DialogAnswer& answer)
 {
     impl_->userAction();

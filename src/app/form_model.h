@@ -140,6 +140,14 @@ public:
     // click does. Other paint areas do nothing.
     void click(Control control);
 
+    // --- the project's own materials ------------------------------------------------------------
+    // Copies a material of the user's library into the project (so that it opens the same on
+    // another machine): the construction, insulation and extra-layer lists then offer it after
+    // their other entries, marked «★ ». A material of that name already in the project takes the
+    // new values (rows using it are recalculated). Says so on the message line; one undo step.
+    // Returns the material's place among the project's own materials.
+    int useOwnMaterial(const OwnMaterial& material);
+
     // --- undo and redo ----------------------------------------------------------------------------
     // Every user action that changed the project is one step: a field's commit, a list choice with
     // its presets, a check box, a tile, the compass, a fill button, a header text left. At most

@@ -205,7 +205,7 @@ void FormModel::Impl::clickCheckBox(const fields::CheckBoxField& box)
     const int checked = at(box.control).index == 1 ? 0 : 1;
     setIndex(box.control, checked);
     *FindParameter(state, box.parameter()).whole = checked;
-    recalculate();
+    applyFlag(box.control);
 }
 
 void FormModel::Impl::openRowExtras(Control button)

@@ -181,5 +181,130 @@ TEST(FormExtensions, TheListingNamesTheDefrostGainOnlyWhenUsed)
     EXPECT_THAT(names(), Contains("DefrostHeatGain"));
 }
 
+// Clearing a flag holds what it allowed, and says so: the door-open time above 8 h, the lighting
+// density's second decimal.
+TEST(FormExtensions, ClearingAFlagHoldsWhatItAllowedAndSaysSo)
+{
+    FormModel form{std::string(kToday)};
+    form.click(Control::DoorTimeMode);
+    form.click(Control::DoorOpenAllDay);
+    Enter(form, Control::DoorOpenTime, "9,3");
+    form.click(Control::LightingTwoDecimals);
+    Enter(form, Control::LightingPowerDensity, "10,76");
+    EXPECT_EQ(Text(form, Control::LightingPowerDensity), "  10,76");
+    form.takeMessages();
+
+    form.click(Control::DoorOpenAllDay);
+    EXPECT_EQ(Text(form, Control::DoorOpenTime), "  8");
+    EXPECT_DOUBLE_EQ(form.state().doorOpenTime, 8);
+    form.click(Control::LightingTwoDecimals);
+    EXPECT_EQ(Text(form, Control::LightingPowerDensity), "  10,7");
+    EXPECT_DOUBLE_EQ(form.state().lightingPowerDensity, 10.7);
+    EXPECT_THAT(form.takeMessages(),
+                ElementsAre("Время открытия двери изменено на 8 ч вместе с флажком «дверь открыта до 24 ч/сут»",
+                            "Удельная мощность освещения изменена на 10,7 Вт/м² вместе с флажком «плотность "
+                            "освещения с двумя знаками»"));
+    // Undone, the second decimal and its field's length come back.
+    ASSERT_TRUE(form.undo());
+    EXPECT_EQ(Text(form, Control::LightingPowerDensity), "  10,76");
+    EXPECT_EQ(form.control(Control::LightingPowerDensity).maxLength, 5);
+}
+
+// What the lighting density field keeps as typed: one decimal in four characters, or with its flag
+// two in five; a third decimal is cut at the commit, with a message.
+struct LightingRow {
+    bool twoDecimals;
+    std::string_view typed;
+    std::string_view shown;
+    bool message;
+};
+
+class LightingDecimals : public ::testing::TestWithParam<LightingRow> {};
+
+TEST_P(LightingDecimals, TheFlagLetsTheDensityTakeTwoDecimals)
+{
+    const LightingRow& row = GetParam();
+    FormModel form{std::string(kToday)};
+    if (row.twoDecimals)
+        form.click(Control::LightingTwoDecimals);
+    form.takeMessages();
+    Enter(form, Control::LightingPowerDensity, row.typed);
+    EXPECT_EQ(Text(form, Control::LightingPowerDensity), row.shown);
+    const std::vector<std::string> messages = form.takeMessages();
+    EXPECT_EQ(!messages.empty(), row.message) << ::testing::PrintToString(messages);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, LightingDecimals,
+                         ::testing::Values(LightingRow{false, "10,76", "  10,7", false}, // the fourth character is the last
+                                           LightingRow{false, "8,5", "  8,5", false},
+                                           LightingRow{true, "10,76", "  10,76", false},
+                                           LightingRow{true, "1,234", "  1,23", true},
+                                           LightingRow{true, "100,5", "  100", true})); // held to its bound
+
+TEST(FormExtensions, StaffHoursAreEnteredOnlyWithTheirCheckBox)
+{
+    FormModel form{std::string(kToday)};
+    EXPECT_FALSE(form.setFocus(Control::StaffHours));
+    form.takeErrors();
+    form.click(Control::StaffOwnHours);
+    EXPECT_TRUE(form.control(Control::StaffHours).enabled);
+    Enter(form, Control::StaffHours, "10");
+    EXPECT_DOUBLE_EQ(form.state().staffHours, 10);
+    EXPECT_EQ(form.state().staffOwnHours, 1);
+    form.click(Control::StaffOwnHours);
+    EXPECT_FALSE(form.control(Control::StaffHours).enabled);
+    EXPECT_EQ(Text(form, Control::StaffHours), "  10"); // kept for the next tick
+}
+
+TEST(FormExtensions, AUValueSaysTheLayersNoLongerCount)
+{
+    FormModel form{std::string(kToday)};
+    Enter(form, Control::UValueB, "0,24");
+    EXPECT_THAT(form.takeMessages(), Contains("Коэффициент теплопередачи стены Б задан: слои стены Б на странице "
+                                              "Q1 и его доп. слои в расчёте не участвуют"));
+    Enter(form, Control::UValueB, "0,3");
+    EXPECT_TRUE(form.takeMessages().empty()); // still given: nothing new to say
+    Enter(form, Control::UValueB, "0");
+    EXPECT_THAT(form.takeMessages(),
+                Contains("Коэффициент теплопередачи стены Б снят: теплоприток снова считается по слоям"));
+}
+
+TEST(FormExtensions, AnOwnMaterialJoinsTheMaterialListsMarked)
+{
+    FormModel form{std::string(kToday)};
+    form.takeChangedControls();
+    const OwnMaterial brick{"кирпич клинкерный", 0.9, 0.7};
+    EXPECT_EQ(form.useOwnMaterial(brick), 0);
+    const ChangedControls changed = form.takeChangedControls();
+    for (const Control list : {Control::StructureMaterialA, Control::InsulationMaterialFloor,
+                               Control::ExtraLayerMaterial3Ceiling})
+        EXPECT_TRUE(changed.contains(list)) << list; // the window fills them again
+    EXPECT_FALSE(changed.contains(Control::City));
+    EXPECT_EQ(form.listItems(Control::StructureMaterialA).back(), "★ кирпич клинкерный");
+    EXPECT_EQ(form.listItems(Control::InsulationMaterialA).size(), refdata::kWallInsulationMaterials.size() + 3 + 1);
+    EXPECT_EQ(form.listItems(Control::ExtraLayerMaterial1A).back(), "★ кирпич клинкерный");
+
+    const int own = static_cast<int>(refdata::kExtraLayerMaterials.size());
+    form.choose(Control::ExtraLayerMaterial1A, own);
+    EXPECT_EQ(form.state().rows[WallA].extraLayerMaterial1, own);
+    EXPECT_EQ(Text(form, Control::ExtraLayerMaterial1A), "★ кирпич клинкерный");
+
+    EXPECT_EQ(form.useOwnMaterial(brick), 0); // the same material once
+    EXPECT_EQ(form.state().ownMaterials.size(), 1U);
+    form.takeMessages();
+    EXPECT_EQ(form.useOwnMaterial({"кирпич клинкерный", 0.8, 0.7}), 0);
+    EXPECT_DOUBLE_EQ(form.state().ownMaterials[0].conductivity, 0.8);
+    EXPECT_THAT(form.takeMessages(), ElementsAre("Свой материал «кирпич клинкерный» в проекте изменён: λ = 0,8 Вт/(м·К)"));
+    EXPECT_EQ(form.useOwnMaterial({"пеностекло", 0.06, 1}), 1);
+
+    // Undone, the lists lose it again.
+    ASSERT_TRUE(form.undo());
+    ASSERT_TRUE(form.undo());
+    ASSERT_TRUE(form.undo());
+    ASSERT_TRUE(form.undo());
+    EXPECT_TRUE(form.state().ownMaterials.empty());
+    EXPECT_EQ(form.listItems(Control::StructureMaterialA).size(), refdata::kWallStructureMaterials.size());
+}
+
 } // namespace
 } // namespace zeltar::test
