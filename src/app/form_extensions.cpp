@@ -7,7 +7,9 @@
 #include "app/field_names.h"
 #include "app/form_lists.h"
 #include "app/form_rows.h"
+#include "app/form_parameters.h"
 #include "fields/number_text.h"
+#include "refdata/room_types.h"
 
 #include <algorithm>
 #include <array>
@@ -121,6 +123,51 @@ void FormModel::Impl::showMaterialLists()
         const int index = at(facts.control).index;
         setIndex(facts.control, index); // the chosen entry's text, should its material have changed
     }
+}
+
+void FormModel::Impl::clearExtensionInputs()
+{
+    const ProjectState defaults;
+    for (std::size_t row = 0; row < state.rows.size(); ++row) {
+        EnclosureRow& r = state.rows[row];
+        const EnclosureRow& d = defaults.rows[row];
+        r.uValue = d.uValue;
+        r.extraLayerMaterial1 = d.extraLayerMaterial1;
+        r.extraLayerThickness1 = d.extraLayerThickness1;
+        r.extraLayerMaterial2 = d.extraLayerMaterial2;
+        r.extraLayerThickness2 = d.extraLayerThickness2;
+        r.extraLayerMaterial3 = d.extraLayerMaterial3;
+        r.extraLayerThickness3 = d.extraLayerThickness3;
+    }
+    const bool hadOwnMaterials = !state.ownMaterials.empty();
+    state.ownMaterials = defaults.ownMaterials;
+    state.defrostHeaterPower = defaults.defrostHeaterPower;
+    state.defrostCoolerCount = defaults.defrostCoolerCount;
+    state.defrostsPerDay = defaults.defrostsPerDay;
+    state.defrostDuration = defaults.defrostDuration;
+    state.defrostRoomShare = defaults.defrostRoomShare;
+    state.staffOwnHours = defaults.staffOwnHours;
+    state.staffHours = defaults.staffHours;
+    state.doorOpenAllDay = defaults.doorOpenAllDay;
+    state.lightingTwoDecimals = defaults.lightingTwoDecimals;
+    if (hadOwnMaterials)
+        showMaterialLists();
+    showExtensionInputs();
+}
+
+void FormModel::Impl::showExtensionInputs()
+{
+    for (const ControlFacts& facts : AllControls()) {
+        if (facts.tab != fields::kExtraTab)
+            continue;
+        if (const fields::NumericField* field = fields::FindNumericField(facts.control))
+            setText(facts.control, fields::DisplayText(ParameterValue(state, field->parameter)));
+        else if (fields::FindListField(facts.control) || fields::FindCheckBoxField(facts.control))
+            setIndex(facts.control, static_cast<int>(ParameterValue(state, facts.parameter)));
+    }
+    setEnabled(Control::StaffHours, state.staffOwnHours != 0);
+    setEnabled(Control::UValueFloor, state.floorType != refdata::kFloorOnGround);
+    showLightingFieldLength();
 }
 
 int FormModel::Impl::useOwnMaterial(const OwnMaterial& material)

@@ -166,6 +166,8 @@ struct FormModel::Impl {
     void showLightingFieldLength();    // one decimal (4 characters) or, with its flag, two (5)
     void reportUValueRule(Control field, double previous, double value);
     void showMaterialLists();          // the lists whose entries follow the project's own materials
+    void clearExtensionInputs();       // every extension input at its default, shown so
+    void showExtensionInputs();        // the «Дополнительно» tab's controls from the record
     int useOwnMaterial(const OwnMaterial& material);
     void selectList(Control comboBox, int index); // the list and its parameter
 
