@@ -125,31 +125,52 @@ void FormModel::Impl::showMaterialLists()
     }
 }
 
+ProjectState ExtensionInputs(const ProjectState& state)
+{
+    ProjectState inputs;
+    CopyExtensionInputs(state, inputs);
+    return inputs;
+}
+
+void CopyExtensionInputs(const ProjectState& from, ProjectState& to)
+{
+    for (std::size_t row = 0; row < to.rows.size(); ++row) {
+        EnclosureRow& r = to.rows[row];
+        const EnclosureRow& f = from.rows[row];
+        r.uValue = f.uValue;
+        r.extraLayerMaterial1 = f.extraLayerMaterial1;
+        r.extraLayerThickness1 = f.extraLayerThickness1;
+        r.extraLayerMaterial2 = f.extraLayerMaterial2;
+        r.extraLayerThickness2 = f.extraLayerThickness2;
+        r.extraLayerMaterial3 = f.extraLayerMaterial3;
+        r.extraLayerThickness3 = f.extraLayerThickness3;
+    }
+    to.ownMaterials = from.ownMaterials;
+    to.defrostHeaterPower = from.defrostHeaterPower;
+    to.defrostCoolerCount = from.defrostCoolerCount;
+    to.defrostsPerDay = from.defrostsPerDay;
+    to.defrostDuration = from.defrostDuration;
+    to.defrostRoomShare = from.defrostRoomShare;
+    to.staffOwnHours = from.staffOwnHours;
+    to.staffHours = from.staffHours;
+    to.doorOpenAllDay = from.doorOpenAllDay;
+    to.lightingTwoDecimals = from.lightingTwoDecimals;
+}
+
+ProjectState FormModel::Impl::committedExtensions() const
+{
+    const fields::NumericField* field = focus ? fields::FindNumericField(*focus) : nullptr;
+    if (field == nullptr || field->tab != fields::kExtraTab || at(field->control).text == focusedCommittedText)
+        return ExtensionInputs(state);
+    // The field being edited counts with what leaving it would store (as the 131 lines do).
+    Impl left = *this;
+    return ExtensionInputs(left.commitField(*field) ? left.state : state);
+}
+
 void FormModel::Impl::clearExtensionInputs()
 {
-    const ProjectState defaults;
-    for (std::size_t row = 0; row < state.rows.size(); ++row) {
-        EnclosureRow& r = state.rows[row];
-        const EnclosureRow& d = defaults.rows[row];
-        r.uValue = d.uValue;
-        r.extraLayerMaterial1 = d.extraLayerMaterial1;
-        r.extraLayerThickness1 = d.extraLayerThickness1;
-        r.extraLayerMaterial2 = d.extraLayerMaterial2;
-        r.extraLayerThickness2 = d.extraLayerThickness2;
-        r.extraLayerMaterial3 = d.extraLayerMaterial3;
-        r.extraLayerThickness3 = d.extraLayerThickness3;
-    }
     const bool hadOwnMaterials = !state.ownMaterials.empty();
-    state.ownMaterials = defaults.ownMaterials;
-    state.defrostHeaterPower = defaults.defrostHeaterPower;
-    state.defrostCoolerCount = defaults.defrostCoolerCount;
-    state.defrostsPerDay = defaults.defrostsPerDay;
-    state.defrostDuration = defaults.defrostDuration;
-    state.defrostRoomShare = defaults.defrostRoomShare;
-    state.staffOwnHours = defaults.staffOwnHours;
-    state.staffHours = defaults.staffHours;
-    state.doorOpenAllDay = defaults.doorOpenAllDay;
-    state.lightingTwoDecimals = defaults.lightingTwoDecimals;
+    CopyExtensionInputs(ProjectState{}, state);
     if (hadOwnMaterials)
         showMaterialLists();
     showExtensionInputs();

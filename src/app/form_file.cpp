@@ -89,6 +89,7 @@ projectfile::ProjectLines FormModel::Impl::collectLines() const
 void FormModel::Impl::markUnmodified()
 {
     unmodifiedLines = collectLines();
+    unmodifiedExtensions = ExtensionInputs(state);
 }
 
 bool FormModel::Impl::save(const DialogAnswer& answer)

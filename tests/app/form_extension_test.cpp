@@ -326,5 +326,23 @@ TEST(FormExtensions, ALoadedProjectFileKeepsNoExtensionOfTheFormBefore)
     EXPECT_EQ(form.listItems(Control::StructureMaterialA), plain.listItems(Control::StructureMaterialA));
 }
 
+// Fault: extension inputs typed and the window closed without the unsaved-changes question.
+TEST(FormExtensions, AnExtensionInputChangedIsAnUnsavedChange)
+{
+    FormModel form{std::string(kToday)};
+    EXPECT_FALSE(form.modified());
+    Type(form, Control::DefrostDuration, "20"); // still being typed: counts as leaving it would store
+    EXPECT_TRUE(form.modified());
+    form.setFocus(Control::City);
+    EXPECT_TRUE(form.modified());
+    ASSERT_TRUE(form.undo());
+    EXPECT_FALSE(form.modified());
+    form.useOwnMaterial({"пеностекло", 0.06, 1});
+    EXPECT_TRUE(form.modified());
+    TempDir dir;
+    ASSERT_TRUE(form.saveProject({true, dir.file("saved.zlt")}));
+    EXPECT_FALSE(form.modified());
+}
+
 } // namespace
 } // namespace zeltar::test
