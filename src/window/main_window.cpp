@@ -143,6 +143,7 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
                 runCommand(command);
         });
     binding_->addHistoryShortcuts(this);
+    addOwnMaterialsDialog();
     addSummaryButton();
     addLoadChartButton();
     addMessageLine();
@@ -153,6 +154,22 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+// «Свои материалы…» on the «Дополнительно» tab: the click gave the button the model's focus first
+// (committing the field being edited); then the library's dialog, and the material it chose copied
+// into the project.
+void MainWindow::addOwnMaterialsDialog()
+{
+    auto* button = qobject_cast<QPushButton*>(control(Control::OwnMaterialsButton));
+    connect(button, &QPushButton::clicked, this, [this] {
+        if (model_.focusedControl() != Control::OwnMaterialsButton || !dialogs_.ownMaterials)
+            return;
+        if (std::optional<OwnMaterial> material = dialogs_.ownMaterials(this)) {
+            model_.useOwnMaterial(*material);
+            binding_->sync();
+        }
+    });
+}
 
 // The object summary's button lies in the header bar's free strip under «ДАТА»: the command bar
 // has no room for its caption. It is no control of the form model.

@@ -117,6 +117,7 @@ private:
     bool focusCommandButton(Command command);
     // Before inputs would be lost: true when the caller may go on (saved, or the user discards).
     bool settleUnsavedChanges();
+    void addOwnMaterialsDialog();
     void addSummaryButton();
     void addLoadChartButton();
     void addMessageLine();
