@@ -123,6 +123,10 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
     binding_ = std::make_unique<FormBinding>(
         model_, widgets_, [this](const QString& message) { dialogs_.showError(this, message); }, this);
     reportSource_ = std::make_unique<report::FormModelReportSource>(model_);
+    // A save as a 131-line file that would lose inputs asks first (unset in a test: «Нет»).
+    model_.setAskLossySave([this](const std::string& question) {
+        return dialogs_.askLossySave && dialogs_.askLossySave(this, QString::fromStdString(question));
+    });
     // The report's windows, created once after the main window and hidden: the preview, whose print
     // buttons print as the main window's print button does (the preview staying open), then the
     // printer resolution warning.
@@ -152,7 +156,10 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
     setAcceptDrops(true);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    model_.setAskLossySave(nullptr);
+}
 
 // The object summary's button lies in the header bar's free strip under «ДАТА»: the command bar
 // has no room for its caption. It is no control of the form model.
