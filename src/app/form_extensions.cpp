@@ -7,6 +7,7 @@
 #include "app/form_parameters.h"
 #include "fields/control_catalogue.h"
 #include "fields/number_text.h"
+#include "files/file_names.h"
 #include "model/project_extensions.h"
 #include "model/startup_state.h"
 #include "projectfile/list_entry_names.h"
@@ -72,7 +73,7 @@ void FormModel::Impl::applyExtensions(const std::vector<projectfile::ExtensionVa
     }
 }
 
-std::string FormModel::Impl::lossySaveQuestion() const
+std::string FormModel::Impl::lossySaveQuestion(const std::string& path) const
 {
     const std::vector<Extension> used = UsedExtensions(state);
     if (used.empty())
@@ -80,10 +81,10 @@ std::string FormModel::Impl::lossySaveQuestion() const
     std::string lost;
     for (const Extension extension : used)
         lost += (lost.empty() ? "" : "; ") + std::string(ExtensionText(extension));
-    return "Файл проекта *.zlt (131 строка) не может сохранить: " + lost +
-           ". Эти данные будут потеряны (вместо изоляции или материала, которых нет во встроенных списках, "
-           "будет записан встроенный материал с ближайшей теплопроводностью). Сохранить в *.zlt всё равно? "
-           "Без потерь проект сохраняется в файл *.zlp.";
+    return "Файл «" + std::string(files::FileNameOf(path)) + "» — файл проекта из 131 строки, он не может сохранить: " +
+           lost + ".\n\nВместо изоляции или материала, которых нет во встроенных списках, будет записан встроенный "
+           "материал с ближайшей теплопроводностью.\n\nСохранить без этих данных? Без потерь проект сохраняется в "
+           "файл *.zlp.";
 }
 
 } // namespace zeltar

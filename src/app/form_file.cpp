@@ -116,7 +116,7 @@ bool FormModel::Impl::writeOwnProject(const std::string& path)
 
 bool FormModel::Impl::write131LineProject(const std::string& path)
 {
-    const std::string question = lossySaveQuestion();
+    const std::string question = lossySaveQuestion(path);
     if (!question.empty() && !(askLossySave && askLossySave(question))) {
         post("Проект не сохранён в «" + std::string(files::FileNameOf(path)) + "»");
         return false;

@@ -189,7 +189,7 @@ struct FormModel::Impl {
     void applyExtensions(const std::vector<projectfile::ExtensionValue>& values,
                          const std::vector<OwnMaterial>& ownMaterials);
     // The question before a 131-line save that loses the extensions the project uses; "" none.
-    std::string lossySaveQuestion() const;
+    std::string lossySaveQuestion(const std::string& path) const;
 
     // --- undo and redo (form_history.cpp) -------------------------------------------------------
     // `editing`: the focused numeric field shows an editing text, counted as it took the focus.

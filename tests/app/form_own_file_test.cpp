@@ -189,6 +189,7 @@ TEST(OwnFile, ALossySaveAsA131LineFileAsksAndNoWritesNothing)
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_NE(questions[0].find(std::string(ExtensionText(Extension::OwnMaterials))), std::string::npos) << questions[0];
     EXPECT_NE(questions[0].find("*.zlp"), std::string::npos);
+    EXPECT_NE(questions[0].find("«old.zlt»"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.file("old.zlt")));
     EXPECT_EQ(form.projectFile(), dir.file("own.zlp"));
     EXPECT_TRUE(form.takeErrors().empty());
