@@ -7,6 +7,7 @@
 #include "model/project_extensions.h"
 #include "projectfile/own_project_file.h"
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 
@@ -255,6 +256,48 @@ TEST(OwnFile, TheRecoveryCopyOfAProjectWithExtensionsIsAnOwnFile)
     FormModel restored{std::string(kToday)};
     ASSERT_TRUE(restored.restoreProject(copy, dir.file("lost.zlp")));
     EXPECT_EQ(restored.state().ownMaterials, form.state().ownMaterials);
+}
+
+// A project with PIR on wall A and an own material as the ceiling's insulation, written by hand.
+std::string OwnFileWithPirAndOwnInsulation(const TempDir& dir)
+{
+    std::string text = OwnFileWithOwnMaterial(dir);
+    const auto replace = [&text](const std::string& key, const std::string& value) {
+        const std::size_t at = text.find("\n" + key + " = ");
+        const std::size_t end = text.find('\n', at + 1);
+        text.replace(at + 1, end - at - 1, key + " = " + value);
+    };
+    replace("InsulationThicknessA", "100");
+    replace("InsulationThicknessCeiling", "120");
+    replace("InsulationMaterialA", "пенополиизоцианурат (PIR)");
+    replace("InsulationMaterialCeiling", "панель заказчика");
+    return text;
+}
+
+TEST(OwnFile, AddedAndOwnInsulationsLoadCalculateAndComeBack)
+{
+    TempDir dir;
+    WriteBytes(dir.file("pir.zlp"), OwnFileWithPirAndOwnInsulation(dir));
+    FormModel form{std::string(kToday)};
+    ASSERT_TRUE(form.loadProject({true, dir.file("pir.zlp")})) << ::testing::PrintToString(form.takeErrors());
+    EXPECT_TRUE(form.takeErrors().empty());
+    EXPECT_EQ(form.state().rows[WallA].insulationMaterial, BuiltInInsulationCount(WallA));
+    EXPECT_EQ(form.state().rows[Ceiling].insulationMaterial, BuiltInInsulationCount(Ceiling) + 3);
+    const std::vector<Extension> used = UsedExtensions(form.state());
+    EXPECT_NE(std::find(used.begin(), used.end(), Extension::AddedInsulation), used.end());
+
+    ASSERT_TRUE(form.saveProject({true, dir.file("again.zlp")}));
+    FormModel back{std::string(kToday)};
+    ASSERT_TRUE(back.loadProject({true, dir.file("again.zlp")}));
+    EXPECT_EQ(Difference(form, back), "");
+
+    // Saved as a 131-line file after the question: the stand-ins load, with nearby results.
+    form.setAskLossySave([](const std::string&) { return true; });
+    ASSERT_TRUE(form.saveProject({true, dir.file("stand-ins.zlt")}));
+    FormModel standIns{std::string(kToday)};
+    ASSERT_TRUE(standIns.loadProject({true, dir.file("stand-ins.zlt")})) << ::testing::PrintToString(standIns.takeErrors());
+    EXPECT_LT(standIns.state().rows[WallA].insulationMaterial, BuiltInInsulationCount(WallA));
+    EXPECT_TRUE(UsedExtensions(standIns.state()).empty());
 }
 
 TEST(OwnFile, ConvertRefusesALossyConversionUnlessAskedFor)
