@@ -203,6 +203,8 @@ void FormModel::Impl::startNewProject()
 void FormModel::Impl::apply(const projectfile::LoadedOwnProject& project, const std::string& path)
 {
     const projectfile::LoadedProject& file = project.file;
+    // The lists name their entries from the project's own materials: those of the file first.
+    state.ownMaterials = project.ownMaterials;
     for (int line = 1; line <= projectfile::kLineCount; ++line) {
         const projectfile::LineSpec& lineSpec = projectfile::LineAt(line);
         if (line <= kLastTextLine)
