@@ -1,90 +1,148 @@
-// The inputs only the own project file holds (the extension controls of the «Дополнительно» page
-// and the project's own materials): gathered for a save, put back by a load, and the question asked
-// before a save as a 131-line file would lose them.
+// The rules of the «Дополнительно» tab's inputs beyond storing them: what the flags change, the
+// lighting density's second decimal, what a row's U-value means for its layers, and the project's
+// own materials behind the material lists.
 #include "app/form_impl.h"
 
-#include "app/extension_values.h"
-#include "app/form_parameters.h"
-#include "fields/control_catalogue.h"
+#include "app/change_messages.h"
+#include "app/field_names.h"
+#include "app/form_lists.h"
+#include "app/form_rows.h"
 #include "fields/number_text.h"
-#include "files/file_names.h"
-#include "model/project_extensions.h"
-#include "model/startup_state.h"
-#include "projectfile/list_entry_names.h"
+
+#include <algorithm>
+#include <array>
 
 namespace zeltar {
 
 namespace {
 
-// The value a control's parameter holds in the record (a whole number widened).
-double HeldValue(const ProjectState& state, Control control)
+// The lighting density's field: one decimal in four characters ("10,8"), or with its flag two in
+// five ("10,76").
+constexpr int kLightingDecimalsWithFlag = 2;
+constexpr int kLightingDecimalsWithoutFlag = 1;
+constexpr int kLightingLengthWithFlag = 5;
+
+// The flags as the cause of a change the message line names.
+constexpr std::array kFlagCauses{
+    FieldName{Control::DoorOpenAllDay, "Флажок «дверь открыта до 24 ч/сут»", Gender::Masculine, "",
+              "флажком «дверь открыта до 24 ч/сут»"},
+    FieldName{Control::LightingTwoDecimals, "Флажок «плотность освещения с двумя знаками»", Gender::Masculine, "",
+              "флажком «плотность освещения с двумя знаками»"},
+};
+
+const FieldName* FlagCause(Control checkBox)
 {
-    return ParameterValue(state, Facts(control).parameter);
+    for (const FieldName& cause : kFlagCauses)
+        if (cause.control == checkBox)
+            return &cause;
+    return nullptr;
 }
+
+// Which row a U-value field belongs to; -1 for other controls.
+int UValueRow(Control control)
+{
+    for (int row = 0; row < kRowCount; ++row)
+        if (kUValueFields[static_cast<std::size_t>(row)] == control)
+            return row;
+    return -1;
+}
+
+// The row in the genitive, as the U-value's message names it: «стены А», «потолка», «пола».
+constexpr std::array<std::string_view, kRowCount> kRowsOf{"стены А", "стены Б", "стены В", "стены Г", "потолка", "пола"};
 
 } // namespace
 
-std::vector<projectfile::ExtensionValue> FormModel::Impl::collectExtensions() const
+void FormModel::Impl::applyFlag(Control checkBox)
 {
-    const ProjectState startup = StartupState(startupDate);
-    std::vector<projectfile::ExtensionValue> values;
+    const FieldTexts before = numericFieldTexts();
+    if (checkBox == Control::DoorOpenAllDay && state.doorOpenAllDay == 0 && state.doorTimeMode != 0 &&
+        state.doorOpenTime > fields::kDoorOpenHoursMax) {
+        // A door-open time typed above 8 h is held to the bound the flag no longer lifts.
+        state.doorOpenTime = showNumber(Control::DoorOpenTime, fields::kDoorOpenHoursMax);
+    }
+    if (checkBox == Control::LightingTwoDecimals && state.lightingTwoDecimals == 0) {
+        const double cut = fields::CutToDecimals(state.lightingPowerDensity, kLightingDecimalsWithoutFlag);
+        if (cut != state.lightingPowerDensity)
+            state.lightingPowerDensity = showNumber(Control::LightingPowerDensity, cut);
+    }
+    recalculate();
+    if (const FieldName* cause = FlagCause(checkBox)) {
+        std::vector<RewrittenField> rewritten;
+        for (const fields::NumericField& field : fields::NumericFields()) {
+            const ControlState& c = at(field.control);
+            if (c.text != before[static_cast<std::size_t>(field.control)] && c.enabled)
+                if (const FieldName* name = FindFieldName(field.control))
+                    rewritten.push_back({name, c.text});
+        }
+        post(RewriteMessage(*cause, rewritten));
+    }
+}
+
+std::optional<double> FormModel::Impl::cutToFieldDecimals(const fields::NumericField& field, double value)
+{
+    if (field.control != Control::LightingPowerDensity || state.lightingTwoDecimals == 0)
+        return std::nullopt; // the field keeps what its length lets the user type
+    const double cut = fields::CutToDecimals(value, kLightingDecimalsWithFlag);
+    if (cut == value)
+        return std::nullopt;
+    if (const FieldName* name = FindFieldName(field.control))
+        post(std::string(name->name) + " " + Agreeing("ограничен", "ограничен", name->gender) +
+             " двумя знаками после запятой: " + MessageNumber(cut) + std::string(name->unit));
+    return cut;
+}
+
+void FormModel::Impl::showLightingFieldLength()
+{
+    const fields::NumericField* field = fields::FindNumericField(Control::LightingPowerDensity);
+    const int length = state.lightingTwoDecimals != 0 ? kLightingLengthWithFlag : field->maxLength;
+    if (at(Control::LightingPowerDensity).maxLength != length)
+        change(Control::LightingPowerDensity).maxLength = length;
+}
+
+void FormModel::Impl::reportUValueRule(Control field, double previous, double value)
+{
+    const int row = UValueRow(field);
+    if (row < 0 || (previous > 0) == (value > 0))
+        return;
+    const std::string_view of = kRowsOf[static_cast<std::size_t>(row)];
+    if (value > 0)
+        post("Коэффициент теплопередачи " + std::string(of) + " задан: слои " + std::string(of) +
+             " на странице Q1 и его доп. слои в расчёте не участвуют");
+    else
+        post("Коэффициент теплопередачи " + std::string(of) + " снят: теплоприток снова считается по слоям");
+}
+
+void FormModel::Impl::showMaterialLists()
+{
     for (const ControlFacts& facts : AllControls()) {
-        if (!projectfile::IsExtensionControl(facts.control) || HeldValue(state, facts.control) == HeldValue(startup, facts.control))
+        if (!ListsOwnMaterials(facts.control))
             continue;
-        const ControlState& c = at(facts.control);
-        values.push_back({facts.control, facts.type == ControlType::Edit ? c.text : std::to_string(c.index)});
-    }
-    return values;
-}
-
-projectfile::OwnProject FormModel::Impl::collectOwnProject() const
-{
-    return {collectLines(), collectExtensions(), state.ownMaterials};
-}
-
-void FormModel::Impl::applyExtensions(const std::vector<projectfile::ExtensionValue>& values,
-                                      const std::vector<OwnMaterial>& ownMaterials)
-{
-    // Every extension starts from its start-up value: a 131-line file holds none of them.
-    Impl startup = Startup(startupDate);
-    state.ownMaterials = ownMaterials;
-    for (const ControlFacts& facts : AllControls()) {
-        if (!projectfile::IsExtensionControl(facts.control))
-            continue;
-        const ControlState& fresh = startup.at(facts.control);
-        if (facts.type == ControlType::Edit)
-            setText(facts.control, fresh.text);
-        else
-            setIndex(facts.control, fresh.index);
-        setEnabled(facts.control, fresh.enabled);
-        const ParameterSlot slot = FindParameter(state, facts.parameter);
-        const ParameterSlot was = FindParameter(startup.state, facts.parameter);
-        if (slot.real)
-            *slot.real = *was.real;
-        else if (slot.whole)
-            *slot.whole = *was.whole;
-    }
-    for (const projectfile::ExtensionValue& value : values) {
-        if (Facts(value.control).type == ControlType::Edit)
-            setText(value.control, value.text); // as stored; the reader checked its number
-        else
-            setIndex(value.control, fields::ParseInteger(value.text).value_or(0));
-        StoreExtensionValue(state, value);
+        change(facts.control); // the window fills the list's entries again
+        const int index = at(facts.control).index;
+        setIndex(facts.control, index); // the chosen entry's text, should its material have changed
     }
 }
 
-std::string FormModel::Impl::lossySaveQuestion(const std::string& path) const
+int FormModel::Impl::useOwnMaterial(const OwnMaterial& material)
 {
-    const std::vector<Extension> used = UsedExtensions(state);
-    if (used.empty())
-        return {};
-    std::string lost;
-    for (const Extension extension : used)
-        lost += (lost.empty() ? "" : "; ") + std::string(ExtensionText(extension));
-    return "Файл «" + std::string(files::FileNameOf(path)) + "» — файл проекта из 131 строки, он не может сохранить: " +
-           lost + ".\n\nВместо изоляции или материала, которых нет во встроенных списках, будет записан встроенный "
-           "материал с ближайшей теплопроводностью.\n\nСохранить без этих данных? Без потерь проект сохраняется в "
-           "файл *.zlp.";
+    auto& own = state.ownMaterials;
+    const auto same = std::find_if(own.begin(), own.end(), [&](const OwnMaterial& m) { return m.name == material.name; });
+    if (same != own.end() && *same == material)
+        return static_cast<int>(same - own.begin());
+    const std::string number = MessageNumber(material.conductivity);
+    int index = 0;
+    if (same != own.end()) {
+        *same = material;
+        index = static_cast<int>(same - own.begin());
+        post("Свой материал «" + material.name + "» в проекте изменён: λ = " + number + " Вт/(м·К)");
+    } else {
+        own.push_back(material);
+        index = static_cast<int>(own.size()) - 1;
+        post("Свой материал «" + material.name + "» (λ = " + number + " Вт/(м·К)) добавлен в списки материалов проекта");
+    }
+    showMaterialLists();
+    recalculate();
+    return index;
 }
 
 } // namespace zeltar

@@ -204,6 +204,7 @@ void FormModel::Impl::apply(const projectfile::LoadedOwnProject& project, const 
 {
     const projectfile::LoadedProject& file = project.file;
     // The lists name their entries from the project's own materials: those of the file first.
+    const bool ownMaterialsChange = state.ownMaterials != project.ownMaterials;
     state.ownMaterials = project.ownMaterials;
     for (int line = 1; line <= projectfile::kLineCount; ++line) {
         const projectfile::LineSpec& lineSpec = projectfile::LineAt(line);
@@ -216,6 +217,8 @@ void FormModel::Impl::apply(const projectfile::LoadedOwnProject& project, const 
     }
     projectfile::ApplyToState(file, state);
     applyExtensions(project.extensions, project.ownMaterials);
+    if (ownMaterialsChange)
+        showMaterialLists(); // the window fills them again
     state.projectName = path;
     setText(Control::ProjectName, path);
     // A percentage stored with more digits than its field shows came from tonnes per day: the

@@ -24,6 +24,10 @@ constexpr RowMember<double> kRowReals[]{
     {"OutsideTemperature", &EnclosureRow::outsideTemperature},
     {"OuterSurfaceCoefficient", &EnclosureRow::outerSurfaceCoefficient},
     {"InnerSurfaceCoefficient", &EnclosureRow::innerSurfaceCoefficient},
+    {"UValue", &EnclosureRow::uValue},
+    {"ExtraLayerThickness1", &EnclosureRow::extraLayerThickness1},
+    {"ExtraLayerThickness2", &EnclosureRow::extraLayerThickness2},
+    {"ExtraLayerThickness3", &EnclosureRow::extraLayerThickness3},
 };
 
 constexpr RowMember<int> kRowWholes[]{
@@ -32,6 +36,9 @@ constexpr RowMember<int> kRowWholes[]{
     {"OutsideFacing", &EnclosureRow::outsideFacing},
     {"Sunlit", &EnclosureRow::sunlit},
     {"SurfaceFinish", &EnclosureRow::surfaceFinish},
+    {"ExtraLayerMaterial1", &EnclosureRow::extraLayerMaterial1},
+    {"ExtraLayerMaterial2", &EnclosureRow::extraLayerMaterial2},
+    {"ExtraLayerMaterial3", &EnclosureRow::extraLayerMaterial3},
 };
 
 constexpr Member<double> kReals[]{
@@ -67,6 +74,11 @@ constexpr Member<double> kReals[]{
     {"Consumer1Hours", &ProjectState::consumer1Hours},
     {"Consumer2Power", &ProjectState::consumer2Power},
     {"Consumer2Hours", &ProjectState::consumer2Hours},
+    {"DefrostHeaterPower", &ProjectState::defrostHeaterPower},
+    {"DefrostsPerDay", &ProjectState::defrostsPerDay},
+    {"DefrostDuration", &ProjectState::defrostDuration},
+    {"DefrostRoomShare", &ProjectState::defrostRoomShare},
+    {"StaffHours", &ProjectState::staffHours},
 };
 
 constexpr Member<int> kWholes[]{
@@ -86,6 +98,10 @@ constexpr Member<int> kWholes[]{
     {"FanSharePercent", &ProjectState::fanSharePercent},
     {"FanDetailedCalculation", &ProjectState::fanDetailedCalculation},
     {"FanCount", &ProjectState::fanCount},
+    {"DefrostCoolerCount", &ProjectState::defrostCoolerCount},
+    {"StaffOwnHours", &ProjectState::staffOwnHours},
+    {"DoorOpenAllDay", &ProjectState::doorOpenAllDay},
+    {"LightingTwoDecimals", &ProjectState::lightingTwoDecimals},
 };
 
 constexpr Member<std::string> kTexts[]{

@@ -46,5 +46,30 @@ inline constexpr RowControls kStructureMaterialTexts{Control::StructureMaterialT
 // Direction texts of walls A to D on the solar tab.
 inline constexpr std::array<Control, 4> kWallDirectionFields{Control::WallDirectionA, Control::WallDirectionB,
                                                              Control::WallDirectionC, Control::WallDirectionD};
+// The «Дополнительно» page: per row its U-value and three extra layers (material list, thickness);
+// the small buttons beside the rows of the enclosure page that lead there.
+inline constexpr RowControls kUValueFields{Control::UValueA, Control::UValueB, Control::UValueC,
+                                    Control::UValueD, Control::UValueCeiling, Control::UValueFloor};
+inline constexpr RowControls kLayer1Lists{Control::ExtraLayerMaterial1A, Control::ExtraLayerMaterial1B,
+                                   Control::ExtraLayerMaterial1C, Control::ExtraLayerMaterial1D,
+                                   Control::ExtraLayerMaterial1Ceiling, Control::ExtraLayerMaterial1Floor};
+inline constexpr RowControls kLayer1Fields{Control::ExtraLayerThickness1A, Control::ExtraLayerThickness1B,
+                                    Control::ExtraLayerThickness1C, Control::ExtraLayerThickness1D,
+                                    Control::ExtraLayerThickness1Ceiling, Control::ExtraLayerThickness1Floor};
+inline constexpr RowControls kLayer2Lists{Control::ExtraLayerMaterial2A, Control::ExtraLayerMaterial2B,
+                                   Control::ExtraLayerMaterial2C, Control::ExtraLayerMaterial2D,
+                                   Control::ExtraLayerMaterial2Ceiling, Control::ExtraLayerMaterial2Floor};
+inline constexpr RowControls kLayer2Fields{Control::ExtraLayerThickness2A, Control::ExtraLayerThickness2B,
+                                    Control::ExtraLayerThickness2C, Control::ExtraLayerThickness2D,
+                                    Control::ExtraLayerThickness2Ceiling, Control::ExtraLayerThickness2Floor};
+inline constexpr RowControls kLayer3Lists{Control::ExtraLayerMaterial3A, Control::ExtraLayerMaterial3B,
+                                   Control::ExtraLayerMaterial3C, Control::ExtraLayerMaterial3D,
+                                   Control::ExtraLayerMaterial3Ceiling, Control::ExtraLayerMaterial3Floor};
+inline constexpr RowControls kLayer3Fields{Control::ExtraLayerThickness3A, Control::ExtraLayerThickness3B,
+                                    Control::ExtraLayerThickness3C, Control::ExtraLayerThickness3D,
+                                    Control::ExtraLayerThickness3Ceiling, Control::ExtraLayerThickness3Floor};
+inline constexpr RowControls kExtraRowButtons{Control::ExtraRowButtonA, Control::ExtraRowButtonB,
+                                       Control::ExtraRowButtonC, Control::ExtraRowButtonD,
+                                       Control::ExtraRowButtonCeiling, Control::ExtraRowButtonFloor};
 
 } // namespace zeltar

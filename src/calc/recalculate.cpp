@@ -97,9 +97,8 @@ private:
     {
         for (int row = WallA; row <= Ceiling; ++row) {
             const auto r = static_cast<Row>(row);
-            // An own material's name views into the project's list (the state outlives the result's use).
             Write(kMaterialTextFields[row],
-                  SurfaceStructureMaterial(r, s_.rows[row].structureMaterial, s_.ownMaterials).name);
+                  std::string(SurfaceStructureMaterial(r, s_.rows[row].structureMaterial, s_.ownMaterials).name));
         }
     }
 
@@ -317,6 +316,7 @@ private:
         Write(ResultField::VehicleHeatGain, v_.vehicleHeatGain);
         Write(ResultField::ConsumerHeatGain, v_.consumerHeatGain);
         Write(ResultField::FanHeatGain, v_.fanHeatGain);
+        Write(ResultField::DefrostHeatGain, v_.defrostHeatGain);
         Write(ResultField::HeatGainQ4, v_.q4);
     }
 

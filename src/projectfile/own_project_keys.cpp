@@ -11,9 +11,6 @@ namespace zeltar::projectfile {
 
 namespace {
 
-// The «Дополнительно» tab page, the sixth: the inputs only the own file holds lie there.
-constexpr int kExtraTabPage = 5;
-
 std::string_view ConditionName(FlagCondition condition)
 {
     switch (condition) {
@@ -63,7 +60,7 @@ const std::string& LineKey(int line)
 bool IsExtensionControl(Control control)
 {
     const ControlFacts& facts = Facts(control);
-    return facts.tab == kExtraTabPage && facts.fileLine == 0 && !facts.parameter.empty() && !facts.readOnly &&
+    return facts.tab == fields::kExtraTab && facts.fileLine == 0 && !facts.parameter.empty() && !facts.readOnly &&
            (facts.type == ControlType::Edit || facts.type == ControlType::ComboBox ||
             facts.type == ControlType::CheckBox);
 }

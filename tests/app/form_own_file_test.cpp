@@ -5,7 +5,9 @@
 #include "app/project_convert.h"
 #include "fields/field_table.h"
 #include "model/project_extensions.h"
+#include "projectfile/list_entry_names.h"
 #include "projectfile/own_project_file.h"
+#include "fields/number_text.h"
 
 #include <algorithm>
 #include <fstream>
@@ -82,6 +84,10 @@ void RandomInput(FormModel& form, std::mt19937& random)
     for (const ControlFacts& facts : AllControls())
         if (projectfile::IsExtensionControl(facts.control))
             extensions.push_back(facts.control);
+    if (pick(8) == 0) { // a material of the user's library copied into the project
+        form.useOwnMaterial({"свой материал " + std::to_string(pick(3)), 0.01 + 0.01 * double(pick(50)), 0.5 + 0.1 * double(pick(10))});
+        return;
+    }
     const bool extension = !extensions.empty() && pick(2) == 0;
     const Control control = extension ? extensions[pick(extensions.size())] : Control::City;
     switch (extension ? 5 : pick(5)) {
@@ -146,6 +152,8 @@ TEST_P(OwnFileRoundTrip, EveryInputAndResultComesBack)
     for (int i = 0; i < 40; ++i)
         RandomInput(saved, random);
     const std::string path = dir.file("камера.zlp");
+    // Each seed gives a project that uses extensions: what the 131-line file could not hold.
+    EXPECT_GE(UsedExtensions(saved.state()).size(), 2u);
     ASSERT_TRUE(saved.saveProject({true, path})) << ::testing::PrintToString(saved.takeErrors());
     EXPECT_FALSE(saved.modified());
     EXPECT_TRUE(FileBytes(path).starts_with("ZELTAR-PROJECT 1\n"));
@@ -163,6 +171,32 @@ TEST_P(OwnFileRoundTrip, EveryInputAndResultComesBack)
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, OwnFileRoundTrip, ::testing::Range(1u, 13u));
+
+// The file names a list's entries as the window's lists hold them, own materials included: the same
+// entries in the same order, without padding and mark.
+TEST(OwnFile, TheFileNamesEveryListEntryAsTheWindowShowsIt)
+{
+    FormModel form{std::string(kToday)};
+    form.useOwnMaterial({"панель заказчика", 0.021, 1});
+    form.useOwnMaterial({"стекло пористое", 0.06, 0.8});
+    int lists = 0;
+    for (const ControlFacts& facts : AllControls()) {
+        if (facts.type != ControlType::ComboBox)
+            continue;
+        ++lists;
+        const std::vector<std::string> shown = form.listItems(facts.control);
+        const std::vector<std::string> named =
+            projectfile::ListEntryNames(facts.control, facts.parameter, form.state().ownMaterials);
+        ASSERT_EQ(shown.size(), named.size()) << facts.name;
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            std::string entry = fields::TrimTrailingBlanks(shown[i]);
+            if (entry.starts_with("★ ") && i + form.state().ownMaterials.size() >= shown.size())
+                entry.erase(0, std::string_view("★ ").size());
+            EXPECT_EQ(entry, named[i]) << facts.name << " entry " << i;
+        }
+    }
+    EXPECT_GT(lists, 25 + 6 * 3 - 1);
+}
 
 // A project holding an own material: written by hand as an own project file.
 std::string OwnFileWithOwnMaterial(const TempDir& dir)

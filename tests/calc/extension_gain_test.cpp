@@ -126,7 +126,7 @@ TEST(ExtensionEnclosure, OwnConstructionMaterialOfTheCeiling)
     s.rows[Ceiling].surfaceFinish = 0; // bare
     s.rows[Ceiling].sunlit = 1;
     const RecalcResult r = Recalculate(s);
-    EXPECT_EQ(std::get<std::string_view>(*r.result(ResultField::StructureMaterialTextCeiling)), "сэндвич-кровля");
+    EXPECT_EQ(std::get<std::string>(*r.result(ResultField::StructureMaterialTextCeiling)), "сэндвич-кровля");
     EXPECT_NEAR(r.values.solarTemperatureDifference[Ceiling], BaseSolarDifference(SolarExposure::Horizontal, 56) * 0.9,
                 1e-12);
 }
