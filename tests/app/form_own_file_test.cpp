@@ -262,6 +262,38 @@ TEST(OwnFile, A131LineSaveWithoutExtensionsAsksNothingAndWritesWhatItAlwaysWrote
     EXPECT_EQ(std::get<std::string>(again), FileBytes(dir.file("a.zlt")));
 }
 
+// Defrost entered on the «Дополнительно» page: the own file holds exactly the inputs changed, and a
+// save as *.zlt names the defrost in its question.
+TEST(OwnFile, OnlyTheExtensionInputsChangedAreWrittenAndTheLossyQuestionNamesThem)
+{
+    TempDir dir;
+    FormModel form{std::string(kToday)};
+    ASSERT_TRUE(form.saveProject({true, dir.file("plain.zlp")}));
+    EXPECT_EQ(FileBytes(dir.file("plain.zlp")).find("Defrost"), std::string::npos);
+
+    EnterInto(form, Control::DefrostHeaterPower, "6,5");
+    EnterInto(form, Control::DefrostCoolerCount, "2");
+    EnterInto(form, Control::DefrostsPerDay, "4");
+    EnterInto(form, Control::DefrostDuration, "30");
+    ASSERT_TRUE(form.saveProject({true, dir.file("defrost.zlp")}));
+    const std::string text = FileBytes(dir.file("defrost.zlp"));
+    EXPECT_NE(text.find("\nDefrostHeaterPower =   6,5\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nDefrostCoolerCount =   2\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("DefrostRoomShare"), std::string::npos); // still at its default 0,3
+    EXPECT_EQ(text.find("UValue"), std::string::npos);
+
+    std::string question;
+    form.setAskLossySave([&](const std::string& asked) { return question = asked, false; });
+    EXPECT_FALSE(form.saveProject({true, dir.file("defrost.zlt")}));
+    EXPECT_NE(question.find(std::string(ExtensionText(Extension::Defrost))), std::string::npos) << question;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("defrost.zlt")));
+
+    // Changing an extension input alone is an unsaved change.
+    EXPECT_FALSE(form.modified());
+    EnterInto(form, Control::DefrostRoomShare, "0,25");
+    EXPECT_TRUE(form.modified());
+}
+
 TEST(OwnFile, LoadingA131LineFilePutsTheExtensionsBackToStartUp)
 {
     TempDir dir;

@@ -239,10 +239,54 @@ INSTANTIATE_TEST_SUITE_P(
                 At::Appended},
         Refusal{"OwnMaterialNamedAsBuiltIn", [](std::string t) { return t + "OwnMaterial.1 = сталь; 50; 1\n"; },
                 {"«сталь»", "встроенных"}, At::Appended},
+        Refusal{"ExtensionNotANumber", [](std::string t) { return t + "DefrostHeaterPower = шесть\n"; },
+                {"«DefrostHeaterPower»", "не является числом"}, At::Appended},
+        Refusal{"ExtensionOutsideItsField", [](std::string t) { return t + "DefrostHeaterPower = 1000\n"; },
+                {"«DefrostHeaterPower»", "вне допустимого", "до 100"}, At::Appended},
+        Refusal{"ExtensionWholeNumber", [](std::string t) { return t + "DefrostCoolerCount = 2,5\n"; },
+                {"«DefrostCoolerCount»", "не является числом"}, At::Appended},
+        Refusal{"ExtensionFlag", [](std::string t) { return t + "StaffOwnHours = 2\n"; },
+                {"«StaffOwnHours»", "только 0 или 1"}, At::Appended},
+        Refusal{"ExtensionListEntry", [](std::string t) { return t + "ExtraLayerMaterial1A = картон\n"; },
+                {"«ExtraLayerMaterial1A»", "нет строки «картон»"}, At::Appended},
+        Refusal{"ShownResultIsNoKey", [](std::string t) { return t + "DefrostHeatGain = 3\n"; },
+                {"неизвестный параметр «DefrostHeatGain»"}, At::Appended},
         Refusal{"ValueThe131LineFileRefuses",
                 [](std::string t) { return ReplaceLine(t, "RoomTemperature", "RoomTemperature = -300"); },
                 {"«RoomTemperature»", "абсолютного нуля"}, At::Unchecked}),
     [](const auto& info) { return info.param.name; });
+
+// The inputs of the «Дополнительно» page by their parameter names: numbers as typed, an extra
+// layer's material by name (an own material too), flags as 0 or 1; written back in catalogue order.
+TEST(OwnProjectFile, ExtensionInputsByParameterName)
+{
+    const std::string text = DefaultsOwnText() +
+                             "OwnMaterial.1 = панель заказчика; 0,021; 1\n"
+                             "StaffOwnHours = 1\n"
+                             "ExtraLayerMaterial1Ceiling = панель заказчика\n"
+                             "DefrostHeaterPower =   6,5\n"
+                             "ExtraLayerThickness1Ceiling =   100\n"
+                             "ExtraLayerMaterial2A = пенополистирол экструдированный (XPS)\n"
+                             "UValueA = 0,19\n";
+    auto read = ReadOwnProjectFile(text);
+    ASSERT_TRUE(std::holds_alternative<LoadedOwnProject>(read)) << std::get<FileProblem>(read).message;
+    const LoadedOwnProject& loaded = std::get<LoadedOwnProject>(read);
+    const std::vector<ExtensionValue> expected{
+        {Control::UValueA, "0,19"},
+        {Control::ExtraLayerMaterial2A, "1"}, // XPS: the second of the extra-layer materials
+        {Control::ExtraLayerMaterial1Ceiling, std::to_string(refdata::kExtraLayerMaterials.size())}, // own № 1
+        {Control::ExtraLayerThickness1Ceiling, "  100"},
+        {Control::DefrostHeaterPower, "  6,5"},
+        {Control::StaffOwnHours, "1"},
+    };
+    EXPECT_EQ(loaded.extensions, expected);
+    const std::string written = Write({loaded.file.lines, loaded.extensions, loaded.ownMaterials});
+    const std::size_t uValue = written.find("\nUValueA = 0,19\n");
+    const std::size_t layer = written.find("\nExtraLayerMaterial1Ceiling = панель заказчика\n");
+    const std::size_t defrost = written.find("\nDefrostHeaterPower =   6,5\n");
+    const std::size_t material = written.find("\nOwnMaterial.1 = панель заказчика; 0,021; 1\n");
+    EXPECT_TRUE(uValue < layer && layer < defrost && defrost < material) << written;
+}
 
 TEST(OwnProjectFile, EditorsLineEndsCommentsAndBlankLinesAreRead)
 {
