@@ -93,6 +93,11 @@ std::vector<std::string> BuiltInNames(Control list, std::string_view parameter)
 
 } // namespace
 
+int BuiltInEntryCount(Control list, std::string_view parameter)
+{
+    return static_cast<int>(BuiltInNames(list, parameter).size());
+}
+
 bool ListTakesOwnMaterials(Control list, std::string_view parameter)
 {
     return AdditionsOf(list, parameter) != Additions::None;

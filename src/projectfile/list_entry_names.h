@@ -20,6 +20,10 @@ namespace zeltar::projectfile {
 std::vector<std::string> ListEntryNames(Control list, std::string_view parameter,
                                         const std::vector<OwnMaterial>& ownMaterials);
 
+// The entries of the list's own table, before the added insulations and own materials (an extra
+// layer's list: all its fixed materials); 0 for a control that is no list.
+int BuiltInEntryCount(Control list, std::string_view parameter);
+
 // The position of `name` in the list, nullopt when the list has no such entry.
 std::optional<int> FindListEntry(const std::vector<std::string>& names, std::string_view name);
 
