@@ -157,16 +157,6 @@ void CopyExtensionInputs(const ProjectState& from, ProjectState& to)
     to.lightingTwoDecimals = from.lightingTwoDecimals;
 }
 
-ProjectState FormModel::Impl::committedExtensions() const
-{
-    const fields::NumericField* field = focus ? fields::FindNumericField(*focus) : nullptr;
-    if (field == nullptr || field->tab != fields::kExtraTab || at(field->control).text == focusedCommittedText)
-        return ExtensionInputs(state);
-    // The field being edited counts with what leaving it would store (as the 131 lines do).
-    Impl left = *this;
-    return ExtensionInputs(left.commitField(*field) ? left.state : state);
-}
-
 void FormModel::Impl::clearExtensionInputs()
 {
     const bool hadOwnMaterials = !state.ownMaterials.empty();

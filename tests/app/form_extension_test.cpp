@@ -340,7 +340,7 @@ TEST(FormExtensions, AnExtensionInputChangedIsAnUnsavedChange)
     form.useOwnMaterial({"пеностекло", 0.06, 1});
     EXPECT_TRUE(form.modified());
     TempDir dir;
-    ASSERT_TRUE(form.saveProject({true, dir.file("saved.zlt")}));
+    ASSERT_TRUE(form.saveProject({true, dir.file("saved.zlp")}));
     EXPECT_FALSE(form.modified());
 }
 
