@@ -1,5 +1,6 @@
 #include "projectfile/list_entry_names.h"
 
+#include "fields/control_catalogue.h"
 #include "refdata/added_materials.h"
 #include "refdata/cities.h"
 #include "refdata/materials.h"
@@ -122,6 +123,18 @@ std::optional<int> FindListEntry(const std::vector<std::string>& names, std::str
     if (found == names.end())
         return std::nullopt;
     return static_cast<int>(found - names.begin());
+}
+
+bool IsBuiltInMaterialName(std::string_view name)
+{
+    for (const ControlFacts& facts : AllControls()) {
+        if (facts.type != ControlType::ComboBox || !ListTakesOwnMaterials(facts.control, facts.parameter))
+            continue;
+        const std::vector<std::string> names = ListEntryNames(facts.control, facts.parameter, {});
+        if (std::find(names.begin(), names.end(), name) != names.end())
+            return true;
+    }
+    return false;
 }
 
 } // namespace zeltar::projectfile

@@ -30,4 +30,8 @@ std::optional<int> FindListEntry(const std::vector<std::string>& names, std::str
 // Whether the list's entries go on with the own materials (construction, insulation, extra layers).
 bool ListTakesOwnMaterials(Control list, std::string_view parameter);
 
+// Whether a list of materials that takes own materials shows this name among its built-in entries:
+// an own material may not bear it, or a stored name would choose the wrong entry.
+bool IsBuiltInMaterialName(std::string_view name);
+
 } // namespace zeltar::projectfile

@@ -16,19 +16,6 @@ namespace {
 
 constexpr std::string_view kSeparator = "; ";
 
-// Every built-in name a list of materials shows before the own materials.
-bool IsBuiltInMaterialName(std::string_view name)
-{
-    for (const ControlFacts& facts : AllControls()) {
-        if (facts.type != ControlType::ComboBox || !ListTakesOwnMaterials(facts.control, facts.parameter))
-            continue;
-        const std::vector<std::string> names = ListEntryNames(facts.control, facts.parameter, {});
-        if (std::find(names.begin(), names.end(), name) != names.end())
-            return true;
-    }
-    return false;
-}
-
 bool IsUtf8(std::string_view text)
 {
     for (std::size_t pos = 0; pos < text.size();)
