@@ -109,7 +109,7 @@ void FormModel::Impl::reportUValueRule(Control field, double previous, double va
     const std::string_view of = kRowsOf[static_cast<std::size_t>(row)];
     if (value > 0)
         post("Коэффициент теплопередачи " + std::string(of) + " задан: слои " + std::string(of) +
-             " на странице Q1 и его доп. слои в расчёте не участвуют");
+             " на странице Q1 и дополнительные слои в расчёте не участвуют");
     else
         post("Коэффициент теплопередачи " + std::string(of) + " снят: теплоприток снова считается по слоям");
 }

@@ -261,7 +261,7 @@ TEST(FormExtensions, AUValueSaysTheLayersNoLongerCount)
     FormModel form{std::string(kToday)};
     Enter(form, Control::UValueB, "0,24");
     EXPECT_THAT(form.takeMessages(), Contains("Коэффициент теплопередачи стены Б задан: слои стены Б на странице "
-                                              "Q1 и его доп. слои в расчёте не участвуют"));
+                                              "Q1 и дополнительные слои в расчёте не участвуют"));
     Enter(form, Control::UValueB, "0,3");
     EXPECT_TRUE(form.takeMessages().empty()); // still given: nothing new to say
     Enter(form, Control::UValueB, "0");

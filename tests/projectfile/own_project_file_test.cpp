@@ -269,7 +269,7 @@ TEST(OwnProjectFile, ExtensionInputsByParameterName)
                              "ExtraLayerMaterial1Ceiling = панель заказчика\n"
                              "DefrostHeaterPower =   6,5\n"
                              "ExtraLayerThickness1Ceiling =   100\n"
-                             "ExtraLayerMaterial2A = пенополистирол экструдированный (XPS)\n"
+                             "ExtraLayerMaterial2A = пенополистирол XPS\n"
                              "UValueA = 0,19\n";
     auto read = ReadOwnProjectFile(text);
     ASSERT_TRUE(std::holds_alternative<LoadedOwnProject>(read)) << std::get<FileProblem>(read).message;
