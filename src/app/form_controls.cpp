@@ -6,11 +6,11 @@
 #include "app/form_parameters.h"
 #include "app/form_rows.h"
 #include "app/result_controls.h"
+#include "calc/enclosure_gain.h"
 #include "calc/recalculate.h"
 #include "fields/number_text.h"
 #include "fields/utf8.h"
 #include "model/startup_state.h"
-#include "refdata/materials.h"
 #include "refdata/products.h"
 #include "refdata/room_types.h"
 
@@ -86,13 +86,13 @@ void FormModel::Impl::showStartupDefaults()
     showTiles();
 
     // The construction material names on the solar tab, as the recalculation writes them.
-    for (int row = WallA; row <= WallD; ++row)
-        setText(*kStructureMaterialTexts[static_cast<std::size_t>(row)],
-                std::string(refdata::kWallStructureMaterials[static_cast<std::size_t>(
-                                                                 state.rows[static_cast<std::size_t>(row)].structureMaterial)]
-                                .name));
-    setText(*kStructureMaterialTexts[Ceiling],
-            std::string(refdata::kCeilingStructureMaterials[static_cast<std::size_t>(state.rows[Ceiling].structureMaterial)].name));
+    for (int row = 0; row < kRowCount; ++row) {
+        const auto index = static_cast<std::size_t>(row);
+        if (const std::optional<Control> text = kStructureMaterialTexts[index]) {
+            const int material = state.rows[index].structureMaterial;
+            setText(*text, std::string(calc::SurfaceStructureMaterial(static_cast<Row>(row), material).name));
+        }
+    }
     // No recalculation at start-up: every other result shows "  0".
     for (const Control control : kResultControls)
         if (at(control).text.empty())

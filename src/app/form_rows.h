@@ -1,7 +1,8 @@
 // The controls of the six enclosure rows, in the row order A, B, C, D, ceiling, floor (nullopt where
-// a row has none).
+// a row has none): the inputs and tile texts here, the results' fields from the pass's per-row results.
 #pragma once
 
+#include "calc/results.h"
 #include "fields/control.h"
 #include "model/project_state.h"
 
@@ -31,7 +32,7 @@ inline constexpr RowControls kSurfaceFinishLists{Control::SurfaceFinishA, Contro
                                                  Control::SurfaceFinishC, Control::SurfaceFinishD,
                                                  Control::SurfaceFinishCeiling, std::nullopt};
 // The texts the surface tiles write: sunlit or not (solar tab), outside or inside (enclosure tab)
-// and its copy on the solar tab; the construction material names copied onto the solar tab.
+// and its copy on the solar tab.
 inline constexpr RowControls kSunlitTexts{Control::SunlitTextA, Control::SunlitTextB, Control::SunlitTextC,
                                           Control::SunlitTextD, Control::SunlitTextCeiling, std::nullopt};
 inline constexpr RowControls kOutsideFacingTexts{Control::OutsideFacingTextA, Control::OutsideFacingTextB,
@@ -40,11 +41,20 @@ inline constexpr RowControls kOutsideFacingTexts{Control::OutsideFacingTextA, Co
 inline constexpr RowControls kOutsideFacingCopies{Control::OutsideFacingCopyA, Control::OutsideFacingCopyB,
                                                   Control::OutsideFacingCopyC, Control::OutsideFacingCopyD,
                                                   Control::OutsideFacingCopyCeiling, std::nullopt};
-inline constexpr RowControls kStructureMaterialTexts{Control::StructureMaterialTextA, Control::StructureMaterialTextB,
-                                                     Control::StructureMaterialTextC, Control::StructureMaterialTextD,
-                                                     Control::StructureMaterialTextCeiling, std::nullopt};
+// The fields that show a result of each row.
+constexpr RowControls ShownBy(const calc::RowResults& results)
+{
+    RowControls controls{};
+    for (std::size_t row = 0; row < results.size(); ++row)
+        controls[row] = results[row] ? std::optional(calc::RowOf(*results[row]).control) : std::nullopt;
+    return controls;
+}
+// The construction material names copied onto the solar tab.
+inline constexpr RowControls kStructureMaterialTexts = ShownBy(calc::kStructureMaterialTextResults);
+
 // Direction texts of walls A to D on the solar tab.
-inline constexpr std::array<Control, 4> kWallDirectionFields{Control::WallDirectionA, Control::WallDirectionB,
-                                                             Control::WallDirectionC, Control::WallDirectionD};
+inline constexpr RowControls kWallDirectionFields{Control::WallDirectionA, Control::WallDirectionB,
+                                                  Control::WallDirectionC, Control::WallDirectionD,
+                                                  std::nullopt,           std::nullopt};
 
 } // namespace zeltar
