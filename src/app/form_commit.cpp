@@ -100,7 +100,7 @@ void FormModel::Impl::reportClamp(const fields::NumericField& field, const std::
 
 void FormModel::Impl::holdValue(const fields::NumericField& field, double value)
 {
-    const ParameterSlot slot = FindParameter(state, field.parameter);
+    const ParameterSlot slot = FindParameter(state, field.control);
     if (slot.whole)
         *slot.whole = static_cast<int>(value);
     else

@@ -69,15 +69,15 @@ void FormModel::Impl::createControls()
 void FormModel::Impl::showStartupDefaults()
 {
     for (const fields::NumericField& f : fields::NumericFields()) {
-        const double value = ParameterValue(state, f.parameter);
+        const double value = ParameterValue(state, f.control);
         setText(f.control, fields::DisplayText(f.storage == fields::Storage::Percent ? value * 100 : value));
     }
     for (const fields::ListField& list : fields::ListFields())
-        setIndex(list.control, static_cast<int>(ParameterValue(state, list.parameter)));
+        setIndex(list.control, static_cast<int>(ParameterValue(state, list.control)));
     for (const fields::CheckBoxField& box : fields::CheckBoxFields())
-        setIndex(box.control, static_cast<int>(ParameterValue(state, box.parameter())));
+        setIndex(box.control, static_cast<int>(ParameterValue(state, box.control)));
     for (const fields::TextField& f : fields::TextFields())
-        setText(f.control, *FindParameter(state, f.parameter()).text);
+        setText(f.control, *FindParameter(state, f.control).text);
 
     const refdata::Product& product = refdata::kProducts[static_cast<std::size_t>(state.product)];
     setText(Control::ProductMoisture, fields::DisplayText(product.waterContent));
