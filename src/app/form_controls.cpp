@@ -90,7 +90,8 @@ void FormModel::Impl::showStartupDefaults()
         const auto index = static_cast<std::size_t>(row);
         if (const std::optional<Control> text = kStructureMaterialTexts[index]) {
             const int material = state.rows[index].structureMaterial;
-            setText(*text, std::string(calc::SurfaceStructureMaterial(static_cast<Row>(row), material).name));
+            setText(*text,
+                    std::string(calc::SurfaceStructureMaterial(static_cast<Row>(row), material, state.ownMaterials).name));
         }
     }
     // No recalculation at start-up: every other result shows "  0".

@@ -20,7 +20,7 @@ std::optional<std::string> ShownResult(const calc::RecalcResult& result, calc::R
     const std::optional<calc::ResultValue>& value = result.result(field);
     if (!value)
         return std::nullopt;
-    if (const auto* name = std::get_if<std::string_view>(&*value))
+    if (const auto* name = std::get_if<std::string>(&*value))
         return std::string(*name);
     const double number = std::get<double>(*value);
     const calc::ResultRow& row = calc::RowOf(field);

@@ -53,6 +53,8 @@ LoadBreakdown BreakDownLoad(const RecalcValues& v)
     add(LoadComponent::Q4, true, "транспорт", v.vehicleHeatGain);
     add(LoadComponent::Q4, true, "вентиляторы", v.fanHeatGain);
     add(LoadComponent::Q4, true, "потребители", v.consumerHeatGain);
+    if (v.defrostHeatGain != 0) // a row only for a project that gives the defrost
+        add(LoadComponent::Q4, true, "оттайка", v.defrostHeatGain);
     addComponent(LoadComponent::Q5, v.q5);
     return breakdown;
 }

@@ -1,6 +1,6 @@
 // Where the room's heat load comes from: the six components of the total gain (Q1 through the
 // enclosure with its rows, Q12 from the sun, Q2 from the goods, Q3 from the outside air, Q4 from
-// operation with its door, lighting, staff, vehicles, fans and consumers, Q5 from respiration), each
+// operation with its door, lighting, staff, vehicles, fans, consumers and the defrost when given, Q5 from respiration), each
 // as kW and as a share of the total. The chart of the load is drawn from these numbers.
 #pragma once
 

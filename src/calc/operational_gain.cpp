@@ -3,6 +3,7 @@
 #include "calc/list_entry.h"
 #include "calc/moist_air.h"
 #include "calc/units.h"
+#include "model/project_extensions.h"
 
 #include <cmath>
 
@@ -111,10 +112,23 @@ double LightingHeatGain(const ProjectState& state)
            / kWattHoursPerKilowattDay;
 }
 
+double StaffHours(const ProjectState& state)
+{
+    return state.staffOwnHours != 0 ? state.staffHours : state.lightingHours;
+}
+
 double StaffHeatGain(const ProjectState& state)
 {
     return (kStaffHeatAtZero - kStaffHeatPerDegree * state.roomTemperature) * state.staffCount
-           * state.lightingHours / kWattHoursPerKilowattDay;
+           * StaffHours(state) / kWattHoursPerKilowattDay;
+}
+
+double DefrostHeatGain(const ProjectState& state)
+{
+    if (!DefrostUsed(state))
+        return 0;
+    return state.defrostHeaterPower * state.defrostCoolerCount * state.defrostsPerDay
+           * (state.defrostDuration / kMinutesPerHour) / kHoursPerDay * state.defrostRoomShare;
 }
 
 double VehicleHeatGain(const ProjectState& state)

@@ -33,16 +33,32 @@ double DoorHeatGain(double openDoorHeatFlowW, double openShare, int doorProtecti
 
 // Q_light = q F tau_light / 24000, q in W/m2, F the floor area in m2, kW.
 double LightingHeatGain(const ProjectState& state);
-// Q_staff = (270 - 6 tr) n tau_light / 24000, kW; the staff works while the lights are on.
+// Hours a day the staff works, h: its own hours when the project gives them, else the lighting
+// hours (the staff works while the lights are on).
+double StaffHours(const ProjectState& state);
+// Q_staff = (270 - 6 tr) n tau_staff / 24000, kW.
 double StaffHeatGain(const ProjectState& state);
 // Q_vehicle = N tau / 24, N in kW, kW.
 double VehicleHeatGain(const ProjectState& state);
 // Q_consumers = N1 tau1 / 24 + N2 tau2 / 24, kW.
 double ConsumerHeatGain(const ProjectState& state);
 
+// Defrost of the air coolers in kW, a daily average (0 unless DefrostUsed(state)):
+// Q_defrost = P n N tau/60 / 24 * s, P the heater power of one cooler in kW, n the coolers, N the
+// defrosts of each a day, tau the minutes of heating per defrost, s the share of the heat that
+// enters the room. Of the heaters' heat, part melts the frost and leaves with the melt water, part
+// warms the coil and the drip tray and reaches the room air. The default share 0,3
+// (kDefaultDefrostRoomShare) is a common design assumption, not a measured value: the engineer sets
+// it from the cooler maker's data where they give it. Like the other parts of Q4 the gain is not
+// rounded to whole watts.
+double DefrostHeatGain(const ProjectState& state);
+
 // Fans in kW: the installed power of all fans in the detailed calculation, otherwise the share of
 // every other gain (absolute value, so it stays positive when the other gains are negative):
-// Q_fan = n N, or |Q_other s / 100|.
+// Q_fan = n N, or |Q_other s / 100|. The other gains include the defrost gain: the share stands for
+// fans sized with the coolers, and the coolers are sized for the load they remove, defrost heat
+// included (the fans stand still while a cooler defrosts, so the defrost gain itself has no fan
+// term). Counting it errs on the safe side.
 double FanHeatGain(const ProjectState& state, double otherGainsKw);
 
 } // namespace zeltar::calc

@@ -8,6 +8,7 @@
 #include "model/project_state.h"
 
 #include <string_view>
+#include <vector>
 
 namespace zeltar::calc {
 
@@ -23,8 +24,14 @@ struct LayeredRowValues {
     double area = 0;        // m2
     double coefficient = 0; // k, W/(m2 K)
     double gain = 0;        // kW
+    const std::vector<ExtraLayer>& extraLayers;
 };
+// With a typed U-value the row's k is that value and its layers are not listed.
 void TraceLayeredRow(CalcTrace& trace, const LayeredRowValues& row, double roomTemperature);
+// Each extra layer of a row: thickness, conductivity (with the material's name) and resistance.
+void TraceExtraLayers(CalcTrace& trace, const std::vector<ExtraLayer>& layers);
+// The defrost of the air coolers, when the project gives it (a summand of Q4).
+void TraceDefrost(CalcTrace& trace, const ProjectState& state, const RecalcValues& values);
 
 // Lighting, staff, vehicles and the two consumers with their inputs (each a summand of Q4).
 void TraceOtherOperationalGains(CalcTrace& trace, const ProjectState& state, const RecalcValues& values);

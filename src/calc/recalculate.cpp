@@ -13,8 +13,12 @@
 #include "calc/units.h"
 #include "calc/ventilation_gain.h"
 #include "fields/number_text.h"
+#include "model/project_extensions.h"
 #include "refdata/products.h"
 #include "refdata/room_types.h"
+
+#include <utility>
+#include <vector>
 
 namespace zeltar::calc {
 
@@ -67,8 +71,10 @@ private:
     void CopyMaterialNames()
     {
         for (int row = 0; row < kRowCount; ++row)
-            if (const std::optional<ResultField> field = kStructureMaterialTextResults[row])
-                Write(*field, SurfaceStructureMaterial(static_cast<Row>(row), s_.rows[row].structureMaterial).name);
+            if (const std::optional<ResultField> field = kStructureMaterialTextResults[row]) {
+                const int material = s_.rows[row].structureMaterial;
+                Write(*field, std::string(SurfaceStructureMaterial(static_cast<Row>(row), material, s_.ownMaterials).name));
+            }
     }
 
     void SetWarningColours()
@@ -151,22 +157,28 @@ private:
         for (int index = 0; index < kRowCount; ++index) {
             const auto row = static_cast<Row>(index);
             const EnclosureRow& data = s_.rows[index];
-            const LayerConductivities conductivities = RowConductivities(row, data);
+            const LayerConductivities conductivities = RowConductivities(row, data, s_.ownMaterials);
+            const std::vector<ExtraLayer> extraLayers = RowExtraLayers(data, s_.ownMaterials);
+            const double extraResistance = ExtraLayersResistance(extraLayers);
             const double area = RowArea(row, s_.roomLength, s_.roomWidth, s_.roomHeight);
             double coefficient = 0;
             double gain = 0;
             const bool onGround = row == Floor && s_.floorType == refdata::kFloorOnGround;
             TraceSection(t_, "Q1: " + std::string(RowTitle(index)) + (onGround ? " на грунте, по зонам" : ""));
             if (onGround) {
-                gain = GroundFloorGain(s_, RowLayerResistance(data, conductivities), t_);
+                // The extra layers add to the floor's layer resistance; a typed U-value has no say here.
+                if (t_)
+                    TraceExtraLayers(*t_, extraLayers);
+                gain = GroundFloorGain(s_, RowLayerResistance(data, conductivities) + extraResistance, t_,
+                                       extraLayers);
                 Trace("теплоприток через пол", "Q1,пол", gain, "кВт",
                       "Q = f·[Σ (t_стены − t_к)·ΣkF + 0,05·(t_н − t_к)·F_IV] / 1000", "Q1");
             } else {
-                const RowResistances resistances = LayeredRowResistances(data, conductivities);
-                coefficient = HeatTransferCoefficient(resistances);
+                const RowResistances resistances = LayeredRowResistances(data, conductivities, extraResistance);
+                coefficient = RowCoefficient(data, resistances);
                 gain = LayeredRowGain(coefficient, area, data.outsideTemperature, s_.roomTemperature);
                 if (t_)
-                    TraceLayeredRow(*t_, {row, data, conductivities, resistances, area, coefficient, gain},
+                    TraceLayeredRow(*t_, {row, data, conductivities, resistances, area, coefficient, gain, extraLayers},
                                     s_.roomTemperature);
             }
             v_.heatTransferCoefficient[index] = coefficient;
@@ -187,7 +199,7 @@ private:
             exposure = WallExposure(*data.facing);
         const double base = exposure ? BaseSolarDifference(*exposure, s_.latitude) : 0;
         const double factor = SurfaceSolarFactor(
-            data.surfaceFinish, SurfaceStructureMaterial(row, data.structureMaterial).bareSolarFactor);
+            data.surfaceFinish, SurfaceStructureMaterial(row, data.structureMaterial, s_.ownMaterials).bareSolarFactor);
         const double difference = SolarTemperatureDifference(base, factor, data.sunlit);
         const double gain = SolarRowGain(coefficient, area, difference);
         TraceSection(t_, "Q12: " + std::string(RowTitle(row)));
@@ -259,15 +271,21 @@ private:
         v_.staffHeatGain = StaffHeatGain(s_);
         v_.vehicleHeatGain = VehicleHeatGain(s_);
         v_.consumerHeatGain = ConsumerHeatGain(s_);
-        if (t_)
+        v_.defrostHeatGain = DefrostHeatGain(s_);
+        if (t_) {
             TraceOtherOperationalGains(*t_, s_, v_);
+            if (DefrostUsed(s_))
+                TraceDefrost(*t_, s_, v_);
+        }
+        // The defrost gain is added last: without it (0) every sum is the same to the bit.
         const double otherGains = v_.q1 + v_.q12 + v_.q2 + v_.q3 + v_.q5 + v_.doorHeatGain + v_.lightingHeatGain
-                                  + v_.staffHeatGain + v_.vehicleHeatGain + v_.consumerHeatGain;
+                                  + v_.staffHeatGain + v_.vehicleHeatGain + v_.consumerHeatGain
+                                  + v_.defrostHeatGain;
         v_.fanHeatGain = FanHeatGain(s_, otherGains);
         if (t_)
             TraceFans(*t_, s_, v_, otherGains);
         v_.q4 = v_.doorHeatGain + v_.lightingHeatGain + v_.staffHeatGain + v_.vehicleHeatGain + v_.fanHeatGain
-                + v_.consumerHeatGain;
+                + v_.consumerHeatGain + v_.defrostHeatGain;
         Write(ResultField::LightingHeatGain, v_.lightingHeatGain);
         Write(ResultField::StaffHeatGain, v_.staffHeatGain);
         Write(ResultField::VehicleHeatGain, v_.vehicleHeatGain);

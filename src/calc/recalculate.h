@@ -18,8 +18,9 @@ namespace zeltar::calc {
 
 enum class Warning { White, Red };
 
-// A result: a number in the unit of its field, or a name from a list (the walls' materials).
-using ResultValue = std::variant<double, std::string_view>;
+// A result: a number in the unit of its field, or a name from a list (the walls' materials). The
+// name is a copy: an own material's name lives in the project, which may change or go first.
+using ResultValue = std::variant<double, std::string>;
 
 // Full (uncut) values of the pass, in the units of the method: gains in kW.
 struct RecalcValues {

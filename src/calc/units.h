@@ -10,6 +10,7 @@ constexpr double kKilogramsPerTonne = 1000;    // kg/t: capacities and goods flo
 constexpr double kMillimetresPerMetre = 1000;  // mm/m: layer thicknesses are entered in mm
 constexpr double kHoursPerDay = 24;            // h/day: operating hours are entered per day
 constexpr double kSecondsPerHour = 3600;       // s/h
+constexpr double kMinutesPerHour = 60;         // min/h: durations are entered in minutes
 constexpr double kSecondsPerDay = 86400;       // s/day: daily amounts become flows per second
 constexpr double kZeroCelsiusInKelvin = 273.15; // K at 0 °C
 

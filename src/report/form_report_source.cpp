@@ -1,6 +1,7 @@
 #include "report/form_report_source.h"
 
 #include "app/form_model.h"
+#include "calc/recalculate.h"
 
 namespace zeltar::report {
 
@@ -20,6 +21,11 @@ std::vector<std::string> FormModelReportSource::sourceFiles() const
     if (project.empty())
         return {};
     return {project};
+}
+
+std::vector<ExtensionLine> FormModelReportSource::extensionLines() const
+{
+    return ExtensionReportLines(form_.state(), form_.lastValues());
 }
 
 } // namespace zeltar::report

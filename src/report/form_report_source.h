@@ -18,6 +18,8 @@ public:
     int roomType() const override;
     // The project file last saved or loaded.
     std::vector<std::string> sourceFiles() const override;
+    // The extensions the project uses, from its inputs and the last recalculation.
+    std::vector<ExtensionLine> extensionLines() const override;
 
 private:
     const FormModel& form_;

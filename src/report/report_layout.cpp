@@ -1,11 +1,13 @@
 #include "report/report_layout.h"
 
 #include "report/letterhead_tables.h"
+#include "report/report_flow.h"
 #include "report/report_page.h"
 #include "report/report_tables.h"
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace zeltar::report {
 
@@ -109,6 +111,34 @@ void DrawReportLines(ReportPage& page, const ReportSource& source)
     }
 }
 
+// The extension lines, each at its place; a label too wide for its line gives way to its shorter form.
+void DrawExtensionLines(ReportPage& page, const std::vector<ExtensionLine>& lines, const VerticalFlow& flow)
+{
+    const Surface surface = page.surface();
+    page.setFont(FontUse::Body);
+    page.setFlow(nullptr); // the flow gives the lines' places directly
+    const int labelX = kLineLabelX.on(surface);
+    const int valueRightX = kValueColumnX[static_cast<std::size_t>(ValueColumn::Sub)].on(surface);
+    const int lineRightX = kValueColumnX[static_cast<std::size_t>(ValueColumn::Total)].on(surface);
+    std::array<int, 3> placed{};
+    for (const ExtensionLine& line : lines) {
+        int& k = placed[static_cast<std::size_t>(line.place)];
+        const int y = flow.lineY(line.place, k++);
+        const int room = (line.value.empty() ? lineRightX : valueRightX - page.textWidth(line.value + "  ")) - labelX;
+        std::string label = line.labels.empty() ? std::string() : line.labels.back();
+        for (const std::string& candidate : line.labels) {
+            if (page.textWidth(candidate) <= room) {
+                label = candidate;
+                break;
+            }
+        }
+        page.text({labelX, y}, label);
+        if (!line.value.empty())
+            page.text({valueRightX, y}, line.value, Align::Right);
+    }
+    page.setFlow(&flow);
+}
+
 // The client's header fields, as typed.
 void DrawHeaderBlock(ReportPage& page, const ReportSource& source)
 {
@@ -180,6 +210,9 @@ void DrawReport(ReportPage& page, const ReportSource& source)
 {
     ClearSurface(page);
     DrawFrame(page);
+    const std::vector<ExtensionLine> extensionLines = source.extensionLines();
+    const VerticalFlow flow = extensionLines.empty() ? VerticalFlow() : VerticalFlow(page.surface(), extensionLines);
+    page.setFlow(&flow);
     DrawTitleBand(page);
     DrawSiteBlock(page, source);
     DrawTable(page, source, kEnclosureGrid.on(page.surface()), kEnclosureColumns);
@@ -188,6 +221,7 @@ void DrawReport(ReportPage& page, const ReportSource& source)
     DrawTotal(page, source, kSolarTotal);
     DrawTotal(page, source, kVentilationTotal);
     DrawReportLines(page, source);
+    DrawExtensionLines(page, extensionLines, flow);
     DrawHeaderBlock(page, source);
     DrawLetterhead(page);
 }

@@ -11,7 +11,13 @@ ReportPage::ReportPage(Canvas& canvas, Surface surface, ScaleFactors factors)
 
 Point ReportPage::scaled(Point point) const
 {
-    return {point.x * factors_.horizontal, point.y * factors_.vertical};
+    const int y = flow_ ? flow_->map(point.y) : point.y;
+    return {point.x * factors_.horizontal, y * factors_.vertical};
+}
+
+int ReportPage::textWidth(std::string_view text) const
+{
+    return canvas_.textWidth(text) / factors_.horizontal;
 }
 
 void ReportPage::setFont(FontUse use)

@@ -4,6 +4,7 @@
 
 #include "report/canvas.h"
 #include "report/print_scale.h"
+#include "report/report_flow.h"
 #include "report/report_fonts.h"
 #include "report/report_surface.h"
 #include "report/report_tables.h"
@@ -19,6 +20,10 @@ public:
     ReportPage(Canvas& canvas, Surface surface, ScaleFactors factors);
 
     Surface surface() const { return surface_; }
+    // From now on every y goes through `flow` (the room for the extension lines); none: as laid out.
+    void setFlow(const VerticalFlow* flow) { flow_ = flow; }
+    // Width of `text` in the current font, in layout units.
+    int textWidth(std::string_view text) const;
 
     void setFont(FontUse use);
     // Pen of a width in layout units (scaled), or of a width in the surface's own dots (not scaled).
@@ -45,6 +50,7 @@ private:
     Canvas& canvas_;
     Surface surface_;
     ScaleFactors factors_;
+    const VerticalFlow* flow_ = nullptr;
 };
 
 } // namespace zeltar::report

@@ -1,9 +1,11 @@
 // What the report reads from the window: the texts the window shows at the moment of drawing.
-// The report never recalculates and reads no parameter but the room type.
+// The report never recalculates and reads no parameter but the room type; the extension lines are
+// made from the project's inputs and the values of the window's last recalculation.
 #pragma once
 
 #include "calc/load_breakdown.h"
 #include "fields/control.h"
+#include "report/extension_lines.h"
 
 #include <optional>
 
@@ -27,6 +29,8 @@ public:
     // The chart of the load the user asked to print on a second page; none by default (the report
     // is one page).
     virtual std::optional<calc::LoadBreakdown> loadChart() const { return std::nullopt; }
+    // The lines of the extensions the project uses (extension_lines.h); none by default.
+    virtual std::vector<ExtensionLine> extensionLines() const { return {}; }
 };
 
 // A report with the chart of the load on its second page: the texts of `report`, and `breakdown`.
@@ -40,6 +44,7 @@ public:
     int roomType() const override { return report_.roomType(); }
     std::vector<std::string> sourceFiles() const override { return report_.sourceFiles(); }
     std::optional<calc::LoadBreakdown> loadChart() const override { return breakdown_; }
+    std::vector<ExtensionLine> extensionLines() const override { return report_.extensionLines(); }
 
 private:
     const ReportSource& report_;

@@ -104,6 +104,8 @@ public:
     int roomType() const override { return selectedRoomType; }
     std::vector<std::string> files; // the files the texts were read from
     std::vector<std::string> sourceFiles() const override { return files; }
+    std::vector<ExtensionLine> extensions; // the lines of the extensions the project uses
+    std::vector<ExtensionLine> extensionLines() const override { return extensions; }
 };
 
 } // namespace zeltar::report::testing
