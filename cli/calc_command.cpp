@@ -120,12 +120,15 @@ private:
         return out;
     }
 
-    // A refused file keeps its line, with empty texts.
+    // A refused file keeps its line, with empty texts. The columns are the header's: the results
+    // only some projects list (the extensions') have none, so every row keeps them aligned.
     static std::string csv(const FileResults& r)
     {
+        const std::vector<std::string>& columns = object::ResultListingNames();
         std::vector<std::string> row{r.file};
         for (const calc::ListingLine& line : r.results)
-            row.push_back(object::WithoutDisplayBlanks(line.text));
+            if (std::binary_search(columns.begin(), columns.end(), line.name))
+                row.push_back(object::WithoutDisplayBlanks(line.text));
         row.resize(object::ResultListingNames().size() + 1);
         return CsvLine(row);
     }

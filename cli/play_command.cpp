@@ -289,7 +289,7 @@ private:
         }
         if (what == "marks") {
             std::string marks;
-            for (int tab = fields::kEnclosureTab; tab <= fields::kOperationalTab; ++tab)
+            for (int tab = fields::kEnclosureTab; tab < fields::kTabCount; ++tab)
                 if (model_.tabHasWarning(tab))
                     marks += (marks.empty() ? "" : " ") + std::to_string(tab);
             std::printf("marks\t%s\n", marks.c_str());

@@ -15,6 +15,7 @@ std::string_view BoundReason(fields::ComputedBound bound)
     case fields::ComputedBound::DailyTurnover: return "полуторной ёмкости камеры";
     case fields::ComputedBound::DoorHeight: return "высоты камеры";
     case fields::ComputedBound::DoorWidth: return "ширины камеры";
+    case fields::ComputedBound::DoorOpenTime: return {}; // 8 or 24 h, said by the number alone
     }
     return {};
 }

@@ -244,6 +244,66 @@ constexpr std::array kTips{
     Tip(FacingTileD, "Наружное ли ограждение (стена Г); щелчок переключает"),
     Tip(FacingTileCeiling, "Наружное ли ограждение (потолок); щелчок переключает"),
     Tip(Logo),
+    Tip(UValueA, "Коэффициент теплопередачи (стена А), Вт/(м²·К): заданный заменяет слои ограждения, 0 — расчёт по слоям"),
+    Tip(ExtraLayerMaterial1A, "Материал доп. слоя 1 (стена А): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness1A),
+    Tip(ExtraLayerMaterial2A, "Материал доп. слоя 2 (стена А): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness2A),
+    Tip(ExtraLayerMaterial3A, "Материал доп. слоя 3 (стена А): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness3A),
+    Tip(UValueB, "Коэффициент теплопередачи (стена Б), Вт/(м²·К): заданный заменяет слои ограждения, 0 — расчёт по слоям"),
+    Tip(ExtraLayerMaterial1B, "Материал доп. слоя 1 (стена Б): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness1B),
+    Tip(ExtraLayerMaterial2B, "Материал доп. слоя 2 (стена Б): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness2B),
+    Tip(ExtraLayerMaterial3B, "Материал доп. слоя 3 (стена Б): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness3B),
+    Tip(UValueC, "Коэффициент теплопередачи (стена В), Вт/(м²·К): заданный заменяет слои ограждения, 0 — расчёт по слоям"),
+    Tip(ExtraLayerMaterial1C, "Материал доп. слоя 1 (стена В): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness1C),
+    Tip(ExtraLayerMaterial2C, "Материал доп. слоя 2 (стена В): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness2C),
+    Tip(ExtraLayerMaterial3C, "Материал доп. слоя 3 (стена В): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness3C),
+    Tip(UValueD, "Коэффициент теплопередачи (стена Г), Вт/(м²·К): заданный заменяет слои ограждения, 0 — расчёт по слоям"),
+    Tip(ExtraLayerMaterial1D, "Материал доп. слоя 1 (стена Г): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness1D),
+    Tip(ExtraLayerMaterial2D, "Материал доп. слоя 2 (стена Г): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness2D),
+    Tip(ExtraLayerMaterial3D, "Материал доп. слоя 3 (стена Г): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness3D),
+    Tip(UValueCeiling, "Коэффициент теплопередачи (потолок), Вт/(м²·К): заданный заменяет слои ограждения, 0 — расчёт по слоям"),
+    Tip(ExtraLayerMaterial1Ceiling, "Материал доп. слоя 1 (потолок): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness1Ceiling),
+    Tip(ExtraLayerMaterial2Ceiling, "Материал доп. слоя 2 (потолок): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness2Ceiling),
+    Tip(ExtraLayerMaterial3Ceiling, "Материал доп. слоя 3 (потолок): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness3Ceiling),
+    Tip(UValueFloor, "Коэффициент теплопередачи (пол), Вт/(м²·К): заданный заменяет слои ограждения, 0 — расчёт по слоям"),
+    Tip(ExtraLayerMaterial1Floor, "Материал доп. слоя 1 (пол): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness1Floor),
+    Tip(ExtraLayerMaterial2Floor, "Материал доп. слоя 2 (пол): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness2Floor),
+    Tip(ExtraLayerMaterial3Floor, "Материал доп. слоя 3 (пол): встроенные материалы, затем свои (★)"),
+    Tip(ExtraLayerThickness3Floor),
+    Tip(DefrostHeaterPower, "Мощность нагревателей оттайки одного воздухоохладителя, кВт"),
+    Tip(DefrostCoolerCount),
+    Tip(DefrostsPerDay, "Число оттаек каждого воздухоохладителя в сутки"),
+    Tip(DefrostDuration, "Продолжительность нагрева при одной оттайке, мин"),
+    Tip(DefrostRoomShare, "Доля тепла нагревателей, поступающая в камеру (0,3, если неизвестна)"),
+    Tip(DefrostHeatGain, "Теплоприток от оттайки воздухоохладителей, кВт (часть Q4)",
+        "мощность × число воздухоохладителей × число оттаек × продолжительность ÷ 24 ч × доля в камеру"),
+    Tip(StaffOwnHours, "Время работы персонала задаётся своим полем, а не временем работы освещения"),
+    Tip(StaffHours),
+    Tip(DoorOpenAllDay, "Время открытия двери допускается до 24 ч/сут (без флажка — до 8 ч)"),
+    Tip(LightingTwoDecimals, "Удельная мощность освещения вводится с двумя знаками после запятой (10,76)"),
+    Tip(OwnMaterialsButton, "Библиотека своих материалов: добавить, изменить, удалить; выбранный материал копируется в проект"),
+    Tip(ExtraRowButtonA, "Коэффициент теплопередачи и доп. слои (стена А) на странице «Дополнительно»"),
+    Tip(ExtraRowButtonB, "Коэффициент теплопередачи и доп. слои (стена Б) на странице «Дополнительно»"),
+    Tip(ExtraRowButtonC, "Коэффициент теплопередачи и доп. слои (стена В) на странице «Дополнительно»"),
+    Tip(ExtraRowButtonD, "Коэффициент теплопередачи и доп. слои (стена Г) на странице «Дополнительно»"),
+    Tip(ExtraRowButtonCeiling, "Коэффициент теплопередачи и доп. слои (потолок) на странице «Дополнительно»"),
+    Tip(ExtraRowButtonFloor, "Коэффициент теплопередачи и доп. слои (пол) на странице «Дополнительно»"),
 };
 
 constexpr bool OneRowPerControlInOrder()
@@ -273,6 +333,7 @@ std::string_view ComputedBoundWords(fields::ComputedBound bound)
     case fields::ComputedBound::DailyTurnover: return "не больше (ёмкость нетто + 1 т) × 1,5";
     case fields::ComputedBound::DoorHeight: return "не выше высоты камеры";
     case fields::ComputedBound::DoorWidth: return "не шире камеры";
+    case fields::ComputedBound::DoorOpenTime: return "до 24 ч с флажком «дверь открыта до 24 ч/сут»";
     case fields::ComputedBound::None: break;
     }
     return {};
@@ -286,6 +347,9 @@ std::string RangeLine(const fields::NumericField& field, const FieldName& name)
     const std::string line = "Допустимо: от " + MessageNumber(field.lower);
     if (field.computedUpper == fields::ComputedBound::None)
         return line + " до " + MessageNumber(field.upper) + spacedUnit;
+    if (field.computedUpper == fields::ComputedBound::DoorOpenTime) // a fixed bound a flag raises
+        return line + " до " + MessageNumber(field.upper) + spacedUnit + " (" +
+               std::string(ComputedBoundWords(field.computedUpper)) + ")";
     return line + spacedUnit + ", " + std::string(ComputedBoundWords(field.computedUpper));
 }
 

@@ -46,6 +46,8 @@ double FormModel::Impl::upperBound(const fields::NumericField& field) const
         return fields::RoundHalfEven((state.netCapacity + 1) * kTurnoverBoundFactor);
     case ComputedBound::DoorHeight: return fields::RoundHalfEven(state.roomHeight);
     case ComputedBound::DoorWidth: return fields::RoundHalfEven(state.roomWidth);
+    case ComputedBound::DoorOpenTime:
+        return state.doorOpenAllDay != 0 ? fields::kDoorOpenAllDayHoursMax : fields::kDoorOpenHoursMax;
     }
     return field.upper;
 }
@@ -60,7 +62,7 @@ bool FormModel::Impl::commitField(const fields::NumericField& field)
         return false;
     }
     const FieldTexts before = numericFieldTexts();
-    const std::string shown = std::string(fields::kDisplayBlanks) + *normal;
+    std::string shown = std::string(fields::kDisplayBlanks) + *normal;
     double value = 0;
     if (field.storage == fields::Storage::Whole) {
         const std::optional<std::int32_t> whole = fields::ParseInteger(shown);
@@ -77,9 +79,15 @@ bool FormModel::Impl::commitField(const fields::NumericField& field)
         }
         value = *real;
     }
+    if (const std::optional<double> cut = cutToFieldDecimals(field, value)) {
+        value = *cut;
+        shown = fields::DisplayText(value);
+    }
+    const double previous = ParameterValue(state, field.control);
     setText(field.control, shown);
     holdValue(field, value);
     reportClamp(field, typed, upper);
+    reportUValueRule(field.control, previous, value);
     applyCommitEffect(field.effect);
     recalculate();
     reportRewrites(field.control, before);
@@ -191,6 +199,9 @@ void FormModel::Impl::showModeFields()
     setEnabled(Control::FanSharePercent, fanShare);
     setEnabled(Control::FanPower, !fanShare);
     setEnabled(Control::FanCount, !fanShare);
+    // The staff's own hours are entered only with their check box; else the lighting hours count.
+    setEnabled(Control::StaffHours, state.staffOwnHours != 0);
+    showLightingFieldLength();
 }
 
 void FormModel::Impl::recalculate()

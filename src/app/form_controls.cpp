@@ -36,8 +36,9 @@ constexpr Control kYellowAtStartup[]{
     Control::OutsideTemperatureCeiling
 };
 
-// Fields that only the door and fan modes enable; at start-up both modes are off.
-constexpr Control kDisabledAtStartup[]{Control::FanPower, Control::FanCount, Control::DoorOpenTime};
+// Fields that only the door and fan modes and the staff's own hours enable; at start-up all are off.
+constexpr Control kDisabledAtStartup[]{Control::FanPower, Control::FanCount, Control::DoorOpenTime,
+                                       Control::StaffHours};
 
 } // namespace
 
@@ -135,7 +136,7 @@ void FormModel::Impl::setIndex(Control control, int index)
 {
     const ControlState& shown = at(control);
     const bool isList = shown.type == ControlType::ComboBox;
-    std::string text = isList ? ListEntryText(control, index) : shown.text;
+    std::string text = isList ? ListEntryText(control, index, state) : shown.text;
     if (shown.index == index && shown.text == text)
         return;
     ControlState& c = change(control);

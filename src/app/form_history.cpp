@@ -173,8 +173,12 @@ void FormModel::Impl::showForm(const FormSnapshot& form)
         now.selectionStart = start;
         now.selectionLength = length;
     }
+    const bool ownMaterialsChanged = state.ownMaterials != form.state.ownMaterials;
     state = form.state;
     lastValues = form.lastValues;
+    if (ownMaterialsChanged)
+        showMaterialLists(); // their entries follow the own materials put back
+    showLightingFieldLength();
     if (state.planOrientation != drawnOrientation) {
         drawnOrientation = state.planOrientation;
         change(Control::Plan);

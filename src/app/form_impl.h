@@ -154,10 +154,19 @@ struct FormModel::Impl {
     void applyProductProperties(int product); // moisture, cryoscopic point, packaging and its share
     void showRoomGroupFields(int roomType);   // the fields a room type shows or hides
     void showCityFieldsState();               // climate fields enabled only for "свой вариант"
-    void showFloorFieldState();               // floor temperature disabled on ground
+    void showFloorFieldState();               // floor temperature and U-value disabled on ground
     void clickCheckBox(const fields::CheckBoxField& box);
     void fillFromFirstRow();   // the fill button of the enclosure page
     void fillFinishes();       // the fill button of the solar page
+    void openRowExtras(Control button); // a row's button on the enclosure page: its U-value field
+
+    // The extensions' rules (form_extensions.cpp).
+    void applyFlag(Control checkBox);  // what ticking or clearing a flag of the «Дополнительно» tab changes
+    std::optional<double> cutToFieldDecimals(const fields::NumericField& field, double value); // nullopt: as typed
+    void showLightingFieldLength();    // one decimal (4 characters) or, with its flag, two (5)
+    void reportUValueRule(Control field, double previous, double value);
+    void showMaterialLists();          // the lists whose entries follow the project's own materials
+    int useOwnMaterial(const OwnMaterial& material);
     void selectList(Control comboBox, int index); // the list and its parameter
 
     // --- plan and tiles (form_plan.cpp) -------------------------------------------------------

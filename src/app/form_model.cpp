@@ -39,7 +39,7 @@ const ControlState& FormModel::control(Control control) const
 
 std::vector<std::string> FormModel::listItems(Control comboBox) const
 {
-    return ListEntries(comboBox);
+    return ListEntries(comboBox, impl_->state);
 }
 
 std::optional<Control> FormModel::focusedControl() const
@@ -63,7 +63,7 @@ bool FormModel::setFocus(Control control, FocusRoute route)
 
 void FormModel::showTab(int tab)
 {
-    if (tab < fields::kEnclosureTab || tab > fields::kOperationalTab || tab == impl_->tab)
+    if (tab < fields::kEnclosureTab || tab >= fields::kTabCount || tab == impl_->tab)
         return;
     impl_->userAction();
     impl_->tab = tab;
@@ -150,9 +150,20 @@ void FormModel::click(Control control)
         impl_->fillFromFirstRow();
     } else if (control == Control::FillFinishesButton) {
         impl_->fillFinishes();
+    } else {
+        impl_->openRowExtras(control);
     }
     impl_->recordStep(control);
     impl_->endEvent();
+}
+
+int FormModel::useOwnMaterial(const OwnMaterial& material)
+{
+    impl_->userAction();
+    const int index = impl_->useOwnMaterial(material);
+    impl_->recordStep(Control::OwnMaterialsButton);
+    impl_->endEvent();
+    return index;
 }
 
 bool FormModel::saveProject(const DialogAnswer& answer)

@@ -40,7 +40,7 @@ struct ControlState {
     // with none selected the caret stands there. Fields without the focus select nothing.
     int selectionStart = 0;
     int selectionLength = 0;
-    int tab = -1;          // tab page 0..4 the control lies on, -1 outside the tabs
+    int tab = -1;          // tab page 0..5 the control lies on, -1 outside the tabs
     ControlColor color = ControlColor::Default;
 };
 
@@ -78,11 +78,12 @@ public:
     const ProjectState& state() const;
     const ControlState& control(Control control) const;
     // Entry texts of a list, padded with blanks to 30 characters as the list holds them (the last
-    // entry unpadded). Empty for a control that is no list.
+    // built-in entry unpadded; the added and own materials after them). Empty for a control that is
+    // no list. The material lists change with the project's own materials.
     std::vector<std::string> listItems(Control comboBox) const;
 
     std::optional<Control> focusedControl() const;
-    int currentTab() const;     // 0..4
+    int currentTab() const;     // 0..5
 
     // --- events -----------------------------------------------------------------------------
     // Every event below runs to its end before the next: at most one recalculation per commit,
@@ -138,6 +139,14 @@ public:
     // box or button ("КОМПАС": turns the plan and recalculates, the two fill buttons): the tab page is shown first; a check box or button takes the focus as a mouse
     // click does. Other paint areas do nothing.
     void click(Control control);
+
+    // --- the project's own materials ------------------------------------------------------------
+    // Copies a material of the user's library into the project (so that it opens the same on
+    // another machine): the construction, insulation and extra-layer lists then offer it after
+    // their other entries, marked «★ ». A material of that name already in the project takes the
+    // new values (rows using it are recalculated). Says so on the message line; one undo step.
+    // Returns the material's place among the project's own materials.
+    int useOwnMaterial(const OwnMaterial& material);
 
     // --- undo and redo ----------------------------------------------------------------------------
     // Every user action that changed the project is one step: a field's commit, a list choice with
@@ -233,7 +242,7 @@ public:
     // reason; empty for a control without a warning. The window shows them as the control's
     // tooltip; each is posted as a message when the colour appears.
     std::vector<std::string> warningTexts(Control control) const;
-    // Whether tab page `tab` (0..4) holds a control showing a warning: its tab button is marked.
+    // Whether tab page `tab` (0..5) holds a control showing a warning: its tab button is marked.
     bool tabHasWarning(int tab) const;
 
     // Error messages for the standard error box, oldest first; taking them clears the queue.

@@ -46,7 +46,7 @@ void FormModel::Impl::selectList(Control comboBox, int index)
 
 void FormModel::Impl::choose(const fields::ListField& list, int index)
 {
-    const std::size_t entries = ListEntries(list.control).size();
+    const std::size_t entries = ListEntries(list.control, state).size();
     if (index < 0 || static_cast<std::size_t>(index) >= entries) {
         fail("В списке " + ControlCaption(list.control) + " нет строки с номером " + std::to_string(index) +
              " (строки от 0 до " + std::to_string(entries - 1) + ").");
@@ -111,7 +111,9 @@ void FormModel::Impl::chooseFloorType(int floorType)
 
 void FormModel::Impl::showFloorFieldState()
 {
-    setEnabled(*kOutsideTemperatureFields[Floor], state.floorType != refdata::kFloorOnGround);
+    const bool layered = state.floorType != refdata::kFloorOnGround;
+    setEnabled(*kOutsideTemperatureFields[Floor], layered);
+    setEnabled(Control::UValueFloor, layered); // a floor on ground is reckoned by zones, not by a U-value
 }
 
 void FormModel::Impl::chooseRoomType(int roomType)
@@ -203,7 +205,20 @@ void FormModel::Impl::clickCheckBox(const fields::CheckBoxField& box)
     const int checked = at(box.control).index == 1 ? 0 : 1;
     setIndex(box.control, checked);
     *FindParameter(state, box.control).whole = checked;
-    recalculate();
+    applyFlag(box.control);
+}
+
+void FormModel::Impl::openRowExtras(Control button)
+{
+    for (int row = 0; row < kRowCount; ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        if (kExtraRowButtons[r] != button)
+            continue;
+        // The floor on ground has no U-value of its own: its first extra layer instead.
+        const Control target = at(*kUValueFields[r]).enabled ? *kUValueFields[r] : *kLayer1Lists[r];
+        focusOn(target, FocusRoute::Keyboard);
+        return;
+    }
 }
 
 void FormModel::Impl::fillFromFirstRow()

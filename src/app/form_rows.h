@@ -34,5 +34,10 @@ inline constexpr RowControls kStructureMaterialTexts = ShownBy(calc::kStructureM
 inline constexpr RowControls kWallDirectionFields{Control::WallDirectionA, Control::WallDirectionB,
                                                   Control::WallDirectionC, Control::WallDirectionD,
                                                   std::nullopt,           std::nullopt};
+// The small buttons beside the rows of the enclosure page that lead to the row's U-value and extra
+// layers on the «Дополнительно» page.
+inline constexpr RowControls kExtraRowButtons{Control::ExtraRowButtonA, Control::ExtraRowButtonB,
+                                              Control::ExtraRowButtonC, Control::ExtraRowButtonD,
+                                              Control::ExtraRowButtonCeiling, Control::ExtraRowButtonFloor};
 
 } // namespace zeltar

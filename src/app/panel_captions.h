@@ -47,13 +47,14 @@ inline constexpr CaptionedControl kTotalHeatGainCaption{"Q сум.", Control::To
 inline constexpr CaptionedControl kEquipmentCapacityCaption{"Q об.", Control::EquipmentCapacity};
 inline constexpr std::string_view kKiloWattsCaption = "кВт";
 
-// The tab pages' captions, by page (fields::kEnclosureTab .. fields::kOperationalTab).
-inline constexpr std::array<std::string_view, 5> kTabPageCaptions{
+// The tab pages' captions, by page (fields::kEnclosureTab .. fields::kExtraTab).
+inline constexpr std::array<std::string_view, fields::kTabCount> kTabPageCaptions{
     "Через ограждение Q1",
     "Поправка на солнечную радиацию Q12",
     "От вентиляции Q3",
     "От холодильной обработки Q2 и \"дыхания\" продукта Q5",
     "Эксплуатационные (от освещения, открывания дверей, персонала, ПТС, электропотребителей) Q4 ",
+    "Дополнительно",
 };
 
 } // namespace zeltar

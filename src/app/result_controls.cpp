@@ -33,7 +33,8 @@ std::optional<std::string> ShownResult(const calc::RecalcResult& result, calc::R
     return fields::DisplayText(number);
 }
 
-std::vector<calc::ListingLine> ResultListing(const calc::RecalcResult& result, const calc::TextsBeforePass& before)
+std::vector<calc::ListingLine> ResultListing(const calc::RecalcResult& result, const calc::TextsBeforePass& before,
+                                             bool extensionResults)
 {
     const auto textAfterPass = [&](calc::ResultField field) {
         if (std::optional<std::string> text = ShownResult(result, field))
@@ -45,7 +46,7 @@ std::vector<calc::ListingLine> ResultListing(const calc::RecalcResult& result, c
         return std::string();
     };
     return calc::ResultListing(textAfterPass, result.roomTemperatureColor, result.productInletTemperatureColor,
-                               result.productFinalTemperatureColor);
+                               result.productFinalTemperatureColor, extensionResults);
 }
 
 namespace {
@@ -62,7 +63,8 @@ std::vector<calc::ListingLine> ResultListingOf(const FormModel& model)
     const auto textAfterPass = [&](calc::ResultField field) { return model.control(ResultControl(field)).text; };
     return calc::ResultListing(textAfterPass, WarningOf(model, kRoomTemperatureControl),
                                WarningOf(model, kProductInletTemperatureControl),
-                               WarningOf(model, kProductFinalTemperatureControl));
+                               WarningOf(model, kProductFinalTemperatureControl),
+                               calc::ListsExtensionResults(model.state()));
 }
 
 } // namespace zeltar

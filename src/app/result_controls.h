@@ -27,8 +27,10 @@ inline constexpr Control kProductFinalTemperatureControl = Control::ProductFinal
 // The text of a result as its field shows it; nullopt where the pass leaves the field as it is.
 std::optional<std::string> ShownResult(const calc::RecalcResult& result, calc::ResultField field);
 
-// The listing of one pass over fields that held `before`, as `zeltar-cli calc` prints it.
-std::vector<calc::ListingLine> ResultListing(const calc::RecalcResult& result, const calc::TextsBeforePass& before);
+// The listing of one pass over fields that held `before`, as `zeltar-cli calc` prints it (the
+// extensions' results with `extensionResults`, see calc::ListsExtensionResults).
+std::vector<calc::ListingLine> ResultListing(const calc::RecalcResult& result, const calc::TextsBeforePass& before,
+                                             bool extensionResults = false);
 
 // Every result of a form model as `zeltar-cli calc` lists it: the result fields' texts after the
 // last pass and the warning colours of the three temperature fields, sorted by name.

@@ -291,6 +291,7 @@ private:
         Write(ResultField::VehicleHeatGain, v_.vehicleHeatGain);
         Write(ResultField::ConsumerHeatGain, v_.consumerHeatGain);
         Write(ResultField::FanHeatGain, v_.fanHeatGain);
+        Write(ResultField::DefrostHeatGain, v_.defrostHeatGain);
         Write(ResultField::HeatGainQ4, v_.q4);
     }
 

@@ -1,5 +1,7 @@
 #include "calc/result_listing.h"
 
+#include "model/project_extensions.h"
+
 #include <algorithm>
 
 namespace zeltar::calc {
@@ -15,17 +17,23 @@ const char* ColourName(Warning w)
 
 std::vector<ListingLine> ResultListing(const std::function<std::string(ResultField)>& textAfterPass,
                                        Warning roomTemperature, Warning productInletTemperature,
-                                       Warning productFinalTemperature)
+                                       Warning productFinalTemperature, bool extensionResults)
 {
     std::vector<ListingLine> lines;
     lines.reserve(kResultFieldCount + 3);
-    for (int i = 0; i < kResultFieldCount; ++i)
-        lines.push_back({std::string(ResultFieldName(static_cast<ResultField>(i))), textAfterPass(static_cast<ResultField>(i))});
+    for (const ResultRow& row : kResultRows)
+        if (extensionResults || !row.extension)
+            lines.push_back({std::string(row.name), textAfterPass(row.field)});
     lines.push_back({"RoomTemperature.Color", ColourName(roomTemperature)});
     lines.push_back({"ProductInletTemperature.Color", ColourName(productInletTemperature)});
     lines.push_back({"ProductFinalTemperature.Color", ColourName(productFinalTemperature)});
     std::sort(lines.begin(), lines.end(), [](const ListingLine& a, const ListingLine& b) { return a.name < b.name; });
     return lines;
+}
+
+bool ListsExtensionResults(const ProjectState& state)
+{
+    return DefrostUsed(state);
 }
 
 } // namespace zeltar::calc

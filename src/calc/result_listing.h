@@ -25,9 +25,14 @@ struct ListingLine {
 };
 
 // The listing from the texts of the result fields as they stand after the pass and the warning
-// colours of RoomTemperature, ProductInletTemperature and ProductFinalTemperature.
+// colours of RoomTemperature, ProductInletTemperature and ProductFinalTemperature. The results of
+// the extensions (DefrostHeatGain) are listed only with `extensionResults`, so a project using no
+// extension lists exactly what it listed before they existed.
 std::vector<ListingLine> ResultListing(const std::function<std::string(ResultField)>& textAfterPass,
                                        Warning roomTemperature, Warning productInletTemperature,
-                                       Warning productFinalTemperature);
+                                       Warning productFinalTemperature, bool extensionResults = false);
+
+// Whether the project's listing holds the extensions' results: it uses the defrost gain.
+bool ListsExtensionResults(const ProjectState& state);
 
 } // namespace zeltar::calc

@@ -28,7 +28,7 @@ enum class ResultField : int {
     EnclosureHeatGainFloor,
     HeatGainQ1, HeatGainQ12, HeatGainQ3, HeatGainQ21, HeatGainQ22, HeatGainQ2, HeatGainQ5,
     VehiclePasses, DoorOpenTime, DoorHeatGain, LightingHeatGain, StaffHeatGain, VehicleHeatGain,
-    ConsumerHeatGain, FanHeatGain, HeatGainQ4, TotalHeatGain, EquipmentCapacity,
+    ConsumerHeatGain, FanHeatGain, DefrostHeatGain, HeatGainQ4, TotalHeatGain, EquipmentCapacity,
     SummaryQ1, SummaryQ12, SummaryQ2, SummaryQ3, SummaryQ4, SummaryQ5,
     Count
 };
@@ -48,6 +48,7 @@ struct ResultRow {
     Control control;
     int decimals; // for Cut and CutWide
     ResultDisplay display;
+    bool extension = false; // a result of the own project file's extensions: listed only when used
 };
 
 namespace result_rows {
@@ -99,6 +100,7 @@ inline constexpr std::array<ResultRow, kResultFieldCount> kRows{{
     {F::VehicleHeatGain, "VehicleHeatGain", Control::VehicleHeatGain, 2, D::Cut},
     {F::ConsumerHeatGain, "ConsumerHeatGain", Control::ConsumerHeatGain, 2, D::Cut},
     {F::FanHeatGain, "FanHeatGain", Control::FanHeatGain, 2, D::Cut},
+    {F::DefrostHeatGain, "DefrostHeatGain", Control::DefrostHeatGain, 2, D::Cut, true},
     {F::HeatGainQ4, "HeatGainQ4", Control::HeatGainQ4, 2, D::Cut},
     {F::TotalHeatGain, "TotalHeatGain", Control::TotalHeatGain, 2, D::Cut},
     {F::EquipmentCapacity, "EquipmentCapacity", Control::EquipmentCapacity, 2, D::Cut},

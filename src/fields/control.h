@@ -15,13 +15,16 @@ inline constexpr int kSolarTab = 1;       // "Поправка на солнеч
 inline constexpr int kVentilationTab = 2; // "От вентиляции Q3"
 inline constexpr int kGoodsTab = 3;       // "От холодильной обработки Q2 и "дыхания" продукта Q5"
 inline constexpr int kOperationalTab = 4; // "Эксплуатационные (...) Q4 "
+inline constexpr int kExtraTab = 5;       // "Дополнительно": the extension inputs of the own project file
+inline constexpr int kTabCount = 6;
 } // namespace fields
 
 enum class ControlType { Edit, ComboBox, CheckBox, Label, PaintBox, Button, BitBtn };
 
 // In the catalogue's order (control_catalogue.h pairs each with its object name): the fields, the
-// lists, the check boxes, the captions, the buttons and the paint areas.
-enum class Control : std::uint8_t {
+// lists, the check boxes, the captions, the buttons and the paint areas of the specified form, then
+// the controls of the extensions.
+enum class Control : std::uint16_t {
     StructureThicknessA,
     StructureThicknessB,
     StructureThicknessC,
@@ -213,6 +216,66 @@ enum class Control : std::uint8_t {
     FacingTileD,
     FacingTileCeiling,
     Logo,
+    // The extension inputs of the own project file («Дополнительно» tab) and the buttons leading there.
+    UValueA,
+    ExtraLayerMaterial1A,
+    ExtraLayerThickness1A,
+    ExtraLayerMaterial2A,
+    ExtraLayerThickness2A,
+    ExtraLayerMaterial3A,
+    ExtraLayerThickness3A,
+    UValueB,
+    ExtraLayerMaterial1B,
+    ExtraLayerThickness1B,
+    ExtraLayerMaterial2B,
+    ExtraLayerThickness2B,
+    ExtraLayerMaterial3B,
+    ExtraLayerThickness3B,
+    UValueC,
+    ExtraLayerMaterial1C,
+    ExtraLayerThickness1C,
+    ExtraLayerMaterial2C,
+    ExtraLayerThickness2C,
+    ExtraLayerMaterial3C,
+    ExtraLayerThickness3C,
+    UValueD,
+    ExtraLayerMaterial1D,
+    ExtraLayerThickness1D,
+    ExtraLayerMaterial2D,
+    ExtraLayerThickness2D,
+    ExtraLayerMaterial3D,
+    ExtraLayerThickness3D,
+    UValueCeiling,
+    ExtraLayerMaterial1Ceiling,
+    ExtraLayerThickness1Ceiling,
+    ExtraLayerMaterial2Ceiling,
+    ExtraLayerThickness2Ceiling,
+    ExtraLayerMaterial3Ceiling,
+    ExtraLayerThickness3Ceiling,
+    UValueFloor,
+    ExtraLayerMaterial1Floor,
+    ExtraLayerThickness1Floor,
+    ExtraLayerMaterial2Floor,
+    ExtraLayerThickness2Floor,
+    ExtraLayerMaterial3Floor,
+    ExtraLayerThickness3Floor,
+    DefrostHeaterPower,
+    DefrostCoolerCount,
+    DefrostsPerDay,
+    DefrostDuration,
+    DefrostRoomShare,
+    DefrostHeatGain,
+    StaffOwnHours,
+    StaffHours,
+    DoorOpenAllDay,
+    LightingTwoDecimals,
+    OwnMaterialsButton,
+    ExtraRowButtonA,
+    ExtraRowButtonB,
+    ExtraRowButtonC,
+    ExtraRowButtonD,
+    ExtraRowButtonCeiling,
+    ExtraRowButtonFloor,
 };
 
 } // namespace zeltar

@@ -53,6 +53,17 @@ constexpr double kThicknessMax = 1000;
 constexpr double kOutsideMin = -50;
 constexpr double kOutsideMax = 300;
 
+// The extension inputs: a U-value up to 10 W/(m2 K) with up to three decimals ("0,235"), a defrost
+// heater up to 100 kW per cooler, up to 50 coolers, up to 24 defrosts a day of up to 240 min each;
+// the share of the heater heat entering the room is a fraction 0..1 ("0,3"), as the record holds it.
+constexpr int kUValueLength = 5;
+constexpr double kUValueMax = 10;
+constexpr double kDefrostHeaterPowerMax = 100;
+constexpr double kDefrostCoolersMax = 50;
+constexpr double kDefrostsPerDayMax = 24;
+constexpr double kDefrostDurationMax = 240;
+constexpr double kHoursPerDayMax = 24;
+
 constexpr std::array kNumericFields{
     // Room, climate and equipment panel.
     Plain(Latitude, K::Digits, 2, 30, 70, OutsideDesignTemperature),
@@ -105,7 +116,7 @@ constexpr std::array kNumericFields{
     // Operational tab.
     With(Plain(DoorHeight, K::Decimal, 4, 0, 0, DoorWidth), B::DoorHeight),
     With(Plain(DoorWidth, K::Decimal, 4, 0, 0, DoorProtection), B::DoorWidth),
-    Plain(DoorOpenTime, K::Decimal, 4, 0, 8, LightingPowerDensity),
+    With(Plain(DoorOpenTime, K::Decimal, 4, 0, kDoorOpenHoursMax, LightingPowerDensity), B::DoorOpenTime),
     Plain(LoadUnitMass, K::Decimal, 5, 5, 5000, LightingPowerDensity),
     Plain(LightingPowerDensity, K::Decimal, 4, 0, 100, LightingHours),
     Plain(LightingHours, K::Decimal, 5, 0, 24, StaffCount),
@@ -119,6 +130,39 @@ constexpr std::array kNumericFields{
     Plain(Consumer1Hours, K::Decimal, 5, 0, 24, Consumer2Power),
     Plain(Consumer2Power, K::Decimal, 5, 0, 500, Consumer2Hours),
     Plain(Consumer2Hours, K::Decimal, 5, 0, 24, HeatGainQ4),
+
+    // «Дополнительно» tab: per row its U-value and three extra layers (material, thickness), then the
+    // defrost of the air coolers and the staff's own hours.
+    Plain(UValueA, K::Decimal, kUValueLength, 0, kUValueMax, ExtraLayerMaterial1A),
+    Plain(ExtraLayerThickness1A, K::Digits, 4, 0, kThicknessMax, ExtraLayerMaterial2A),
+    Plain(ExtraLayerThickness2A, K::Digits, 4, 0, kThicknessMax, ExtraLayerMaterial3A),
+    Plain(ExtraLayerThickness3A, K::Digits, 4, 0, kThicknessMax, UValueB),
+    Plain(UValueB, K::Decimal, kUValueLength, 0, kUValueMax, ExtraLayerMaterial1B),
+    Plain(ExtraLayerThickness1B, K::Digits, 4, 0, kThicknessMax, ExtraLayerMaterial2B),
+    Plain(ExtraLayerThickness2B, K::Digits, 4, 0, kThicknessMax, ExtraLayerMaterial3B),
+    Plain(ExtraLayerThickness3B, K::Digits, 4, 0, kThicknessMax, UValueC),
+    Plain(UValueC, K::Decimal, kUValueLength, 0, kUValueMax, ExtraLayerMaterial1C),
+    Plain(ExtraLayerThickness1C, K::Digits, 4, 0, kThicknessMax, ExtraLayerMaterial2C),
+    Plain(ExtraLayerThickness2C, K::Digits, 4, 0, kThicknessMax, ExtraLayerMaterial3C),
+    Plain(ExtraLayerThickness3C, K::Digits, 4, 0, kThicknessMax, UValueD),
+    Plain(UValueD, K::Decimal, kUValueLength, 0, kUValueMax, ExtraLayerMaterial1D),
+    Plain(ExtraLayerThickness1D, K::Digits, 4, 0, kThicknessMax, ExtraLayerMaterial2D),
+    Plain(ExtraLayerThickness2D, K::Digits, 4, 0, kThicknessMax, ExtraLayerMaterial3D),
+    Plain(ExtraLayerThickness3D, K::Digits, 4, 0, kThicknessMax, UValueCeiling),
+    Plain(UValueCeiling, K::Decimal, kUValueLength, 0, kUValueMax, ExtraLayerMaterial1Ceiling),
+    Plain(ExtraLayerThickness1Ceiling, K::Digits, 4, 0, kThicknessMax, ExtraLayerMaterial2Ceiling),
+    Plain(ExtraLayerThickness2Ceiling, K::Digits, 4, 0, kThicknessMax, ExtraLayerMaterial3Ceiling),
+    Plain(ExtraLayerThickness3Ceiling, K::Digits, 4, 0, kThicknessMax, UValueFloor),
+    Plain(UValueFloor, K::Decimal, kUValueLength, 0, kUValueMax, ExtraLayerMaterial1Floor),
+    Plain(ExtraLayerThickness1Floor, K::Digits, 4, 0, kThicknessMax, ExtraLayerMaterial2Floor),
+    Plain(ExtraLayerThickness2Floor, K::Digits, 4, 0, kThicknessMax, ExtraLayerMaterial3Floor),
+    Plain(ExtraLayerThickness3Floor, K::Digits, 4, 0, kThicknessMax, DefrostHeaterPower),
+    Plain(DefrostHeaterPower, K::Decimal, 5, 0, kDefrostHeaterPowerMax, DefrostCoolerCount),
+    With(Plain(DefrostCoolerCount, K::Digits, 2, 0, kDefrostCoolersMax, DefrostsPerDay), S::Whole),
+    Plain(DefrostsPerDay, K::Decimal, 4, 0, kDefrostsPerDayMax, DefrostDuration),
+    Plain(DefrostDuration, K::Decimal, 5, 0, kDefrostDurationMax, DefrostRoomShare),
+    Plain(DefrostRoomShare, K::Decimal, 4, 0, 1, StaffHours),
+    Plain(StaffHours, K::Decimal, 5, 0, kHoursPerDayMax, DefrostHeatGain),
 };
 
 // A list whose choice only stores its index, Enter to one target.
@@ -170,12 +214,33 @@ constexpr std::array kListFields{
     List(PackagingMaterial, ProductInletTemperature),
     List(DoorProtection, DoorType),
     Routed(List(DoorType, LoadUnitMass), R::DoorTimeMode, DoorOpenTime),
+    List(ExtraLayerMaterial1A, ExtraLayerThickness1A),
+    List(ExtraLayerMaterial2A, ExtraLayerThickness2A),
+    List(ExtraLayerMaterial3A, ExtraLayerThickness3A),
+    List(ExtraLayerMaterial1B, ExtraLayerThickness1B),
+    List(ExtraLayerMaterial2B, ExtraLayerThickness2B),
+    List(ExtraLayerMaterial3B, ExtraLayerThickness3B),
+    List(ExtraLayerMaterial1C, ExtraLayerThickness1C),
+    List(ExtraLayerMaterial2C, ExtraLayerThickness2C),
+    List(ExtraLayerMaterial3C, ExtraLayerThickness3C),
+    List(ExtraLayerMaterial1D, ExtraLayerThickness1D),
+    List(ExtraLayerMaterial2D, ExtraLayerThickness2D),
+    List(ExtraLayerMaterial3D, ExtraLayerThickness3D),
+    List(ExtraLayerMaterial1Ceiling, ExtraLayerThickness1Ceiling),
+    List(ExtraLayerMaterial2Ceiling, ExtraLayerThickness2Ceiling),
+    List(ExtraLayerMaterial3Ceiling, ExtraLayerThickness3Ceiling),
+    List(ExtraLayerMaterial1Floor, ExtraLayerThickness1Floor),
+    List(ExtraLayerMaterial2Floor, ExtraLayerThickness2Floor),
+    List(ExtraLayerMaterial3Floor, ExtraLayerThickness3Floor),
 };
 
 constexpr std::array kCheckBoxFields{
     CheckBoxField{DoorTimeMode},
     CheckBoxField{HighTurnover},
     CheckBoxField{FanDetailedCalculation},
+    CheckBoxField{StaffOwnHours},
+    CheckBoxField{DoorOpenAllDay},
+    CheckBoxField{LightingTwoDecimals},
 };
 
 constexpr std::array kTextFields{

@@ -26,7 +26,12 @@ enum class ComputedBound {
     DailyTurnover, // round((NetCapacity + 1) x 1.5), t/day
     DoorHeight,    // round(RoomHeight), m
     DoorWidth,     // round(RoomWidth), m
+    DoorOpenTime,  // 24 h/day with "дверь открыта до 24 ч/сут" ticked, else 8
 };
+
+// The door-open time's upper bounds (h/day): the specified form's, and the whole day.
+inline constexpr double kDoorOpenHoursMax = 8;
+inline constexpr double kDoorOpenAllDayHoursMax = 24;
 
 // What a commit changes besides its own parameter, before the recalculation.
 enum class CommitEffect {

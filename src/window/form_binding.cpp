@@ -3,6 +3,7 @@
 #include "window/button_tabs.h"
 #include "window/key_codes.h"
 #include "window/window_style.h"
+#include "app/form_lists.h"
 #include "fields/field_table.h"
 #include "plan/qt/plan_widgets.h"
 
@@ -28,6 +29,24 @@ namespace {
 
 const QColor kDisabledFieldBackground{0xE4, 0xE4, 0xE4};
 constexpr int kPopupMargin = 30; // px beside the longest entry of an open list
+
+// The list holds `items` (the model's entries); its popup is as wide as the longest. A list already
+// holding them is left as it is.
+void ShowListItems(QComboBox* combo, const std::vector<std::string>& items)
+{
+    bool same = combo->count() == static_cast<int>(items.size());
+    for (int i = 0; same && i < combo->count(); ++i)
+        same = combo->itemText(i) == QString::fromStdString(items[static_cast<std::size_t>(i)]);
+    if (same)
+        return;
+    combo->clear();
+    int widest = 0;
+    for (const std::string& item : items) {
+        combo->addItem(QString::fromStdString(item));
+        widest = std::max(widest, combo->fontMetrics().horizontalAdvance(QString::fromStdString(item).trimmed()));
+    }
+    combo->view()->setMinimumWidth(widest + kPopupMargin);
+}
 
 // Copy, cut, paste, undo and redo by their keyboard shortcuts.
 bool IsClipboardShortcut(const QKeyEvent& event)
@@ -191,12 +210,7 @@ void FormBinding::bind(Control control, QWidget* widget)
     }
     case ControlType::ComboBox: {
         auto* combo = As<QComboBox>(widget, control);
-        int widest = 0;
-        for (const std::string& item : model_.listItems(control)) {
-            combo->addItem(QString::fromStdString(item));
-            widest = std::max(widest, combo->fontMetrics().horizontalAdvance(QString::fromStdString(item).trimmed()));
-        }
-        combo->view()->setMinimumWidth(widest + kPopupMargin);
+        ShowListItems(combo, model_.listItems(control));
         connect(combo, &QComboBox::activated, this, [this, control](int index) {
             if (mirroring_)
                 return;
@@ -500,6 +514,8 @@ void FormBinding::mirror(Control control)
     }
     case ControlType::ComboBox: {
         auto* combo = qobject_cast<QComboBox*>(widget);
+        if (ListsOwnMaterials(control)) // the project's own materials may have come or gone
+            ShowListItems(combo, model_.listItems(control));
         if (combo->currentIndex() != state.index)
             combo->setCurrentIndex(state.index);
         break;

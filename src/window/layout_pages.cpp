@@ -59,6 +59,32 @@ constexpr GridPage kSolarGrid{
     2,
 };
 
+// «Дополнительно» page: six rows (walls А to Г, ceiling, floor): row caption, U-value, then three
+// extra layers, each a material list and its thickness.
+constexpr GridPage kExtraGrid{
+    ExtraPage,
+    kRowCount,
+    {GridColumn{}, kUValueFields, kLayer1Lists, kLayer1Fields, kLayer2Lists, kLayer2Fields, kLayer3Lists,
+     kLayer3Fields},
+    {6, 62, 116, 264, 310, 458, 504, 652},
+    {52, 50, 144, 42, 144, 42, 144, 42},
+    32,
+    2,
+};
+
+// The small buttons right of the enclosure rows, in the free strip beside the heat gains.
+constexpr int kExtraRowButtonX = 784;   // px, right of the heat gain column (698 + 80)
+constexpr int kExtraRowButtonWidth = 26; // px
+template <const GridPage& Grid>
+constexpr std::array<ControlPlace, kRowCount> RowButtons()
+{
+    std::array<ControlPlace, kRowCount> places{};
+    for (std::size_t row = 0; row < kRowCount; ++row)
+        places[row] = {*kExtraRowButtons[row], Grid.page,
+                       {kExtraRowButtonX, Grid.firstRowY + kGridRowPitch * static_cast<int>(row), kExtraRowButtonWidth, 21}};
+    return places;
+}
+
 constexpr bool HasControl(const GridPage& grid, std::size_t column, std::size_t row)
 {
     const GridColumn& names = grid.controls[column];
@@ -202,6 +228,22 @@ constexpr std::array kControls = Joined(
         ControlPlace{Control::Consumer2Power, ConsumerBox, FieldAt(160, 58, 60)},
         ControlPlace{Control::Consumer2Hours, ConsumerBox, FieldAt(246, 58, 60)},
         ControlPlace{Control::ConsumerHeatGain, ConsumerBox, FieldAt(160, 88, 70)},
+    },
+    RowButtons<kEnclosureGrid>(),
+    // --- "Дополнительно" ------------------------------------------------------------------------
+    GridControls<kExtraGrid>(),
+    std::array{
+        ControlPlace{Control::OwnMaterialsButton, ExtraPage, {700, 30, 116, 24}},
+        ControlPlace{Control::DefrostHeaterPower, DefrostBox, FieldAt(170, 18, 54)},
+        ControlPlace{Control::DefrostCoolerCount, DefrostBox, FieldAt(170, 44, 54)},
+        ControlPlace{Control::DefrostsPerDay, DefrostBox, FieldAt(170, 70, 54)},
+        ControlPlace{Control::DefrostDuration, DefrostBox, FieldAt(402, 18, 60)},
+        ControlPlace{Control::DefrostRoomShare, DefrostBox, FieldAt(402, 44, 60)},
+        ControlPlace{Control::DefrostHeatGain, DefrostBox, FieldAt(402, 70, 60)},
+        ControlPlace{Control::StaffOwnHours, ExtraOptionsBox, {8, 18, 214, 20}},
+        ControlPlace{Control::StaffHours, ExtraOptionsBox, FieldAt(274, 18, 56)},
+        ControlPlace{Control::DoorOpenAllDay, ExtraOptionsBox, {8, 44, 322, 20}},
+        ControlPlace{Control::LightingTwoDecimals, ExtraOptionsBox, {8, 70, 322, 20}},
     });
 
 constexpr std::array kCaptions = Joined(
@@ -299,7 +341,30 @@ constexpr std::array kCaptions = Joined(
         CaptionPlace{std::nullopt, ConsumerBox, "Время работы, час/сут", {246, 16, 120, 14}},
         CaptionPlace{std::nullopt, ConsumerBox, "Теплоприток от электро-", UpperLine(8, 88, 146)},
         CaptionPlace{std::nullopt, ConsumerBox, "потребителей, кВт", LowerLine(8, 88, 146)},
-    });
+        // --- "Дополнительно" --------------------------------------------------------------------
+        Heading(kExtraGrid, "U,", 1, 0),
+        Heading(kExtraGrid, "Вт/(м²·К)", 1, 1),
+        Heading(kExtraGrid, "Доп. слой 1: материал", 2, 1),
+        Heading(kExtraGrid, "мм", 3, 1),
+        Heading(kExtraGrid, "Доп. слой 2: материал", 4, 1),
+        Heading(kExtraGrid, "мм", 5, 1),
+        Heading(kExtraGrid, "Доп. слой 3: материал", 6, 1),
+        Heading(kExtraGrid, "мм", 7, 1),
+        CaptionPlace{std::nullopt, ExtraPage, "U > 0 заменяет", {702, 64, 112, 14}},
+        CaptionPlace{std::nullopt, ExtraPage, "слои ограждения;", {702, 77, 112, 14}},
+        CaptionPlace{std::nullopt, ExtraPage, "доп. слои — к", {702, 90, 112, 14}},
+        CaptionPlace{std::nullopt, ExtraPage, "слоям с Q1.", {702, 103, 112, 14}},
+        CaptionPlace{std::nullopt, ExtraPage, "Пол на грунте —", {702, 122, 112, 14}},
+        CaptionPlace{std::nullopt, ExtraPage, "по зонам, без U.", {702, 135, 112, 14}},
+        CaptionPlace{std::nullopt, DefrostBox, "Мощность нагревателей, кВт", LabelAt(8, 18, 160)},
+        CaptionPlace{std::nullopt, DefrostBox, "Воздухоохладителей, шт.", LabelAt(8, 44, 160)},
+        CaptionPlace{std::nullopt, DefrostBox, "Оттаек в сутки", LabelAt(8, 70, 160)},
+        CaptionPlace{std::nullopt, DefrostBox, "Длительность, мин", LabelAt(236, 18, 164)},
+        CaptionPlace{std::nullopt, DefrostBox, "Доля тепла в камеру", LabelAt(236, 44, 164)},
+        CaptionPlace{std::nullopt, DefrostBox, "Теплоприток, кВт", LabelAt(236, 70, 164)},
+        CaptionPlace{std::nullopt, ExtraOptionsBox, "ч/сут", LabelAt(226, 18, 46), Right},
+    },
+    RowCaptions<kExtraGrid>());
 
 } // namespace
 

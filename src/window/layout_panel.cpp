@@ -30,6 +30,7 @@ constexpr std::array kAreas{
     AreaPlace{VentilationPage, TabArea, AreaKind::Page, kTabPageCaptions[fields::kVentilationTab], {}},
     AreaPlace{GoodsPage, TabArea, AreaKind::Page, kTabPageCaptions[fields::kGoodsTab], {}},
     AreaPlace{OperationalPage, TabArea, AreaKind::Page, kTabPageCaptions[fields::kOperationalTab], {}},
+    AreaPlace{ExtraPage, TabArea, AreaKind::Page, kTabPageCaptions[fields::kExtraTab], {}},
     AreaPlace{ProductBox, GoodsPage, AreaKind::Group, "Характеристики продукта", {4, 2, 292, 126}},
     AreaPlace{PackagingBox, GoodsPage, AreaKind::Group, "Характеристики тары", {4, 132, 292, 100}},
     AreaPlace{ProcessingBox, GoodsPage, AreaKind::Group, "Режим холодильной обработки груза ", {300, 2, 250, 126}},
@@ -41,6 +42,8 @@ constexpr std::array kAreas{
     AreaPlace{VehicleBox, OperationalPage, AreaKind::Group, "От ПТС", {238, 182, 204, 102}},
     AreaPlace{FanBox, OperationalPage, AreaKind::Group, "От вентиляторов", {446, 2, 369, 112}},
     AreaPlace{ConsumerBox, OperationalPage, AreaKind::Group, "Электропотребители клиента", {446, 118, 369, 118}},
+    AreaPlace{DefrostBox, ExtraPage, AreaKind::Group, "Оттайка воздухоохладителей (в Q4)", {4, 186, 470, 98}},
+    AreaPlace{ExtraOptionsBox, ExtraPage, AreaKind::Group, "Персонал, дверь, освещение", {478, 186, 339, 98}},
     // 53 px of bar in a window whose outer size is 1024 x 750; here the window's inside is that
     // size, so the bar runs on to the bottom edge.
     AreaPlace{HeaderBar, Window, AreaKind::Bar, "", {0, 662, kWindowWidth, kWindowHeight - 662}},

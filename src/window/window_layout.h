@@ -26,12 +26,13 @@ enum class Area {
     EquipmentGroup,
     SummaryGroup,
     TabArea,
-    // The five tab pages, in the order of their tabs.
+    // The six tab pages, in the order of their tabs.
     EnclosurePage,
     SolarPage,
     VentilationPage,
     GoodsPage,
     OperationalPage,
+    ExtraPage,
     // Groups on the goods page.
     ProductBox,
     ProcessingBox,
@@ -45,6 +46,9 @@ enum class Area {
     VehicleBox,
     FanBox,
     ConsumerBox,
+    // Groups on the «Дополнительно» page.
+    DefrostBox,
+    ExtraOptionsBox,
 };
 
 enum class AreaKind {

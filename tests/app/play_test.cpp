@@ -3,11 +3,14 @@
 
 #include "form_test_support.h"
 
+#include "app/form_lists.h"
 #include "fields/field_table.h"
 
 #include <fstream>
 #include <random>
+#include <span>
 #include <sstream>
+#include <vector>
 
 namespace zeltar::test {
 namespace {
@@ -261,7 +264,6 @@ public:
 
     std::string script()
     {
-        FormModel form{std::string(kToday)};
         // A room of some size first, so that capacities and the daily turnover are not zero.
         std::string out = "choose ComboBox20 " + std::to_string(pick(0, 7)) + "\n";
         out += "focus Edit22\ntype " + number(3, 40) + "\nfocus Edit23\ntype " + number(3, 30) + "\n";
@@ -270,16 +272,14 @@ public:
         for (int i = 0; i < events; ++i) {
             const int kind = pick(0, 99);
             if (kind < 40)
-                out += typeInto(fields::NumericFields()[static_cast<std::size_t>(
-                    pick(0, static_cast<int>(fields::NumericFields().size()) - 1))]);
+                out += typeInto(*pickInFile(fields::NumericFields()));
             else if (kind < 50)
                 out += "focus Edit124\ntype " + number(0, 60) + "\n"; // tonnes per day
             else if (kind < 56)
                 out += "focus Edit24\ntype " + number(15, 40) + "\n"; // a tall room
             else if (kind < 72) {
-                const fields::ListField& list =
-                    fields::ListFields()[static_cast<std::size_t>(pick(0, static_cast<int>(fields::ListFields().size()) - 1))];
-                const int entries = static_cast<int>(form.listItems(list.control).size());
+                const fields::ListField& list = *pickInFile(fields::ListFields());
+                const int entries = BuiltInListLength(list.control); // the 131-line file's lists
                 out += "choose " + std::string(Name(list.control)) + " " + std::to_string(pick(0, entries - 1)) + "\n";
             } else if (kind < 86)
                 out += "click " + std::string(kTiles[pick(0, 9)]) + "\n";
@@ -298,6 +298,17 @@ private:
                                           "PaintBox8", "PaintBox9", "PaintBox10", "PaintBox11", "PaintBox12"};
 
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+
+    // A field or list the 131-line file holds: the extensions' inputs only the own project file keeps.
+    template <class Field>
+    const Field* pickInFile(std::span<const Field> table)
+    {
+        std::vector<const Field*> inFile;
+        for (const Field& field : table)
+            if (Facts(field.control).fileLine != 0)
+                inFile.push_back(&field);
+        return inFile[static_cast<std::size_t>(pick(0, static_cast<int>(inFile.size()) - 1))];
+    }
 
     // A number as a user types it: whole, or with one or two decimals after a comma or full stop.
     std::string number(int low, int high)

@@ -102,6 +102,8 @@ TEST_P(ReferenceProject, LoadShowsTheExpectedResults)
     ASSERT_TRUE(form.loadProject({true, ProjectPath(GetParam())}));
     EXPECT_TRUE(form.takeErrors().empty());
     for (int i = 0; i < calc::kResultFieldCount; ++i) {
+        if (calc::kResultRows[static_cast<std::size_t>(i)].extension)
+            continue; // no reference project uses an extension
         const std::string parameter(calc::ResultFieldName(static_cast<calc::ResultField>(i)));
         ASSERT_TRUE(expected.contains(parameter)) << parameter;
         EXPECT_EQ(Text(form, kResultControls[i]), expected.at(parameter)) << parameter << " in " << Name(kResultControls[i]);
