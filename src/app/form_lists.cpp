@@ -2,14 +2,14 @@
 
 #include "fields/control_catalogue.h"
 #include "fields/utf8.h"
-#include "projectfile/record_fields.h"
+
 #include "refdata/added_materials.h"
+
 #include "refdata/cities.h"
 #include "refdata/materials.h"
 #include "refdata/products.h"
 #include "refdata/room_types.h"
 
-#include <algorithm>
 #include <array>
 #include <type_traits>
 
@@ -75,24 +75,32 @@ std::vector<std::string> BuiltInEntries(Control comboBox)
 // What a material list offers after its built-in entries.
 enum class ListTail { None, OwnMaterials, AddedInsulationsAndOwn };
 
-bool InColumn(const RowControls& column, Control control)
-{
-    return std::find(column.begin(), column.end(), control) != column.end();
-}
-
 ListTail TailOf(Control comboBox)
 {
-    if (InColumn(kStructureMaterialLists, comboBox))
-        return ListTail::OwnMaterials;
-    if (InColumn(kInsulationMaterialLists, comboBox))
-        return ListTail::AddedInsulationsAndOwn;
-    return ListTail::None;
+    switch (comboBox) {
+    case Control::StructureMaterialA:
+    case Control::StructureMaterialB:
+    case Control::StructureMaterialC:
+    case Control::StructureMaterialD:
+    case Control::StructureMaterialCeiling:
+    case Control::StructureMaterialFloor: return ListTail::OwnMaterials;
+    case Control::InsulationMaterialA:
+    case Control::InsulationMaterialB:
+    case Control::InsulationMaterialC:
+    case Control::InsulationMaterialD:
+    case Control::InsulationMaterialCeiling:
+    case Control::InsulationMaterialFloor: return ListTail::AddedInsulationsAndOwn;
+    default: return ListTail::None;
+    }
 }
 
 // The extra-layer lists: every one offers the same materials, then the own ones.
 bool IsExtraLayerList(Control comboBox)
 {
-    return InColumn(kLayer1Lists, comboBox) || InColumn(kLayer2Lists, comboBox) || InColumn(kLayer3Lists, comboBox);
+    const auto first = static_cast<int>(Control::ExtraLayerMaterial1A);
+    const auto last = static_cast<int>(Control::ExtraLayerMaterial3Floor);
+    const auto c = static_cast<int>(comboBox);
+    return c >= first && c <= last && Facts(comboBox).type == ControlType::ComboBox;
 }
 
 void AppendOwnMaterials(std::vector<std::string>& entries, const ProjectState& state)
