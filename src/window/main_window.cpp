@@ -103,6 +103,10 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
     widgets_ = BuildWindowWidgets(client);
     binding_ = std::make_unique<FormBinding>(
         model_, widgets_, [this](const QString& message) { dialogs_.showError(this, message); }, this);
+    reportSource_ = std::make_unique<report::FormModelReportSource>(model_);
+    // The report's windows, created once after the main window and hidden: the preview, whose print
+    // buttons print as the main window's print button does (the preview staying open), then the
+    // printer resolution warning.
     buildReportWindows();
     connectCommandButtons();
     binding_->addHistoryShortcuts(this);
@@ -114,6 +118,8 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
     addRecentProjects();
     setAcceptDrops(true);
 }
+
+MainWindow::~MainWindow() = default;
 
 // The fixed client area in a scroll area without a frame: as large as the client, the window
 // shows no scroll bars; on a smaller screen (see fitToScreen) the client scrolls.
@@ -139,12 +145,9 @@ QWidget* MainWindow::buildScrolledClient()
     return client;
 }
 
-// The report's windows, created once after the main window and hidden: the preview, whose print
-// buttons print as the main window's print button does (the preview staying open), then the
-// printer resolution warning.
+// The report's preview over the report source, and the printer resolution warning.
 void MainWindow::buildReportWindows()
 {
-    reportSource_ = std::make_unique<report::FormModelReportSource>(model_);
     previewWindow_ = std::make_unique<report::PreviewWindow>(this, *reportSource_, [this] { runPrint(); });
     resolutionWarning_ = std::make_unique<report::ResolutionWarning>(this);
     previewWindow_->offerPdf([this] { writeReportPdf(); });
@@ -166,8 +169,6 @@ void MainWindow::connectCommandButtons()
                 runCommand(command);
         });
 }
-
-MainWindow::~MainWindow() = default;
 
 // The object summary's button lies in the header bar's free strip under «ДАТА»: the command bar
 // has no room for its caption. It is no control of the form model.
