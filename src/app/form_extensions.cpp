@@ -7,7 +7,9 @@
 #include "app/field_names.h"
 #include "app/form_lists.h"
 #include "app/form_rows.h"
+#include "app/form_parameters.h"
 #include "fields/number_text.h"
+#include "refdata/room_types.h"
 
 #include <algorithm>
 #include <array>
@@ -121,6 +123,72 @@ void FormModel::Impl::showMaterialLists()
         const int index = at(facts.control).index;
         setIndex(facts.control, index); // the chosen entry's text, should its material have changed
     }
+}
+
+ProjectState ExtensionInputs(const ProjectState& state)
+{
+    ProjectState inputs;
+    CopyExtensionInputs(state, inputs);
+    return inputs;
+}
+
+void CopyExtensionInputs(const ProjectState& from, ProjectState& to)
+{
+    for (std::size_t row = 0; row < to.rows.size(); ++row) {
+        EnclosureRow& r = to.rows[row];
+        const EnclosureRow& f = from.rows[row];
+        r.uValue = f.uValue;
+        r.extraLayerMaterial1 = f.extraLayerMaterial1;
+        r.extraLayerThickness1 = f.extraLayerThickness1;
+        r.extraLayerMaterial2 = f.extraLayerMaterial2;
+        r.extraLayerThickness2 = f.extraLayerThickness2;
+        r.extraLayerMaterial3 = f.extraLayerMaterial3;
+        r.extraLayerThickness3 = f.extraLayerThickness3;
+    }
+    to.ownMaterials = from.ownMaterials;
+    to.defrostHeaterPower = from.defrostHeaterPower;
+    to.defrostCoolerCount = from.defrostCoolerCount;
+    to.defrostsPerDay = from.defrostsPerDay;
+    to.defrostDuration = from.defrostDuration;
+    to.defrostRoomShare = from.defrostRoomShare;
+    to.staffOwnHours = from.staffOwnHours;
+    to.staffHours = from.staffHours;
+    to.doorOpenAllDay = from.doorOpenAllDay;
+    to.lightingTwoDecimals = from.lightingTwoDecimals;
+}
+
+ProjectState FormModel::Impl::committedExtensions() const
+{
+    const fields::NumericField* field = focus ? fields::FindNumericField(*focus) : nullptr;
+    if (field == nullptr || field->tab != fields::kExtraTab || at(field->control).text == focusedCommittedText)
+        return ExtensionInputs(state);
+    // The field being edited counts with what leaving it would store (as the 131 lines do).
+    Impl left = *this;
+    return ExtensionInputs(left.commitField(*field) ? left.state : state);
+}
+
+void FormModel::Impl::clearExtensionInputs()
+{
+    const bool hadOwnMaterials = !state.ownMaterials.empty();
+    CopyExtensionInputs(ProjectState{}, state);
+    if (hadOwnMaterials)
+        showMaterialLists();
+    showExtensionInputs();
+}
+
+void FormModel::Impl::showExtensionInputs()
+{
+    for (const ControlFacts& facts : AllControls()) {
+        if (facts.tab != fields::kExtraTab)
+            continue;
+        if (const fields::NumericField* field = fields::FindNumericField(facts.control))
+            setText(facts.control, fields::DisplayText(ParameterValue(state, field->control)));
+        else if (fields::FindListField(facts.control) || fields::FindCheckBoxField(facts.control))
+            setIndex(facts.control, static_cast<int>(ParameterValue(state, facts.control)));
+    }
+    setEnabled(Control::StaffHours, state.staffOwnHours != 0);
+    setEnabled(Control::UValueFloor, state.floorType != refdata::kFloorOnGround);
+    showLightingFieldLength();
 }
 
 int FormModel::Impl::useOwnMaterial(const OwnMaterial& material)

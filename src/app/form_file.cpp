@@ -89,6 +89,7 @@ projectfile::ProjectLines FormModel::Impl::collectLines() const
 void FormModel::Impl::markUnmodified()
 {
     unmodifiedLines = collectLines();
+    unmodifiedExtensions = ExtensionInputs(state);
 }
 
 bool FormModel::Impl::save(const DialogAnswer& answer)
@@ -182,6 +183,7 @@ void FormModel::Impl::apply(const projectfile::LoadedProject& file, const std::s
         else if (lineSpec.condition == FlagCondition::Checked)
             setIndex(*lineSpec.control, projectfile::FlagHolds(file.integer(line)) ? 1 : 0);
     }
+    clearExtensionInputs(); // the 131-line file holds none: nothing of the project shown before stays
     projectfile::ApplyToState(file, state);
     state.projectName = path;
     setText(Control::ProjectName, path);

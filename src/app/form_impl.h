@@ -56,6 +56,11 @@ struct FormHistory {
     FormSnapshot shown; // the committed form after the last step
 };
 
+// The record's extension inputs (the «Дополнительно» tab, the own materials) in a record otherwise
+// at its defaults; copied from one record into another.
+ProjectState ExtensionInputs(const ProjectState& state);
+void CopyExtensionInputs(const ProjectState& from, ProjectState& to);
+
 struct FormModel::Impl {
     explicit Impl(std::string today);
     // A copy of the start-up state for `today`. Building the controls costs more than a
@@ -78,6 +83,7 @@ struct FormModel::Impl {
     std::string openDialogFileName{kInitialDialogFileName};
     std::string saveDialogFileName{kInitialDialogFileName};
     projectfile::ProjectLines unmodifiedLines; // the project as of start-up or the last save or load
+    ProjectState unmodifiedExtensions;         // its extension inputs (no line holds them), the rest at defaults
     std::string projectFile;               // the file last saved or loaded ("" before either)
     std::function<void()> bell;
     std::string lastFolder;                // folder of the last file dialog answered ("" none)
@@ -166,6 +172,9 @@ struct FormModel::Impl {
     void showLightingFieldLength();    // one decimal (4 characters) or, with its flag, two (5)
     void reportUValueRule(Control field, double previous, double value);
     void showMaterialLists();          // the lists whose entries follow the project's own materials
+    void clearExtensionInputs();       // every extension input at its default, shown so
+    ProjectState committedExtensions() const; // the extension inputs as leaving the focused field leaves them
+    void showExtensionInputs();        // the «Дополнительно» tab's controls from the record
     int useOwnMaterial(const OwnMaterial& material);
     void selectList(Control comboBox, int index); // the list and its parameter
 

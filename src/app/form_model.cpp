@@ -194,7 +194,8 @@ std::string FormModel::dialogFileName(FileDialog dialog) const
 
 bool FormModel::modified() const
 {
-    return impl_->committedLines() != impl_->unmodifiedLines;
+    return impl_->committedLines() != impl_->unmodifiedLines ||
+           impl_->committedExtensions() != impl_->unmodifiedExtensions;
 }
 
 void FormModel::setBell(std::function<void()> bell)

@@ -110,6 +110,7 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
     buildReportWindows();
     connectCommandButtons();
     binding_->addHistoryShortcuts(this);
+    addOwnMaterialsDialog();
     addSummaryButton();
     addLoadChartButton();
     addMessageLine();
@@ -168,6 +169,22 @@ void MainWindow::connectCommandButtons()
             if (model_.focusedControl() == ButtonOf(command))
                 runCommand(command);
         });
+}
+
+// «Свои материалы…» on the «Дополнительно» tab: the click gave the button the model's focus first
+// (committing the field being edited); then the library's dialog, and the material it chose copied
+// into the project.
+void MainWindow::addOwnMaterialsDialog()
+{
+    auto* button = qobject_cast<QPushButton*>(control(Control::OwnMaterialsButton));
+    connect(button, &QPushButton::clicked, this, [this] {
+        if (model_.focusedControl() != Control::OwnMaterialsButton || !dialogs_.ownMaterials)
+            return;
+        if (std::optional<OwnMaterial> material = dialogs_.ownMaterials(this)) {
+            model_.useOwnMaterial(*material);
+            binding_->sync();
+        }
+    });
 }
 
 // The object summary's button lies in the header bar's free strip under «ДАТА»: the command bar

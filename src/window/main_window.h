@@ -120,6 +120,7 @@ private:
     QWidget* buildScrolledClient();
     void buildReportWindows();
     void connectCommandButtons();
+    void addOwnMaterialsDialog();
     void addSummaryButton();
     void addLoadChartButton();
     void addMessageLine();

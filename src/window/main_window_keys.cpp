@@ -20,7 +20,6 @@ namespace zeltar::gui {
 
 namespace {
 
-constexpr int kTabCount = 5;
 const QSize kGuideSize{760, 640};
 constexpr std::string_view kGuideFile = "guide.html";
 
@@ -85,7 +84,7 @@ void MainWindow::newProject()
 
 void MainWindow::showNextTab(int step)
 {
-    model_.showTab((model_.currentTab() + step + kTabCount) % kTabCount);
+    model_.showTab((model_.currentTab() + step + fields::kTabCount) % fields::kTabCount);
     binding_->sync();
 }
 

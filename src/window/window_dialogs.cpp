@@ -1,6 +1,7 @@
 #include "window/window_dialogs.h"
 
 #include "files/file_names.h"
+#include "window/own_materials_dialog.h"
 #include "report/qt/report_commands.h"
 
 #include <QFileDialog>
@@ -113,6 +114,7 @@ WindowDialogs StandardDialogs()
     dialogs.preview = report::ShowPreview;
     dialogs.print = report::PrintReport;
     dialogs.printDetailed = report::PrintDetailedReport;
+    dialogs.ownMaterials = RunOwnMaterialsDialog;
     return dialogs;
 }
 

@@ -50,6 +50,9 @@ struct WindowDialogs {
     // Prints the detailed report (the protocol of the calculation), chosen in the preview.
     std::function<void(QWidget* parent, const report::ProtocolDocument& document, report::ResolutionWarning& warning)>
         printDetailed;
+    // «Свои материалы…»: the user edits the own materials library; the material to copy into the
+    // project, nullopt none.
+    std::function<std::optional<OwnMaterial>(QWidget* parent)> ownMaterials;
 };
 
 // The file dialogs open at least this large, so that the name, size, type and date columns show.

@@ -306,5 +306,43 @@ TEST(FormExtensions, AnOwnMaterialJoinsTheMaterialListsMarked)
     EXPECT_EQ(form.listItems(Control::StructureMaterialA).size(), refdata::kWallStructureMaterials.size());
 }
 
+// Fault: a 131-line project loaded over a form with extension inputs calculated with them.
+TEST(FormExtensions, ALoadedProjectFileKeepsNoExtensionOfTheFormBefore)
+{
+    const std::string project = std::string(ZELTAR_TEST_DATA_DIR) + "/reference-projects/p0003.zlt";
+    FormModel plain{std::string(kToday)};
+    ASSERT_TRUE(plain.loadProject({true, project}));
+    FormModel form{std::string(kToday)};
+    Enter(form, Control::UValueA, "0,2");
+    form.click(Control::StaffOwnHours);
+    form.click(Control::LightingTwoDecimals);
+    form.useOwnMaterial({"пеностекло", 0.06, 1});
+    ASSERT_TRUE(form.loadProject({true, project}));
+    EXPECT_EQ(form.state(), plain.state());
+    for (const ControlFacts& facts : AllControls())
+        EXPECT_EQ(Text(form, facts.control), Text(plain, facts.control)) << facts.control;
+    EXPECT_FALSE(form.control(Control::StaffHours).enabled);
+    EXPECT_EQ(form.control(Control::LightingPowerDensity).maxLength, 4);
+    EXPECT_EQ(form.listItems(Control::StructureMaterialA), plain.listItems(Control::StructureMaterialA));
+}
+
+// Fault: extension inputs typed and the window closed without the unsaved-changes question.
+TEST(FormExtensions, AnExtensionInputChangedIsAnUnsavedChange)
+{
+    FormModel form{std::string(kToday)};
+    EXPECT_FALSE(form.modified());
+    Type(form, Control::DefrostDuration, "20"); // still being typed: counts as leaving it would store
+    EXPECT_TRUE(form.modified());
+    form.setFocus(Control::City);
+    EXPECT_TRUE(form.modified());
+    ASSERT_TRUE(form.undo());
+    EXPECT_FALSE(form.modified());
+    form.useOwnMaterial({"пеностекло", 0.06, 1});
+    EXPECT_TRUE(form.modified());
+    TempDir dir;
+    ASSERT_TRUE(form.saveProject({true, dir.file("saved.zlt")}));
+    EXPECT_FALSE(form.modified());
+}
+
 } // namespace
 } // namespace zeltar::test

@@ -43,6 +43,10 @@ WindowDialogs ScriptedDialogs::dialogs()
         if (onPreview)
             onPreview(preview);
     };
+    d.ownMaterials = [this](QWidget*) {
+        ++ownMaterialDialogs;
+        return ownMaterialAnswer;
+    };
     d.print = [this](QWidget*, const report::ReportSource& source, report::ResolutionWarning& warning,
                      const QString& pdfFileName) {
         printWarnings << &warning;

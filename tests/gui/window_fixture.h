@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <string_view>
 
 class QCheckBox;
@@ -47,6 +48,9 @@ struct ScriptedDialogs {
     // The report windows the commands were given, one entry per preview or print.
     QList<report::PreviewWindow*> previewsShown;
     QList<report::ResolutionWarning*> printWarnings;
+    // The own materials dialog: the material it gives for the project, and how often it was opened.
+    std::optional<OwnMaterial> ownMaterialAnswer;
+    int ownMaterialDialogs = 0;
     // Runs when the preview is shown (nothing by default: no modal loop).
     std::function<void(report::PreviewWindow&)> onPreview;
 
