@@ -12,5 +12,6 @@ int RunReport(const std::vector<std::string>& args);
 int RunSummary(const std::vector<std::string>& args);
 int RunOverview(const std::vector<std::string>& args);
 int RunExplain(const std::vector<std::string>& args);
+int RunConvert(const std::vector<std::string>& args);
 
 } // namespace zeltar::cli

@@ -24,9 +24,14 @@ constexpr const char* kUsage =
     "                           the window shows them\n"
     "  explain FILE.zlt         the whole calculation as a protocol: every intermediate value with\n"
     "                           its symbol, unit and formula (text, markdown, json)\n"
+    "  convert [--lossy] IN OUT convert a project file by OUT's extension: .zlp the own project\n"
+    "                           file (every input), else the 131-line file; a conversion to .zlt\n"
+    "                           that would lose inputs is refused unless --lossy\n"
     "  --help                   this text\n"
     "  --version                the program's name and version\n"
     "\n"
+    "FILE.zlt stands for a project file of either kind, the 131-line file (*.zlt) or the own\n"
+    "project file (*.zlp): each is told by its first line.\n"
     "COMMAND --help tells more about a command.\n";
 
 } // namespace
@@ -63,6 +68,8 @@ int main(int argc, char** argv)
         return zeltar::cli::RunOverview(args);
     if (command == "explain")
         return zeltar::cli::RunExplain(args);
+    if (command == "convert")
+        return zeltar::cli::RunConvert(args);
     std::fprintf(stderr, "zeltar-cli: unknown command '%s'\n\n%s", command.c_str(), kUsage);
     return 2;
 }

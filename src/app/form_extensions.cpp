@@ -109,7 +109,7 @@ void FormModel::Impl::reportUValueRule(Control field, double previous, double va
     const std::string_view of = kRowsOf[static_cast<std::size_t>(row)];
     if (value > 0)
         post("Коэффициент теплопередачи " + std::string(of) + " задан: слои " + std::string(of) +
-             " на странице Q1 и его доп. слои в расчёте не участвуют");
+             " на странице Q1 и дополнительные слои в расчёте не участвуют");
     else
         post("Коэффициент теплопередачи " + std::string(of) + " снят: теплоприток снова считается по слоям");
 }
@@ -155,16 +155,6 @@ void CopyExtensionInputs(const ProjectState& from, ProjectState& to)
     to.staffHours = from.staffHours;
     to.doorOpenAllDay = from.doorOpenAllDay;
     to.lightingTwoDecimals = from.lightingTwoDecimals;
-}
-
-ProjectState FormModel::Impl::committedExtensions() const
-{
-    const fields::NumericField* field = focus ? fields::FindNumericField(*focus) : nullptr;
-    if (field == nullptr || field->tab != fields::kExtraTab || at(field->control).text == focusedCommittedText)
-        return ExtensionInputs(state);
-    // The field being edited counts with what leaving it would store (as the 131 lines do).
-    Impl left = *this;
-    return ExtensionInputs(left.commitField(*field) ? left.state : state);
 }
 
 void FormModel::Impl::clearExtensionInputs()

@@ -6,6 +6,7 @@
 #include "app/form_parameters.h"
 #include "app/project_file_io.h"
 #include "files/file_names.h"
+#include "projectfile/built_in_stand_in.h"
 #include "projectfile/file_kind.h"
 #include "fields/number_text.h"
 #include "fields/utf8.h"
@@ -88,8 +89,41 @@ projectfile::ProjectLines FormModel::Impl::collectLines() const
 
 void FormModel::Impl::markUnmodified()
 {
-    unmodifiedLines = collectLines();
-    unmodifiedExtensions = ExtensionInputs(state);
+    unmodified = collectOwnProject();
+}
+
+bool FormModel::Impl::writeProjectBytes(const std::string& path,
+                                        const std::variant<std::string, projectfile::FileProblem>& written)
+{
+    if (const auto* problem = std::get_if<projectfile::FileProblem>(&written)) {
+        std::string message = "Проект не сохранён, файл «" + path + "» не изменён. ";
+        if (problem->line > 0)
+            message += "Причина — " + FieldOfLine(projectfile::LineAt(problem->line)) + ": ";
+        fail(message + problem->message);
+        return false;
+    }
+    if (std::optional<FileError> error = files::WriteFileSafely(path, std::get<std::string>(written))) {
+        fail("Проект не сохранён. " + error->message);
+        return false;
+    }
+    return true;
+}
+
+bool FormModel::Impl::writeOwnProject(const std::string& path)
+{
+    return writeProjectBytes(path, projectfile::WriteOwnProjectFile(collectOwnProject()));
+}
+
+bool FormModel::Impl::write131LineProject(const std::string& path)
+{
+    const std::string question = lossySaveQuestion(path);
+    if (!question.empty() && !(askLossySave && askLossySave(question))) {
+        post("Проект не сохранён в «" + std::string(files::FileNameOf(path)) + "»");
+        return false;
+    }
+    // An added insulation or own material is written as its built-in stand-in, so that the file loads.
+    const projectfile::ProjectLines lines = projectfile::WithBuiltInStandIns(collectLines(), state.ownMaterials);
+    return writeProjectBytes(path, projectfile::WriteProjectFile(lines));
 }
 
 bool FormModel::Impl::save(const DialogAnswer& answer)
@@ -100,23 +134,17 @@ bool FormModel::Impl::save(const DialogAnswer& answer)
     if (!answer.accepted)
         return false; // the project name stays as the user left it
     lastFolder = std::string(files::FolderOf(answer.path));
-    auto written = projectfile::WriteProjectFile(collectLines());
-    if (const auto* problem = std::get_if<projectfile::FileProblem>(&written)) {
-        std::string message = "Проект не сохранён, файл «" + answer.path + "» не изменён. ";
-        if (problem->line > 0)
-            message += "Причина — " + FieldOfLine(projectfile::LineAt(problem->line)) + ": ";
-        fail(message + problem->message);
+    const bool own = files::IsOwnProjectFileName(answer.path);
+    if (!(own ? writeOwnProject(answer.path) : write131LineProject(answer.path)))
         return false;
-    }
-    if (std::optional<FileError> error = files::WriteFileSafely(answer.path, std::get<std::string>(written))) {
-        fail("Проект не сохранён. " + error->message);
-        return false;
-    }
     saveDialogFileName = answer.path;
     projectFile = answer.path;
     setText(Control::ProjectName, answer.path);
     state.projectName = answer.path;
-    markUnmodified();
+    if (own)
+        markUnmodified();
+    else // what the window shows beyond the 131 lines stays unsaved: the own inputs count as changed
+        unmodified = {collectLines(), {}, {}};
     keepProjectName();
     post("Сохранено: " + std::string(files::FileNameOf(answer.path)));
     return true;
@@ -141,12 +169,12 @@ bool FormModel::Impl::load(const DialogAnswer& answer)
             fail(std::move(error->message));
         return false;
     }
-    auto read = projectfile::ReadProjectFile(std::get<std::string>(bytes));
+    auto read = projectfile::ReadEitherProjectFile(std::get<std::string>(bytes));
     if (const auto* problem = std::get_if<projectfile::FileProblem>(&read)) {
         fail(refused + problem->message);
         return false;
     }
-    apply(std::get<projectfile::LoadedProject>(read), answer.path);
+    apply(std::get<projectfile::LoadedOwnProject>(read), answer.path);
     openDialogFileName = answer.path;
     projectFile = answer.path;
     markUnmodified();
@@ -172,8 +200,12 @@ void FormModel::Impl::startNewProject()
     post("Новый проект");
 }
 
-void FormModel::Impl::apply(const projectfile::LoadedProject& file, const std::string& path)
+void FormModel::Impl::apply(const projectfile::LoadedOwnProject& project, const std::string& path)
 {
+    const projectfile::LoadedProject& file = project.file;
+    // The lists name their entries from the project's own materials: those of the file first.
+    const bool ownMaterialsChange = state.ownMaterials != project.ownMaterials;
+    state.ownMaterials = project.ownMaterials;
     for (int line = 1; line <= projectfile::kLineCount; ++line) {
         const projectfile::LineSpec& lineSpec = projectfile::LineAt(line);
         if (line <= kLastTextLine)
@@ -185,6 +217,9 @@ void FormModel::Impl::apply(const projectfile::LoadedProject& file, const std::s
     }
     clearExtensionInputs(); // the 131-line file holds none: nothing of the project shown before stays
     projectfile::ApplyToState(file, state);
+    applyExtensions(project.extensions, project.ownMaterials);
+    if (ownMaterialsChange)
+        showMaterialLists(); // the window fills them again
     state.projectName = path;
     setText(Control::ProjectName, path);
     // A percentage stored with more digits than its field shows came from tonnes per day: the

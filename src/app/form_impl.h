@@ -8,6 +8,7 @@
 #include "app/form_model.h"
 #include "calc/recalculate.h"
 #include "fields/field_table.h"
+#include "projectfile/own_project_file.h"
 #include "projectfile/project_file.h"
 
 #include <functional>
@@ -16,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace zeltar {
@@ -82,10 +84,10 @@ struct FormModel::Impl {
     calc::RecalcValues lastValues; // full values of the last recalculation
     std::string openDialogFileName{kInitialDialogFileName};
     std::string saveDialogFileName{kInitialDialogFileName};
-    projectfile::ProjectLines unmodifiedLines; // the project as of start-up or the last save or load
-    ProjectState unmodifiedExtensions;         // its extension inputs (no line holds them), the rest at defaults
+    projectfile::OwnProject unmodified; // the project as of start-up or the last save or load
     std::string projectFile;               // the file last saved or loaded ("" before either)
     std::function<void()> bell;
+    std::function<bool(const std::string& question)> askLossySave; // unset: «Нет»
     std::string lastFolder;                // folder of the last file dialog answered ("" none)
     std::vector<std::string> messageLine;  // messages since the last user action
     std::vector<std::string> postedMessages; // messages not yet taken
@@ -173,7 +175,6 @@ struct FormModel::Impl {
     void reportUValueRule(Control field, double previous, double value);
     void showMaterialLists();          // the lists whose entries follow the project's own materials
     void clearExtensionInputs();       // every extension input at its default, shown so
-    ProjectState committedExtensions() const; // the extension inputs as leaving the focused field leaves them
     void showExtensionInputs();        // the «Дополнительно» tab's controls from the record
     int useOwnMaterial(const OwnMaterial& material);
     void selectList(Control comboBox, int index); // the list and its parameter
@@ -189,8 +190,22 @@ struct FormModel::Impl {
     bool save(const DialogAnswer& answer);
     bool load(const DialogAnswer& answer);
     void startNewProject();
-    void apply(const projectfile::LoadedProject& file, const std::string& path);
+    void apply(const projectfile::LoadedOwnProject& project, const std::string& path);
     void markUnmodified();
+    // Writes the bytes of a project file, or says why not (the message names the field of a line).
+    bool writeProjectBytes(const std::string& path, const std::variant<std::string, projectfile::FileProblem>& written);
+    bool writeOwnProject(const std::string& path);
+    bool write131LineProject(const std::string& path);
+
+    // --- inputs of the own project file only (form_extensions.cpp) ------------------------------
+    // The extension controls whose parameter is not at its start-up value, as a file stores them.
+    std::vector<projectfile::ExtensionValue> collectExtensions() const;
+    projectfile::OwnProject collectOwnProject() const;
+    // Every extension control back to start-up, then the values given; the own materials.
+    void applyExtensions(const std::vector<projectfile::ExtensionValue>& values,
+                         const std::vector<OwnMaterial>& ownMaterials);
+    // The question before a 131-line save that loses the extensions the project uses; "" none.
+    std::string lossySaveQuestion(const std::string& path) const;
 
     // --- undo and redo (form_history.cpp) -------------------------------------------------------
     // `editing`: the focused numeric field shows an editing text, counted as it took the focus.
@@ -210,7 +225,8 @@ struct FormModel::Impl {
     // --- recovery copy (form_recovery.cpp) ----------------------------------------------------
     bool restore(const std::string& bytes, const std::string& path);
     // The project as leaving the focused field would store it, never a field's editing text.
-    projectfile::ProjectLines committedLines() const;
+    projectfile::OwnProject committedProject() const;
+    projectfile::ProjectLines committedLines() const { return committedProject().lines; }
 };
 
 } // namespace zeltar

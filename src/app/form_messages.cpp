@@ -1,6 +1,7 @@
 // The message line: what the form model did on its own (bounds, rewritten fields, warnings, saves),
 // kept until the next user action; and the warning texts and tab marks the window shows.
 #include "app/form_impl.h"
+#include "model/project_extensions.h"
 
 #include "app/change_messages.h"
 #include "app/field_warnings.h"
@@ -94,7 +95,10 @@ std::string FormModel::Impl::proposedSaveName() const
     std::string name = NameFromHeader(at(Control::SiteName).text, at(Control::ProjectName).text);
     if (name.empty())
         name = kInitialDialogFileName;
-    return files::JoinPath(lastFolder, name + std::string(files::kProjectExtension));
+    // A project using an input only the own project file holds is proposed as one.
+    const std::string_view extension =
+        UsedExtensions(state).empty() ? files::kProjectExtension : files::kOwnProjectExtension;
+    return files::JoinPath(lastFolder, name + std::string(extension));
 }
 
 void FormModel::postMessage(std::string text)

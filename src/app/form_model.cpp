@@ -194,8 +194,12 @@ std::string FormModel::dialogFileName(FileDialog dialog) const
 
 bool FormModel::modified() const
 {
-    return impl_->committedLines() != impl_->unmodifiedLines ||
-           impl_->committedExtensions() != impl_->unmodifiedExtensions;
+    return impl_->committedProject() != impl_->unmodified;
+}
+
+void FormModel::setAskLossySave(std::function<bool(const std::string& question)> ask)
+{
+    impl_->askLossySave = std::move(ask);
 }
 
 void FormModel::setBell(std::function<void()> bell)

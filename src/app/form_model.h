@@ -171,13 +171,16 @@ public:
     // recalculates).
     //
     // Save: writes the project to the chosen path through a temporary file beside it, renamed over
-    // the old file only when everything was written. A text Windows-1251 cannot hold refuses the
+    // the old file only when everything was written: an own project file (*.zlp, UTF-8, every
+    // input) for a name ending in ".zlp", else the 131-line file, which asks first when the
+    // project uses an input that file cannot hold (see setAskLossySave). A text Windows-1251 cannot hold refuses the
     // save (the message names the field), except the project name: each character the code page
     // lacks is written as "?" there (a path may hold any character). Returns false on any error: message queued, nothing
     // written, the window unchanged. On success the project name field shows the path and the
     // message line says «Сохранено: <file name>».
     bool saveProject(const DialogAnswer& answer);
-    // Load: reads and checks the whole file first; a missing, unreadable or faulty file queues a
+    // Load: reads and checks the whole file first (a 131-line file or an own project file, told by
+    // its first line; a 131-line file puts every input of the «Дополнительно» page back to start-up); a missing, unreadable or faulty file queues a
     // message naming the file (and the line) and leaves the window exactly as it was. A sound file
     // is applied: field texts, list choices, surface flags, orientation, check boxes and the saved
     // display states, the parameters; the plan and tiles redrawn, the states that follow the
@@ -198,6 +201,11 @@ public:
     // value leaving it would store (a field that showed 0 and is empty while edited is unchanged).
     bool modified() const;
 
+    // The question asked before a save as a 131-line file (*.zlt) that would lose inputs only the
+    // own project file holds: it names them, and true («Да») saves without them; «Нет», the default,
+    // writes nothing. Unset, the answer is «Нет».
+    void setAskLossySave(std::function<bool(const std::string& question)> ask);
+
     // The system bell, rung where the window refuses a key the user plainly meant (a decimal
     // separator in a whole-number field). Silent until set.
     void setBell(std::function<void()> bell);
@@ -205,7 +213,8 @@ public:
     // --- recovery copy (the window's protection against a crash) -------------------------------
     // The file last saved or loaded, "" before either.
     std::string projectFile() const;
-    // The whole project as a 131-line project file that never fails and always loads: a character
+    // The whole project as a 131-line project file (an own project file when it uses an input only
+    // that file holds) that never fails and always loads: a character
     // Windows-1251 cannot hold is written as "?", and the field being edited as leaving it would
     // store it (its value before the edit when leaving it would be refused).
     std::string recoveryBytes() const;

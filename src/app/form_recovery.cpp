@@ -4,6 +4,7 @@
 
 #include "fields/field_table.h"
 #include "files/file_names.h"
+#include "model/project_extensions.h"
 
 namespace zeltar {
 
@@ -17,36 +18,36 @@ std::string StoredProjectName(const projectfile::LoadedProject& file)
 
 } // namespace
 
-projectfile::ProjectLines FormModel::Impl::committedLines() const
+projectfile::OwnProject FormModel::Impl::committedProject() const
 {
     const fields::NumericField* field = focus ? fields::FindNumericField(*focus) : nullptr;
     if (field == nullptr || at(field->control).text == focusedCommittedText)
-        return collectLines();
+        return collectOwnProject();
     // The field being edited may hold a text no file line takes (a field that showed 0 is empty
     // while it is edited): the copy stores what leaving the field would store, effects included.
     Impl left = *this;
     if (left.commitField(*field))
-        return left.collectLines();
+        return left.collectOwnProject();
     // A text that leaving would refuse ("1,2,3"): the value the field held before the edit.
     left.setText(field->control, focusedCommittedText);
-    return left.collectLines();
+    return left.collectOwnProject();
 }
 
 bool FormModel::Impl::restore(const std::string& bytes, const std::string& path)
 {
-    auto read = projectfile::ReadProjectFile(bytes);
+    auto read = projectfile::ReadEitherProjectFile(bytes);
     if (const auto* problem = std::get_if<projectfile::FileProblem>(&read)) {
         fail("Несохранённый проект не восстановлен, окно не изменено. " + problem->message);
         return false;
     }
-    const auto& file = std::get<projectfile::LoadedProject>(read);
-    apply(file, path.empty() ? StoredProjectName(file) : path);
+    const auto& project = std::get<projectfile::LoadedOwnProject>(read);
+    apply(project, path.empty() ? StoredProjectName(project.file) : path);
     if (!path.empty()) {
         saveDialogFileName = path;
         projectFile = path;
     }
     // No file holds these inputs: they count as changed until saved, whatever they are.
-    unmodifiedLines = {};
+    unmodified = {};
     clearHistory();
     post(path.empty() ? std::string("Восстановлен несохранённый проект")
                       : "Восстановлен несохранённый проект «" + std::string(files::FileNameOf(path)) + "»");
@@ -58,9 +59,14 @@ std::string FormModel::projectFile() const
     return impl_->projectFile;
 }
 
+// A project that uses no extension is copied as a 131-line file, byte for byte what a save writes;
+// one that uses any as an own project file, which loses none of them.
 std::string FormModel::recoveryBytes() const
 {
-    return projectfile::WriteProjectFileLossy(impl_->committedLines());
+    projectfile::OwnProject project = impl_->committedProject();
+    if (project.extensions.empty() && project.ownMaterials.empty() && UsedExtensions(impl_->state).empty())
+        return projectfile::WriteProjectFileLossy(project.lines);
+    return projectfile::WriteOwnProjectFileLossy(project);
 }
 
 bool FormModel::restoreProject(const std::string& bytes, const std::string& path)

@@ -1,5 +1,6 @@
 #include "app/own_material_library.h"
 
+#include "projectfile/list_entry_names.h"
 #include "fields/number_text.h"
 #include "fields/utf8.h"
 #include "files/file_error.h"
@@ -83,13 +84,16 @@ CheckedMaterial CheckMaterial(OwnMaterial material)
         problem = "В названии материала не может быть «;» и переноса строки.";
     else if (!IsUtf8(material.name))
         problem = "Название материала — не текст в UTF-8.";
+    else if (projectfile::IsBuiltInMaterialName(material.name))
+        problem = "Материал «" + material.name + "» уже есть во встроенных списках: назовите свой иначе.";
     else if (fields::CharacterCount(material.name) > kLongestName)
         problem = "Название материала длиннее " + std::to_string(kLongestName) + " знаков.";
     else if (!(material.conductivity > 0 && material.conductivity <= kLargestConductivity))
         problem = "Теплопроводность материала «" + material.name + "» должна быть больше 0 и не больше " +
                   fields::FormatGeneral(kLargestConductivity) + " Вт/(м·К).";
-    else if (!(material.solarFactor >= 0 && material.solarFactor <= 1))
-        problem = "Солнечный коэффициент материала «" + material.name + "» должен быть от 0 до 1.";
+    else if (!(material.solarFactor > 0 && material.solarFactor <= kLargestSolarFactor))
+        problem = "Солнечный коэффициент материала «" + material.name + "» должен быть больше 0 и не больше " +
+                  fields::FormatGeneral(kLargestSolarFactor) + ".";
     if (!problem.empty())
         return {std::nullopt, problem};
     return {std::move(material), {}};

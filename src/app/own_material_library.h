@@ -24,9 +24,12 @@ inline constexpr std::size_t kLargestLibraryBytes = 1024 * 1024;
 
 // What a material may hold: a name of 1..60 characters without «;» or a line break (it stands on
 // one line of the library and of the project file), a conductivity above 0 up to 500 W/(m K)
-// (metals reach 160), a solar factor from 0 to 1.
+// (metals reach 160), a solar factor above 0 up to kLargestSolarFactor, a name no built-in list has.
 inline constexpr std::size_t kLongestName = 60;
 inline constexpr double kLargestConductivity = 500;
+// Bare-surface solar factors of the built-in construction materials run from 0,71 (metals) to 1,85
+// (red brick); a darker own surface may go somewhat higher.
+inline constexpr double kLargestSolarFactor = 3;
 
 // The material with its name's surrounding blanks removed, or the reason in Russian why it
 // cannot be kept («Название материала пустое.»).

@@ -1,6 +1,6 @@
 #include "app/recovery_copy.h"
 
-#include "projectfile/project_file.h"
+#include "projectfile/own_project_file.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -226,7 +226,7 @@ Settled SettleLeftCopies(const std::string& folderPath, FormModel& model,
         }
         LeftCopy copy{name, *record, std::move(*bytes), lockFd};
         // A copy that cannot be read is never offered: the answer could only fail.
-        auto read = projectfile::ReadProjectFile(copy.bytes);
+        auto read = projectfile::ReadEitherProjectFile(copy.bytes);
         if (const auto* problem = std::get_if<projectfile::FileProblem>(&read)) {
             settled.notices.push_back(SetAside(folder, copy, problem->message));
             ::close(lockFd);

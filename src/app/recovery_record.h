@@ -1,7 +1,8 @@
 // The recovery copies of the window program: where they live and the small record beside each
 // window's project copy. Every running window owns three files in the recovery folder, named by a
 // window name unique among all processes ("window-PID-RANDOM"):
-//   NAME.zlt   the whole project as a 131-line project file
+//   NAME.zlt   the whole project as a 131-line project file, or as an own project file (told by its
+//              first line) when the project uses an input only that file holds
 //   NAME.info  this record: the project's file, the time of the last change, clean or not, the process
 //   NAME.lock  locked (flock) while the window runs; the system drops the lock when the process
 //              ends in any way, so a copy whose lock can be taken belongs to no running window.

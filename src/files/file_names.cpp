@@ -87,6 +87,19 @@ bool HasExtension(std::string_view path)
     return dot != std::string_view::npos && dot > 0 && dot + 1 < name.size();
 }
 
+bool IsOwnProjectFileName(std::string_view path)
+{
+    const std::string_view name = FileNameOf(path);
+    if (name.size() <= kOwnProjectExtension.size())
+        return false;
+    const std::string_view tail = name.substr(name.size() - kOwnProjectExtension.size());
+    for (std::size_t i = 0; i < tail.size(); ++i)
+        if ((tail[i] >= 'A' && tail[i] <= 'Z' ? static_cast<char>(tail[i] - 'A' + 'a') : tail[i]) !=
+            kOwnProjectExtension[i])
+            return false;
+    return true;
+}
+
 std::string WithDefaultExtension(std::string_view path, std::string_view extension)
 {
     std::string out(path);

@@ -9,6 +9,7 @@
 namespace zeltar::files {
 
 inline constexpr std::string_view kProjectExtension = ".zlt";
+inline constexpr std::string_view kOwnProjectExtension = ".zlp"; // the own project file
 inline constexpr std::string_view kObjectExtension = ".zlo";
 inline constexpr std::string_view kPdfExtension = ".pdf";
 
@@ -31,6 +32,8 @@ bool HasExtension(std::string_view path);
 std::string WithDefaultExtension(std::string_view path, std::string_view extension);
 // The path with its file name's extension (if any) replaced by `extension`.
 std::string WithExtension(std::string_view path, std::string_view extension);
+// Whether the path names an own project file: its file name ends in ".zlp" (any case).
+bool IsOwnProjectFileName(std::string_view path);
 // `folder` + "/" + `name`, or `name` alone for an empty folder.
 std::string JoinPath(std::string_view folder, std::string_view name);
 

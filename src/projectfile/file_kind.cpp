@@ -99,6 +99,8 @@ RecognizedFile RecognizeFile(std::string_view bytes)
 {
     if (FirstLine(bytes).starts_with(kObjectFileMark))
         return {FileKind::ObjectFile, ""};
+    if (FirstLine(bytes).starts_with(kOwnProjectFileMark))
+        return {FileKind::OwnProject, ""};
     if (bytes.starts_with(kUtf16LeMark))
         return {FileKind::Utf16, "UTF-16 LE"};
     if (bytes.starts_with(kUtf16BeMark))
@@ -120,6 +122,9 @@ std::optional<FileProblem> RefuseOtherFileKind(std::string_view bytes)
     switch (file.kind) {
     case FileKind::Project:
         return std::nullopt;
+    case FileKind::OwnProject:
+        return FileProblem{0, "Файл — проект ЗЕЛТАР в собственном формате (*.zlp), а здесь читается файл "
+                              "проекта из 131 строки (*.zlt)."};
     case FileKind::ObjectFile:
         return FileProblem{0, std::string(kNotAProject) +
                                   "это файл объекта (*.zlo) — список камер для сводки по объекту, а не проект "

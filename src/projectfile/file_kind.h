@@ -11,7 +11,8 @@
 namespace zeltar::projectfile {
 
 enum class FileKind {
-    Project,    // nothing speaks against a project file: it is read line by line
+    Project,    // nothing speaks against a 131-line project file: it is read line by line
+    OwnProject, // a project in the own format (*.zlp), told by its version line
     ObjectFile, // a list of rooms for the object summary (*.zlo)
     Utf16,      // a text saved in UTF-16, with or without a byte order mark
     Binary,     // a document, picture, archive, program or other data that is no text
@@ -19,6 +20,8 @@ enum class FileKind {
 
 // The first line of every object file begins with this mark, whatever its version.
 inline constexpr std::string_view kObjectFileMark = "ZELTAR-OBJECT";
+// The first line of every own project file begins with this mark (see own_project_file.h).
+inline constexpr std::string_view kOwnProjectFileMark = "ZELTAR-PROJECT";
 
 struct RecognizedFile {
     FileKind kind = FileKind::Project;

@@ -3,6 +3,7 @@
 // nothing in the window.
 #include "projectfile/file_kind.h"
 #include "projectfile/line_message.h"
+#include "projectfile/line_reading.h"
 #include "projectfile/line_table.h"
 #include "projectfile/project_file.h"
 
@@ -195,6 +196,10 @@ std::optional<FileProblem> ReadStoredInteger(const LineEntry& entry, int line, c
     return std::nullopt;
 }
 
+} // namespace
+
+namespace detail {
+
 std::optional<FileProblem> ReadLine(int line, LoadedProject& file)
 {
     const auto index = static_cast<std::size_t>(line - 1);
@@ -215,7 +220,7 @@ std::optional<FileProblem> ReadLine(int line, LoadedProject& file)
     return std::nullopt;
 }
 
-} // namespace
+} // namespace detail
 
 std::variant<LoadedProject, FileProblem> ReadProjectFile(std::string_view bytes)
 {
@@ -237,7 +242,7 @@ std::variant<LoadedProject, FileProblem> ReadProjectFile(std::string_view bytes)
     for (std::size_t i = 0; i < raw.size(); ++i)
         file.lines[i] = DecodeCp1251(raw[i]);
     for (int line = 1; line <= kLineCount; ++line)
-        if (auto problem = ReadLine(line, file))
+        if (auto problem = detail::ReadLine(line, file))
             return *std::move(problem);
     if (auto problem = RefuseLinesAfterTheLast(bytes, readBytes))
         return *std::move(problem);

@@ -14,8 +14,8 @@ namespace zeltar::refdata {
 inline constexpr std::array<LayerMaterial, 3> kAddedInsulationMaterials{{
     {"пенополиизоцианурат (PIR)", 0.022},
     // Upper end of the makers' range 0,030-0,034 W/(m K): the load errs on the safe side.
-    {"пенополистирол экструдированный (XPS)", 0.034},
-    {"минеральная вата (сэндвич-панель)", 0.045},
+    {"пенополистирол XPS", 0.034},
+    {"минвата сэндвич-панелей", 0.045},
 }};
 
 // The materials of an extra layer: the additions, then the wall construction and the wall

@@ -5,6 +5,9 @@
 #include "report/report_page.h"
 #include "report/report_tables.h"
 
+#include "app/form_lists.h"
+#include "fields/utf8.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -64,6 +67,22 @@ void DrawSiteBlock(ReportPage& page, const ReportSource& source)
     }
 }
 
+// An own material's name (marked as the lists mark it, and up to 60 characters long) cut with «…»
+// to the room its cell has before the next column's line. The built-in names stand as they are.
+std::string FittedToCell(const ReportPage& page, std::string text, int room)
+{
+    if (!text.starts_with(kOwnMaterialMark) || page.textWidth(text) <= room)
+        return text;
+    std::u32string characters = fields::Characters(text);
+    while (!characters.empty()) {
+        characters.pop_back();
+        std::string cut = fields::ToUtf8(characters) + "…";
+        if (page.textWidth(cut) <= room)
+            return cut;
+    }
+    return {};
+}
+
 // Grid, two header lines per column, and one row per enclosure element.
 template <std::size_t Columns>
 void DrawTable(ReportPage& page, const ReportSource& source, const GridPlace<Columns>& grid,
@@ -82,8 +101,14 @@ void DrawTable(ReportPage& page, const ReportSource& source, const GridPlace<Col
     }
     for (std::size_t row = 0; row < kTableRows; ++row) {
         const int y = grid.firstRowY + static_cast<int>(row) * grid.rowStep;
-        for (const TableColumn& column : columns)
-            page.text({column.cellX.on(surface), y}, Resolve(column.cells[row], source), column.cellAlign);
+        for (std::size_t i = 0; i < Columns; ++i) {
+            const TableColumn& column = columns[i];
+            const int x = column.cellX.on(surface);
+            std::string text = Resolve(column.cells[row], source);
+            if (column.cellAlign == Align::Left)
+                text = FittedToCell(page, std::move(text), grid.linesX[i + 1] - x - page.textWidth(" "));
+            page.text({x, y}, text, column.cellAlign);
+        }
     }
 }
 

@@ -104,6 +104,10 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
     binding_ = std::make_unique<FormBinding>(
         model_, widgets_, [this](const QString& message) { dialogs_.showError(this, message); }, this);
     reportSource_ = std::make_unique<report::FormModelReportSource>(model_);
+    // A save as a 131-line file that would lose inputs asks first (unset in a test: «Нет»).
+    model_.setAskLossySave([this](const std::string& question) {
+        return dialogs_.askLossySave && dialogs_.askLossySave(this, QString::fromStdString(question));
+    });
     // The report's windows, created once after the main window and hidden: the preview, whose print
     // buttons print as the main window's print button does (the preview staying open), then the
     // printer resolution warning.
@@ -120,7 +124,10 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
     setAcceptDrops(true);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    model_.setAskLossySave(nullptr);
+}
 
 // The fixed client area in a scroll area without a frame: as large as the client, the window
 // shows no scroll bars; on a smaller screen (see fitToScreen) the client scrolls.

@@ -39,7 +39,7 @@ ProgramOptions AddProgramOptions(QCommandLineParser& parser)
     parser.addOption(options.help);
     parser.addOption(options.version);
     parser.addOption(options.screenshot);
-    parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("A project file (*.zlt) to open; an object file (*.zlo) opens in the summary window."),
+    parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("A project file (*.zlt or *.zlp) to open; an object file (*.zlo) opens in the summary window."),
                                  QStringLiteral("[PROJECT.zlt]"));
     return options;
 }

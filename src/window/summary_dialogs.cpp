@@ -79,7 +79,7 @@ SummaryDialogs StandardSummaryDialogs()
     SummaryDialogs dialogs;
     dialogs.chooseRooms = [](QWidget* parent, const QString& folder) {
         return QFileDialog::getOpenFileNames(parent, QStringLiteral("Добавить камеры"), folder,
-                                             QStringLiteral("Проекты ЗЕЛТАР (*.zlt);;Все файлы (*)"));
+                                             QStringLiteral("Проекты ЗЕЛТАР (*.zlt *.zlp);;Все файлы (*)"));
     };
     dialogs.openObject = [](QWidget* parent, const QString& fileName) {
         return RunFileDialog(parent, QStringLiteral("Открыть объект"), fileName,

@@ -42,6 +42,7 @@ namespace {
 // large as the screen's free area allows (see fitToScreen).
 const QSize kWindowSize(1180, 640);
 const QString kRoomSuffix = QStringLiteral("zlt");
+const QString kOwnRoomSuffix = QStringLiteral("zlp"); // the own project file
 constexpr int kNumberFieldWidth = 60; // px
 // The room name and type give up width down to this for the figures to stay in view (their texts
 // are then cut with "…"; a room's name is whole in its editor, its file in the tooltip).
@@ -65,7 +66,7 @@ QString Joined(const std::vector<std::string>& messages)
     return lines.join(QLatin1Char('\n'));
 }
 
-// Project files among dropped URLs: local files named *.zlt (any case).
+// Project files among dropped URLs: local files named *.zlt or *.zlp (any case).
 QStringList DroppedRoomFiles(const QMimeData* data)
 {
     QStringList paths;
@@ -73,7 +74,9 @@ QStringList DroppedRoomFiles(const QMimeData* data)
         return paths;
     for (const QUrl& url : data->urls()) {
         const QString path = url.toLocalFile();
-        if (!path.isEmpty() && QFileInfo(path).suffix().compare(kRoomSuffix, Qt::CaseInsensitive) == 0)
+        const QString suffix = QFileInfo(path).suffix();
+        if (!path.isEmpty() && (suffix.compare(kRoomSuffix, Qt::CaseInsensitive) == 0 ||
+                                suffix.compare(kOwnRoomSuffix, Qt::CaseInsensitive) == 0))
             paths << path;
     }
     return paths;

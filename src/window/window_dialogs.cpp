@@ -17,8 +17,12 @@ namespace {
 
 const QString kMessageTitle = QStringLiteral("ЗЕЛТАР");
 // The project filter first and selected: a name typed without an extension gets ".zlt", so the
-// load dialog and the desktop's file type find the file again.
-const QStringList kProjectFilters{QStringLiteral("Проекты ЗЕЛТАР (*.zlt)"), QStringLiteral("Все файлы (*)")};
+// load dialog and the desktop's file type find the file again; the own project file's filter gives
+// ".zlp". The load dialog shows both kinds at once.
+const QString kProjectFilter = QStringLiteral("Проекты ЗЕЛТАР (*.zlt)");
+const QString kOwnProjectFilter = QStringLiteral("Проект ЗЕЛТАР (*.zlp)");
+const QString kEitherProjectFilter = QStringLiteral("Проекты ЗЕЛТАР (*.zlt *.zlp)");
+const QString kAllFilesFilter = QStringLiteral("Все файлы (*)");
 
 DialogAnswer RunFileDialog(QWidget* parent, const QString& fileName, QFileDialog::AcceptMode mode)
 {
@@ -55,11 +59,25 @@ std::unique_ptr<QFileDialog> CreateProjectFileDialog(QWidget* parent, const QStr
                                                             : QStringLiteral("Сохранить проект"));
     dialog->setAcceptMode(mode);
     dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog->setNameFilters(kProjectFilters);
-    dialog->selectNameFilter(kProjectFilters.front());
+    const bool own = files::IsOwnProjectFileName(fileName.toStdString());
+    if (mode == QFileDialog::AcceptOpen) {
+        dialog->setNameFilters({kEitherProjectFilter, kAllFilesFilter});
+        dialog->selectNameFilter(kEitherProjectFilter);
+    } else {
+        dialog->setNameFilters({kProjectFilter, kOwnProjectFilter, kAllFilesFilter});
+        dialog->selectNameFilter(own ? kOwnProjectFilter : kProjectFilter);
+    }
     // The window asks before replacing a file, once the extension is added (ConfirmedSavePath).
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
-    dialog->setDefaultSuffix(QString::fromUtf8(files::kProjectExtension.substr(1)));
+    const auto suffixOf = [](bool ownFile) {
+        return QString::fromUtf8((ownFile ? files::kOwnProjectExtension : files::kProjectExtension).substr(1));
+    };
+    dialog->setDefaultSuffix(suffixOf(own && mode == QFileDialog::AcceptSave));
+    // A name typed without an extension gets the one of the chosen filter.
+    QFileDialog* shown = dialog.get();
+    QObject::connect(shown, &QFileDialog::filterSelected, shown, [shown, suffixOf](const QString& filter) {
+        shown->setDefaultSuffix(suffixOf(filter == kOwnProjectFilter));
+    });
     // Name, size, type and date of each file, wide enough that none of the columns is cut.
     dialog->setViewMode(QFileDialog::Detail);
     dialog->resize(dialog->size().expandedTo(kFileDialogSize));
@@ -79,6 +97,17 @@ std::unique_ptr<QFileDialog> CreateProjectFileDialog(QWidget* parent, const QStr
 bool AskReplaceFile(QWidget* parent, const QString& path)
 {
     return report::AskReplaceFile(parent, path);
+}
+
+bool AskYesNoDefaultNo(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, kMessageTitle, question, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 std::optional<QString> ConfirmedSavePath(const DialogAnswer& answer, std::string_view extension,
@@ -102,6 +131,7 @@ WindowDialogs StandardDialogs()
         return RunFileDialog(parent, fileName, QFileDialog::AcceptSave);
     };
     dialogs.askReplace = AskReplaceFile;
+    dialogs.askLossySave = AskYesNoDefaultNo;
     dialogs.askSaveChanges = AskSaveChanges;
     dialogs.showError = [](QWidget* parent, const QString& message) {
         QMessageBox::critical(parent, kMessageTitle, message);

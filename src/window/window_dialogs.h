@@ -36,6 +36,9 @@ struct WindowDialogs {
     std::function<DialogAnswer(QWidget* parent, const QString& fileName)> savePdf;
     // "Файл … уже существует. Заменить?" with Да / Нет, «Нет» the default: true to replace.
     std::function<bool(QWidget* parent, const QString& path)> askReplace;
+    // The form model's question before a save as a 131-line file loses inputs only the own project
+    // file holds (FormModel::setAskLossySave), with Да / Нет, «Нет» the default: true to save.
+    std::function<bool(QWidget* parent, const QString& question)> askLossySave;
     // "Сохранить изменения в проекте?" with Да / Нет / Отмена.
     std::function<SaveChangesAnswer(QWidget* parent)> askSaveChanges;
     std::function<void(QWidget* parent, const QString& message)> showError;
@@ -67,6 +70,8 @@ WindowDialogs StandardDialogs();
 
 // The replace question as a message box: Да / Нет, «Нет» the default and the escape answer.
 bool AskReplaceFile(QWidget* parent, const QString& path);
+// A question as a message box: Да / Нет, «Нет» the default and the escape answer.
+bool AskYesNoDefaultNo(QWidget* parent, const QString& question);
 
 // The file a save or PDF dialog's answer writes: a name typed without an extension gets
 // `extension` (".zlt", ".zlo", ".pdf"); an existing file is replaced only when `askReplace` says

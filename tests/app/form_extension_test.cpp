@@ -261,7 +261,7 @@ TEST(FormExtensions, AUValueSaysTheLayersNoLongerCount)
     FormModel form{std::string(kToday)};
     Enter(form, Control::UValueB, "0,24");
     EXPECT_THAT(form.takeMessages(), Contains("Коэффициент теплопередачи стены Б задан: слои стены Б на странице "
-                                              "Q1 и его доп. слои в расчёте не участвуют"));
+                                              "Q1 и дополнительные слои в расчёте не участвуют"));
     Enter(form, Control::UValueB, "0,3");
     EXPECT_TRUE(form.takeMessages().empty()); // still given: nothing new to say
     Enter(form, Control::UValueB, "0");
@@ -295,7 +295,7 @@ TEST(FormExtensions, AnOwnMaterialJoinsTheMaterialListsMarked)
     EXPECT_EQ(form.useOwnMaterial({"кирпич клинкерный", 0.8, 0.7}), 0);
     EXPECT_DOUBLE_EQ(form.state().ownMaterials[0].conductivity, 0.8);
     EXPECT_THAT(form.takeMessages(), ElementsAre("Свой материал «кирпич клинкерный» в проекте изменён: λ = 0,8 Вт/(м·К)"));
-    EXPECT_EQ(form.useOwnMaterial({"пеностекло", 0.06, 1}), 1);
+    EXPECT_EQ(form.useOwnMaterial({"пеностекло плитное", 0.06, 1}), 1);
 
     // Undone, the lists lose it again.
     ASSERT_TRUE(form.undo());
@@ -316,7 +316,7 @@ TEST(FormExtensions, ALoadedProjectFileKeepsNoExtensionOfTheFormBefore)
     Enter(form, Control::UValueA, "0,2");
     form.click(Control::StaffOwnHours);
     form.click(Control::LightingTwoDecimals);
-    form.useOwnMaterial({"пеностекло", 0.06, 1});
+    form.useOwnMaterial({"пеностекло плитное сухое", 0.06, 1});
     ASSERT_TRUE(form.loadProject({true, project}));
     EXPECT_EQ(form.state(), plain.state());
     for (const ControlFacts& facts : AllControls())
@@ -337,10 +337,12 @@ TEST(FormExtensions, AnExtensionInputChangedIsAnUnsavedChange)
     EXPECT_TRUE(form.modified());
     ASSERT_TRUE(form.undo());
     EXPECT_FALSE(form.modified());
-    form.useOwnMaterial({"пеностекло", 0.06, 1});
+    form.useOwnMaterial({"пеностекло плитное сухое", 0.06, 1});
     EXPECT_TRUE(form.modified());
     TempDir dir;
-    ASSERT_TRUE(form.saveProject({true, dir.file("saved.zlt")}));
+    const bool saved = form.saveProject({true, dir.file("saved.zlp")});
+    for (const auto& e : form.takeErrors()) ADD_FAILURE() << e;
+    ASSERT_TRUE(saved);
     EXPECT_FALSE(form.modified());
 }
 

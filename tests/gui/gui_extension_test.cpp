@@ -93,10 +93,10 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("zeltar/materials.txt"));
         OwnMaterialsDialog dialog(path.toStdString());
-        Fill(dialog, QStringLiteral("пеностекло"), QStringLiteral("0.06"), QStringLiteral("1"));
+        Fill(dialog, QStringLiteral("пеностекло плитное"), QStringLiteral("0.06"), QStringLiteral("1"));
         QTest::mouseClick(DialogButton(dialog, "OwnMaterialAdd"), Qt::LeftButton);
         QCOMPARE(dialog.problem(), QString());
-        QCOMPARE(FileBytes(path), QByteArray("ZELTAR-MATERIALS 1\nmaterial = пеностекло; 0,06; 1\n"));
+        QCOMPARE(FileBytes(path), QByteArray("ZELTAR-MATERIALS 1\nmaterial = пеностекло плитное; 0,06; 1\n"));
 
         Fill(dialog, QStringLiteral("пено;стекло"), QStringLiteral("0,06"), QStringLiteral("1"));
         QTest::mouseClick(DialogButton(dialog, "OwnMaterialAdd"), Qt::LeftButton);
@@ -105,7 +105,7 @@ private slots:
 
         QTest::mouseClick(DialogButton(dialog, "OwnMaterialUse"), Qt::LeftButton);
         QVERIFY(dialog.chosen().has_value());
-        QCOMPARE(dialog.chosen()->name, std::string("пеностекло"));
+        QCOMPARE(dialog.chosen()->name, std::string("пеностекло плитное"));
     }
 
     // Fault: a library the program cannot read written over, the user's materials lost.

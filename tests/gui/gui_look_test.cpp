@@ -103,6 +103,27 @@ private slots:
         QCOMPARE(w.widget(Control::ProjectName)->visibleRegion().boundingRect().size(), w.widget(Control::ProjectName)->size());
     }
 
+    // The save dialog offers the own project file; a name typed without an extension gets the one
+    // of the chosen filter, and a project from *.zlp starts on that filter.
+    void saveDialogOffersBothProjectFiles()
+    {
+        WindowUnderTest w;
+        const auto dialog = zeltar::gui::CreateProjectFileDialog(&w.window, QStringLiteral("/tmp/склад.zlt"),
+                                                                 QFileDialog::AcceptSave);
+        const QString own = QStringLiteral("Проект ЗЕЛТАР (*.zlp)");
+        QVERIFY(dialog->nameFilters().contains(own));
+        QCOMPARE(dialog->defaultSuffix(), QStringLiteral("zlt"));
+        emit dialog->filterSelected(own);
+        QCOMPARE(dialog->defaultSuffix(), QStringLiteral("zlp"));
+        const auto fromOwn = zeltar::gui::CreateProjectFileDialog(&w.window, QStringLiteral("/tmp/склад.zlp"),
+                                                                  QFileDialog::AcceptSave);
+        QCOMPARE(fromOwn->selectedNameFilter(), own);
+        QCOMPARE(fromOwn->defaultSuffix(), QStringLiteral("zlp"));
+        const auto load = zeltar::gui::CreateProjectFileDialog(&w.window, QStringLiteral("/tmp/склад.zlp"),
+                                                               QFileDialog::AcceptOpen);
+        QVERIFY(load->selectedNameFilter().contains(QStringLiteral("*.zlt *.zlp")));
+    }
+
     // Fault: file dialogs too narrow to show the name, size, type and date of the files.
     void fileDialogsShowNameSizeTypeAndDate()
     {

@@ -84,6 +84,35 @@ private slots:
         QCOMPARE(MessageLine(w)->text(), QStringLiteral("Сохранено: камера-7.zlt"));
     }
 
+    // Fault: a project with an own material saved as *.zlt, losing it without a word.
+    void aLossySaveAsZltAsksAndNoWritesNothing()
+    {
+        WindowUnderTest w;
+        QTemporaryDir dir;
+        const QString own = dir.filePath(QStringLiteral("свой.zlp"));
+        QVERIFY(w.model.saveProject({true, own.toStdString()}));
+        QFile file(own);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("OwnMaterial.1 = панель заказчика; 0,021; 1\n");
+        file.close();
+        w.scripted.openAnswer = {true, own.toStdString()};
+        w.window.loadProject();
+        QCOMPARE(w.model.state().ownMaterials.size(), std::size_t{1});
+
+        const QString zlt = dir.filePath(QStringLiteral("старый.zlt"));
+        w.scripted.saveAnswer = {true, zlt.toStdString()};
+        QVERIFY(!w.window.saveProject());
+        QCOMPARE(w.scripted.lossySaveQuestions.size(), 1);
+        QVERIFY(w.scripted.lossySaveQuestions.front().contains(QStringLiteral("свои материалы")));
+        QVERIFY(!QFile::exists(zlt));
+        QVERIFY(w.scripted.errors.isEmpty());
+        QCOMPARE(w.window.projectPath(), own);
+
+        w.scripted.lossySaveAnswer = true;
+        QVERIFY(w.window.saveProject());
+        QVERIFY(QFile::exists(zlt));
+    }
+
     // Fault: «milk-store» written without ".zlt": the load filter and the file type never see it.
     void aNameWithoutExtensionGetsZltAndThePdfFollows()
     {

@@ -33,6 +33,10 @@ WindowDialogs ScriptedDialogs::dialogs()
         replaceQuestions << path;
         return replaceAnswer;
     };
+    d.askLossySave = [this](QWidget*, const QString& question) {
+        lossySaveQuestions << question;
+        return lossySaveAnswer;
+    };
     d.askSaveChanges = [this](QWidget*) {
         ++saveChangesQuestions;
         return saveChangesAnswer;

@@ -39,6 +39,9 @@ struct ScriptedDialogs {
     // The replace question: its answer and the files it was asked about.
     bool replaceAnswer = false;
     QStringList replaceQuestions;
+    // The question before a lossy save as a 131-line file: its answer and the questions asked.
+    bool lossySaveAnswer = false;
+    QStringList lossySaveQuestions;
     // The print dialog's PDF file names, and the PDF it "writes" ("" none).
     QStringList printPdfNames;
     QString printedPdf;

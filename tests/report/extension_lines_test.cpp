@@ -4,6 +4,7 @@
 #include "recording_canvas.h"
 #include "calc/recalculate.h"
 #include "model/startup_state.h"
+#include "app/form_lists.h"
 #include "refdata/added_materials.h"
 #include "refdata/room_types.h"
 #include "report/extension_lines.h"
@@ -69,7 +70,7 @@ TEST(ExtensionReportLines, TextsOfAFreezerUsingEveryLine)
     EXPECT_EQ(FirstLabels(lines),
               (std::vector<std::string>{
                   "Стена А: k = 0,22 Вт/(м²·К) задан (панель)",
-                  "Стена Б: доп. слои: пенополистирол экструдированный (XPS) 50 мм; пеноизол 40 мм "
+                  "Стена Б: доп. слои: пенополистирол XPS 50 мм; пеноизол 40 мм "
                   "(R = 2,27 м²·К/Вт), k = 0,190 Вт/(м²·К)",
                   "Пол: доп. слои: пенополиизоцианурат (PIR) 80 мм (R = 3,64 м²·К/Вт, к слоям пола)",
                   "Время работы персонала - 12 ч/сут. (своё, не время освещения)",
@@ -159,6 +160,34 @@ TEST(ExtensionReportLines, ALabelTooWideTakesItsShorterForm)
     DrawPrintedReport(canvas, source, {1, 1});
     EXPECT_TRUE(canvas.textsEqualTo(std::string(300, 'W')).empty());
     EXPECT_EQ(canvas.textsEqualTo("SHORT").size(), 1u);
+}
+
+// An own material's long name is cut with «…» before the next column's line on both surfaces; a
+// built-in name stands whole (the spacing of the fixed table is the method's).
+TEST(ExtensionReportLines, AnOwnMaterialsLongNameStaysInItsColumn)
+{
+    FakeSource source = KnownProject();
+    const std::string own = std::string(kOwnMaterialMark) + "панель с минераловатным сердечником «Север-150»";
+    source.texts[Control::InsulationMaterialA] = own;
+    for (const bool print : {true, false}) {
+        RecordingCanvas canvas;
+        if (print)
+            DrawPrintedReport(canvas, source, {1, 1});
+        else
+            DrawPreviewReport(canvas, source);
+        const Surface surface = print ? Surface::Print : Surface::Preview;
+        const auto& grid = kEnclosureGrid.on(surface);
+        bool found = false;
+        for (const Drawn& d : canvas.texts()) {
+            if (!d.text.starts_with(kOwnMaterialMark))
+                continue;
+            found = true;
+            EXPECT_TRUE(d.text.ends_with("…")) << d.text;
+            EXPECT_LT(d.points.front().x + RecordingCanvas::MeasuredWidth(d.text, d.font), grid.linesX[4]) << d.text;
+        }
+        EXPECT_TRUE(found);
+        EXPECT_FALSE(canvas.textsEqualTo("пенополиуретан").empty()); // the other rows whole
+    }
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# check_sample.sh CLI RECIPE.play SAMPLE.zlt: plays the recipe in a scratch folder (it saves to
-# samples/NAME.zlt there), compares the file byte for byte with the shipped sample, and checks that
+# check_sample.sh CLI RECIPE.play SAMPLE.zlt|SAMPLE.zlp: plays the recipe in a scratch folder (it saves to
+# samples/NAME.zlt or NAME.zlp there), compares the file byte for byte with the shipped sample, and checks that
 # the sample calculates with no warning colour.
 set -euo pipefail
 cli=$1 recipe=$2 sample=$3
