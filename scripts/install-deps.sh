@@ -7,6 +7,7 @@ packages=(
     fonts-liberation2 fonts-dejavu-core          # Cyrillic fonts, metric-compatible Arial
     libgtest-dev libgmock-dev libbenchmark-dev   # tests and benchmarks
     clang libclang-rt-14-dev                     # libFuzzer for the project-file fuzz target
+    clang-format                                 # the code style of .clang-format
     poppler-utils                                # PDF checks of the report
     locales                                      # locale sources: tests build ru_RU.UTF-8 themselves
     xvfb xauth xdotool                           # a display for machines without one; the crash test

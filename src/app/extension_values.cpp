@@ -10,7 +10,7 @@ namespace zeltar {
 void StoreExtensionValue(ProjectState& state, const projectfile::ExtensionValue& value)
 {
     const ControlFacts& facts = Facts(value.control);
-    const ParameterSlot slot = FindParameter(state, facts.parameter);
+    const ParameterSlot slot = FindParameter(state, facts.control);
     const fields::NumericField* field = fields::FindNumericField(value.control);
     if (field == nullptr || facts.type != ControlType::Edit) {
         if (slot.whole)

@@ -83,7 +83,7 @@ bool FormModel::Impl::commitField(const fields::NumericField& field)
         value = *cut;
         shown = fields::DisplayText(value);
     }
-    const double previous = ParameterValue(state, field.parameter);
+    const double previous = ParameterValue(state, field.control);
     setText(field.control, shown);
     holdValue(field, value);
     reportClamp(field, typed, upper);
@@ -108,7 +108,7 @@ void FormModel::Impl::reportClamp(const fields::NumericField& field, const std::
 
 void FormModel::Impl::holdValue(const fields::NumericField& field, double value)
 {
-    const ParameterSlot slot = FindParameter(state, field.parameter);
+    const ParameterSlot slot = FindParameter(state, field.control);
     if (slot.whole)
         *slot.whole = static_cast<int>(value);
     else

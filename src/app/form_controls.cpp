@@ -6,11 +6,11 @@
 #include "app/form_parameters.h"
 #include "app/form_rows.h"
 #include "app/result_controls.h"
+#include "calc/enclosure_gain.h"
 #include "calc/recalculate.h"
 #include "fields/number_text.h"
 #include "fields/utf8.h"
 #include "model/startup_state.h"
-#include "refdata/materials.h"
 #include "refdata/products.h"
 #include "refdata/room_types.h"
 
@@ -70,15 +70,15 @@ void FormModel::Impl::createControls()
 void FormModel::Impl::showStartupDefaults()
 {
     for (const fields::NumericField& f : fields::NumericFields()) {
-        const double value = ParameterValue(state, f.parameter);
+        const double value = ParameterValue(state, f.control);
         setText(f.control, fields::DisplayText(f.storage == fields::Storage::Percent ? value * 100 : value));
     }
     for (const fields::ListField& list : fields::ListFields())
-        setIndex(list.control, static_cast<int>(ParameterValue(state, list.parameter)));
+        setIndex(list.control, static_cast<int>(ParameterValue(state, list.control)));
     for (const fields::CheckBoxField& box : fields::CheckBoxFields())
-        setIndex(box.control, static_cast<int>(ParameterValue(state, box.parameter())));
+        setIndex(box.control, static_cast<int>(ParameterValue(state, box.control)));
     for (const fields::TextField& f : fields::TextFields())
-        setText(f.control, *FindParameter(state, f.parameter()).text);
+        setText(f.control, *FindParameter(state, f.control).text);
 
     const refdata::Product& product = refdata::kProducts[static_cast<std::size_t>(state.product)];
     setText(Control::ProductMoisture, fields::DisplayText(product.waterContent));
@@ -87,13 +87,14 @@ void FormModel::Impl::showStartupDefaults()
     showTiles();
 
     // The construction material names on the solar tab, as the recalculation writes them.
-    for (int row = WallA; row <= WallD; ++row)
-        setText(*kStructureMaterialTexts[static_cast<std::size_t>(row)],
-                std::string(refdata::kWallStructureMaterials[static_cast<std::size_t>(
-                                                                 state.rows[static_cast<std::size_t>(row)].structureMaterial)]
-                                .name));
-    setText(*kStructureMaterialTexts[Ceiling],
-            std::string(refdata::kCeilingStructureMaterials[static_cast<std::size_t>(state.rows[Ceiling].structureMaterial)].name));
+    for (int row = 0; row < kRowCount; ++row) {
+        const auto index = static_cast<std::size_t>(row);
+        if (const std::optional<Control> text = kStructureMaterialTexts[index]) {
+            const int material = state.rows[index].structureMaterial;
+            setText(*text,
+                    std::string(calc::SurfaceStructureMaterial(static_cast<Row>(row), material, state.ownMaterials).name));
+        }
+    }
     // No recalculation at start-up: every other result shows "  0".
     for (const Control control : kResultControls)
         if (at(control).text.empty())

@@ -172,9 +172,9 @@ void FormModel::Impl::showExtensionInputs()
         if (facts.tab != fields::kExtraTab)
             continue;
         if (const fields::NumericField* field = fields::FindNumericField(facts.control))
-            setText(facts.control, fields::DisplayText(ParameterValue(state, field->parameter)));
+            setText(facts.control, fields::DisplayText(ParameterValue(state, field->control)));
         else if (fields::FindListField(facts.control) || fields::FindCheckBoxField(facts.control))
-            setIndex(facts.control, static_cast<int>(ParameterValue(state, facts.parameter)));
+            setIndex(facts.control, static_cast<int>(ParameterValue(state, facts.control)));
     }
     setEnabled(Control::StaffHours, state.staffOwnHours != 0);
     setEnabled(Control::UValueFloor, state.floorType != refdata::kFloorOnGround);

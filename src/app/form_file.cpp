@@ -63,7 +63,7 @@ projectfile::ProjectLines FormModel::Impl::collectLines() const
             out = std::to_string(at(*lineSpec.control).index);
             break;
         case LineKind::StateValue:
-            out = std::to_string(static_cast<int>(ParameterValue(state, lineSpec.parameter)));
+            out = std::to_string(projectfile::StateLineValue(state, line));
             break;
         case LineKind::Flag: {
             const ControlState& c = at(*lineSpec.control);

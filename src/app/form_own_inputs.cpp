@@ -19,7 +19,7 @@ namespace {
 // The value a control's parameter holds in the record (a whole number widened).
 double HeldValue(const ProjectState& state, Control control)
 {
-    return ParameterValue(state, Facts(control).parameter);
+    return ParameterValue(state, control);
 }
 
 } // namespace
@@ -57,8 +57,8 @@ void FormModel::Impl::applyExtensions(const std::vector<projectfile::ExtensionVa
         else
             setIndex(facts.control, fresh.index);
         setEnabled(facts.control, fresh.enabled);
-        const ParameterSlot slot = FindParameter(state, facts.parameter);
-        const ParameterSlot was = FindParameter(startup.state, facts.parameter);
+        const ParameterSlot slot = FindParameter(state, facts.control);
+        const ParameterSlot was = FindParameter(startup.state, facts.control);
         if (slot.real)
             *slot.real = *was.real;
         else if (slot.whole)

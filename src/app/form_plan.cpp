@@ -54,7 +54,7 @@ void FormModel::Impl::showWallDirections()
     for (int wall = WallA; wall <= WallD; ++wall) {
         const auto w = static_cast<std::size_t>(wall);
         state.rows[w].facing = directions[w];
-        setText(kWallDirectionFields[w], std::string(plan::DirectionText(directions[w])));
+        setText(*kWallDirectionFields[w], std::string(plan::DirectionText(directions[w])));
     }
 }
 

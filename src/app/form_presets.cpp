@@ -41,7 +41,7 @@ constexpr std::string_view kHighTurnoverClearedMessage =
 void FormModel::Impl::selectList(Control comboBox, int index)
 {
     setIndex(comboBox, index);
-    *FindParameter(state, Facts(comboBox).parameter).whole = index;
+    *FindParameter(state, comboBox).whole = index;
 }
 
 void FormModel::Impl::choose(const fields::ListField& list, int index)
@@ -204,7 +204,7 @@ void FormModel::Impl::clickCheckBox(const fields::CheckBoxField& box)
         return;
     const int checked = at(box.control).index == 1 ? 0 : 1;
     setIndex(box.control, checked);
-    *FindParameter(state, box.parameter()).whole = checked;
+    *FindParameter(state, box.control).whole = checked;
     applyFlag(box.control);
 }
 

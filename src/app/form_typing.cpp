@@ -94,7 +94,7 @@ void FormModel::Impl::editFocusedText(std::string text, std::optional<int> caret
     if (const fields::NumericField* f = fields::FindNumericField(edited); f && fields::AdmitsComma(f->kind))
         std::replace(text.begin(), text.end(), '.', ',');
     if (const fields::TextField* free = fields::FindTextField(edited))
-        *FindParameter(state, free->parameter()).text = text;
+        *FindParameter(state, free->control).text = text;
     setText(edited, std::move(text));
     select(edited, shownCaret, 0);
 }

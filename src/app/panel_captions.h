@@ -2,9 +2,11 @@
 // window (the overview of zeltar-cli) repeat word for word: the room group and the summary column.
 #pragma once
 
+#include "calc/results.h"
 #include "fields/control.h"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace zeltar {
@@ -30,17 +32,17 @@ inline constexpr CaptionedControl kRoomTemperatureCaption{"Температур�
 // The header field "ОБЪЕКТ" (the site).
 inline constexpr CaptionedControl kSiteCaption{"ОБЪЕКТ", Control::SiteName};
 
-// The summary column "ТЕПЛОПРИТОКИ": the six gains in the window's order, then the sum and the
-// capacity the equipment needs, each in kilowatts.
+// The summary column "ТЕПЛОПРИТОКИ": the six gains the pass copies there, in the window's order, then
+// the sum and the capacity the equipment needs, each in kilowatts.
 inline constexpr std::string_view kSummaryGroupCaption = "ТЕПЛОПРИТОКИ";
-inline constexpr std::array<CaptionedControl, 6> kSummaryGainCaptions{{
-    {"Q1", Control::SummaryQ1},
-    {"Q12", Control::SummaryQ12},
-    {"Q2", Control::SummaryQ2},
-    {"Q3", Control::SummaryQ3},
-    {"Q4", Control::SummaryQ4},
-    {"Q5", Control::SummaryQ5},
-}};
+inline constexpr std::array<std::string_view, calc::kSummaryCopies.size()> kSummaryGainNames{
+    "Q1", "Q12", "Q2", "Q3", "Q4", "Q5"};
+inline constexpr auto kSummaryGainCaptions = [] {
+    std::array<CaptionedControl, calc::kSummaryCopies.size()> captions{};
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        captions[i] = {kSummaryGainNames[i], calc::RowOf(calc::kSummaryCopies[i].summary).control};
+    return captions;
+}();
 inline constexpr CaptionedControl kTotalHeatGainCaption{"Q сум.", Control::TotalHeatGain};
 inline constexpr CaptionedControl kEquipmentCapacityCaption{"Q об.", Control::EquipmentCapacity};
 inline constexpr std::string_view kKiloWattsCaption = "кВт";

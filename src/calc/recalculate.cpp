@@ -27,31 +27,6 @@ namespace {
 using fields::CutToDecimals;
 using refdata::RoomGroup;
 
-constexpr std::array<ResultField, kSurfaceRowCount> kMaterialTextFields{
-    ResultField::StructureMaterialTextA, ResultField::StructureMaterialTextB,
-    ResultField::StructureMaterialTextC, ResultField::StructureMaterialTextD,
-    ResultField::StructureMaterialTextCeiling};
-constexpr std::array<ResultField, kRowCount> kEnclosureGainFields{
-    ResultField::EnclosureHeatGainA, ResultField::EnclosureHeatGainB, ResultField::EnclosureHeatGainC,
-    ResultField::EnclosureHeatGainD, ResultField::EnclosureHeatGainCeiling, ResultField::EnclosureHeatGainFloor};
-constexpr std::array<ResultField, kSurfaceRowCount> kSolarDifferenceFields{
-    ResultField::SolarTemperatureDifferenceA, ResultField::SolarTemperatureDifferenceB,
-    ResultField::SolarTemperatureDifferenceC, ResultField::SolarTemperatureDifferenceD,
-    ResultField::SolarTemperatureDifferenceCeiling};
-constexpr std::array<ResultField, kSurfaceRowCount> kSolarGainFields{
-    ResultField::SolarHeatGainA, ResultField::SolarHeatGainB, ResultField::SolarHeatGainC,
-    ResultField::SolarHeatGainD, ResultField::SolarHeatGainCeiling};
-
-// The summary column repeats the six partial sums.
-constexpr std::array<std::pair<ResultField, ResultField>, 6> kSummaryCopies{{
-    {ResultField::SummaryQ1, ResultField::HeatGainQ1},
-    {ResultField::SummaryQ12, ResultField::HeatGainQ12},
-    {ResultField::SummaryQ2, ResultField::HeatGainQ2},
-    {ResultField::SummaryQ3, ResultField::HeatGainQ3},
-    {ResultField::SummaryQ4, ResultField::HeatGainQ4},
-    {ResultField::SummaryQ5, ResultField::HeatGainQ5},
-}};
-
 // One run of the pass over a project.
 class Pass {
 public:
@@ -95,11 +70,11 @@ private:
 
     void CopyMaterialNames()
     {
-        for (int row = WallA; row <= Ceiling; ++row) {
-            const auto r = static_cast<Row>(row);
-            Write(kMaterialTextFields[row],
-                  std::string(SurfaceStructureMaterial(r, s_.rows[row].structureMaterial, s_.ownMaterials).name));
-        }
+        for (int row = 0; row < kRowCount; ++row)
+            if (const std::optional<ResultField> field = kStructureMaterialTextResults[row]) {
+                const int material = s_.rows[row].structureMaterial;
+                Write(*field, std::string(SurfaceStructureMaterial(static_cast<Row>(row), material, s_.ownMaterials).name));
+            }
     }
 
     void SetWarningColours()
@@ -208,7 +183,7 @@ private:
             }
             v_.heatTransferCoefficient[index] = coefficient;
             v_.enclosureHeatGain[index] = gain;
-            Write(kEnclosureGainFields[index], gain);
+            Write(*kEnclosureHeatGainResults[index], gain);
             if (index < kSurfaceRowCount)
                 SolarRow(row, coefficient, area);
         }
@@ -236,8 +211,8 @@ private:
               "Q = k·F·Δt_с, до целых ватт", "Q12");
         v_.solarTemperatureDifference[row] = difference;
         v_.solarHeatGain[row] = gain;
-        Write(kSolarDifferenceFields[row], difference);
-        Write(kSolarGainFields[row], gain);
+        Write(*kSolarTemperatureDifferenceResults[row], difference);
+        Write(*kSolarHeatGainResults[row], gain);
     }
 
     void EnclosureTotals()

@@ -4,9 +4,11 @@
 #pragma once
 
 #include "fields/control.h"
+#include "model/project_state.h"
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace zeltar::calc {
@@ -124,5 +126,63 @@ static_assert(CoversEveryResultInOrder(kResultRows), "one row per result, in the
 
 inline constexpr const ResultRow& RowOf(ResultField field) { return kResultRows[static_cast<std::size_t>(field)]; }
 inline constexpr std::string_view ResultFieldName(ResultField field) { return RowOf(field).name; }
+
+// A result of each enclosure row, in the row order A, B, C, D, ceiling, floor (nullopt where a row
+// has none). The pass writes them row by row; the window's tab pages show them as columns.
+using RowResults = std::array<std::optional<ResultField>, kRowCount>;
+// The construction's name copied onto the solar tab.
+inline constexpr RowResults kStructureMaterialTextResults{
+    ResultField::StructureMaterialTextA, ResultField::StructureMaterialTextB, ResultField::StructureMaterialTextC,
+    ResultField::StructureMaterialTextD, ResultField::StructureMaterialTextCeiling, std::nullopt};
+inline constexpr RowResults kEnclosureHeatGainResults{
+    ResultField::EnclosureHeatGainA, ResultField::EnclosureHeatGainB, ResultField::EnclosureHeatGainC,
+    ResultField::EnclosureHeatGainD, ResultField::EnclosureHeatGainCeiling, ResultField::EnclosureHeatGainFloor};
+inline constexpr RowResults kSolarTemperatureDifferenceResults{
+    ResultField::SolarTemperatureDifferenceA, ResultField::SolarTemperatureDifferenceB,
+    ResultField::SolarTemperatureDifferenceC, ResultField::SolarTemperatureDifferenceD,
+    ResultField::SolarTemperatureDifferenceCeiling, std::nullopt};
+inline constexpr RowResults kSolarHeatGainResults{
+    ResultField::SolarHeatGainA, ResultField::SolarHeatGainB, ResultField::SolarHeatGainC,
+    ResultField::SolarHeatGainD, ResultField::SolarHeatGainCeiling, std::nullopt};
+
+// Each row's result is the one named after the row ("...A" for wall A, "...Ceiling").
+constexpr bool NamedAfterTheirRows(const RowResults& results)
+{
+    for (std::size_t row = 0; row < results.size(); ++row)
+        if (results[row] && !ResultFieldName(*results[row]).ends_with(kRowSuffixes[row]))
+            return false;
+    return true;
+}
+static_assert(NamedAfterTheirRows(kStructureMaterialTextResults) && NamedAfterTheirRows(kEnclosureHeatGainResults)
+                  && NamedAfterTheirRows(kSolarTemperatureDifferenceResults) && NamedAfterTheirRows(kSolarHeatGainResults),
+              "each row's result in its row");
+
+// The summary column repeats the six partial sums, in the window's order.
+struct SummaryCopy {
+    ResultField summary;
+    ResultField source;
+};
+inline constexpr std::array<SummaryCopy, 6> kSummaryCopies{{
+    {ResultField::SummaryQ1, ResultField::HeatGainQ1},
+    {ResultField::SummaryQ12, ResultField::HeatGainQ12},
+    {ResultField::SummaryQ2, ResultField::HeatGainQ2},
+    {ResultField::SummaryQ3, ResultField::HeatGainQ3},
+    {ResultField::SummaryQ4, ResultField::HeatGainQ4},
+    {ResultField::SummaryQ5, ResultField::HeatGainQ5},
+}};
+// "SummaryQ12" copies "HeatGainQ12".
+constexpr bool CopiesItsNamesake(const SummaryCopy& copy)
+{
+    constexpr std::string_view kSummary = "Summary";
+    constexpr std::string_view kHeatGain = "HeatGain";
+    const std::string_view summary = ResultFieldName(copy.summary);
+    const std::string_view source = ResultFieldName(copy.source);
+    return summary.starts_with(kSummary) && source.starts_with(kHeatGain)
+           && summary.substr(kSummary.size()) == source.substr(kHeatGain.size());
+}
+static_assert(CopiesItsNamesake(kSummaryCopies[0]) && CopiesItsNamesake(kSummaryCopies[1])
+                  && CopiesItsNamesake(kSummaryCopies[2]) && CopiesItsNamesake(kSummaryCopies[3])
+                  && CopiesItsNamesake(kSummaryCopies[4]) && CopiesItsNamesake(kSummaryCopies[5]),
+              "each summary field copies the partial sum of its name");
 
 } // namespace zeltar::calc

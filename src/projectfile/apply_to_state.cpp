@@ -9,6 +9,8 @@
 #include "refdata/products.h"
 #include "refdata/room_types.h"
 
+#include <stdexcept>
+#include <string>
 #include <type_traits>
 
 namespace zeltar::projectfile {
@@ -39,9 +41,9 @@ void StoreLine(const LineEntry& entry, const LoadedProject& file, std::size_t in
                 state.*slot = WholeValue(entry, file, index);
             else if constexpr (std::is_same_v<Slot, std::string ProjectState::*>)
                 state.*slot = file.lines[index];
-            else if constexpr (std::is_same_v<Slot, detail::RowMember<double>>)
+            else if constexpr (std::is_same_v<Slot, RowMember<double>>)
                 state.rows[static_cast<std::size_t>(slot.row)].*slot.member = file.numbers[index];
-            else if constexpr (std::is_same_v<Slot, detail::RowMember<int>>)
+            else if constexpr (std::is_same_v<Slot, RowMember<int>>)
                 state.rows[static_cast<std::size_t>(slot.row)].*slot.member = WholeValue(entry, file, index);
         },
         entry.slot);
@@ -80,6 +82,15 @@ void ApplyToState(const LoadedProject& file, ProjectState& state)
     // The field shows the stored text only; the respiration test needs the product's own value.
     state.cryoscopicTemperature = refdata::kProducts[static_cast<std::size_t>(state.product)].cryoscopicPoint;
     ApplyWallDirections(state);
+}
+
+int StateLineValue(const ProjectState& state, int line)
+{
+    const LineEntry& entry = detail::kLineEntries[static_cast<std::size_t>(line - 1)];
+    if (entry.lineSpec.kind != LineKind::StateValue)
+        throw std::logic_error("file line " + std::to_string(line) + " holds no state value");
+    const RecordValue value = ValueAt(const_cast<ProjectState&>(state), entry.slot); // only read
+    return *value.whole;
 }
 
 } // namespace zeltar::projectfile

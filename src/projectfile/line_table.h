@@ -5,6 +5,7 @@
 
 #include "model/project_state.h"
 #include "projectfile/project_file.h"
+#include "projectfile/record_fields.h"
 
 #include <array>
 #include <cstdint>
@@ -16,17 +17,9 @@ namespace zeltar::projectfile::detail {
 
 static_assert(std::is_same_v<std::int32_t, int>, "whole-number parameters are held as int");
 
-// A member of one enclosure row.
-template <class T>
-struct RowMember {
-    int row;
-    T EnclosureRow::*member;
-};
-
 // Where a line's value is stored: nowhere (display texts, captions, display states), a member of
-// the record, or a member of one enclosure row.
-using StateSlot = std::variant<std::monostate, double ProjectState::*, int ProjectState::*,
-                               std::string ProjectState::*, RowMember<double>, RowMember<int>>;
+// the record, or a member of one enclosure row; the controls' members come from record_fields.h.
+using StateSlot = RecordSlot;
 
 // What a sound value of the line must also meet, beyond converting as its kind says.
 enum class ValueRule {

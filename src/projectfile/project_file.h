@@ -108,4 +108,8 @@ std::string WriteProjectFileLossy(const ProjectLines& lines);
 // the plan orientation.
 void ApplyToState(const LoadedProject& file, ProjectState& state);
 
+// The whole number the record holds for a StateValue line (a surface flag, the plan orientation), as
+// the line stores it.
+int StateLineValue(const ProjectState& state, int line);
+
 } // namespace zeltar::projectfile

@@ -7,6 +7,7 @@
 #include "refdata/materials.h"
 
 #include <array>
+#include <cstddef>
 
 namespace zeltar::refdata {
 
@@ -21,8 +22,10 @@ inline constexpr std::array<LayerMaterial, 3> kAddedInsulationMaterials{{
 // insulation entries (brick, concrete, wood and the classic insulations). Each name stands once, since
 // the own project file stores the name: the pumice concrete of the insulation list (0,29 W/(m K),
 // the construction entry has 0,68) is told apart.
-inline constexpr std::array<LayerMaterial, 3 + 19 + 15> kExtraLayerMaterials = [] {
-    std::array<LayerMaterial, 3 + 19 + 15> all{};
+inline constexpr std::size_t kExtraLayerMaterialCount =
+    kAddedInsulationMaterials.size() + kWallStructureMaterials.size() + kWallInsulationMaterials.size();
+inline constexpr std::array<LayerMaterial, kExtraLayerMaterialCount> kExtraLayerMaterials = [] {
+    std::array<LayerMaterial, kExtraLayerMaterialCount> all{};
     std::size_t n = 0;
     for (const LayerMaterial& m : kAddedInsulationMaterials)
         all[n++] = m;
@@ -32,5 +35,15 @@ inline constexpr std::array<LayerMaterial, 3 + 19 + 15> kExtraLayerMaterials = [
         all[n++] = m.name == "пемзобетон" ? LayerMaterial{"пемзобетон (изоляционный)", m.conductivity} : m;
     return all;
 }();
+
+constexpr bool EachNameOnce(const std::array<LayerMaterial, kExtraLayerMaterialCount>& materials)
+{
+    for (std::size_t i = 0; i < materials.size(); ++i)
+        for (std::size_t j = i + 1; j < materials.size(); ++j)
+            if (materials[i].name == materials[j].name)
+                return false;
+    return true;
+}
+static_assert(EachNameOnce(kExtraLayerMaterials), "the own project file stores an extra layer's material by its name");
 
 } // namespace zeltar::refdata

@@ -2,6 +2,7 @@
 // preview image (pixels), and what it says. Values are read from the window's controls.
 #pragma once
 
+#include "app/form_rows.h"
 #include "report/canvas.h"
 #include "report/report_fonts.h"
 #include "report/report_phrase.h"
@@ -92,7 +93,7 @@ inline constexpr std::array<SiteColumn, 3> kSiteColumns{{
 }};
 
 // --- The two enclosure tables ----------------------------------------------------------------------
-inline constexpr std::size_t kTableRows = 6; // walls А, Б, В, Г, ceiling, floor
+inline constexpr std::size_t kTableRows = kRowCount; // walls А, Б, В, Г, ceiling, floor
 
 template <std::size_t Columns>
 struct GridPlace {
@@ -115,6 +116,16 @@ struct TableColumn {
 };
 
 // The element of each row with the row's outside/inside text: "Стена А (нар)", "Потолок (вн)", "Пол".
+// A column's cells, row by row: the row's control as `piece` reads it, `absent` where the row has none.
+constexpr std::array<Phrase, kTableRows> Cells(const RowControls& column, Piece (*piece)(Control),
+                                               std::string_view absent = "---")
+{
+    std::array<Phrase, kTableRows> cells{};
+    for (std::size_t row = 0; row < kTableRows; ++row)
+        cells[row] = column[row] ? Join(piece(*column[row])) : Join(absent);
+    return cells;
+}
+
 inline constexpr std::array<Phrase, kTableRows> kElementCells{{
     Join(Fixed("Стена А ("), Number(Control::OutsideFacingTextA), Fixed(")")),
     Join(Fixed("Стена Б ("), Number(Control::OutsideFacingTextB), Fixed(")")),
@@ -133,29 +144,14 @@ inline constexpr Both<GridPlace<7>> kEnclosureGrid{
 inline constexpr std::array<TableColumn, 7> kEnclosureColumns{{
     {"Элемент", "ограждения", {80, 29}, {80, 29}, Align::Left, kElementCells},
     {"Материал строительной", "конструкции элемента", {390, 153}, {390, 153}, Align::Left,
-     {{Join(List(Control::StructureMaterialA)), Join(List(Control::StructureMaterialB)),
-       Join(List(Control::StructureMaterialC)), Join(List(Control::StructureMaterialD)),
-       Join(List(Control::StructureMaterialCeiling)), Join(List(Control::StructureMaterialFloor))}}},
-    {"Толщина", "     мм", {920, 365}, {1040, 413}, Align::Right,
-     {{Join(Number(Control::StructureThicknessA)), Join(Number(Control::StructureThicknessB)),
-       Join(Number(Control::StructureThicknessC)), Join(Number(Control::StructureThicknessD)),
-       Join(Number(Control::StructureThicknessCeiling)), Join(Number(Control::StructureThicknessFloor))}}},
+     Cells(kStructureMaterialLists, List)},
+    {"Толщина", "     мм", {920, 365}, {1040, 413}, Align::Right, Cells(kStructureThicknessFields, Number)},
     {"Материал теплоизоляционной", "конструкции элемента", {1110, 441}, {1110, 441}, Align::Left,
-     {{Join(List(Control::InsulationMaterialA)), Join(List(Control::InsulationMaterialB)),
-       Join(List(Control::InsulationMaterialC)), Join(List(Control::InsulationMaterialD)),
-       Join(List(Control::InsulationMaterialCeiling)), Join(List(Control::InsulationMaterialFloor))}}},
-    {"Толщина", "     мм", {1650, 657}, {1770, 705}, Align::Right,
-     {{Join(Number(Control::InsulationThicknessA)), Join(Number(Control::InsulationThicknessB)),
-       Join(Number(Control::InsulationThicknessC)), Join(Number(Control::InsulationThicknessD)),
-       Join(Number(Control::InsulationThicknessCeiling)), Join(Number(Control::InsulationThicknessFloor))}}},
-    {"Температура", "  наружн.,С", {1815, 723}, {1955, 779}, Align::Right,
-     {{Join(Number(Control::OutsideTemperatureA)), Join(Number(Control::OutsideTemperatureB)),
-       Join(Number(Control::OutsideTemperatureC)), Join(Number(Control::OutsideTemperatureD)),
-       Join(Number(Control::OutsideTemperatureCeiling)), Join(Number(Control::OutsideTemperatureFloor))}}},
+     Cells(kInsulationMaterialLists, List)},
+    {"Толщина", "     мм", {1650, 657}, {1770, 705}, Align::Right, Cells(kInsulationThicknessFields, Number)},
+    {"Температура", "  наружн.,С", {1815, 723}, {1955, 779}, Align::Right, Cells(kOutsideTemperatureFields, Number)},
     {"Теплопри-", " ток, кВт", {2060, 821}, {2210, 881}, Align::Right,
-     {{Join(Number(Control::EnclosureHeatGainA)), Join(Number(Control::EnclosureHeatGainB)),
-       Join(Number(Control::EnclosureHeatGainC)), Join(Number(Control::EnclosureHeatGainD)),
-       Join(Number(Control::EnclosureHeatGainCeiling)), Join(Number(Control::EnclosureHeatGainFloor))}}},
+     Cells(ShownBy(calc::kEnclosureHeatGainResults), Number)},
 }};
 
 // Solar radiation correction Q12; the floor has no sun.
@@ -166,24 +162,14 @@ inline constexpr Both<GridPlace<6>> kSolarGrid{
 
 inline constexpr std::array<TableColumn, 6> kSolarColumns{{
     {"Элемент", "ограждения", {80, 29}, {80, 29}, Align::Left, kElementCells},
-    {" Ориентация по", "сторонам света", {440, 173}, {560, 221}, Align::Left,
-     {{Join(Number(Control::WallDirectionA)), Join(Number(Control::WallDirectionB)),
-       Join(Number(Control::WallDirectionC)), Join(Number(Control::WallDirectionD)), Join("---"), Join("---")}}},
-    {"Освещенность", "     солнцем", {840, 333}, {960, 381}, Align::Left,
-     {{Join(Number(Control::SunlitTextA)), Join(Number(Control::SunlitTextB)), Join(Number(Control::SunlitTextC)),
-       Join(Number(Control::SunlitTextD)), Join(Number(Control::SunlitTextCeiling)), Join("---")}}},
+    {" Ориентация по", "сторонам света", {440, 173}, {560, 221}, Align::Left, Cells(kWallDirectionFields, Number)},
+    {"Освещенность", "     солнцем", {840, 333}, {960, 381}, Align::Left, Cells(kSunlitTexts, Number)},
     {"Наружное покрытие стены", "            или потолка", {1210, 481}, {1210, 481}, Align::Left,
-     {{Join(List(Control::SurfaceFinishA)), Join(List(Control::SurfaceFinishB)), Join(List(Control::SurfaceFinishC)),
-       Join(List(Control::SurfaceFinishD)), Join(List(Control::SurfaceFinishCeiling)),
-       Join("                   ---")}}},
+     Cells(kSurfaceFinishLists, List, "                   ---")},
     {"Избыточн.разн.", "  температур,С", {1770, 705}, {1920, 765}, Align::Right,
-     {{Join(Number(Control::SolarTemperatureDifferenceA)), Join(Number(Control::SolarTemperatureDifferenceB)),
-       Join(Number(Control::SolarTemperatureDifferenceC)), Join(Number(Control::SolarTemperatureDifferenceD)),
-       Join(Number(Control::SolarTemperatureDifferenceCeiling)), Join("---")}}},
+     Cells(ShownBy(calc::kSolarTemperatureDifferenceResults), Number)},
     {"Теплопри-", " ток, кВт", {2060, 821}, {2210, 881}, Align::Right,
-     {{Join(Number(Control::SolarHeatGainA)), Join(Number(Control::SolarHeatGainB)),
-       Join(Number(Control::SolarHeatGainC)), Join(Number(Control::SolarHeatGainD)),
-       Join(Number(Control::SolarHeatGainCeiling)), Join("---")}}},
+     Cells(ShownBy(calc::kSolarHeatGainResults), Number)},
 }};
 
 // --- Totals under the tables, bold: label left, value right ------------------------------------------

@@ -93,6 +93,22 @@ void ShowCaption(Widget* widget, const QString& text)
         widget->setText(text);
 }
 
+// A line edit's text, set only when it changed: the focused field keeps its caret where it can,
+// an unfocused one shows the start of its text.
+void ShowEditText(QLineEdit* edit, bool readOnly, const QString& text)
+{
+    if (edit->isReadOnly() != readOnly)
+        edit->setReadOnly(readOnly);
+    if (edit->text() == text)
+        return;
+    const int caret = edit->cursorPosition();
+    edit->setText(text);
+    if (edit->hasFocus())
+        edit->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
+    else
+        edit->home(false);
+}
+
 // Characters (code points) before the UTF-16 position of a text, as the model counts them.
 int CharactersBefore(const QString& text, qsizetype position)
 {
@@ -498,20 +514,7 @@ void FormBinding::mirror(Control control)
     const QString text = QString::fromStdString(state.text);
 
     switch (state.type) {
-    case ControlType::Edit: {
-        auto* edit = qobject_cast<QLineEdit*>(widget);
-        if (edit->isReadOnly() != state.readOnly)
-            edit->setReadOnly(state.readOnly);
-        if (edit->text() != text) {
-            const int caret = edit->cursorPosition();
-            edit->setText(text);
-            if (edit->hasFocus())
-                edit->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
-            else
-                edit->home(false); // unfocused fields show the start of their text
-        }
-        break;
-    }
+    case ControlType::Edit: ShowEditText(qobject_cast<QLineEdit*>(widget), state.readOnly, text); break;
     case ControlType::ComboBox: {
         auto* combo = qobject_cast<QComboBox*>(widget);
         if (ListsOwnMaterials(control)) // the project's own materials may have come or gone
@@ -537,14 +540,19 @@ void FormBinding::mirror(Control control)
         break;
     }
 
-    if (state.type == ControlType::Edit || state.type == ControlType::ComboBox) {
-        const auto shown = shownColors_.find(control);
-        if (shown == shownColors_.end() || shown->second != state.color) {
-            PaintBackground(widget, state.color, state.type == ControlType::ComboBox,
-                            state.type == ControlType::Edit && state.readOnly);
-            shownColors_[control] = state.color;
-        }
-    }
+    if (state.type == ControlType::Edit || state.type == ControlType::ComboBox)
+        mirrorColor(control, widget, state);
+}
+
+// Only a changed colour repaints the background: a palette set anew repaints the widget.
+void FormBinding::mirrorColor(Control control, QWidget* widget, const ControlState& state)
+{
+    const auto shown = shownColors_.find(control);
+    if (shown != shownColors_.end() && shown->second == state.color)
+        return;
+    PaintBackground(widget, state.color, state.type == ControlType::ComboBox,
+                    state.type == ControlType::Edit && state.readOnly);
+    shownColors_[control] = state.color;
 }
 
 } // namespace zeltar::gui

@@ -89,6 +89,7 @@ private:
     void syncAfterToolkitChange(Control control);
     void mirror(const ChangedControls& controls);
     void mirror(Control control);
+    void mirrorColor(Control control, QWidget* widget, const ControlState& state);
     void syncTab();
     // Every control's tooltip from the core's texts (at binding).
     void showTooltips();

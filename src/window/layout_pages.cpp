@@ -32,9 +32,7 @@ constexpr int kGridRowPitch = 26; // px
 
 // Enclosure page: six rows (walls А to Г, ceiling, floor): row caption, construction list, its
 // thickness, insulation list, its thickness, outside temperature, outside/inside text, heat gain.
-constexpr RowControls kEnclosureHeatGainFields{Control::EnclosureHeatGainA, Control::EnclosureHeatGainB,
-                                               Control::EnclosureHeatGainC, Control::EnclosureHeatGainD,
-                                               Control::EnclosureHeatGainCeiling, Control::EnclosureHeatGainFloor};
+constexpr RowControls kEnclosureHeatGainFields = ShownBy(calc::kEnclosureHeatGainResults);
 constexpr GridPage kEnclosureGrid{
     EnclosurePage,
     kRowCount,
@@ -48,18 +46,12 @@ constexpr GridPage kEnclosureGrid{
 
 // Solar page: five rows (walls А to Г, ceiling): row caption, orientation, construction name,
 // sunlit text, finish list, outside/inside text, excess temperature difference, heat gain.
-using SurfaceRowControls = std::array<std::optional<Control>, kSurfaceRowCount>;
-constexpr SurfaceRowControls kWallDirections{kWallDirectionFields[0], kWallDirectionFields[1], kWallDirectionFields[2],
-                                             kWallDirectionFields[3], std::nullopt};
-constexpr SurfaceRowControls kExcessTemperatureFields{
-    Control::SolarTemperatureDifferenceA, Control::SolarTemperatureDifferenceB, Control::SolarTemperatureDifferenceC,
-    Control::SolarTemperatureDifferenceD, Control::SolarTemperatureDifferenceCeiling};
-constexpr SurfaceRowControls kSolarHeatGainFields{Control::SolarHeatGainA, Control::SolarHeatGainB, Control::SolarHeatGainC,
-                                                  Control::SolarHeatGainD, Control::SolarHeatGainCeiling};
+constexpr RowControls kExcessTemperatureFields = ShownBy(calc::kSolarTemperatureDifferenceResults);
+constexpr RowControls kSolarHeatGainFields = ShownBy(calc::kSolarHeatGainResults);
 constexpr GridPage kSolarGrid{
     SolarPage,
     kSurfaceRowCount,
-    {GridColumn{}, kWallDirections, kStructureMaterialTexts, kSunlitTexts, kSurfaceFinishLists,
+    {GridColumn{}, kWallDirectionFields, kStructureMaterialTexts, kSunlitTexts, kSurfaceFinishLists,
      kOutsideFacingCopies, kExcessTemperatureFields, kSolarHeatGainFields},
     {6, 64, 118, 322, 402, 606, 650, 726},
     {56, 50, 200, 76, 200, 40, 72, 80},

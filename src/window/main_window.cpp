@@ -99,8 +99,40 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
     setPalette(WindowPalette());
     setAutoFillBackground(true);
 
-    // The fixed client area in a scroll area without a frame: as large as the client, the window
-    // shows no scroll bars; on a smaller screen (see fitToScreen) the client scrolls.
+    QWidget* client = buildScrolledClient();
+    widgets_ = BuildWindowWidgets(client);
+    binding_ = std::make_unique<FormBinding>(
+        model_, widgets_, [this](const QString& message) { dialogs_.showError(this, message); }, this);
+    reportSource_ = std::make_unique<report::FormModelReportSource>(model_);
+    // A save as a 131-line file that would lose inputs asks first (unset in a test: «Нет»).
+    model_.setAskLossySave([this](const std::string& question) {
+        return dialogs_.askLossySave && dialogs_.askLossySave(this, QString::fromStdString(question));
+    });
+    // The report's windows, created once after the main window and hidden: the preview, whose print
+    // buttons print as the main window's print button does (the preview staying open), then the
+    // printer resolution warning.
+    buildReportWindows();
+    connectCommandButtons();
+    binding_->addHistoryShortcuts(this);
+    addOwnMaterialsDialog();
+    addSummaryButton();
+    addLoadChartButton();
+    addMessageLine();
+    focusRing_ = new FocusRing(client);
+    addShortcuts();
+    addRecentProjects();
+    setAcceptDrops(true);
+}
+
+MainWindow::~MainWindow()
+{
+    model_.setAskLossySave(nullptr);
+}
+
+// The fixed client area in a scroll area without a frame: as large as the client, the window
+// shows no scroll bars; on a smaller screen (see fitToScreen) the client scrolls.
+QWidget* MainWindow::buildScrolledClient()
+{
     auto* client = new QWidget;
     client->setObjectName(QStringLiteral("ClientArea"));
     client->setFixedSize(kWindowWidth, kWindowHeight);
@@ -118,18 +150,12 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
         if (now != nullptr && client->isAncestorOf(now))
             scrollArea_->ensureWidgetVisible(now, kFocusMarginPixels, kFocusMarginPixels);
     });
+    return client;
+}
 
-    widgets_ = BuildWindowWidgets(client);
-    binding_ = std::make_unique<FormBinding>(
-        model_, widgets_, [this](const QString& message) { dialogs_.showError(this, message); }, this);
-    reportSource_ = std::make_unique<report::FormModelReportSource>(model_);
-    // A save as a 131-line file that would lose inputs asks first (unset in a test: «Нет»).
-    model_.setAskLossySave([this](const std::string& question) {
-        return dialogs_.askLossySave && dialogs_.askLossySave(this, QString::fromStdString(question));
-    });
-    // The report's windows, created once after the main window and hidden: the preview, whose print
-    // buttons print as the main window's print button does (the preview staying open), then the
-    // printer resolution warning.
+// The report's preview over the report source, and the printer resolution warning.
+void MainWindow::buildReportWindows()
+{
     previewWindow_ = std::make_unique<report::PreviewWindow>(this, *reportSource_, [this] { runPrint(); });
     resolutionWarning_ = std::make_unique<report::ResolutionWarning>(this);
     previewWindow_->offerPdf([this] { writeReportPdf(); });
@@ -139,27 +165,17 @@ MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
     });
     previewWindow_->offerLoadChart([this] { return calc::BreakDownLoad(model_.lastValues()); },
                                    [this] { runPrint(true); });
+}
+
+// The click gave the button the model's focus first (committing the field being edited); when that
+// failed, its error is shown and the command does not run.
+void MainWindow::connectCommandButtons()
+{
     for (const auto& [command, button] : widgets_.commands)
-        // The click gave the button the model's focus first (committing the field being edited);
-        // when that failed, its error is shown and the command does not run.
         connect(button, &QPushButton::clicked, this, [this, command = command] {
             if (model_.focusedControl() == ButtonOf(command))
                 runCommand(command);
         });
-    binding_->addHistoryShortcuts(this);
-    addOwnMaterialsDialog();
-    addSummaryButton();
-    addLoadChartButton();
-    addMessageLine();
-    focusRing_ = new FocusRing(client);
-    addShortcuts();
-    addRecentProjects();
-    setAcceptDrops(true);
-}
-
-MainWindow::~MainWindow()
-{
-    model_.setAskLossySave(nullptr);
 }
 
 // «Свои материалы…» on the «Дополнительно» tab: the click gave the button the model's focus first

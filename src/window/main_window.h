@@ -117,6 +117,9 @@ private:
     bool focusCommandButton(Command command);
     // Before inputs would be lost: true when the caller may go on (saved, or the user discards).
     bool settleUnsavedChanges();
+    QWidget* buildScrolledClient();
+    void buildReportWindows();
+    void connectCommandButtons();
     void addOwnMaterialsDialog();
     void addSummaryButton();
     void addLoadChartButton();

@@ -169,6 +169,17 @@ void AddStretch(QWidget* bar)
     static_cast<QHBoxLayout*>(bar->layout())->addStretch();
 }
 
+// Why the sums may differ from the shown rows by a hundredth.
+QLabel* NewSumsNote(QWidget* parent)
+{
+    auto* note = new QLabel(QStringLiteral("Суммы взяты по полным значениям камер и затем округлены, поэтому итог "
+                                           "может отличаться на 0,01 от суммы показанных строк."),
+                            parent);
+    note->setObjectName(QStringLiteral("SumsNote"));
+    note->setWordWrap(true);
+    return note;
+}
+
 } // namespace
 
 void SummaryWindow::fitToScreen(const QRect& available)
@@ -197,63 +208,13 @@ void SummaryWindow::addCommandKeys()
 void SummaryWindow::buildWidgets()
 {
     auto* content = new QWidget;
-    QWidget* fileBar = NewBar(content);
-    addButton(fileBar, QStringLiteral("NewButton"), QStringLiteral("Новый объект"), [this] { newObject(); });
-    addButton(fileBar, QStringLiteral("OpenButton"), QStringLiteral("Открыть..."), [this] { openObject(); });
-    addButton(fileBar, QStringLiteral("SaveButton"), QStringLiteral("Сохранить"), [this] { saveObject(); });
-    addButton(fileBar, QStringLiteral("SaveAsButton"), QStringLiteral("Сохранить как..."), [this] { saveObjectAs(); });
-    AddStretch(fileBar);
-    addButton(fileBar, QStringLiteral("CopyButton"), QStringLiteral("Копировать таблицу"), [this] { copyTable(); });
-    addButton(fileBar, QStringLiteral("PreviewButton"), QStringLiteral("Просмотр..."), [this] { previewReport(); });
-    addButton(fileBar, QStringLiteral("PrintButton"), QStringLiteral("Печать..."), [this] { printReport(); });
-    addButton(fileBar, QStringLiteral("PdfButton"), QStringLiteral("PDF..."), [this] { saveReportPdf(); });
-
-    QWidget* roomBar = NewBar(content);
-    addButton(roomBar, QStringLiteral("AddRoomsButton"), QStringLiteral("Добавить камеры..."), [this] { addRooms(); });
-    addButton(roomBar, QStringLiteral("AddCurrentButton"), QStringLiteral("Добавить текущий проект"),
-              [this] { addCurrentProject(); });
-    addButton(roomBar, QStringLiteral("RemoveButton"), QStringLiteral("Удалить"), [this] { removeSelectedRooms(); });
-    addButton(roomBar, QStringLiteral("UpButton"), QStringLiteral("Вверх"), [this] { moveSelectedRoom(-1); });
-    addButton(roomBar, QStringLiteral("DownButton"), QStringLiteral("Вниз"), [this] { moveSelectedRoom(+1); });
-    addButton(roomBar, QStringLiteral("RenameButton"), QStringLiteral("Переименовать"), [this] { renameSelectedRoom(); });
-    AddStretch(roomBar);
-
-    QWidget* fieldBar = NewBar(content);
-    nameField_ = addField(fieldBar, QStringLiteral("NameField"), QStringLiteral("Объект:"), 0);
-    boundaryField_ = addField(fieldBar, QStringLiteral("BoundaryField"), QStringLiteral("Граница уровней, °C:"),
-                              kNumberFieldWidth);
-    factorField_ = addField(fieldBar, QStringLiteral("FactorField"), FromUtf8(SimultaneityFactorCaption()),
-                            kNumberFieldWidth);
-    connect(nameField_, &QLineEdit::editingFinished, this, &SummaryWindow::commitName);
-    connect(boundaryField_, &QLineEdit::editingFinished, this, [this] {
-        commitOption(boundaryField_, &ObjectModel::setLevelBoundary, LevelBoundaryRefusal);
-    });
-    connect(factorField_, &QLineEdit::editingFinished, this, [this] {
-        commitOption(factorField_, &ObjectModel::setSimultaneityFactor, SimultaneityFactorRefusal);
-    });
-
-    view_ = new QTableView(content);
-    view_->setObjectName(QStringLiteral("SummaryTable"));
-    view_->setModel(&table_);
-    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Only a room's name is editable; a double-click opens the room instead.
-    view_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
-    connect(&table_, &SummaryTableModel::roomNameEdited, this, &SummaryWindow::renameRoom);
-    view_->verticalHeader()->hide();
-    view_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    view_->setWordWrap(false);
-    view_->viewport()->installEventFilter(this);
-    connect(view_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { openRoomOfRow(index.row()); });
-
-    statusBar_ = new QStatusBar(this);
-    statusBar_->setObjectName(QStringLiteral("StatusBar"));
-    statusBar_->setSizeGripEnabled(false);
-
-    auto* note = new QLabel(QStringLiteral("Суммы взяты по полным значениям камер и затем округлены, поэтому итог "
-                                           "может отличаться на 0,01 от суммы показанных строк."),
-                            content);
-    note->setObjectName(QStringLiteral("SumsNote"));
-    note->setWordWrap(true);
+    QWidget* fileBar = buildFileBar(content);
+    QWidget* roomBar = buildRoomBar(content);
+    QWidget* fieldBar = buildFieldBar(content);
+    buildTable(content);
+    buildStatusBar();
+    QLabel* note = NewSumsNote(content);
+    loadChart_ = new SummaryLoadChart(content);
 
     auto* layout = new QVBoxLayout(content);
     layout->addWidget(fileBar);
@@ -261,7 +222,6 @@ void SummaryWindow::buildWidgets()
     layout->addWidget(fieldBar);
     layout->addWidget(view_, 1);
     layout->addWidget(note);
-    loadChart_ = new SummaryLoadChart(content);
     layout->addWidget(loadChart_);
     auto* scrollArea = new QScrollArea(this);
     scrollArea->setObjectName(QStringLiteral("SummaryScrollArea"));
@@ -274,6 +234,76 @@ void SummaryWindow::buildWidgets()
     outer->addWidget(statusBar_); // below the scrolled part: always in view
     addCommandKeys();
     addRecentObjects();
+}
+
+QWidget* SummaryWindow::buildFileBar(QWidget* content)
+{
+    QWidget* bar = NewBar(content);
+    addButton(bar, QStringLiteral("NewButton"), QStringLiteral("Новый объект"), [this] { newObject(); });
+    addButton(bar, QStringLiteral("OpenButton"), QStringLiteral("Открыть..."), [this] { openObject(); });
+    addButton(bar, QStringLiteral("SaveButton"), QStringLiteral("Сохранить"), [this] { saveObject(); });
+    addButton(bar, QStringLiteral("SaveAsButton"), QStringLiteral("Сохранить как..."), [this] { saveObjectAs(); });
+    AddStretch(bar);
+    addButton(bar, QStringLiteral("CopyButton"), QStringLiteral("Копировать таблицу"), [this] { copyTable(); });
+    addButton(bar, QStringLiteral("PreviewButton"), QStringLiteral("Просмотр..."), [this] { previewReport(); });
+    addButton(bar, QStringLiteral("PrintButton"), QStringLiteral("Печать..."), [this] { printReport(); });
+    addButton(bar, QStringLiteral("PdfButton"), QStringLiteral("PDF..."), [this] { saveReportPdf(); });
+    return bar;
+}
+
+QWidget* SummaryWindow::buildRoomBar(QWidget* content)
+{
+    QWidget* bar = NewBar(content);
+    addButton(bar, QStringLiteral("AddRoomsButton"), QStringLiteral("Добавить камеры..."), [this] { addRooms(); });
+    addButton(bar, QStringLiteral("AddCurrentButton"), QStringLiteral("Добавить текущий проект"),
+              [this] { addCurrentProject(); });
+    addButton(bar, QStringLiteral("RemoveButton"), QStringLiteral("Удалить"), [this] { removeSelectedRooms(); });
+    addButton(bar, QStringLiteral("UpButton"), QStringLiteral("Вверх"), [this] { moveSelectedRoom(-1); });
+    addButton(bar, QStringLiteral("DownButton"), QStringLiteral("Вниз"), [this] { moveSelectedRoom(+1); });
+    addButton(bar, QStringLiteral("RenameButton"), QStringLiteral("Переименовать"), [this] { renameSelectedRoom(); });
+    AddStretch(bar);
+    return bar;
+}
+
+QWidget* SummaryWindow::buildFieldBar(QWidget* content)
+{
+    QWidget* bar = NewBar(content);
+    nameField_ = addField(bar, QStringLiteral("NameField"), QStringLiteral("Объект:"), 0);
+    boundaryField_ =
+        addField(bar, QStringLiteral("BoundaryField"), QStringLiteral("Граница уровней, °C:"), kNumberFieldWidth);
+    factorField_ =
+        addField(bar, QStringLiteral("FactorField"), FromUtf8(SimultaneityFactorCaption()), kNumberFieldWidth);
+    connect(nameField_, &QLineEdit::editingFinished, this, &SummaryWindow::commitName);
+    connect(boundaryField_, &QLineEdit::editingFinished, this, [this] {
+        commitOption(boundaryField_, &ObjectModel::setLevelBoundary, LevelBoundaryRefusal);
+    });
+    connect(factorField_, &QLineEdit::editingFinished, this, [this] {
+        commitOption(factorField_, &ObjectModel::setSimultaneityFactor, SimultaneityFactorRefusal);
+    });
+    return bar;
+}
+
+void SummaryWindow::buildTable(QWidget* content)
+{
+    view_ = new QTableView(content);
+    view_->setObjectName(QStringLiteral("SummaryTable"));
+    view_->setModel(&table_);
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Only a room's name is editable; a double-click opens the room instead.
+    view_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    connect(&table_, &SummaryTableModel::roomNameEdited, this, &SummaryWindow::renameRoom);
+    view_->verticalHeader()->hide();
+    view_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    view_->setWordWrap(false);
+    view_->viewport()->installEventFilter(this);
+    connect(view_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { openRoomOfRow(index.row()); });
+}
+
+void SummaryWindow::buildStatusBar()
+{
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("StatusBar"));
+    statusBar_->setSizeGripEnabled(false);
 }
 
 void SummaryWindow::say(const QString& message)

@@ -108,7 +108,14 @@ private:
     // The object's file goes first in the recent objects (once it is there, nothing is written).
     void rememberObjectFile();
     void writeRecentObjects();
+    // The window's parts, top to bottom: the file commands, the room commands, the object's fields,
+    // the table, the note on the sums, the load chart; the status bar below the scrolled part.
     void buildWidgets();
+    QWidget* buildFileBar(QWidget* content);
+    QWidget* buildRoomBar(QWidget* content);
+    QWidget* buildFieldBar(QWidget* content);
+    void buildTable(QWidget* content);
+    void buildStatusBar();
     void addCommandKeys();
     QPushButton* addButton(QWidget* bar, const QString& name, const QString& caption,
                            const std::function<void()>& command);

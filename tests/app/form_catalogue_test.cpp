@@ -5,6 +5,7 @@
 #include "app/form_parameters.h"
 #include "app/result_controls.h"
 #include "calc/recalculate.h"
+#include "fields/control_catalogue.h"
 #include "fields/field_table.h"
 #include "projectfile/project_file.h"
 
@@ -78,7 +79,7 @@ TEST(FormCatalogue, EveryParameterOfTheTablesIsOfTheProjectRecord)
 {
     ProjectState state;
     for (const fields::NumericField& f : fields::NumericFields()) {
-        const ParameterSlot slot = FindParameter(state, f.parameter);
+        const ParameterSlot slot = FindParameter(state, f.control);
         if (f.storage == fields::Storage::Whole) {
             EXPECT_NE(slot.whole, nullptr) << f.parameter;
         } else {
@@ -86,12 +87,37 @@ TEST(FormCatalogue, EveryParameterOfTheTablesIsOfTheProjectRecord)
         }
     }
     for (const fields::ListField& l : fields::ListFields())
-        EXPECT_NE(FindParameter(state, l.parameter).whole, nullptr) << l.parameter;
+        EXPECT_NE(FindParameter(state, l.control).whole, nullptr) << l.parameter;
     for (const fields::CheckBoxField& c : fields::CheckBoxFields())
-        EXPECT_NE(FindParameter(state, c.parameter()).whole, nullptr) << c.parameter();
+        EXPECT_NE(FindParameter(state, c.control).whole, nullptr) << c.parameter();
     for (const fields::TextField& t : fields::TextFields())
-        EXPECT_NE(FindParameter(state, t.parameter()).text, nullptr) << t.parameter();
-    EXPECT_THROW(FindParameter(state, "RoomLenght"), std::out_of_range);
+        EXPECT_NE(FindParameter(state, t.control).text, nullptr) << t.parameter();
+    EXPECT_THROW(FindParameter(state, Control::RoomArea), std::out_of_range); // a result, held nowhere
+}
+
+// Guards: a control committing into the member another control stands for, or into the member of
+// another row (each row's control by its row suffix: "StructureThicknessCeiling" into the ceiling).
+TEST(FormCatalogue, EachControlCommitsIntoItsOwnMember)
+{
+    ProjectState state;
+    std::set<const void*> members;
+    for (const ControlFacts& facts : AllControls()) {
+        const ParameterSlot slot = RecordSlotOf(facts.control).index() == 0 ? ParameterSlot{}
+                                                                              : FindParameter(state, facts.control);
+        const void* member = slot.real ? static_cast<const void*>(slot.real)
+                             : slot.whole ? static_cast<const void*>(slot.whole)
+                                          : static_cast<const void*>(slot.text);
+        if (member == nullptr)
+            continue;
+        EXPECT_TRUE(members.insert(member).second) << facts.parameter;
+        for (int row = 0; row < kRowCount; ++row) {
+            const auto* first = reinterpret_cast<const char*>(&state.rows[static_cast<std::size_t>(row)]);
+            const auto* at = static_cast<const char*>(member);
+            if (at >= first && at < first + sizeof(EnclosureRow)) {
+                EXPECT_TRUE(facts.parameter.ends_with(kRowSuffixes[static_cast<std::size_t>(row)])) << facts.parameter;
+            }
+        }
+    }
 }
 
 // Guards: a save or load touching a control the window lacks, and a result written nowhere.
@@ -101,7 +127,8 @@ TEST(FormCatalogue, EveryControlOfTheFileAndOfTheResultsExists)
     ProjectState state;
     for (const projectfile::LineSpec& line : projectfile::kLines) {
         if (line.kind == projectfile::LineKind::StateValue) {
-            EXPECT_NE(FindParameter(state, line.parameter).whole, nullptr) << line.parameter;
+            EXPECT_NO_THROW(projectfile::StateLineValue(state, static_cast<int>(&line - projectfile::kLines.data()) + 1))
+                << line.parameter;
         } else {
             EXPECT_TRUE(line.control.has_value()) << line.parameter;
         }
