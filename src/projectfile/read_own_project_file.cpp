@@ -150,6 +150,10 @@ std::variant<SortedLines, FileProblem> SortLines(std::string_view text)
         ++number;
         if (line.ends_with('\r'))
             line.remove_suffix(1);
+        // A carriage return left inside a line (a file from an old Mac, a damaged one) would be
+        // kept in a text that no save can write back: the line is refused where it stands.
+        if (line.find('\r') != std::string_view::npos)
+            return Problem(number, "строка содержит знак возврата каретки (CR) внутри текста");
         if (number == 1) {
             if (auto problem = CheckVersion(line))
                 return *std::move(problem);
