@@ -75,16 +75,16 @@ std::size_t Nearest(std::span<const double> conductivities, double conductivity)
 ProjectLines WithBuiltInStandIns(ProjectLines lines, const std::vector<OwnMaterial>& ownMaterials)
 {
     for (int line = 1; line <= kLineCount; ++line) {
-        const LineSpec& spec = LineAt(line);
-        if (spec.kind != LineKind::ListIndex)
+        const LineSpec& lineSpec = LineAt(line);
+        if (lineSpec.kind != LineKind::ListIndex)
             continue;
-        const std::vector<double> builtIn = BuiltInConductivities(*spec.control);
+        const std::vector<double> builtIn = BuiltInConductivities(*lineSpec.control);
         std::string& text = lines[static_cast<std::size_t>(line - 1)];
         const std::optional<std::int32_t> index = fields::ParseInteger(text);
         if (builtIn.empty() || !index || *index < static_cast<std::int32_t>(builtIn.size()))
             continue;
         const double conductivity =
-            AdditionConductivity(*spec.control, static_cast<std::size_t>(*index) - builtIn.size(), ownMaterials);
+            AdditionConductivity(*lineSpec.control, static_cast<std::size_t>(*index) - builtIn.size(), ownMaterials);
         text = std::to_string(Nearest(builtIn, conductivity));
     }
     return lines;

@@ -215,10 +215,10 @@ std::optional<FileProblem> ReadContent(const SortedLines& sorted, const std::vec
                                       std::string(LineAt(line).meaning) +
                                       "). Файл записан не этой программой или изменён вручную."};
         const KeyedLine& at = *sorted.content[index];
-        const LineSpec& spec = LineAt(line);
-        if (spec.kind == LineKind::ListIndex) {
+        const LineSpec& lineSpec = LineAt(line);
+        if (lineSpec.kind == LineKind::ListIndex) {
             const std::optional<int> entry =
-                FindListEntry(ListEntryNames(*spec.control, spec.parameter, own), at.value);
+                FindListEntry(ListEntryNames(*lineSpec.control, lineSpec.parameter, own), at.value);
             if (!entry)
                 return KeyProblem(at, "в списке нет строки " + Quoted(at.value));
             file.lines[index] = std::to_string(*entry);

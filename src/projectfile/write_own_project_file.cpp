@@ -89,12 +89,12 @@ private:
 std::optional<FileProblem> Refusal(const OwnProject& project)
 {
     for (int line = 1; line <= kLineCount; ++line) {
-        const LineSpec& spec = LineAt(line);
+        const LineSpec& lineSpec = LineAt(line);
         const std::string& text = project.lines[static_cast<std::size_t>(line - 1)];
         if (const std::string problem = TextProblem(text); !problem.empty())
             return detail::LineProblem(line, problem);
-        if (spec.kind == LineKind::ListIndex &&
-            !EntryName(*spec.control, spec.parameter, text, project.ownMaterials))
+        if (lineSpec.kind == LineKind::ListIndex &&
+            !EntryName(*lineSpec.control, lineSpec.parameter, text, project.ownMaterials))
             return detail::LineProblem(line, "номер " + detail::Quoted(text) + " вне списка");
     }
     for (const ExtensionValue& value : project.extensions) {
@@ -113,10 +113,10 @@ std::string Write(const OwnProject& project, bool lossy)
 {
     Writer out(lossy);
     for (int line = 1; line <= kLineCount; ++line) {
-        const LineSpec& spec = LineAt(line);
+        const LineSpec& lineSpec = LineAt(line);
         const std::string& text = project.lines[static_cast<std::size_t>(line - 1)];
-        if (spec.kind == LineKind::ListIndex)
-            out.add(LineKey(line), EntryName(*spec.control, spec.parameter, text, project.ownMaterials).value_or(text));
+        if (lineSpec.kind == LineKind::ListIndex)
+            out.add(LineKey(line), EntryName(*lineSpec.control, lineSpec.parameter, text, project.ownMaterials).value_or(text));
         else
             out.add(LineKey(line), text);
     }
