@@ -3,39 +3,54 @@
 #include "app/form_model.h"
 #include "app/result_controls.h"
 #include "calc/recalculate.h"
+#include "calc/results.h"
+#include "fields/control_catalogue.h"
 
 #include <filesystem>
 #include <optional>
 
 namespace zeltar::object {
 
+namespace {
+
+// A column's machine name: the parameter an input field shows, or the name of the result a result
+// field shows.
+constexpr std::string_view KeyOf(Control control)
+{
+    if (!Facts(control).parameter.empty())
+        return Facts(control).parameter;
+    for (const calc::ResultRow& row : calc::kResultRows)
+        if (row.control == control)
+            return row.name;
+    return {};
+}
+
+constexpr SummaryColumnInfo Shown(std::string_view caption, std::string_view unit, Control control, bool number = true)
+{
+    return {caption, unit, KeyOf(control), number, control};
+}
+
+} // namespace
+
 const std::array<SummaryColumnInfo, kSummaryColumnCount> kSummaryColumns{{
-    {"№", "", "Number", true},
-    {"Камера", "", "Name", false},
-    {"Тип камеры", "", "RoomType", false},
-    {"t камеры", "°C", "RoomTemperature", true},
-    {"Площадь", "м²", "RoomArea", true},
-    {"Объём", "м³", "RoomVolume", true},
-    {"Q1", "кВт", "SummaryQ1", true},
-    {"Q12", "кВт", "SummaryQ12", true},
-    {"Q2", "кВт", "SummaryQ2", true},
-    {"Q3", "кВт", "SummaryQ3", true},
-    {"Q4", "кВт", "SummaryQ4", true},
-    {"Q5", "кВт", "SummaryQ5", true},
-    {"Q сум.", "кВт", "TotalHeatGain", true},
-    {"Время работы", "ч/сут", "EquipmentRunningHours", true},
-    {"Q об.", "кВт", "EquipmentCapacity", true},
+    {"№", "", "Number", true, std::nullopt},
+    {"Камера", "", "Name", false, std::nullopt},
+    Shown("Тип камеры", "", Control::RoomType, false),
+    Shown("t камеры", "°C", Control::RoomTemperature),
+    Shown("Площадь", "м²", Control::RoomArea),
+    Shown("Объём", "м³", Control::RoomVolume),
+    Shown("Q1", "кВт", Control::SummaryQ1),
+    Shown("Q12", "кВт", Control::SummaryQ12),
+    Shown("Q2", "кВт", Control::SummaryQ2),
+    Shown("Q3", "кВт", Control::SummaryQ3),
+    Shown("Q4", "кВт", Control::SummaryQ4),
+    Shown("Q5", "кВт", Control::SummaryQ5),
+    Shown("Q сум.", "кВт", Control::TotalHeatGain),
+    Shown("Время работы", "ч/сут", Control::EquipmentRunningHours),
+    Shown("Q об.", "кВт", Control::EquipmentCapacity),
 }};
 
 namespace {
-
-// The window's fields behind the columns from the room type on (the number and name are the
-// object's).
-constexpr std::array<std::optional<Control>, kSummaryColumnCount> kColumnControls{
-    std::nullopt, std::nullopt, Control::RoomType, Control::RoomTemperature, Control::RoomArea, Control::RoomVolume,
-    Control::SummaryQ1, Control::SummaryQ12, Control::SummaryQ2, Control::SummaryQ3, Control::SummaryQ4,
-    Control::SummaryQ5, Control::TotalHeatGain, Control::EquipmentRunningHours, Control::EquipmentCapacity,
-};
 
 // The full values of the model's last pass; the temperature and running hours as entered.
 RoomValues ValuesOf(const FormModel& model)
@@ -114,7 +129,7 @@ SummaryRow LoadSummaryRow(int number, const std::string& path, const std::string
     }
     row.loadMessages = std::move(messages);
     for (int c = static_cast<int>(SummaryColumn::RoomType); c < kSummaryColumnCount; ++c)
-        row.texts[c] = WithoutDisplayBlanks(model.control(*kColumnControls[c]).text);
+        row.texts[c] = WithoutDisplayBlanks(model.control(*kSummaryColumns[c].control).text);
     row.values = ValuesOf(model);
     row.level = LevelOf(row.values.roomTemperatureCelsius, levelBoundaryCelsius);
     row.results = ResultListingOf(model);

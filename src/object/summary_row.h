@@ -10,7 +10,10 @@ namespace zeltar {
 class FormModel;
 }
 
+#include "fields/control.h"
+
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,8 +31,9 @@ inline constexpr int kSummaryColumnCount = static_cast<int>(SummaryColumn::Count
 struct SummaryColumnInfo {
     std::string_view caption; // table header: "№", "Камера", ..., "Q сум.", "Q об."
     std::string_view unit;    // "°C", "м²", "кВт", "ч/сут"; "" for the texts
-    std::string_view key;     // machine name for csv/json: "RoomTemperature", "HeatGainQ1", ...
+    std::string_view key;     // machine name for csv/json: "RoomTemperature", "SummaryQ1", ...
     bool number;              // right-aligned figure
+    std::optional<Control> control; // the window's field the column shows (the number and name are the object's)
 };
 // Indexed by SummaryColumn.
 extern const std::array<SummaryColumnInfo, kSummaryColumnCount> kSummaryColumns;

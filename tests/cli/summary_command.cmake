@@ -73,7 +73,7 @@ expect_json("${json}" "761,04" total PlantCapacity) # 1522,09 × 0,5, cut
 # csv (CMake reads its CR LF as LF): one line per room, a blank line, then the levels; the object name in quotes where needed.
 run_summary(csv 1 --format csv ${object})
 string(REPLACE ";" "|" csv "${csv}")
-if(NOT csv MATCHES "^file\\|Number\\|Name\\|RoomType\\|RoomTemperature\\|"
+if(NOT csv MATCHES "^file\\|Number\\|Name\\|RoomType\\|RoomTemperature\\|RoomArea\\|RoomVolume\\|SummaryQ1\\|SummaryQ12\\|SummaryQ2\\|SummaryQ3\\|SummaryQ4\\|SummaryQ5\\|TotalHeatGain\\|EquipmentRunningHours\\|EquipmentCapacity\\|Level\\|Note\n"
    OR NOT csv MATCHES "\n${data_from_work}/p0001.zlt\\|1\\|Экспедиция\\|свой вариант\\|0\\|444,22\\|"
    OR NOT csv MATCHES "\nнет.zlt\\|3\\|нет\\|\\|"
    OR NOT csv MATCHES "\n\nlevel\\|rooms\\|excluded\\|TotalHeatGain\\|EquipmentCapacity\\|PlantCapacity\n"
