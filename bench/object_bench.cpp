@@ -97,7 +97,8 @@ void BM_Summary200Rooms(benchmark::State& st)
         object::ObjectSummary summary = object::SummarizeFiles(paths, {});
         benchmark::DoNotOptimize(summary);
     }
-    st.counters["cpu_ms"] = benchmark::Counter(ProcessCpuMilliseconds() - cpuBefore, benchmark::Counter::kAvgIterations);
+    st.counters["cpu_ms"] =
+        benchmark::Counter(ProcessCpuMilliseconds() - cpuBefore, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_Summary200Rooms)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 

@@ -121,8 +121,8 @@ std::string JsonString(std::string_view text)
     return out;
 }
 
-std::string JsonFileObject(std::string_view file, const std::vector<calc::ListingLine>* results,
-                           std::string_view error, std::string_view members)
+std::string JsonFileObject(std::string_view file, const std::vector<calc::ListingLine>* results, std::string_view error,
+                           std::string_view members)
 {
     std::string out = "{\"file\": " + JsonString(file);
     out += members;
@@ -131,7 +131,8 @@ std::string JsonFileObject(std::string_view file, const std::vector<calc::Listin
     out += ", \"results\": {";
     for (std::size_t i = 0; i < results->size(); ++i) {
         const calc::ListingLine& line = (*results)[i];
-        out += (i == 0 ? "" : ", ") + JsonString(line.name) + ": " + JsonString(object::WithoutDisplayBlanks(line.text));
+        out +=
+            (i == 0 ? "" : ", ") + JsonString(line.name) + ": " + JsonString(object::WithoutDisplayBlanks(line.text));
     }
     return out + "}}";
 }

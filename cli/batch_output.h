@@ -36,7 +36,7 @@ std::string JsonString(std::string_view text);
 // The json object of one file as `calc` prints it: {"file": …, "results": {NAME: TEXT, …}} with the
 // texts without display blanks, or {"file": …, "error": …} when `results` is null. `members`
 // (already json, each with a leading ", ") come right after "file".
-std::string JsonFileObject(std::string_view file, const std::vector<calc::ListingLine>* results,
-                           std::string_view error, std::string_view members = {});
+std::string JsonFileObject(std::string_view file, const std::vector<calc::ListingLine>* results, std::string_view error,
+                           std::string_view members = {});
 
 } // namespace zeltar::cli

@@ -85,8 +85,8 @@ std::string TextProtocol(const std::vector<calc::TraceLine>& lines)
             section = line.section;
             out += "\n" + section + "\n";
         }
-        std::string row = "  " + PaddedTo(line.quantity, quantityWidth) + "  " + PaddedTo(line.symbol, symbolWidth)
-                          + " = " + PaddedTo(ValueWithUnit(line), valueWidth);
+        std::string row = "  " + PaddedTo(line.quantity, quantityWidth) + "  " + PaddedTo(line.symbol, symbolWidth) +
+                          " = " + PaddedTo(ValueWithUnit(line), valueWidth);
         if (!line.formula.empty())
             row += "  " + line.formula;
         while (!row.empty() && row.back() == ' ')
@@ -114,10 +114,11 @@ std::string MarkdownProtocol(const std::vector<calc::TraceLine>& lines)
     for (const calc::TraceLine& line : lines) {
         if (line.section != section) {
             section = line.section;
-            out += "\n## " + MarkdownCell(section) + "\n\n| Величина | Обозначение | Значение | Формула |\n|---|---|---:|---|\n";
+            out += "\n## " + MarkdownCell(section) +
+                   "\n\n| Величина | Обозначение | Значение | Формула |\n|---|---|---:|---|\n";
         }
-        out += "| " + MarkdownCell(line.quantity) + " | " + MarkdownCell(line.symbol) + " | "
-               + MarkdownCell(ValueWithUnit(line)) + " | " + MarkdownCell(line.formula) + " |\n";
+        out += "| " + MarkdownCell(line.quantity) + " | " + MarkdownCell(line.symbol) + " | " +
+               MarkdownCell(ValueWithUnit(line)) + " | " + MarkdownCell(line.formula) + " |\n";
     }
     return out;
 }
@@ -137,10 +138,10 @@ std::string JsonProtocol(const std::vector<calc::TraceLine>& lines)
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const calc::TraceLine& l = lines[i];
         out += (i == 0 ? "\n" : ",\n");
-        out += "{\"section\": " + JsonString(l.section) + ", \"quantity\": " + JsonString(l.quantity)
-               + ", \"symbol\": " + JsonString(l.symbol) + ", \"value\": " + JsonNumber(l.value)
-               + ", \"unit\": " + JsonString(l.unit) + ", \"formula\": " + JsonString(l.formula)
-               + ", \"partOf\": " + JsonString(l.partOf) + "}";
+        out += "{\"section\": " + JsonString(l.section) + ", \"quantity\": " + JsonString(l.quantity) +
+               ", \"symbol\": " + JsonString(l.symbol) + ", \"value\": " + JsonNumber(l.value) +
+               ", \"unit\": " + JsonString(l.unit) + ", \"formula\": " + JsonString(l.formula) +
+               ", \"partOf\": " + JsonString(l.partOf) + "}";
     }
     out += lines.empty() ? "]\n" : "\n]\n";
     return out;

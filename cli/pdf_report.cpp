@@ -66,11 +66,12 @@ int WriteReportPdf(const std::vector<std::string>& arguments)
     const report::ReportWithLoadChart charted(form, calc::BreakDownLoad(model.lastValues()));
     const report::ReportSource& source = chart ? static_cast<const report::ReportSource&>(charted) : form;
     const report::PrintResult result =
-        detailed ? report::PrintProtocol(printer, report::ProtocolOf(model), [](report::PrintAxis) {}, {pdfPath, {projectPath}})
+        detailed ? report::PrintProtocol(printer, report::ProtocolOf(model), [](report::PrintAxis) {},
+                                         {pdfPath, {projectPath}})
                  : report::PrintOnPrinter(printer, source, [](report::PrintAxis) {}, {pdfPath, {projectPath}});
     if (result.status != report::PrintStatus::Printed) {
-        const QString message = result.message.isEmpty() ? QStringLiteral("the PDF printer refused its resolution")
-                                                          : result.message;
+        const QString message =
+            result.message.isEmpty() ? QStringLiteral("the PDF printer refused its resolution") : result.message;
         std::fprintf(stderr, "zeltar-cli report: %s\n", message.toUtf8().constData());
         return 1;
     }

@@ -117,8 +117,9 @@ const char* ColorName(ControlColor color)
 std::string SelectedText(const ControlState& c)
 {
     const std::u32string characters = fields::Characters(c.text);
-    return fields::ToUtf8(std::u32string_view(characters).substr(static_cast<std::size_t>(c.selectionStart),
-                                                                  static_cast<std::size_t>(c.selectionLength)));
+    return fields::ToUtf8(
+        std::u32string_view(characters)
+            .substr(static_cast<std::size_t>(c.selectionStart), static_cast<std::size_t>(c.selectionLength)));
 }
 
 std::string JoinedWarnings(const std::vector<std::string>& texts)
@@ -210,7 +211,8 @@ private:
     void select(std::string_view argument)
     {
         const auto [start, length] = SplitWord(argument);
-        model_.selectText(NumberArgument(start, "select needs a start"), NumberArgument(length, "select needs a length"));
+        model_.selectText(NumberArgument(start, "select needs a start"),
+                          NumberArgument(length, "select needs a length"));
     }
 
     void key(std::string_view name)

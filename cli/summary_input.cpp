@@ -62,16 +62,16 @@ std::optional<int> ParseSummaryArguments(const std::vector<std::string>& args, S
             out.format = *format;
             ++i;
         } else if (arg == "--boundary") {
-            out.boundary = value ? NumberWithin(*value, object::kLowestLevelBoundaryCelsius,
-                                                object::kHighestLevelBoundaryCelsius)
-                                 : std::nullopt;
+            out.boundary =
+                value ? NumberWithin(*value, object::kLowestLevelBoundaryCelsius, object::kHighestLevelBoundaryCelsius)
+                      : std::nullopt;
             if (!out.boundary)
                 return UsageError("--boundary takes a temperature from -50 to 100 °C");
             ++i;
         } else if (arg == "--factor") {
-            out.factor = value ? NumberWithin(*value, object::kLowestSimultaneityFactor,
-                                              object::kHighestSimultaneityFactor)
-                               : std::nullopt;
+            out.factor =
+                value ? NumberWithin(*value, object::kLowestSimultaneityFactor, object::kHighestSimultaneityFactor)
+                      : std::nullopt;
             if (!out.factor)
                 return UsageError("--factor takes a number from 0,5 to 1");
             ++i;

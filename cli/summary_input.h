@@ -18,7 +18,7 @@ struct SummaryArguments {
     OutputFormat format = OutputFormat::Text;
     std::optional<double> boundary;
     std::optional<double> factor;
-    std::string pdf; // "" when no PDF is asked for
+    std::string pdf;                 // "" when no PDF is asked for
     std::vector<std::string> inputs; // one object file, or project files
 };
 

@@ -152,8 +152,8 @@ std::string JsonRow(const SummaryRow& row)
 std::string JsonLevel(const LevelTotals& t)
 {
     return "{\"name\": " + JsonString(t.name) + ", \"rooms\": " + std::to_string(t.rooms) +
-           ", \"excluded\": " + std::to_string(t.excluded) + ", \"TotalHeatGain\": " +
-           JsonString(t.totalHeatGainText) + ", \"EquipmentCapacity\": " + JsonString(t.equipmentCapacityText) +
+           ", \"excluded\": " + std::to_string(t.excluded) + ", \"TotalHeatGain\": " + JsonString(t.totalHeatGainText) +
+           ", \"EquipmentCapacity\": " + JsonString(t.equipmentCapacityText) +
            ", \"PlantCapacity\": " + JsonString(t.plantCapacityText) + "}";
 }
 

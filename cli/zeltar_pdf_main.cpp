@@ -26,9 +26,10 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        std::fputs("Usage: zeltar-pdf report FILE.zlt OUT.pdf | summary [OPTIONS] OUT.pdf FILE...\n"
-                   "(run by zeltar-cli; use zeltar-cli report or zeltar-cli summary --pdf)\n",
-                   stderr);
+        std::fputs(
+            "Usage: zeltar-pdf report FILE.zlt OUT.pdf | summary [OPTIONS] OUT.pdf FILE...\n"
+            "(run by zeltar-cli; use zeltar-cli report or zeltar-cli summary --pdf)\n",
+            stderr);
         return 2;
     }
     g_command = args.front();

@@ -37,6 +37,7 @@ void RequireFinite(double value, const char* name)
 void RequireFiniteResults(const calc::RecalcResult& result)
 {
     const calc::RecalcValues& v = result.values;
+    // clang-format off
     static_assert(sizeof(calc::RecalcValues) == 52 * sizeof(double), "check every member below");
     for (double k : v.heatTransferCoefficient) RequireFinite(k, "heatTransferCoefficient");
     for (double q : v.enclosureHeatGain) RequireFinite(q, "enclosureHeatGain");
@@ -63,6 +64,7 @@ void RequireFiniteResults(const calc::RecalcResult& result)
         {result.netCapacity, "result.netCapacity"},
         {result.doorOpenTime.value_or(0), "result.doorOpenTime"},
     };
+    // clang-format on
     for (const auto& s : scalars)
         RequireFinite(s.value, s.name);
 }

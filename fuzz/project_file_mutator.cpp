@@ -14,18 +14,18 @@ extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, st
 
 namespace {
 
+// clang-format off
 constexpr std::array<std::string_view, 18> kEdgeNumbers{
     "0", "-0", "1", "-1", "100", "405", "675", "1000000000", "-1000000000", "  -273,14",
     "-273,1499999999", "0,0000001", "1e-300", "99,9999999", "10000", "-50", "300", "  1e9",
 };
+// clang-format on
 
 std::string NumberText(std::minstd_rand& random)
 {
     switch (random() % 4) {
-    case 0:
-        return std::string(kEdgeNumbers[random() % kEdgeNumbers.size()]);
-    case 1:
-        return "  " + std::to_string(static_cast<int>(random() % 2001) - 1000);
+    case 0: return std::string(kEdgeNumbers[random() % kEdgeNumbers.size()]);
+    case 1: return "  " + std::to_string(static_cast<int>(random() % 2001) - 1000);
     case 2:
         return "  " + std::to_string(static_cast<int>(random() % 2001) - 1000) + "," +
                std::to_string(random() % 100000);
@@ -38,7 +38,7 @@ std::string NumberText(std::minstd_rand& random)
 } // namespace
 
 extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size, std::size_t maxSize,
-                                              unsigned int seed)
+                                               unsigned int seed)
 {
     std::minstd_rand random(seed);
     if (random() % 2 == 0 || size == 0)

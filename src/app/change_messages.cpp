@@ -109,7 +109,8 @@ std::string RewriteMessage(const FieldName& cause, const std::vector<RewrittenFi
     for (std::size_t i = 0; i < changes.size(); ++i) {
         if (i > 0)
             message += "; ";
-        message += InSentence(changes[i].name) + " " + ValueWithUnit(*changes[i].field, MessageNumber(changes[i].shownText));
+        message +=
+            InSentence(changes[i].name) + " " + ValueWithUnit(*changes[i].field, MessageNumber(changes[i].shownText));
     }
     return message;
 }

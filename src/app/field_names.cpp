@@ -53,8 +53,7 @@ constexpr std::array kFieldNames{
     FieldName{AirExchangeRate, "Кратность воздухообмена", G::Feminine, "", "кратностью воздухообмена"},
     FieldName{ProductInletTemperature, "Температура поступающего груза", G::Feminine, " °C",
               "температурой поступающего груза"},
-    FieldName{ProductFinalTemperature, "Конечная температура груза", G::Feminine, " °C",
-              "конечной температурой груза"},
+    FieldName{ProductFinalTemperature, "Конечная температура груза", G::Feminine, " °C", "конечной температурой груза"},
     FieldName{StackHeight, "Высота штабелирования груза", G::Feminine, " м", "высотой штабелирования"},
     FieldName{StackDensity, "Плотность груза в штабеле", G::Feminine, " кг/м³", "плотностью груза"},
     FieldName{PackagingShare, "Массовая доля тары", G::Feminine, " %", "долей тары"},
@@ -101,9 +100,12 @@ constexpr std::array kFieldNames{
     FieldName{ExtraLayerThickness3D, "Толщина доп. слоя 3 стены Г", G::Feminine, " мм", "толщиной доп. слоя 3 стены Г"},
     FieldName{UValueCeiling, "Коэффициент теплопередачи потолка", G::Masculine, " Вт/(м²·К)",
               "коэффициентом теплопередачи потолка"},
-    FieldName{ExtraLayerThickness1Ceiling, "Толщина доп. слоя 1 потолка", G::Feminine, " мм", "толщиной доп. слоя 1 потолка"},
-    FieldName{ExtraLayerThickness2Ceiling, "Толщина доп. слоя 2 потолка", G::Feminine, " мм", "толщиной доп. слоя 2 потолка"},
-    FieldName{ExtraLayerThickness3Ceiling, "Толщина доп. слоя 3 потолка", G::Feminine, " мм", "толщиной доп. слоя 3 потолка"},
+    FieldName{ExtraLayerThickness1Ceiling, "Толщина доп. слоя 1 потолка", G::Feminine, " мм",
+              "толщиной доп. слоя 1 потолка"},
+    FieldName{ExtraLayerThickness2Ceiling, "Толщина доп. слоя 2 потолка", G::Feminine, " мм",
+              "толщиной доп. слоя 2 потолка"},
+    FieldName{ExtraLayerThickness3Ceiling, "Толщина доп. слоя 3 потолка", G::Feminine, " мм",
+              "толщиной доп. слоя 3 потолка"},
     FieldName{UValueFloor, "Коэффициент теплопередачи пола", G::Masculine, " Вт/(м²·К)",
               "коэффициентом теплопередачи пола"},
     FieldName{ExtraLayerThickness1Floor, "Толщина доп. слоя 1 пола", G::Feminine, " мм", "толщиной доп. слоя 1 пола"},
@@ -114,8 +116,7 @@ constexpr std::array kFieldNames{
     FieldName{DefrostCoolerCount, "Количество воздухоохладителей", G::Neuter, "", "количеством воздухоохладителей"},
     FieldName{DefrostsPerDay, "Число оттаек в сутки", G::Neuter, "", "числом оттаек"},
     FieldName{DefrostDuration, "Продолжительность оттайки", G::Feminine, " мин", "продолжительностью оттайки"},
-    FieldName{DefrostRoomShare, "Доля тепла оттайки, поступающая в камеру", G::Feminine, "",
-              "долей тепла оттайки"},
+    FieldName{DefrostRoomShare, "Доля тепла оттайки, поступающая в камеру", G::Feminine, "", "долей тепла оттайки"},
     FieldName{StaffHours, "Время работы персонала", G::Neuter, " ч/сут", "временем работы персонала"},
     // Lists whose choice presets other fields.
     FieldName{City, "Город", G::Masculine, "", "городом"},
@@ -168,9 +169,9 @@ constexpr std::array<CaptionedControl, 20 + 18> kListCaptions{{
 }};
 
 // The captions the main panel shows beside its fields.
-constexpr std::array kPanelCaptions{kRoomLengthCaption, kRoomWidthCaption, kRoomHeightCaption, kRoomAreaCaption,
-                                    kRoomVolumeCaption, kRoomTemperatureCaption, kSiteCaption,
-                                    kTotalHeatGainCaption, kEquipmentCapacityCaption};
+constexpr std::array kPanelCaptions{kRoomLengthCaption, kRoomWidthCaption,     kRoomHeightCaption,
+                                    kRoomAreaCaption,   kRoomVolumeCaption,    kRoomTemperatureCaption,
+                                    kSiteCaption,       kTotalHeatGainCaption, kEquipmentCapacityCaption};
 
 std::string_view Trimmed(std::string_view text)
 {

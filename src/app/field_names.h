@@ -14,10 +14,10 @@ enum class Gender { Masculine, Feminine, Neuter };
 
 struct FieldName {
     Control control;
-    std::string_view name;         // «Высота двери»
+    std::string_view name; // «Высота двери»
     Gender gender;
-    std::string_view unit;         // with its leading blank where one is written: " м", "°"
-    std::string_view asCause;      // «высотой двери», after «вместе с»
+    std::string_view unit;    // with its leading blank where one is written: " м", "°"
+    std::string_view asCause; // «высотой двери», after «вместе с»
     // Fields of one kind rewritten to one value are named together: «Температура снаружи (стена А,
     // потолок) изменена на 32 °C». The kind's name, and this field's part in the brackets.
     std::string_view group = {};

@@ -42,8 +42,7 @@ double FormModel::Impl::upperBound(const fields::NumericField& field) const
     switch (field.computedUpper) {
     case ComputedBound::None: return field.upper;
     case ComputedBound::StackHeight: return fields::RoundHalfEven(state.roomHeight) - 1;
-    case ComputedBound::DailyTurnover:
-        return fields::RoundHalfEven((state.netCapacity + 1) * kTurnoverBoundFactor);
+    case ComputedBound::DailyTurnover: return fields::RoundHalfEven((state.netCapacity + 1) * kTurnoverBoundFactor);
     case ComputedBound::DoorHeight: return fields::RoundHalfEven(state.roomHeight);
     case ComputedBound::DoorWidth: return fields::RoundHalfEven(state.roomWidth);
     case ComputedBound::DoorOpenTime:
@@ -118,34 +117,34 @@ void FormModel::Impl::holdValue(const fields::NumericField& field, double value)
 void FormModel::Impl::applyCommitEffect(CommitEffect effect)
 {
     switch (effect) {
-    case CommitEffect::None:
-        return;
+    case CommitEffect::None: return;
     case CommitEffect::DesignTemperature:
         setOutsideTemperatures(state.outsideDesignTemperature, at(Control::OutsideDesignTemperature).text);
         return;
     case CommitEffect::RoomHeight:
         // The pass works with the stacking height the field shows (and the file stores).
-        state.stackHeight =
-            showNumber(Control::StackHeight, std::clamp(state.roomHeight - kStackClearance, 0.0, kStackHeightPresetMax));
+        state.stackHeight = showNumber(Control::StackHeight,
+                                       std::clamp(state.roomHeight - kStackClearance, 0.0, kStackHeightPresetMax));
         return;
-    case CommitEffect::RoomTemperature:
-        raiseGoodsTemperatures();
-        return;
+    case CommitEffect::RoomTemperature: raiseGoodsTemperatures(); return;
     case CommitEffect::DailyTurnoverPercent:
-        state.dailyTurnover = showNumber(Control::DailyTurnover, calc::DailyTurnoverTonnes(state.netCapacity, state.dailyTurnoverPercent));
+        state.dailyTurnover = showNumber(Control::DailyTurnover,
+                                         calc::DailyTurnoverTonnes(state.netCapacity, state.dailyTurnoverPercent));
         return;
     case CommitEffect::DailyTurnover: {
         if (state.netCapacity == 0)
             state.netCapacity = kSmallestNetCapacity;
         const double typedPercent = state.dailyTurnover * 100 / state.netCapacity;
         state.dailyTurnoverPercent = std::min(typedPercent, kMaxDailyTurnoverPercent);
-        state.dailyTurnover = showNumber(Control::DailyTurnover, calc::DailyTurnoverTonnes(state.netCapacity, state.dailyTurnoverPercent));
+        state.dailyTurnover = showNumber(Control::DailyTurnover,
+                                         calc::DailyTurnoverTonnes(state.netCapacity, state.dailyTurnoverPercent));
         if (typedPercent > kMaxDailyTurnoverPercent)
             post("Суточный грузооборот ограничен: не больше " + MessageNumber(kMaxDailyTurnoverPercent) +
                  " % ёмкости камеры, " + MessageNumber(state.dailyTurnover) + " т/сут");
         // The percentage is shown to one decimal; the parameter keeps its full precision (the
         // file keeps it too, see PercentLineText).
-        setText(Control::DailyTurnoverPercent, fields::DisplayText(fields::RoundHalfEven(state.dailyTurnoverPercent * 10) / 10));
+        setText(Control::DailyTurnoverPercent,
+                fields::DisplayText(fields::RoundHalfEven(state.dailyTurnoverPercent * 10) / 10));
         return;
     }
     }

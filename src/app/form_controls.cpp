@@ -23,6 +23,7 @@ namespace {
 
 // Light yellow at start-up: the wall lists, the wall finish lists, the twelve thickness fields and
 // the outside temperatures of walls A to D and the ceiling.
+// clang-format off
 constexpr Control kYellowAtStartup[]{
     Control::StructureMaterialA, Control::StructureMaterialB, Control::StructureMaterialC,
     Control::StructureMaterialD, Control::InsulationMaterialA, Control::InsulationMaterialB,
@@ -35,6 +36,7 @@ constexpr Control kYellowAtStartup[]{
     Control::OutsideTemperatureB, Control::OutsideTemperatureC, Control::OutsideTemperatureD,
     Control::OutsideTemperatureCeiling
 };
+// clang-format on
 
 // Fields that only the door and fan modes and the staff's own hours enable; at start-up all are off.
 constexpr Control kDisabledAtStartup[]{Control::FanPower, Control::FanCount, Control::DoorOpenTime,
@@ -91,8 +93,9 @@ void FormModel::Impl::showStartupDefaults()
         const auto index = static_cast<std::size_t>(row);
         if (const std::optional<Control> text = kStructureMaterialTexts[index]) {
             const int material = state.rows[index].structureMaterial;
-            setText(*text,
-                    std::string(calc::SurfaceStructureMaterial(static_cast<Row>(row), material, state.ownMaterials).name));
+            setText(
+                *text,
+                std::string(calc::SurfaceStructureMaterial(static_cast<Row>(row), material, state.ownMaterials).name));
         }
     }
     // No recalculation at start-up: every other result shows "  0".

@@ -50,7 +50,8 @@ int UValueRow(Control control)
 }
 
 // The row in the genitive, as the U-value's message names it: «стены А», «потолка», «пола».
-constexpr std::array<std::string_view, kRowCount> kRowsOf{"стены А", "стены Б", "стены В", "стены Г", "потолка", "пола"};
+constexpr std::array<std::string_view, kRowCount> kRowsOf{"стены А", "стены Б", "стены В",
+                                                          "стены Г", "потолка", "пола"};
 
 } // namespace
 
@@ -184,7 +185,8 @@ void FormModel::Impl::showExtensionInputs()
 int FormModel::Impl::useOwnMaterial(const OwnMaterial& material)
 {
     auto& own = state.ownMaterials;
-    const auto same = std::find_if(own.begin(), own.end(), [&](const OwnMaterial& m) { return m.name == material.name; });
+    const auto same =
+        std::find_if(own.begin(), own.end(), [&](const OwnMaterial& m) { return m.name == material.name; });
     if (same != own.end() && *same == material)
         return static_cast<int>(same - own.begin());
     const std::string number = MessageNumber(material.conductivity);
@@ -196,7 +198,8 @@ int FormModel::Impl::useOwnMaterial(const OwnMaterial& material)
     } else {
         own.push_back(material);
         index = static_cast<int>(own.size()) - 1;
-        post("Свой материал «" + material.name + "» (λ = " + number + " Вт/(м·К)) добавлен в списки материалов проекта");
+        post("Свой материал «" + material.name + "» (λ = " + number +
+             " Вт/(м·К)) добавлен в списки материалов проекта");
     }
     showMaterialLists();
     recalculate();

@@ -56,15 +56,9 @@ projectfile::ProjectLines FormModel::Impl::collectLines() const
         case LineKind::Text:
         case LineKind::Decimal:
         case LineKind::Percent:
-        case LineKind::Integer:
-            out = at(*lineSpec.control).text;
-            break;
-        case LineKind::ListIndex:
-            out = std::to_string(at(*lineSpec.control).index);
-            break;
-        case LineKind::StateValue:
-            out = std::to_string(projectfile::StateLineValue(state, line));
-            break;
+        case LineKind::Integer: out = at(*lineSpec.control).text; break;
+        case LineKind::ListIndex: out = std::to_string(at(*lineSpec.control).index); break;
+        case LineKind::StateValue: out = std::to_string(projectfile::StateLineValue(state, line)); break;
         case LineKind::Flag: {
             const ControlState& c = at(*lineSpec.control);
             bool holds = false;

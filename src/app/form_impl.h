@@ -70,7 +70,7 @@ struct FormModel::Impl {
     // each thread keeps the start-up it built last and hands out copies of it.
     static Impl Startup(const std::string& today);
 
-    std::string startupDate;       // the date the window started with, shown by a new project
+    std::string startupDate; // the date the window started with, shown by a new project
     ProjectState state;
     std::array<ControlState, kControlCount> controls; // in catalogue order
     std::optional<Control> focus;
@@ -79,18 +79,18 @@ struct FormModel::Impl {
     int commaPositionBeforeKey = 0; // shared by all fields, written and read within one key stroke
     std::vector<std::string> errors;
     std::uint64_t revision = 0;
-    ChangedControls changed;      // controls changed since the window last took them
-    int drawnOrientation = 0;     // the plan orientation the plan was last reported with
+    ChangedControls changed;       // controls changed since the window last took them
+    int drawnOrientation = 0;      // the plan orientation the plan was last reported with
     calc::RecalcValues lastValues; // full values of the last recalculation
     std::string openDialogFileName{kInitialDialogFileName};
     std::string saveDialogFileName{kInitialDialogFileName};
     projectfile::OwnProject unmodified; // the project as of start-up or the last save or load
-    std::string projectFile;               // the file last saved or loaded ("" before either)
+    std::string projectFile;            // the file last saved or loaded ("" before either)
     std::function<void()> bell;
     std::function<bool(const std::string& question)> askLossySave; // unset: «Нет»
-    std::string lastFolder;                // folder of the last file dialog answered ("" none)
-    std::vector<std::string> messageLine;  // messages since the last user action
-    std::vector<std::string> postedMessages; // messages not yet taken
+    std::string lastFolder;                                        // folder of the last file dialog answered ("" none)
+    std::vector<std::string> messageLine;                          // messages since the last user action
+    std::vector<std::string> postedMessages;                       // messages not yet taken
     FormHistory history;
 
     // --- message line (form_messages.cpp) ------------------------------------------------------
@@ -121,10 +121,10 @@ struct FormModel::Impl {
 
     // --- focus, Enter and the space bar (form_navigation.cpp) ----------------------------------
     bool focusOn(Control control, FocusRoute route = FocusRoute::Click);
-    bool leaveFocused();     // what leaving the focused control does: commit or recalculate
+    bool leaveFocused(); // what leaving the focused control does: commit or recalculate
     bool canTakeFocus(Control control, bool report);
     std::optional<Control> enterTarget(Control control) const; // nullopt: no rule; itself: stay
-    bool moveByEnter();      // the Enter rule of the focused control
+    bool moveByEnter();                                        // the Enter rule of the focused control
     bool pressSpace();
 
     // --- keys, selection and text of the focused field (form_typing.cpp) ------------------------
@@ -144,10 +144,10 @@ struct FormModel::Impl {
     void reportClamp(const fields::NumericField& field, const std::string& typed, double upper);
     double upperBound(const fields::NumericField& field) const;
     void applyCommitEffect(fields::CommitEffect effect);
-    void raiseGoodsTemperatures();        // leaving the room temperature
+    void raiseGoodsTemperatures(); // leaving the room temperature
     void setOutsideTemperatures(double designTemperature, const std::string& designText);
     void recalculate();
-    void showModeFields();    // the door and fan fields their modes enable
+    void showModeFields(); // the door and fan fields their modes enable
     // Shows a value in a field's display form and returns the number that text holds, which is
     // what the parameter must hold so that a saved project loads back to the same results.
     double showNumber(Control control, double value);
@@ -164,18 +164,18 @@ struct FormModel::Impl {
     void showCityFieldsState();               // climate fields enabled only for "свой вариант"
     void showFloorFieldState();               // floor temperature and U-value disabled on ground
     void clickCheckBox(const fields::CheckBoxField& box);
-    void fillFromFirstRow();   // the fill button of the enclosure page
-    void fillFinishes();       // the fill button of the solar page
+    void fillFromFirstRow();            // the fill button of the enclosure page
+    void fillFinishes();                // the fill button of the solar page
     void openRowExtras(Control button); // a row's button on the enclosure page: its U-value field
 
     // The extensions' rules (form_extensions.cpp).
-    void applyFlag(Control checkBox);  // what ticking or clearing a flag of the «Дополнительно» tab changes
+    void applyFlag(Control checkBox); // what ticking or clearing a flag of the «Дополнительно» tab changes
     std::optional<double> cutToFieldDecimals(const fields::NumericField& field, double value); // nullopt: as typed
-    void showLightingFieldLength();    // one decimal (4 characters) or, with its flag, two (5)
+    void showLightingFieldLength(); // one decimal (4 characters) or, with its flag, two (5)
     void reportUValueRule(Control field, double previous, double value);
-    void showMaterialLists();          // the lists whose entries follow the project's own materials
-    void clearExtensionInputs();       // every extension input at its default, shown so
-    void showExtensionInputs();        // the «Дополнительно» tab's controls from the record
+    void showMaterialLists();    // the lists whose entries follow the project's own materials
+    void clearExtensionInputs(); // every extension input at its default, shown so
+    void showExtensionInputs();  // the «Дополнительно» tab's controls from the record
     int useOwnMaterial(const OwnMaterial& material);
     void selectList(Control comboBox, int index); // the list and its parameter
 
@@ -214,10 +214,10 @@ struct FormModel::Impl {
     void recordStep(Control cause, bool editing = true);
     // The end of an event: a recalculation that changed no input is what the next step undoes to.
     void endEvent();
-    void recordTextEdit();   // a header text being typed is a step of its own
-    void clearHistory();     // a load or a new project
-    void keepProjectName();  // after a save: every step keeps the saved file's name
-    bool commitEdit();       // the field being edited commits before an undo or redo
+    void recordTextEdit();  // a header text being typed is a step of its own
+    void clearHistory();    // a load or a new project
+    void keepProjectName(); // after a save: every step keeps the saved file's name
+    bool commitEdit();      // the field being edited commits before an undo or redo
     bool undo();
     bool redo();
     void showForm(const FormSnapshot& form);

@@ -6,7 +6,6 @@
 #include "app/form_impl.h"
 #include "app/form_lists.h"
 
-
 namespace zeltar {
 
 FormModel::FormModel(std::string today) : impl_(std::make_unique<Impl>(Impl::Startup(today)))
@@ -138,7 +137,7 @@ void FormModel::click(Control control)
 {
     impl_->userAction();
     if (impl_->at(control).type == ControlType::PaintBox) {
-        impl_->recordTextEdit(); // the focus stays: a header text typed before is a step of its own
+        impl_->recordTextEdit();   // the focus stays: a header text typed before is a step of its own
         impl_->clickTile(control); // the plan, the section sketch and the logo do nothing
     } else if (const fields::CheckBoxField* box = fields::FindCheckBoxField(control)) {
         impl_->clickCheckBox(*box);

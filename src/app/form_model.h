@@ -28,19 +28,19 @@ enum class ControlColor { Default, White, Red, Yellow };
 
 struct ControlState {
     ControlType type = ControlType::Edit;
-    std::string text;      // field text; list: the selected entry's text ("" when none);
-                           // check box, label, button: caption
-    int index = -1;        // list: selected entry (-1 none); check box: 1 checked, 0 not;
-                           // tile (the sun and facing tiles): its flag, 1 or 0
+    std::string text; // field text; list: the selected entry's text ("" when none);
+                      // check box, label, button: caption
+    int index = -1;   // list: selected entry (-1 none); check box: 1 checked, 0 not;
+                      // tile (the sun and facing tiles): its flag, 1 or 0
     bool enabled = true;
     bool visible = true;
     bool readOnly = false;
-    int maxLength = 0;     // numeric input fields: the most characters an edit leaves (0: no limit)
+    int maxLength = 0; // numeric input fields: the most characters an edit leaves (0: no limit)
     // Focused field: the selected characters start at selectionStart (0-based, in characters);
     // with none selected the caret stands there. Fields without the focus select nothing.
     int selectionStart = 0;
     int selectionLength = 0;
-    int tab = -1;          // tab page 0..5 the control lies on, -1 outside the tabs
+    int tab = -1; // tab page 0..5 the control lies on, -1 outside the tabs
     ControlColor color = ControlColor::Default;
 };
 
@@ -83,7 +83,7 @@ public:
     std::vector<std::string> listItems(Control comboBox) const;
 
     std::optional<Control> focusedControl() const;
-    int currentTab() const;     // 0..5
+    int currentTab() const; // 0..5
 
     // --- events -----------------------------------------------------------------------------
     // Every event below runs to its end before the next: at most one recalculation per commit,

@@ -106,10 +106,8 @@ std::optional<Control> FormModel::Impl::enterTarget(Control control) const
         rule = EnterRule::Fixed;
     }
     switch (rule) {
-    case EnterRule::None:
-        return std::nullopt;
-    case EnterRule::Fixed:
-        break;
+    case EnterRule::None: return std::nullopt;
+    case EnterRule::Fixed: break;
     case EnterRule::RailRoomSkipsCapacity:
         if (!refdata::IsRoomType(state.roomType))
             return control; // no room type: the focus stays

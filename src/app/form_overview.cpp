@@ -16,9 +16,9 @@ constexpr std::size_t kColumnGap = 2; // blanks between the caption column and t
 
 struct OverviewRow {
     std::string_view caption;
-    std::string value;         // as shown, without the blanks around it
-    bool number = false;       // aligned at the decimal comma
-    std::string_view unit;     // after a number
+    std::string value;     // as shown, without the blanks around it
+    bool number = false;   // aligned at the decimal comma
+    std::string_view unit; // after a number
     bool headingBefore = false;
 };
 

@@ -29,7 +29,8 @@ std::vector<projectfile::ExtensionValue> FormModel::Impl::collectExtensions() co
     const ProjectState startup = StartupState(startupDate);
     std::vector<projectfile::ExtensionValue> values;
     for (const ControlFacts& facts : AllControls()) {
-        if (!projectfile::IsExtensionControl(facts.control) || HeldValue(state, facts.control) == HeldValue(startup, facts.control))
+        if (!projectfile::IsExtensionControl(facts.control) ||
+            HeldValue(state, facts.control) == HeldValue(startup, facts.control))
             continue;
         const ControlState& c = at(facts.control);
         values.push_back({facts.control, facts.type == ControlType::Edit ? c.text : std::to_string(c.index)});
@@ -81,8 +82,9 @@ std::string FormModel::Impl::lossySaveQuestion(const std::string& path) const
     std::string lost;
     for (const Extension extension : used)
         lost += (lost.empty() ? "" : "; ") + std::string(ExtensionText(extension));
-    return "Файл «" + std::string(files::FileNameOf(path)) + "» — файл проекта из 131 строки, он не может сохранить: " +
-           lost + ".\n\nВместо изоляции или материала, которых нет во встроенных списках, будет записан встроенный "
+    return "Файл «" + std::string(files::FileNameOf(path)) +
+           "» — файл проекта из 131 строки, он не может сохранить: " + lost +
+           ".\n\nВместо изоляции или материала, которых нет во встроенных списках, будет записан встроенный "
            "материал с ближайшей теплопроводностью.\n\nСохранить без этих данных? Без потерь проект сохраняется в "
            "файл *.zlp.";
 }

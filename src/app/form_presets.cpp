@@ -16,22 +16,17 @@ namespace zeltar {
 
 namespace {
 
-constexpr Control kClimateFields[]{
-    Control::Latitude, Control::OutsideDesignTemperature, Control::OutsideRelativeHumidity
-};
+constexpr Control kClimateFields[]{Control::Latitude, Control::OutsideDesignTemperature,
+                                   Control::OutsideRelativeHumidity};
 
 // Stacking height, density, packaging share and gross capacity with their captions: shown for
 // stores and chambers, hidden for rails.
 constexpr Control kCapacityControls[]{
-    Control::StackHeight, Control::StackDensity, Control::PackagingShare, Control::GrossCapacity,
-    Control::StackHeightLabel, Control::StackDensityLabel, Control::PackagingShareLabel,
-    Control::GrossCapacityLabel
-};
+    Control::StackHeight,      Control::StackDensity,      Control::PackagingShare,      Control::GrossCapacity,
+    Control::StackHeightLabel, Control::StackDensityLabel, Control::PackagingShareLabel, Control::GrossCapacityLabel};
 // Daily turnover in % and in t/day with their captions: shown for stores only.
-constexpr Control kTurnoverControls[]{
-    Control::DailyTurnoverPercent, Control::DailyTurnover, Control::DailyTurnoverPercentLabel,
-    Control::DailyTurnoverLabel
-};
+constexpr Control kTurnoverControls[]{Control::DailyTurnoverPercent, Control::DailyTurnover,
+                                      Control::DailyTurnoverPercentLabel, Control::DailyTurnoverLabel};
 
 constexpr std::string_view kHighTurnoverClearedMessage =
     "Флажок «Повышенная» скорость оборота груза снят вместе с типом камеры";
@@ -178,8 +173,8 @@ void FormModel::Impl::chooseProduct(int product)
     selectList(Control::ProductGroup, p.group);
     applyProductProperties(product);
     // Packaged goods cannot hang on rails: both lists turn red as a warning.
-    const bool warn = refdata::IsRoomType(state.roomType) && refdata::GroupOf(state.roomType) == refdata::RoomGroup::Rail &&
-                      p.defaultPackaging != 0;
+    const bool warn = refdata::IsRoomType(state.roomType) &&
+                      refdata::GroupOf(state.roomType) == refdata::RoomGroup::Rail && p.defaultPackaging != 0;
     setColor(Control::Product, warn ? ControlColor::Red : ControlColor::Default);
     setColor(Control::PackagingMaterial, warn ? ControlColor::Red : ControlColor::Default);
     recalculate();

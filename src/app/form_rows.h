@@ -15,8 +15,8 @@ namespace zeltar {
 // The inputs and tile texts of the rows (RowControls, kStructureThicknessFields ...) stand with the
 // members they edit in projectfile/record_fields.h. The copies of the outside/inside texts on the
 // solar tab:
-inline constexpr RowControls kOutsideFacingCopies{Control::OutsideFacingCopyA, Control::OutsideFacingCopyB,
-                                                  Control::OutsideFacingCopyC, Control::OutsideFacingCopyD,
+inline constexpr RowControls kOutsideFacingCopies{Control::OutsideFacingCopyA,       Control::OutsideFacingCopyB,
+                                                  Control::OutsideFacingCopyC,       Control::OutsideFacingCopyD,
                                                   Control::OutsideFacingCopyCeiling, std::nullopt};
 
 // The fields that show a result of each row.
@@ -31,13 +31,16 @@ constexpr RowControls ShownBy(const calc::RowResults& results)
 inline constexpr RowControls kStructureMaterialTexts = ShownBy(calc::kStructureMaterialTextResults);
 
 // Direction texts of walls A to D on the solar tab.
-inline constexpr RowControls kWallDirectionFields{Control::WallDirectionA, Control::WallDirectionB,
-                                                  Control::WallDirectionC, Control::WallDirectionD,
-                                                  std::nullopt,           std::nullopt};
+inline constexpr RowControls kWallDirectionFields{Control::WallDirectionA,
+                                                  Control::WallDirectionB,
+                                                  Control::WallDirectionC,
+                                                  Control::WallDirectionD,
+                                                  std::nullopt,
+                                                  std::nullopt};
 // The small buttons beside the rows of the enclosure page that lead to the row's U-value and extra
 // layers on the «Дополнительно» page.
-inline constexpr RowControls kExtraRowButtons{Control::ExtraRowButtonA, Control::ExtraRowButtonB,
-                                              Control::ExtraRowButtonC, Control::ExtraRowButtonD,
+inline constexpr RowControls kExtraRowButtons{Control::ExtraRowButtonA,       Control::ExtraRowButtonB,
+                                              Control::ExtraRowButtonC,       Control::ExtraRowButtonD,
                                               Control::ExtraRowButtonCeiling, Control::ExtraRowButtonFloor};
 
 } // namespace zeltar

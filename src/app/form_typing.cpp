@@ -63,7 +63,8 @@ bool FormModel::Impl::keyPress(char32_t character)
     const fields::NumericField* f = fields::FindNumericField(*focus);
     if (f == nullptr)
         return character == fields::kBackspace || character >= U' '; // free text: any printable character
-    const bool accepted = fields::FilterKey(f->kind, character, fields::ToUtf8(WithoutSelection(c)), commaPositionBeforeKey);
+    const bool accepted =
+        fields::FilterKey(f->kind, character, fields::ToUtf8(WithoutSelection(c)), commaPositionBeforeKey);
     // A decimal separator in a whole-number field is refused audibly: the user meant a fraction.
     if (!accepted && fields::IsDecimalSeparator(character) && !fields::AdmitsComma(f->kind) && bell)
         bell();

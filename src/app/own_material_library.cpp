@@ -136,8 +136,9 @@ LibraryContents ParseLibrary(std::string_view text, const std::string& path)
         OwnMaterial& material = std::get<OwnMaterial>(parsed);
         for (const OwnMaterial& kept : contents.materials)
             if (kept.name == material.name)
-                return {{}, where + " не прочитана, строка " + std::to_string(number) + ": материал «" +
-                                material.name + "» уже есть выше."};
+                return {{},
+                        where + " не прочитана, строка " + std::to_string(number) + ": материал «" + material.name +
+                            "» уже есть выше."};
         contents.materials.push_back(std::move(material));
     }
     if (first)

@@ -35,8 +35,8 @@ inline constexpr CaptionedControl kSiteCaption{"ОБЪЕКТ", Control::SiteName
 // The summary column "ТЕПЛОПРИТОКИ": the six gains the pass copies there, in the window's order, then
 // the sum and the capacity the equipment needs, each in kilowatts.
 inline constexpr std::string_view kSummaryGroupCaption = "ТЕПЛОПРИТОКИ";
-inline constexpr std::array<std::string_view, calc::kSummaryCopies.size()> kSummaryGainNames{
-    "Q1", "Q12", "Q2", "Q3", "Q4", "Q5"};
+inline constexpr std::array<std::string_view, calc::kSummaryCopies.size()> kSummaryGainNames{"Q1", "Q12", "Q2",
+                                                                                             "Q3", "Q4",  "Q5"};
 inline constexpr auto kSummaryGainCaptions = [] {
     std::array<CaptionedControl, calc::kSummaryCopies.size()> captions{};
     for (std::size_t i = 0; i < captions.size(); ++i)

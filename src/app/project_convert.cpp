@@ -36,13 +36,14 @@ std::variant<std::string, ConvertProblem> ConvertProject(std::string_view bytes,
         return ConvertProblem{std::move(problem->message)};
     const auto& project = std::get<projectfile::LoadedOwnProject>(read);
     if (toOwnFile)
-        return Written(projectfile::WriteOwnProjectFile({project.file.lines, project.extensions, project.ownMaterials}));
+        return Written(
+            projectfile::WriteOwnProjectFile({project.file.lines, project.extensions, project.ownMaterials}));
     if (const std::string lost = LostExtensions(project); !lost.empty() && lossy == Lossy::Refuse)
         return ConvertProblem{"Файл проекта *.zlt (131 строка) не может сохранить: " + lost +
                               ". Преобразование не выполнено; чтобы преобразовать с потерей этих данных, "
                               "добавьте --lossy."};
-    return Written(projectfile::WriteProjectFile(
-        projectfile::WithBuiltInStandIns(project.file.lines, project.ownMaterials)));
+    return Written(
+        projectfile::WriteProjectFile(projectfile::WithBuiltInStandIns(project.file.lines, project.ownMaterials)));
 }
 
 } // namespace zeltar

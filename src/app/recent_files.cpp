@@ -91,7 +91,8 @@ std::optional<std::string> WriteRecentFiles(const std::string& path, const Recen
     if (error)
         return "Не удалось создать папку настроек «" + std::filesystem::path(path).parent_path().string() +
                "»: " + files::Reason(error.value()) + ".";
-    if (std::optional<files::FileError> failed = files::WriteFileSafely(path, files.text(), files::Durability::Unflushed))
+    if (std::optional<files::FileError> failed =
+            files::WriteFileSafely(path, files.text(), files::Durability::Unflushed))
         return failed->message;
     return std::nullopt;
 }

@@ -126,7 +126,8 @@ std::string SetAside(const PrivateFolder& folder, const LeftCopy& copy, const st
     const std::string aside = SetAsideName(copy.record);
     const std::string stem = aside.substr(0, aside.size() - kProjectSuffix.size());
     for (int attempt = 1; attempt <= kMostSameNames; ++attempt) {
-        const std::string keptAs = attempt == 1 ? aside : stem + "-" + std::to_string(attempt) + std::string(kProjectSuffix);
+        const std::string keptAs =
+            attempt == 1 ? aside : stem + "-" + std::to_string(attempt) + std::string(kProjectSuffix);
         const int error = folder.renameToNew(Suffixed(copy.name, kProjectSuffix), keptAs);
         if (error == 0) {
             RemoveFiles(folder, copy.name);

@@ -89,7 +89,8 @@ std::optional<Record> ParseRecord(std::string_view text)
     const std::optional<std::int64_t> changed = Whole(Value(text, pos, kChangedKey));
     const std::optional<std::int64_t> clean = Whole(Value(text, pos, kCleanKey));
     const std::optional<std::int64_t> pid = Whole(Value(text, pos, kPidKey));
-    if (!changed || !clean || (*clean != 0 && *clean != 1) || !pid || text.substr(pos, kProjectKey.size()) != kProjectKey)
+    if (!changed || !clean || (*clean != 0 && *clean != 1) || !pid ||
+        text.substr(pos, kProjectKey.size()) != kProjectKey)
         return std::nullopt;
     return Record{std::string(text.substr(pos + kProjectKey.size())), *changed, *clean == 1, *pid};
 }
@@ -109,12 +110,12 @@ std::string SetAsideName(const Record& record)
 
 std::string SetAsideNotice(const Record& record, const std::string& why, const std::string& keptAs)
 {
-    std::string text = "Несохранённый проект не восстановлен: его копия от " +
-                       LocalTime(record.changedAt, "%d.%m.%Y %H:%M") +
-                       (record.projectFile.empty() ? "" : " (файл проекта «" + record.projectFile + "»)") +
-                       " не читается. " + why;
+    std::string text =
+        "Несохранённый проект не восстановлен: его копия от " + LocalTime(record.changedAt, "%d.%m.%Y %H:%M") +
+        (record.projectFile.empty() ? "" : " (файл проекта «" + record.projectFile + "»)") + " не читается. " + why;
     if (keptAs.empty())
-        return text + "\n\nКопию не удалось отложить под другим именем: она осталась на месте, о ней будет сказано при следующем запуске.";
+        return text +
+               "\n\nКопию не удалось отложить под другим именем: она осталась на месте, о ней будет сказано при следующем запуске.";
     return text + "\n\nКопия не восстановлена, сохранена как «" + keptAs +
            "»; при запуске она больше предлагаться не будет.";
 }

@@ -61,10 +61,9 @@ calc::Warning WarningOf(const FormModel& model, Control control)
 std::vector<calc::ListingLine> ResultListingOf(const FormModel& model)
 {
     const auto textAfterPass = [&](calc::ResultField field) { return model.control(ResultControl(field)).text; };
-    return calc::ResultListing(textAfterPass, WarningOf(model, kRoomTemperatureControl),
-                               WarningOf(model, kProductInletTemperatureControl),
-                               WarningOf(model, kProductFinalTemperatureControl),
-                               calc::ListsExtensionResults(model.state()));
+    return calc::ResultListing(
+        textAfterPass, WarningOf(model, kRoomTemperatureControl), WarningOf(model, kProductInletTemperatureControl),
+        WarningOf(model, kProductFinalTemperatureControl), calc::ListsExtensionResults(model.state()));
 }
 
 } // namespace zeltar

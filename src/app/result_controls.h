@@ -17,7 +17,10 @@ class FormModel;
 
 // Indexed by calc::ResultField (the controls of calc::kResultRows).
 extern const std::array<Control, calc::kResultFieldCount> kResultControls;
-inline Control ResultControl(calc::ResultField field) { return kResultControls[static_cast<int>(field)]; }
+inline Control ResultControl(calc::ResultField field)
+{
+    return kResultControls[static_cast<int>(field)];
+}
 
 // The fields whose colour warns of a temperature out of its range.
 inline constexpr Control kRoomTemperatureControl = Control::RoomTemperature;

@@ -18,8 +18,8 @@ std::string TraceNumberText(double value)
     if (value == 0 || !std::isfinite(value))
         return value == 0 ? "0" : "—";
     char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
-                                   kSignificantDigits).ptr;
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, kSignificantDigits).ptr;
     std::string text(buffer, end);
     for (char& c : text)
         if (c == '.')

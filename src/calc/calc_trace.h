@@ -15,8 +15,8 @@ struct TraceLine {
     std::string quantity; // e.g. "площадь"
     std::string symbol;   // e.g. "F"
     double value = 0;
-    std::string unit;     // e.g. "м²"; empty for a number without unit
-    std::string formula;  // e.g. "F = b · h"; empty for an input
+    std::string unit;    // e.g. "м²"; empty for a number without unit
+    std::string formula; // e.g. "F = b · h"; empty for an input
     // The symbol of the total this value is a summand of ("Q1", "Q4", "Qсум"), empty otherwise.
     std::string partOf;
 };

@@ -16,10 +16,10 @@ namespace {
 
 // Floor on ground: zones I, II and III are strips 2 m deep along the walls; a room narrower than
 // 4, 8 or 12 m across a side leaves the inner zones shallower or out.
-constexpr double kZoneDepth = 2;        // m, full depth of one zone strip
-constexpr double kZoneOneSpan = 4;      // m, plan dimension up to which zone I takes half of it
-constexpr double kZoneTwoSpan = 8;      // m, plan dimension up to which zone II is partial
-constexpr double kZoneThreeSpan = 12;   // m, plan dimension up to which zone III is partial
+constexpr double kZoneDepth = 2;      // m, full depth of one zone strip
+constexpr double kZoneOneSpan = 4;    // m, plan dimension up to which zone I takes half of it
+constexpr double kZoneTwoSpan = 8;    // m, plan dimension up to which zone II is partial
+constexpr double kZoneThreeSpan = 12; // m, plan dimension up to which zone III is partial
 // Heat transfer coefficients of the zones of an uninsulated floor on ground, W/(m2 K).
 constexpr double kZoneOneCoefficient = 0.4;
 constexpr double kZoneTwoCoefficient = 0.2;
@@ -37,8 +37,8 @@ namespace {
 const OwnMaterial& OwnEntry(std::span<const OwnMaterial> own, int ownIndex, int index, std::string_view listName)
 {
     if (ownIndex < 0 || static_cast<std::size_t>(ownIndex) >= own.size())
-        throw std::out_of_range("в списке «" + std::string(listName) + "» нет строки с номером "
-                                + std::to_string(index));
+        throw std::out_of_range("в списке «" + std::string(listName) + "» нет строки с номером " +
+                                std::to_string(index));
     return own[static_cast<std::size_t>(ownIndex)];
 }
 
@@ -119,8 +119,8 @@ double LayerResistance(double thicknessMm, double conductivity)
 
 double RowLayerResistance(const EnclosureRow& data, LayerConductivities conductivities)
 {
-    return LayerResistance(data.structureThickness, conductivities.structure)
-           + LayerResistance(data.insulationThickness, conductivities.insulation);
+    return LayerResistance(data.structureThickness, conductivities.structure) +
+           LayerResistance(data.insulationThickness, conductivities.insulation);
 }
 
 std::vector<ExtraLayer> RowExtraLayers(const EnclosureRow& data, std::span<const OwnMaterial> own)
@@ -134,8 +134,8 @@ std::vector<ExtraLayer> RowExtraLayers(const EnclosureRow& data, std::span<const
         if (thickness <= 0)
             continue;
         const refdata::LayerMaterial material = ExtraLayerMaterial(index, own);
-        layers.push_back({static_cast<int>(k) + 1, material, thickness,
-                          LayerResistance(thickness, material.conductivity)});
+        layers.push_back(
+            {static_cast<int>(k) + 1, material, thickness, LayerResistance(thickness, material.conductivity)});
     }
     return layers;
 }
@@ -200,7 +200,10 @@ namespace {
 
 // Depth in m of zones I, II and III measured from a side, for a plan dimension x across that side.
 // A dimension shorter than twice the zone depth gives each of the two opposite sides half of it.
-double ZoneOneDepth(double x) { return x <= kZoneOneSpan ? x / 2 : kZoneDepth; }
+double ZoneOneDepth(double x)
+{
+    return x <= kZoneOneSpan ? x / 2 : kZoneDepth;
+}
 double ZoneTwoDepth(double x)
 {
     if (x <= kZoneOneSpan)
@@ -214,7 +217,10 @@ double ZoneThreeDepth(double x)
     return x <= kZoneThreeSpan ? (x - kZoneTwoSpan) / 2 : kZoneDepth;
 }
 // Length left of a side x after `margin` m: the edges of the trapezoids and the centre.
-double Remaining(double x, double margin) { return x > margin ? x - margin : 0; }
+double Remaining(double x, double margin)
+{
+    return x > margin ? x - margin : 0;
+}
 
 // Zone-weighted area of one strip set in W/K per K: k_I F_I + k_II F_II + k_III F_III.
 double WeightedStrips(const double (&strips)[3])
@@ -230,7 +236,8 @@ void TraceGroundZones(CalcTrace& trace, const GroundZoneAreas& z, double layerRe
     for (int zone = 0; zone < 3; ++zone) {
         const std::string name = kZoneNames[zone];
         trace.Add("коэффициент зоны " + name, "k_" + name, kZoneCoefficients[zone], "Вт/(м²·К)");
-        trace.Add("площадь зоны " + name + " вдоль стен А и В (каждой)", "F_" + name + ",L", z.lengthStrips[zone], "м²");
+        trace.Add("площадь зоны " + name + " вдоль стен А и В (каждой)", "F_" + name + ",L", z.lengthStrips[zone],
+                  "м²");
         trace.Add("площадь зоны " + name + " вдоль стен Б и Г (каждой)", "F_" + name + ",B", z.widthStrips[zone], "м²");
     }
     trace.Add("коэффициент зоны IV", "k_IV", kCentreZoneCoefficient, "Вт/(м²·К)");
@@ -272,12 +279,12 @@ double GroundFloorGain(const ProjectState& state, double floorLayerResistance, C
     const double tr = state.roomTemperature;
     if (trace)
         TraceGroundZones(*trace, zones, floorLayerResistance, factor, lengthSide, widthSide, extraLayers);
-    return factor / kWattsPerKilowatt
-           * ((state.rows[WallA].outsideTemperature - tr) * lengthSide
-              + (state.rows[WallB].outsideTemperature - tr) * widthSide
-              + (state.rows[WallC].outsideTemperature - tr) * lengthSide
-              + (state.rows[WallD].outsideTemperature - tr) * widthSide
-              + kCentreZoneCoefficient * (state.outsideDesignTemperature - tr) * zones.centre);
+    return factor / kWattsPerKilowatt *
+           ((state.rows[WallA].outsideTemperature - tr) * lengthSide +
+            (state.rows[WallB].outsideTemperature - tr) * widthSide +
+            (state.rows[WallC].outsideTemperature - tr) * lengthSide +
+            (state.rows[WallD].outsideTemperature - tr) * widthSide +
+            kCentreZoneCoefficient * (state.outsideDesignTemperature - tr) * zones.centre);
 }
 
 } // namespace zeltar::calc

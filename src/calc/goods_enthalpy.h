@@ -12,9 +12,9 @@ double FrozenWaterFraction(double temperature, double cryoscopicPoint);
 
 // Goods described for the enthalpy sums.
 struct GoodsProperties {
-    int waterContentPercent = 0;          // W, % of the product mass
-    double cryoscopicPoint = 0;           // tcr, °C
-    double packagingHeatCapacity = 0;     // J/(kg K)
+    int waterContentPercent = 0;      // W, % of the product mass
+    double cryoscopicPoint = 0;       // tcr, °C
+    double packagingHeatCapacity = 0; // J/(kg K)
 };
 
 // Enthalpies in J/kg, summed downward from a start temperature to -50 °C in steps of 0.01 K:

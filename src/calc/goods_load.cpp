@@ -13,9 +13,9 @@ using refdata::RoomGroup;
 namespace {
 
 // Share of the floor a stack can use (aisles and clearances left free), by the room's floor area.
-constexpr double kSmallRoomArea = 100;   // m2, up to which kSmallRoomFloorUse holds
-constexpr double kMediumRoomArea = 250;  // m2
-constexpr double kLargeRoomArea = 400;   // m2
+constexpr double kSmallRoomArea = 100;  // m2, up to which kSmallRoomFloorUse holds
+constexpr double kMediumRoomArea = 250; // m2
+constexpr double kLargeRoomArea = 400;  // m2
 constexpr double kSmallRoomFloorUse = 0.7;
 constexpr double kMediumRoomFloorUse = 0.75;
 constexpr double kLargeRoomFloorUse = 0.8;
@@ -78,7 +78,8 @@ RoomCapacity Capacity(const CapacityInputs& in, CalcTrace* trace)
 
 double DailyTurnoverTonnes(double netCapacity, double dailyTurnoverPercent)
 {
-    return fields::RoundHalfEven(netCapacity * dailyTurnoverPercent / (kPercent / kTurnoverRounding)) / kTurnoverRounding;
+    return fields::RoundHalfEven(netCapacity * dailyTurnoverPercent / (kPercent / kTurnoverRounding)) /
+           kTurnoverRounding;
 }
 
 GoodsGains GoodsProcessingGains(const GoodsGainInputs& in)

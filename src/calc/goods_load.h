@@ -24,9 +24,9 @@ struct CapacityInputs {
     refdata::RoomGroup group = refdata::RoomGroup::Store;
     double roomAreaM2 = 0;
     double stackHeightM = 0;
-    double stackDensity = 0;     // kg/m3
+    double stackDensity = 0; // kg/m3
     int packagingSharePercent = 0;
-    bool highTurnover = false;   // stores only: raised turnover leaves 30 % of the stack free
+    bool highTurnover = false; // stores only: raised turnover leaves 30 % of the stack free
 };
 struct RoomCapacity {
     double net = 0;           // t of goods
@@ -45,7 +45,7 @@ struct GoodsGainInputs {
     refdata::RoomGroup group = refdata::RoomGroup::Store;
     RoomCapacity capacity;
     double dailyTurnoverPercent = 0;
-    double equipmentRunningHours = 0; // processing time of one load for chambers and rails
+    double equipmentRunningHours = 0;       // processing time of one load for chambers and rails
     double productEnthalpyDifference = 0;   // kJ/kg, cut
     double packagingEnthalpyDifference = 0; // kJ/kg, cut
     double respirationHeat = 0;             // W/t

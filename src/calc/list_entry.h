@@ -15,8 +15,8 @@ template <class Entry, std::size_t N>
 const Entry& ListEntry(const std::array<Entry, N>& list, int index, std::string_view listName)
 {
     if (index < 0 || static_cast<std::size_t>(index) >= N)
-        throw std::out_of_range("в списке «" + std::string(listName) + "» нет строки с номером "
-                                + std::to_string(index));
+        throw std::out_of_range("в списке «" + std::string(listName) + "» нет строки с номером " +
+                                std::to_string(index));
     return list[static_cast<std::size_t>(index)];
 }
 

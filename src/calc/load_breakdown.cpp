@@ -10,8 +10,8 @@ constexpr double kPercent = 100;
 constexpr int kEnclosureRowCount = 6;
 
 constexpr std::array<std::string_view, kLoadComponentCount> kComponentCaptions{
-    "Q1 через ограждения", "Q12 от солнечной радиации", "Q2 от груза",
-    "Q3 с наружным воздухом", "Q4 эксплуатационный", "Q5 от дыхания плодов"};
+    "Q1 через ограждения",    "Q12 от солнечной радиации", "Q2 от груза",
+    "Q3 с наружным воздухом", "Q4 эксплуатационный",       "Q5 от дыхания плодов"};
 
 } // namespace
 

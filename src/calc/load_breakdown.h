@@ -29,9 +29,9 @@ std::optional<double> SharePercent(double gainKw, double totalKw);
 
 struct LoadPart {
     LoadComponent component = LoadComponent::Q1;
-    bool row = false;          // a row of its component (a wall, the door, ...), not the component
-    std::string label;         // "Q1 через ограждения", "стена А", "освещение", ...
-    double gainKw = 0;         // negative where the goods enter colder than they leave
+    bool row = false;              // a row of its component (a wall, the door, ...), not the component
+    std::string label;             // "Q1 через ограждения", "стена А", "освещение", ...
+    double gainKw = 0;             // negative where the goods enter colder than they leave
     std::optional<double> percent; // share of the total, see SharePercent
 };
 

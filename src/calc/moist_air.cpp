@@ -11,9 +11,9 @@ namespace zeltar::calc {
 
 namespace {
 
-constexpr double kVapourToAirMolarMass = 0.622;   // 1: molar mass of water vapour over that of dry air
-constexpr double kDryAirHeatCapacity = 1006;      // J/(kg K), dry air at constant pressure
-constexpr double kVapourHeatCapacity = 1860;      // J/(kg K), water vapour at constant pressure
+constexpr double kVapourToAirMolarMass = 0.622;       // 1: molar mass of water vapour over that of dry air
+constexpr double kDryAirHeatCapacity = 1006;          // J/(kg K), dry air at constant pressure
+constexpr double kVapourHeatCapacity = 1860;          // J/(kg K), water vapour at constant pressure
 constexpr double kLatentHeatOfVaporisation = 2500000; // J/kg, water at 0 °C
 // rho = p / (R T): p / R of air at normal pressure (101325 Pa / 287.05 J/(kg K) = 353.0), as the
 // method gives it.
@@ -46,8 +46,8 @@ MoistAirState MoistAir(double temperature, double relativeHumidity)
     // x = 0.622 p / (P - p) with the vapour pressure p = phi p_s and p_s / P = x_s / (0.622 + x_s).
     air.moisture = kVapourToAirMolarMass * phi * saturated / (kVapourToAirMolarMass + saturated - phi * saturated);
     // h = c_a t + (c_v t + r) x
-    air.enthalpy = kDryAirHeatCapacity * temperature
-                   + (kVapourHeatCapacity * temperature + kLatentHeatOfVaporisation) * air.moisture;
+    air.enthalpy = kDryAirHeatCapacity * temperature +
+                   (kVapourHeatCapacity * temperature + kLatentHeatOfVaporisation) * air.moisture;
     return air;
 }
 

@@ -18,17 +18,17 @@ constexpr double kDensityMargin = 0.001; // kg/m3 added to the denser air
 // the flow coefficient of the opening (it holds the gravity root and the contraction of the jet),
 // the exponent of the density ratio in the density factor, and the allowance on the door gain for
 // the air drawn in while the door swings.
-constexpr double kDoorFlowCoefficient = 0.692;    // m^0.5/s
-constexpr double kDensityRatioExponent = 0.333;   // 1
-constexpr double kDensityFactorExponent = 1.5;    // 1
-constexpr double kDoorSwingAllowance = 1.1;       // 1
+constexpr double kDoorFlowCoefficient = 0.692;  // m^0.5/s
+constexpr double kDensityRatioExponent = 0.333; // 1
+constexpr double kDensityFactorExponent = 1.5;  // 1
+constexpr double kDoorSwingAllowance = 1.1;     // 1
 // Door open per tonne of goods carried through it, s/t, beside the time per vehicle pass.
 constexpr double kStoreSecondsPerTonne = 48;
 constexpr double kRailSecondsPerTonne = 60;
-constexpr double kPassesPerLoadUnit = 2;          // in loaded and out empty
+constexpr double kPassesPerLoadUnit = 2; // in loaded and out empty
 // Heat of a person at work: q = a - b tr, W per person; more heat the colder the room.
-constexpr double kStaffHeatAtZero = 270;          // a, W at 0 °C
-constexpr double kStaffHeatPerDegree = 6;         // b, W/K
+constexpr double kStaffHeatAtZero = 270;  // a, W at 0 °C
+constexpr double kStaffHeatPerDegree = 6; // b, W/K
 // Daily averages in kW of powers in W running some hours a day: P tau / (24 h * 1000 W/kW).
 constexpr double kWattHoursPerKilowattDay = kHoursPerDay * kWattsPerKilowatt;
 
@@ -55,8 +55,8 @@ double OpenDoorHeatFlow(const ProjectState& state, CalcTrace* trace)
     const double densityFactor =
         std::pow(2 / (1 + std::pow(denser / lighter, kDensityRatioExponent)), kDensityFactorExponent);
     const double height = state.doorHeight;
-    const double flow = std::sqrt(std::fabs((1 - lighter / denser) * height)) * kDoorFlowCoefficient * height
-                        * state.doorWidth * (outside.enthalpy - room.enthalpy) * roomDensity * densityFactor;
+    const double flow = std::sqrt(std::fabs((1 - lighter / denser) * height)) * kDoorFlowCoefficient * height *
+                        state.doorWidth * (outside.enthalpy - room.enthalpy) * roomDensity * densityFactor;
     if (trace) {
         trace->Add("температура за стеной А", "t_А", outsideTemperature, "°C");
         trace->Add("плотность воздуха за дверью", "ρ_н", outsideDensity, "кг/м³", "ρ = 352,96 / (t + 273,15)");
@@ -101,15 +101,14 @@ double DoorOpenShareFromPasses(double passes, double goodsFlowTonnes, int doorTy
 
 double DoorHeatGain(double openDoorHeatFlowW, double openShare, int doorProtection)
 {
-    const double efficiency =
-        ListEntry(refdata::kDoorProtections, doorProtection, "защитное устройство").efficiency;
+    const double efficiency = ListEntry(refdata::kDoorProtections, doorProtection, "защитное устройство").efficiency;
     return openDoorHeatFlowW * openShare * kDoorSwingAllowance * (1 - efficiency) / kWattsPerKilowatt;
 }
 
 double LightingHeatGain(const ProjectState& state)
 {
-    return state.lightingPowerDensity * state.lightingHours * state.roomLength * state.roomWidth
-           / kWattHoursPerKilowattDay;
+    return state.lightingPowerDensity * state.lightingHours * state.roomLength * state.roomWidth /
+           kWattHoursPerKilowattDay;
 }
 
 double StaffHours(const ProjectState& state)
@@ -119,16 +118,16 @@ double StaffHours(const ProjectState& state)
 
 double StaffHeatGain(const ProjectState& state)
 {
-    return (kStaffHeatAtZero - kStaffHeatPerDegree * state.roomTemperature) * state.staffCount
-           * StaffHours(state) / kWattHoursPerKilowattDay;
+    return (kStaffHeatAtZero - kStaffHeatPerDegree * state.roomTemperature) * state.staffCount * StaffHours(state) /
+           kWattHoursPerKilowattDay;
 }
 
 double DefrostHeatGain(const ProjectState& state)
 {
     if (!DefrostUsed(state))
         return 0;
-    return state.defrostHeaterPower * state.defrostCoolerCount * state.defrostsPerDay
-           * (state.defrostDuration / kMinutesPerHour) / kHoursPerDay * state.defrostRoomShare;
+    return state.defrostHeaterPower * state.defrostCoolerCount * state.defrostsPerDay *
+           (state.defrostDuration / kMinutesPerHour) / kHoursPerDay * state.defrostRoomShare;
 }
 
 double VehicleHeatGain(const ProjectState& state)
@@ -138,8 +137,8 @@ double VehicleHeatGain(const ProjectState& state)
 
 double ConsumerHeatGain(const ProjectState& state)
 {
-    return state.consumer1Power * state.consumer1Hours / kHoursPerDay
-           + state.consumer2Power * state.consumer2Hours / kHoursPerDay;
+    return state.consumer1Power * state.consumer1Hours / kHoursPerDay +
+           state.consumer2Power * state.consumer2Hours / kHoursPerDay;
 }
 
 double FanHeatGain(const ProjectState& state, double otherGainsKw)

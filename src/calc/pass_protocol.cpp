@@ -64,8 +64,7 @@ void TraceLayeredRow(CalcTrace& t, const LayeredRowValues& row, double roomTempe
         TraceRowLayers(t, row);
     t.Add("температура снаружи", "t_н", data.outsideTemperature, "°C");
     t.Add("разность температур", "Δt", data.outsideTemperature - roomTemperature, "К", "Δt = t_н − t_к");
-    t.Add("теплоприток", "Q1," + std::string(RowTitle(index)), row.gain, "кВт", "Q = k·F·Δt, до целых ватт",
-          "Q1");
+    t.Add("теплоприток", "Q1," + std::string(RowTitle(index)), row.gain, "кВт", "Q = k·F·Δt, до целых ватт", "Q1");
 }
 
 void TraceOtherOperationalGains(CalcTrace& t, const ProjectState& s, const RecalcValues& v)
@@ -90,8 +89,7 @@ void TraceOtherOperationalGains(CalcTrace& t, const ProjectState& s, const Recal
     t.Add("время работы потребителя № 1", "τ1", s.consumer1Hours, "ч/сут");
     t.Add("мощность потребителя № 2", "N2", s.consumer2Power, "кВт");
     t.Add("время работы потребителя № 2", "τ2", s.consumer2Hours, "ч/сут");
-    t.Add("теплоприток от потребителей", "Q_потр", v.consumerHeatGain, "кВт", "Q_потр = N1·τ1 / 24 + N2·τ2 / 24",
-          "Q4");
+    t.Add("теплоприток от потребителей", "Q_потр", v.consumerHeatGain, "кВт", "Q_потр = N1·τ1 / 24 + N2·τ2 / 24", "Q4");
 }
 
 void TraceDefrost(CalcTrace& t, const ProjectState& s, const RecalcValues& v)

@@ -73,14 +73,15 @@ private:
         for (int row = 0; row < kRowCount; ++row)
             if (const std::optional<ResultField> field = kStructureMaterialTextResults[row]) {
                 const int material = s_.rows[row].structureMaterial;
-                Write(*field, std::string(SurfaceStructureMaterial(static_cast<Row>(row), material, s_.ownMaterials).name));
+                Write(*field,
+                      std::string(SurfaceStructureMaterial(static_cast<Row>(row), material, s_.ownMaterials).name));
             }
     }
 
     void SetWarningColours()
     {
-        const TemperatureWarnings w = GoodsTemperatureWarnings(s_.roomTemperature, s_.productInletTemperature,
-                                                               s_.productFinalTemperature);
+        const TemperatureWarnings w =
+            GoodsTemperatureWarnings(s_.roomTemperature, s_.productInletTemperature, s_.productFinalTemperature);
         r_.roomTemperatureColor = w.roomTemperature;
         r_.productInletTemperatureColor = w.productInletTemperature;
         r_.productFinalTemperatureColor = w.productFinalTemperature;
@@ -129,8 +130,8 @@ private:
 
     void StackCapacity()
     {
-        const RoomCapacity c = Capacity({group_, v_.roomArea, s_.stackHeight, s_.stackDensity,
-                                               s_.packagingShare, s_.highTurnover != 0}, t_);
+        const RoomCapacity c = Capacity(
+            {group_, v_.roomArea, s_.stackHeight, s_.stackDensity, s_.packagingShare, s_.highTurnover != 0}, t_);
         Trace("вместимость камеры (нетто)", "M", c.net, "т",
               group_ == RoomGroup::Rail ? "M = g·F_гр" : "M = u·F_гр·H_шт·ρ_шт / 1000");
         Trace("масса тары", "M_т", c.packagingMass, "т", "M_т = s·M / 100");
@@ -169,8 +170,7 @@ private:
                 // The extra layers add to the floor's layer resistance; a typed U-value has no say here.
                 if (t_)
                     TraceExtraLayers(*t_, extraLayers);
-                gain = GroundFloorGain(s_, RowLayerResistance(data, conductivities) + extraResistance, t_,
-                                       extraLayers);
+                gain = GroundFloorGain(s_, RowLayerResistance(data, conductivities) + extraResistance, t_, extraLayers);
                 Trace("теплоприток через пол", "Q1,пол", gain, "кВт",
                       "Q = f·[Σ (t_стены − t_к)·ΣkF + 0,05·(t_н − t_к)·F_IV] / 1000", "Q1");
             } else {
@@ -207,8 +207,8 @@ private:
         Trace("коэффициент поверхности", "a_п", factor, "", "по покрытию (без покрытия — по материалу)");
         Trace("освещённость солнцем", "s", data.sunlit, "", "1 — освещена, 0 — нет");
         Trace("избыточная разность температур", "Δt_с", difference, "К", "Δt_с = Δt_с0·a_п·s");
-        Trace("теплоприток от солнца", "Q12," + std::string(RowTitle(row)), gain, "кВт",
-              "Q = k·F·Δt_с, до целых ватт", "Q12");
+        Trace("теплоприток от солнца", "Q12," + std::string(RowTitle(row)), gain, "кВт", "Q = k·F·Δt_с, до целых ватт",
+              "Q12");
         v_.solarTemperatureDifference[row] = difference;
         v_.solarHeatGain[row] = gain;
         Write(*kSolarTemperatureDifferenceResults[row], difference);
@@ -241,10 +241,13 @@ private:
 
     void ProcessingGains()
     {
-        const GoodsGains g = GoodsProcessingGains(
-            {group_, {v_.netCapacity, v_.packagingMass, v_.grossCapacity}, s_.dailyTurnoverPercent,
-             s_.equipmentRunningHours, v_.productEnthalpyDifference, v_.packagingEnthalpyDifference,
-             v_.respirationHeat});
+        const GoodsGains g = GoodsProcessingGains({group_,
+                                                   {v_.netCapacity, v_.packagingMass, v_.grossCapacity},
+                                                   s_.dailyTurnoverPercent,
+                                                   s_.equipmentRunningHours,
+                                                   v_.productEnthalpyDifference,
+                                                   v_.packagingEnthalpyDifference,
+                                                   v_.respirationHeat});
         TraceSection(t_, "Q2, Q5: груз");
         const bool store = group_ == RoomGroup::Store;
         if (!store)
@@ -278,14 +281,13 @@ private:
                 TraceDefrost(*t_, s_, v_);
         }
         // The defrost gain is added last: without it (0) every sum is the same to the bit.
-        const double otherGains = v_.q1 + v_.q12 + v_.q2 + v_.q3 + v_.q5 + v_.doorHeatGain + v_.lightingHeatGain
-                                  + v_.staffHeatGain + v_.vehicleHeatGain + v_.consumerHeatGain
-                                  + v_.defrostHeatGain;
+        const double otherGains = v_.q1 + v_.q12 + v_.q2 + v_.q3 + v_.q5 + v_.doorHeatGain + v_.lightingHeatGain +
+                                  v_.staffHeatGain + v_.vehicleHeatGain + v_.consumerHeatGain + v_.defrostHeatGain;
         v_.fanHeatGain = FanHeatGain(s_, otherGains);
         if (t_)
             TraceFans(*t_, s_, v_, otherGains);
-        v_.q4 = v_.doorHeatGain + v_.lightingHeatGain + v_.staffHeatGain + v_.vehicleHeatGain + v_.fanHeatGain
-                + v_.consumerHeatGain + v_.defrostHeatGain;
+        v_.q4 = v_.doorHeatGain + v_.lightingHeatGain + v_.staffHeatGain + v_.vehicleHeatGain + v_.fanHeatGain +
+                v_.consumerHeatGain + v_.defrostHeatGain;
         Write(ResultField::LightingHeatGain, v_.lightingHeatGain);
         Write(ResultField::StaffHeatGain, v_.staffHeatGain);
         Write(ResultField::VehicleHeatGain, v_.vehicleHeatGain);

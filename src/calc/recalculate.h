@@ -24,16 +24,16 @@ using ResultValue = std::variant<double, std::string>;
 
 // Full (uncut) values of the pass, in the units of the method: gains in kW.
 struct RecalcValues {
-    std::array<double, 6> heatTransferCoefficient{}; // W/(m2 K), by row
-    std::array<double, 6> enclosureHeatGain{};       // kW, by row
+    std::array<double, 6> heatTransferCoefficient{};    // W/(m2 K), by row
+    std::array<double, 6> enclosureHeatGain{};          // kW, by row
     std::array<double, 5> solarTemperatureDifference{}; // K, walls and ceiling
-    std::array<double, 5> solarHeatGain{};           // kW, walls and ceiling
+    std::array<double, 5> solarHeatGain{};              // kW, walls and ceiling
     double roomArea = 0, roomVolume = 0;
     double productEnthalpyDifference = 0, packagingEnthalpyDifference = 0; // kJ/kg, cut as used
-    double respirationHeat = 0; // W/t
-    double netCapacity = 0, grossCapacity = 0, packagingMass = 0; // t
-    double roomAirDensity = 0; // kg/m3
-    double outsideAirMoisture = 0, outsideAirEnthalpy = 0; // kg/kg, J/kg
+    double respirationHeat = 0;                                            // W/t
+    double netCapacity = 0, grossCapacity = 0, packagingMass = 0;          // t
+    double roomAirDensity = 0;                                             // kg/m3
+    double outsideAirMoisture = 0, outsideAirEnthalpy = 0;                 // kg/kg, J/kg
     double q1 = 0, q12 = 0, q3 = 0, q21 = 0, q22 = 0, q2 = 0, q5 = 0;
     double vehiclePasses = 0, doorOpenShare = 0;
     double doorHeatGain = 0, lightingHeatGain = 0, staffHeatGain = 0, vehicleHeatGain = 0;

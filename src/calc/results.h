@@ -11,6 +11,8 @@
 #include <optional>
 #include <string_view>
 
+// Data rows aligned by hand:
+// clang-format off
 namespace zeltar::calc {
 
 // Every result the pass gives, in the order it gives them.
@@ -186,3 +188,4 @@ static_assert(CopiesItsNamesake(kSummaryCopies[0]) && CopiesItsNamesake(kSummary
               "each summary field copies the partial sum of its name");
 
 } // namespace zeltar::calc
+// clang-format on

@@ -4,8 +4,7 @@
 
 namespace zeltar::calc {
 
-TemperatureWarnings GoodsTemperatureWarnings(double roomTemperature, double inletTemperature,
-                                             double finalTemperature)
+TemperatureWarnings GoodsTemperatureWarnings(double roomTemperature, double inletTemperature, double finalTemperature)
 {
     TemperatureWarnings w;
     const Warning goodsWarmed = inletTemperature < finalTemperature ? Warning::Red : Warning::White;

@@ -14,8 +14,7 @@ struct TemperatureWarnings {
 };
 // Goods warmer at the end than at the inlet mark inlet and final; a room warmer than the final
 // temperature marks room and final. The second test decides the final field's colour.
-TemperatureWarnings GoodsTemperatureWarnings(double roomTemperature, double inletTemperature,
-                                             double finalTemperature);
+TemperatureWarnings GoodsTemperatureWarnings(double roomTemperature, double inletTemperature, double finalTemperature);
 
 // Capacity in kW the equipment needs for a total gain in kW: the reserve added and, for stores,
 // the load spread over the running hours (chambers and rails run through the processing time):

@@ -15,7 +15,7 @@ struct Ventilation {
     double roomAirDensity = 0; // kg/m3
     MoistAirState outsideAir;  // at the design temperature and humidity
     MoistAirState roomAir;
-    double gain = 0;           // Q3, kW
+    double gain = 0; // Q3, kW
 };
 // Q3 rounded to whole watts: (h_outside - h_room) G, outside air at the design temperature.
 // The volume, the flow and the air states go to `trace` when one is given.

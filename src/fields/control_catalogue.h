@@ -17,7 +17,7 @@ namespace zeltar {
 
 struct ControlFacts {
     Control control;
-    std::string_view name;      // the widget's object name
+    std::string_view name; // the widget's object name
     ControlType type;
     int tab;                    // fields::kNoTab outside the tabbed area
     std::string_view parameter; // what the control shows, as the project file's lines name it ("" none)
@@ -38,7 +38,8 @@ constexpr ControlFacts Input(Control c, std::string_view name, ControlType type,
     return {c, name, type, tab, parameter, fileLine, false, caption};
 }
 // A field the pass or another control writes; some are saved (shown texts) and loaded back.
-constexpr ControlFacts Shown(Control c, std::string_view name, int tab, std::string_view parameter = {}, int fileLine = 0)
+constexpr ControlFacts Shown(Control c, std::string_view name, int tab, std::string_view parameter = {},
+                             int fileLine = 0)
 {
     return {c, name, Edit, tab, parameter, fileLine, true, {}};
 }
@@ -220,8 +221,10 @@ inline constexpr std::array kControls{
     Input(ProductGroup, "ComboBox25", ComboBox, kGoodsTab, "ProductGroup", 107),
     Input(DoorTimeMode, "CheckBox1", CheckBox, kOperationalTab, "DoorTimeMode", 119, "расчет по времени"),
     Input(HighTurnover, "CheckBox2", CheckBox, kGoodsTab, "HighTurnover", 120, "Повышенная"),
-    Input(FanDetailedCalculation, "CheckBox3", CheckBox, kOperationalTab, "FanDetailedCalculation", 121, "Уточняющий расчет"),
-    Captioned(RunningHoursCaption, "Label46", Label, kNoTab, refdata::kRunningHoursCaption, "EquipmentRunningHoursCaption", 81),
+    Input(FanDetailedCalculation, "CheckBox3", CheckBox, kOperationalTab, "FanDetailedCalculation", 121,
+          "Уточняющий расчет"),
+    Captioned(RunningHoursCaption, "Label46", Label, kNoTab, refdata::kRunningHoursCaption,
+              "EquipmentRunningHoursCaption", 81),
     Captioned(DailyTurnoverPercentLabel, "Label63", Label, kGoodsTab, "Суточный грузооборот камеры, %"),
     Captioned(FanShareEstimateLabel, "Label105", Label, kOperationalTab, "Ориентировочно "),
     Captioned(FanShareCaption, "Label106", Label, kOperationalTab, "в % от Q полн", "FanSharePercentCaption", 82),

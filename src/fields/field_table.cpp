@@ -2,6 +2,8 @@
 
 #include <array>
 
+// Data rows aligned by hand:
+// clang-format off
 namespace zeltar::fields {
 
 namespace {
@@ -284,3 +286,4 @@ const TextField* FindTextField(Control control) { return Find(kTextFields, contr
 const PassOnField* FindPassOnField(Control control) { return Find(kPassOnFields, control); }
 
 } // namespace zeltar::fields
+// clang-format on

@@ -62,7 +62,7 @@ struct NumericField {
     FieldKind kind;
     int maxLength; // characters while typing
     double lower;
-    double upper;  // unless `computedUpper` says otherwise
+    double upper; // unless `computedUpper` says otherwise
     ComputedBound computedUpper;
     Storage storage;
     Control enterTarget;

@@ -69,7 +69,7 @@ std::string StripBlanks(std::string_view text);        // then removes every bla
 std::string TrimTrailingBlanks(std::string_view text); // then removes trailing blanks only
 
 // The standard conversion error messages.
-std::string NotAFloatMessage(std::string_view text);   // "'x' is not a valid floating point value."
+std::string NotAFloatMessage(std::string_view text);    // "'x' is not a valid floating point value."
 std::string NotAnIntegerMessage(std::string_view text); // "'x' is not a valid integer value."
 
 } // namespace zeltar::fields

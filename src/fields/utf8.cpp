@@ -70,11 +70,17 @@ std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos)
         ++pos;
         return lead;
     } else if ((lead & 0xE0) == 0xC0) {
-        continuation = 1; c = lead & 0x1F; smallest = 0x80;
+        continuation = 1;
+        c = lead & 0x1F;
+        smallest = 0x80;
     } else if ((lead & 0xF0) == 0xE0) {
-        continuation = 2; c = lead & 0x0F; smallest = 0x800;
+        continuation = 2;
+        c = lead & 0x0F;
+        smallest = 0x800;
     } else if ((lead & 0xF8) == 0xF0) {
-        continuation = 3; c = lead & 0x07; smallest = 0x10000;
+        continuation = 3;
+        c = lead & 0x07;
+        smallest = 0x10000;
     } else {
         return std::nullopt;
     }

@@ -43,9 +43,8 @@ bool MustKeepAttribute(const std::string& name)
 AttributeFailure CopyExtendedAttributes(const std::string& from, int to)
 {
     std::vector<char> names;
-    if (const int error = ReadSized(names, [&](char* buffer, std::size_t size) {
-            return ::llistxattr(from.c_str(), buffer, size);
-        })) {
+    if (const int error = ReadSized(
+            names, [&](char* buffer, std::size_t size) { return ::llistxattr(from.c_str(), buffer, size); })) {
         // A file system without extended attributes has none to lose.
         if (error == ENOTSUP)
             return {};

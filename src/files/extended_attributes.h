@@ -10,8 +10,8 @@
 namespace zeltar::files {
 
 struct AttributeFailure {
-    int error = 0;     // errno, 0 when every attribute that must be kept was copied
-    std::string name;  // the attribute that could not be copied
+    int error = 0;    // errno, 0 when every attribute that must be kept was copied
+    std::string name; // the attribute that could not be copied
 };
 
 // Whether an attribute must reach the new file for the save to succeed.

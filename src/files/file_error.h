@@ -8,8 +8,8 @@ namespace zeltar::files {
 
 struct FileError {
     bool notFound = false; // the file does not exist
-    std::string message;   // "Не удалось записать файл «/путь»: на диске нет места." and the like
-    int error = 0;         // the system's error number (errno), 0 when the program itself refused
+    std::string message; // "Не удалось записать файл «/путь»: на диске нет места." and the like
+    int error = 0; // the system's error number (errno), 0 when the program itself refused
 };
 
 // «path»

@@ -8,13 +8,14 @@ namespace {
 
 constexpr std::string_view kForbiddenCharacters = "/\\:*?\"<>|";
 constexpr char kLastControlCharacter = 0x1f;
-constexpr std::array<std::string_view, 22> kDeviceNames{
-    "CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
-    "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
+constexpr std::array<std::string_view, 22> kDeviceNames{"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4",
+                                                        "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
+                                                        "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
 
 bool IsForbidden(char c)
 {
-    return (c >= 0 && c <= kLastControlCharacter) || c == 0x7f || kForbiddenCharacters.find(c) != std::string_view::npos;
+    return (c >= 0 && c <= kLastControlCharacter) || c == 0x7f ||
+           kForbiddenCharacters.find(c) != std::string_view::npos;
 }
 
 bool IsContinuationByte(char c)

@@ -12,8 +12,8 @@
 namespace zeltar::files {
 
 struct FollowedLinks {
-    std::string target;     // the file the chain ends at (the path itself when it is no link)
-    int error = 0;          // errno when the chain could not be followed, else 0
+    std::string target;      // the file the chain ends at (the path itself when it is no link)
+    int error = 0;           // errno when the chain could not be followed, else 0
     std::string refusedLink; // the link the rule refused (error is EACCES), else ""
 };
 

@@ -23,8 +23,7 @@ bool IsLetterOrDigit(char c)
 bool IsStaleOwnTemporary(const struct stat& entry, std::time_t now)
 {
     const auto age = std::chrono::seconds(now - entry.st_mtime);
-    return S_ISREG(entry.st_mode) && entry.st_uid == ::geteuid() && entry.st_nlink == 1 &&
-           age > kStaleTemporaryAge;
+    return S_ISREG(entry.st_mode) && entry.st_uid == ::geteuid() && entry.st_nlink == 1 && age > kStaleTemporaryAge;
 }
 
 } // namespace
@@ -41,8 +40,8 @@ bool IsTemporaryName(std::string_view name)
     if (name.size() < shortest || name.front() != '.')
         return false;
     const std::string_view letters = name.substr(name.size() - kRandomLetters);
-    const std::string_view mark = name.substr(name.size() - kRandomLetters - kTemporaryMark.size(),
-                                              kTemporaryMark.size());
+    const std::string_view mark =
+        name.substr(name.size() - kRandomLetters - kTemporaryMark.size(), kTemporaryMark.size());
     if (mark != kTemporaryMark)
         return false;
     for (const char c : letters) {
@@ -66,8 +65,7 @@ void RemoveStaleTemporaries(const std::string& folder, std::time_t now)
         if (!IsTemporaryName(entry->d_name))
             continue;
         struct stat status {};
-        if (::fstatat(folderFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
-            IsStaleOwnTemporary(status, now))
+        if (::fstatat(folderFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 && IsStaleOwnTemporary(status, now))
             ::unlinkat(folderFd, entry->d_name, 0);
     }
     ::closedir(listing); // closes folderFd too

@@ -110,8 +110,7 @@ struct OldFile {
 
 // The temporary file, written whole and closed; returns an errno, and the attribute that could
 // not be kept in `lostAttribute`. The descriptor is closed in every case.
-int FillTemporary(int fd, std::string_view bytes, const OldFile* old, Durability durability,
-                  std::string& lostAttribute)
+int FillTemporary(int fd, std::string_view bytes, const OldFile* old, Durability durability, std::string& lostAttribute)
 {
     int error = 0;
     if (old) {

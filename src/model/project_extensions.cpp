@@ -49,7 +49,8 @@ std::vector<Extension> UsedExtensions(const ProjectState& s)
     for (int row = 0; row < kRowCount; ++row) {
         const int index = s.rows[static_cast<std::size_t>(row)].insulationMaterial;
         const int builtIn = BuiltInInsulationCount(static_cast<Row>(row));
-        added = added || (index >= builtIn && index < builtIn + static_cast<int>(refdata::kAddedInsulationMaterials.size()));
+        added = added ||
+                (index >= builtIn && index < builtIn + static_cast<int>(refdata::kAddedInsulationMaterials.size()));
     }
     if (added)
         used.push_back(Extension::AddedInsulation);

@@ -9,11 +9,11 @@ namespace zeltar {
 
 namespace {
 
-constexpr int kDefaultWallStructure = 8;     // "железобетон"
-constexpr int kDefaultCeilingStructure = 4;  // "железобетон"
-constexpr int kDefaultFloorStructure = 11;   // "железобетон"
-constexpr int kDefaultWallInsulation = 6;    // "пенополиуретан"
-constexpr int kDefaultOtherInsulation = 5;   // "пенополиуретан" (ceiling and floor lists)
+constexpr int kDefaultWallStructure = 8;    // "железобетон"
+constexpr int kDefaultCeilingStructure = 4; // "железобетон"
+constexpr int kDefaultFloorStructure = 11;  // "железобетон"
+constexpr int kDefaultWallInsulation = 6;   // "пенополиуретан"
+constexpr int kDefaultOtherInsulation = 5;  // "пенополиуретан" (ceiling and floor lists)
 
 // Creation of the window: thicknesses 0, every surface flag 1, outer coefficients 23, inner 10,
 // plan orientation 0 (walls facing south, east, north and west); then the surfaces' materials.

@@ -13,7 +13,10 @@ inline constexpr std::string_view kShadedText = "  нет";
 inline constexpr std::string_view kOutsideAirText = " нар";
 inline constexpr std::string_view kInnerRoomText = "  вн";
 
-inline constexpr std::string_view SunTextFor(int sunlit) { return sunlit == 1 ? kSunlitText : kShadedText; }
+inline constexpr std::string_view SunTextFor(int sunlit)
+{
+    return sunlit == 1 ? kSunlitText : kShadedText;
+}
 inline constexpr std::string_view FacingTextFor(int outsideFacing)
 {
     return outsideFacing == 1 ? kOutsideAirText : kInnerRoomText;

@@ -85,8 +85,9 @@ public:
         if (textKey && quotedValues_ && IsQuotedValueText(valueText)) {
             if (const std::optional<std::string> unquoted = UnquotedValue(valueText))
                 return textValue(number, key, *unquoted);
-            warn(number, "значение в кавычках записано неверно (нет закрывающей кавычки, текст после неё или "
-                         "неизвестная последовательность с «\\»), строка пропущена");
+            warn(number,
+                 "значение в кавычках записано неверно (нет закрывающей кавычки, текст после неё или "
+                 "неизвестная последовательность с «\\»), строка пропущена");
             return;
         }
         if (textKey)
@@ -116,12 +117,11 @@ private:
 
     void warn(int number, const std::string& what)
     {
-        parsed_.warnings.push_back("Файл объекта " + Quoted(fileName_) + ", строка " + std::to_string(number) +
-                                   ": " + what + ".");
+        parsed_.warnings.push_back("Файл объекта " + Quoted(fileName_) + ", строка " + std::to_string(number) + ": " +
+                                   what + ".");
     }
 
-    void option(int number, const std::string& text, double& target, double lowest, double highest,
-                double fallback)
+    void option(int number, const std::string& text, double& target, double lowest, double highest, double fallback)
     {
         const std::optional<double> value = ParseOptionNumber(text);
         if (!value) {
@@ -169,9 +169,8 @@ bool NeedsQuotedValues(const ObjectDocument& document)
 {
     if (NeedsQuotes(document.name))
         return true;
-    return std::any_of(document.rooms.begin(), document.rooms.end(), [](const ObjectRoom& room) {
-        return NeedsQuotes(room.path) || NeedsQuotes(room.displayName);
-    });
+    return std::any_of(document.rooms.begin(), document.rooms.end(),
+                       [](const ObjectRoom& room) { return NeedsQuotes(room.path) || NeedsQuotes(room.displayName); });
 }
 
 } // namespace
@@ -204,8 +203,7 @@ std::variant<ParsedObject, FileError> ParseObjectText(std::string_view text, con
                                     " не прочитан: его строки разделены одними знаками CR (возврат каретки) "
                                     "без LF. Файл объекта читается с концами строк LF или CR LF."};
     if (first != kObjectVersionLine && first != kQuotedObjectVersionLine)
-        return refuse("версия " + Excerpt(first.substr(kVersionPrefix.size())) +
-                      " новее этой программы");
+        return refuse("версия " + Excerpt(first.substr(kVersionPrefix.size())) + " новее этой программы");
 
     Parser parser(fileName, first == kQuotedObjectVersionLine);
     int number = 1;

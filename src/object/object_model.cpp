@@ -158,7 +158,8 @@ int ObjectModel::addRooms(const std::vector<std::string>& paths)
     for (const std::string& path : paths)
         document_.rooms.push_back({AbsoluteRoomPath(working, path), ""});
     summary_.rows.resize(document_.rooms.size());
-    ForEachInParallel(paths.size(), [&](std::size_t i) { summary_.rows[first + i] = loadRow(first + static_cast<int>(i)); });
+    ForEachInParallel(paths.size(),
+                      [&](std::size_t i) { summary_.rows[first + i] = loadRow(first + static_cast<int>(i)); });
     if (!paths.empty()) {
         modified_ = true;
         resummarize();
@@ -265,8 +266,8 @@ void ObjectModel::showDocument(ObjectDocument document)
     std::vector<std::size_t> toLoad;
     for (std::size_t i = 0; i < document_.rooms.size(); ++i) {
         const ObjectRoom& room = document_.rooms[i];
-        const auto still = std::find_if(listed.begin(), listed.end(),
-                                        [&room](const ObjectRoom& r) { return r.path == room.path; });
+        const auto still =
+            std::find_if(listed.begin(), listed.end(), [&room](const ObjectRoom& r) { return r.path == room.path; });
         if (still == listed.end()) {
             toLoad.push_back(i);
             continue;
@@ -275,7 +276,8 @@ void ObjectModel::showDocument(ObjectDocument document)
         row.roomName = room.displayName.empty() ? RoomNameFromPath(row.path) : room.displayName;
         row.texts[static_cast<int>(SummaryColumn::RoomName)] = row.roomName;
     }
-    ForEachInParallel(toLoad.size(), [&](std::size_t i) { summary_.rows[toLoad[i]] = loadRow(static_cast<int>(toLoad[i])); });
+    ForEachInParallel(toLoad.size(),
+                      [&](std::size_t i) { summary_.rows[toLoad[i]] = loadRow(static_cast<int>(toLoad[i])); });
     modified_ = !(document_ == savedDocument_);
     resummarize();
 }
@@ -355,8 +357,8 @@ SummaryRow ObjectModel::loadRow(int index) const
 {
     const ObjectRoom& room = document_.rooms[index];
     const std::string objectFolder = folder();
-    SummaryRow row = LoadSummaryRow(index + 1, room.path, RelativeRoomPath(objectFolder, room.path),
-                                    room.displayName, document_.options.levelBoundaryCelsius);
+    SummaryRow row = LoadSummaryRow(index + 1, room.path, RelativeRoomPath(objectFolder, room.path), room.displayName,
+                                    document_.options.levelBoundaryCelsius);
     // A new object has no folder yet: no room lies outside it.
     row.leavesFolder = !filePath_.empty() && LeavesFolder(objectFolder, room.path);
     return row;

@@ -31,7 +31,7 @@ public:
     void clear();
 
     const std::string& filePath() const { return filePath_; } // "" for a new object
-    std::string folder() const;  // the object file's folder; the working folder for a new object
+    std::string folder() const; // the object file's folder; the working folder for a new object
     bool modified() const { return modified_; }
 
     // --- editing ------------------------------------------------------------------------------

@@ -13,8 +13,8 @@ namespace {
 
 constexpr int kSummaryDecimals = 2;
 
-LevelTotals Totals(std::string_view name, double factor, double totalHeatGainKw, double equipmentCapacityKw,
-                   int rooms, int excluded)
+LevelTotals Totals(std::string_view name, double factor, double totalHeatGainKw, double equipmentCapacityKw, int rooms,
+                   int excluded)
 {
     LevelTotals t;
     t.name = std::string(name);

@@ -17,9 +17,9 @@ namespace zeltar::object {
 inline constexpr std::string_view kObjectTotalName = "итого по объекту";
 
 struct LevelTotals {
-    std::string name;     // kMediumLevelName, kLowLevelName or kObjectTotalName
-    int rooms = 0;        // rooms counted in the sums
-    int excluded = 0;     // rooms left out because they could not be loaded
+    std::string name;               // kMediumLevelName, kLowLevelName or kObjectTotalName
+    int rooms = 0;                  // rooms counted in the sums
+    int excluded = 0;               // rooms left out because they could not be loaded
     double totalHeatGainKw = 0;     // sum of Q сум., full
     double equipmentCapacityKw = 0; // sum of Q об., full
     double plantCapacityKw = 0;     // equipmentCapacityKw × simultaneity factor, full

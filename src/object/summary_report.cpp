@@ -51,9 +51,11 @@ std::string Fitted(report::Canvas& canvas, std::string text, int dots)
 class SummaryPagePainter {
 public:
     SummaryPagePainter(report::Canvas& canvas, const SummaryReportTexts& texts, report::ScaleFactors factors)
-        : canvas_(canvas), page_(canvas, report::Surface::Print, factors), texts_(texts), factors_(factors)
-    {
-    }
+        : canvas_(canvas)
+        , page_(canvas, report::Surface::Print, factors)
+        , texts_(texts)
+        , factors_(factors)
+    {}
 
     void draw(const std::vector<SummaryLine>& lines, std::size_t pageNumber, std::size_t pageCount)
     {
@@ -84,8 +86,8 @@ private:
     void pageFoot(std::size_t pageNumber, std::size_t pageCount)
     {
         page_.setFont(FontUse::Body);
-        page_.text(kPageNumberRightAt,
-                   "стр. " + std::to_string(pageNumber) + " из " + std::to_string(pageCount), Align::Right);
+        page_.text(kPageNumberRightAt, "стр. " + std::to_string(pageNumber) + " из " + std::to_string(pageCount),
+                   Align::Right);
     }
 
     void drawFrameAndTitle()
@@ -103,8 +105,8 @@ private:
         page_.setFont(FontUse::Body);
         cellText({kTableLeft, kInfoLineY}, "Объект: " + texts_.objectName, kInfoSettingsX - kTableLeft - kCellPadding,
                  Align::Left);
-        page_.text({kInfoSettingsX, kInfoLineY}, "Граница уровней: " + texts_.boundary +
-                                                     " °C    Коэффициент одновременности: " + texts_.factor);
+        page_.text({kInfoSettingsX, kInfoLineY},
+                   "Граница уровней: " + texts_.boundary + " °C    Коэффициент одновременности: " + texts_.factor);
         page_.text({kTableRight, kInfoLineY}, "Дата: " + texts_.date, Align::Right);
     }
 

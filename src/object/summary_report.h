@@ -19,15 +19,15 @@ namespace zeltar::object {
 
 struct SummaryRoomTexts {
     std::array<std::string, kSummaryColumnCount> cells; // indexed by SummaryColumn
-    std::string failure; // why the room could not be loaded ("" for a loaded room)
-    std::string path;    // the room's file
-    std::string note;    // that the file lies outside the object's folder or repeats a row ("" when neither)
+    std::string failure;                                // why the room could not be loaded ("" for a loaded room)
+    std::string path;                                   // the room's file
+    std::string note; // that the file lies outside the object's folder or repeats a row ("" when neither)
 };
 
 struct SummaryLevelTexts {
-    std::string name;  // «среднетемпературные», «низкотемпературные», or the object's total
-    int rooms = 0;     // rooms in the sums
-    int excluded = 0;  // rooms of the object left out because they could not be loaded
+    std::string name; // «среднетемпературные», «низкотемпературные», or the object's total
+    int rooms = 0;                 // rooms in the sums
+    int excluded = 0;              // rooms of the object left out because they could not be loaded
     std::string totalHeatGain;     // sum of Q сум.
     std::string equipmentCapacity; // sum of Q об.
     std::string plantCapacity;     // sum of Q об. times the simultaneity factor

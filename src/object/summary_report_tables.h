@@ -10,7 +10,7 @@
 namespace zeltar::object {
 
 struct SummaryColumnPlace {
-    int left = 0;  // left grid line of the column
+    int left = 0; // left grid line of the column
     int width = 0;
     bool rightAligned = true;
     std::string_view header1;

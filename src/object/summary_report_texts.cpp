@@ -14,8 +14,8 @@ constexpr unsigned char kCyrillicLeadHigh = 0xD1;
 
 SummaryLevelTexts LevelTexts(const LevelTotals& level)
 {
-    return {Capitalized(level.name), level.rooms, level.excluded, level.totalHeatGainText,
-            level.equipmentCapacityText, level.plantCapacityText};
+    return {Capitalized(level.name), level.rooms, level.excluded, level.totalHeatGainText, level.equipmentCapacityText,
+            level.plantCapacityText};
 }
 
 // A failed row always says why, so that it is never shown as a loaded room without figures.
@@ -38,8 +38,8 @@ std::vector<report::LoadBar> SummaryLoadBars(const ObjectSummary& summary)
     for (const SummaryRow& row : summary.rows) {
         if (!row.loaded)
             continue;
-        bars.push_back({std::to_string(row.number) + ". " + row.roomName, LoadsOf(row.values),
-                        row.values.totalHeatGainKw});
+        bars.push_back(
+            {std::to_string(row.number) + ". " + row.roomName, LoadsOf(row.values), row.values.totalHeatGainKw});
         for (std::size_t c = 0; c < total.loads.size(); ++c)
             total.loads[c] += bars.back().loads[c];
         total.totalKw += row.values.totalHeatGainKw;
@@ -56,7 +56,7 @@ std::string Capitalized(std::string_view name)
         return text;
     auto& lead = reinterpret_cast<unsigned char&>(text[0]);
     auto& trail = reinterpret_cast<unsigned char&>(text[1]);
-    if (lead == kCyrillicLead && trail >= 0xB0 && trail <= 0xBF) {        // а..п -> А..П
+    if (lead == kCyrillicLead && trail >= 0xB0 && trail <= 0xBF) { // а..п -> А..П
         trail = static_cast<unsigned char>(trail - 0x20);
     } else if (lead == kCyrillicLeadHigh && trail >= 0x80 && trail <= 0x8F) { // р..я -> Р..Я
         lead = kCyrillicLead;

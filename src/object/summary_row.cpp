@@ -57,8 +57,10 @@ RoomValues ValuesOf(const FormModel& model)
 {
     const ProjectState& state = model.state();
     const calc::RecalcValues& v = model.lastValues();
+    // clang-format off
     return {state.roomTemperature, v.roomArea, v.roomVolume, v.q1, v.q12, v.q2, v.q3, v.q4, v.q5,
             v.totalHeatGain, state.equipmentRunningHours, v.equipmentCapacity};
+    // clang-format on
 }
 
 } // namespace

@@ -21,18 +21,20 @@ class FormModel;
 namespace zeltar::object {
 
 // The summary's columns, in their order.
+// clang-format off
 enum class SummaryColumn : int {
     Number, RoomName, RoomType, RoomTemperature, RoomArea, RoomVolume,
     Q1, Q12, Q2, Q3, Q4, Q5, TotalHeatGain, RunningHours, EquipmentCapacity,
     Count
 };
+// clang-format on
 inline constexpr int kSummaryColumnCount = static_cast<int>(SummaryColumn::Count);
 
 struct SummaryColumnInfo {
-    std::string_view caption; // table header: "№", "Камера", ..., "Q сум.", "Q об."
-    std::string_view unit;    // "°C", "м²", "кВт", "ч/сут"; "" for the texts
-    std::string_view key;     // machine name for csv/json: "RoomTemperature", "SummaryQ1", ...
-    bool number;              // right-aligned figure
+    std::string_view caption;       // table header: "№", "Камера", ..., "Q сум.", "Q об."
+    std::string_view unit;          // "°C", "м²", "кВт", "ч/сут"; "" for the texts
+    std::string_view key;           // machine name for csv/json: "RoomTemperature", "SummaryQ1", ...
+    bool number;                    // right-aligned figure
     std::optional<Control> control; // the window's field the column shows (the number and name are the object's)
 };
 // Indexed by SummaryColumn.
@@ -56,21 +58,21 @@ struct RoomValues {
 };
 
 struct SummaryRow {
-    int number = 0;          // 1-based place in the object
-    std::string listedPath;  // the path as the object lists it (relative to its folder) or given
-    std::string path;        // absolute path loaded (UTF-8)
-    std::string roomName;    // display name, else the file name without folder and extension
+    int number = 0;            // 1-based place in the object
+    std::string listedPath;    // the path as the object lists it (relative to its folder) or given
+    std::string path;          // absolute path loaded (UTF-8)
+    std::string roomName;      // display name, else the file name without folder and extension
     bool leavesFolder = false; // the file lies outside the object's folder (allowed, shown)
-    int sameFileAs = 0;      // number of an earlier row listing the same file, 0 when none
+    int sameFileAs = 0;        // number of an earlier row listing the same file, 0 when none
 
     bool loaded = false;
-    std::string error;       // why the room could not be loaded (Russian, names the file)
+    std::string error;                     // why the room could not be loaded (Russian, names the file)
     std::vector<std::string> loadMessages; // anything else the load reported (loaded rows)
 
     // Texts per column as the table shows them (no display blanks). A failed row has its number
     // and name and empty figures.
     std::array<std::string, kSummaryColumnCount> texts;
-    RoomValues values;       // loaded rows only
+    RoomValues values;           // loaded rows only
     Level level = Level::Medium; // loaded rows only
     // Every result of the room as `zeltar-cli calc` lists it (display texts), loaded rows only.
     std::vector<calc::ListingLine> results;

@@ -1,6 +1,5 @@
 #include "object/summary_table.h"
 
-
 namespace zeltar::object {
 
 namespace {

@@ -10,8 +10,8 @@ namespace zeltar::plan {
 namespace {
 
 constexpr int kFullTurn = 360;
-constexpr int kCentre = 70;       // px, centre of the compass disc
-constexpr int kNeedleLength = 30; // px, centre to tip
+constexpr int kCentre = 70;         // px, centre of the compass disc
+constexpr int kNeedleLength = 30;   // px, centre to tip
 constexpr int kNeedleHalfWidth = 8; // px, centre to base point
 
 int RoundToPixel(long double v)

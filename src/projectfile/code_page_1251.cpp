@@ -74,7 +74,8 @@ std::string StorableInCp1251(std::string_view utf8)
         out += kUnstorableCharacter;
         utf8.remove_prefix(storable + std::max<std::size_t>(failure->length, 1)); // a malformed byte: one character
     }
-    std::replace_if(out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, kUnstorableCharacter);
+    std::replace_if(
+        out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, kUnstorableCharacter);
     return out;
 }
 

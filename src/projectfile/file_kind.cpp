@@ -34,7 +34,9 @@ constexpr std::array kSignatures{
     Signature{"Rar!", "архив RAR"},
     Signature{"7z\xBC\xAF\x27\x1C", "архив 7z"},
     Signature{"\x1F\x8B", "сжатый файл gzip"},
-    Signature{"\x7F" "ELF", "программа"},
+    Signature{"\x7F"
+              "ELF",
+              "программа"},
     Signature{"MZ", "программа"},
     Signature{"{\\rtf", "документ RTF"},
 };
@@ -120,11 +122,11 @@ std::optional<FileProblem> RefuseOtherFileKind(std::string_view bytes)
 {
     const RecognizedFile file = RecognizeFile(bytes);
     switch (file.kind) {
-    case FileKind::Project:
-        return std::nullopt;
+    case FileKind::Project: return std::nullopt;
     case FileKind::OwnProject:
-        return FileProblem{0, "Файл — проект ЗЕЛТАР в собственном формате (*.zlp), а здесь читается файл "
-                              "проекта из 131 строки (*.zlt)."};
+        return FileProblem{0,
+                           "Файл — проект ЗЕЛТАР в собственном формате (*.zlp), а здесь читается файл "
+                           "проекта из 131 строки (*.zlt)."};
     case FileKind::ObjectFile:
         return FileProblem{0, std::string(kNotAProject) +
                                   "это файл объекта (*.zlo) — список камер для сводки по объекту, а не проект "
@@ -133,8 +135,7 @@ std::optional<FileProblem> RefuseOtherFileKind(std::string_view bytes)
         return FileProblem{0, "Файл записан в кодировке " + std::string(file.what) +
                                   ", а файл проекта должен быть в кодировке Windows-1251. Сохраните его в "
                                   "кодировке Windows-1251 (Кириллица Windows) и откройте снова."};
-    case FileKind::Binary:
-        return FileProblem{0, std::string(kNotAProject) + "это " + std::string(file.what) + "."};
+    case FileKind::Binary: return FileProblem{0, std::string(kNotAProject) + "это " + std::string(file.what) + "."};
     }
     return std::nullopt;
 }

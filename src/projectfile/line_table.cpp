@@ -18,7 +18,10 @@ namespace {
 using S = ProjectState;
 using enum Control;
 
-constexpr int Size(const auto& list) { return static_cast<int>(list.size()); }
+constexpr int Size(const auto& list)
+{
+    return static_cast<int>(list.size());
+}
 
 // A line holding a control's value or text: the control and the parameter as the catalogue names them.
 constexpr LineSpec ControlLine(LineKind kind, Control control, std::string_view meaning,
@@ -57,7 +60,8 @@ constexpr LineEntry Checked(Control control, std::string_view meaning)
 constexpr LineEntry State(Control shownBy, std::string_view meaning, ValueRule rule)
 {
     return {{LineKind::StateValue, std::nullopt, Facts(shownBy).parameter, FlagCondition::None, meaning},
-            StoredSlotOf(shownBy), rule};
+            StoredSlotOf(shownBy),
+            rule};
 }
 constexpr LineEntry State(std::string_view parameter, std::string_view meaning, StateSlot slot, ValueRule rule)
 {
@@ -224,7 +228,8 @@ constexpr std::array<LineEntry, kLineCount> kLineEntries{{
     Checked(HighTurnover, "флажок «Повышенная»"),
     Checked(FanDetailedCalculation, "флажок «Уточняющий расчет»"),
     Flag(HighTurnover, FlagCondition::Enabled, "доступность флажка «Повышенная»"),
-    FlagAbout(DailyTurnoverPercentLabel, DailyTurnoverPercent, FlagCondition::Visible, "видимость подписи «Суточный грузооборот камеры, %»"),
+    FlagAbout(DailyTurnoverPercentLabel, DailyTurnoverPercent, FlagCondition::Visible,
+              "видимость подписи «Суточный грузооборот камеры, %»"),
     FlagAbout(FanShareEstimateLabel, FanSharePercent, FlagCondition::Visible, "видимость подписи «Ориентировочно»"),
     FlagAbout(FanPowerLabel, FanPower, FlagCondition::Visible, "видимость подписи «Мощность»"),
     FlagAbout(FanPowerUnitLabel, FanPower, FlagCondition::Visible, "видимость подписи «вентилятора, кВт»"),
@@ -248,7 +253,8 @@ constexpr bool AtCatalogueLines()
             return false;
     }
     for (const ControlFacts& facts : AllControls())
-        if (facts.fileLine != 0 && kLineEntries[static_cast<std::size_t>(facts.fileLine - 1)].lineSpec.control != facts.control)
+        if (facts.fileLine != 0 &&
+            kLineEntries[static_cast<std::size_t>(facts.fileLine - 1)].lineSpec.control != facts.control)
             return false;
     return true;
 }

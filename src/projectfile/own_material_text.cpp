@@ -43,16 +43,19 @@ std::string OwnMaterialText(const OwnMaterial& material)
 ParsedOwnMaterial ParseOwnMaterial(std::string_view value)
 {
     const std::size_t last = value.rfind(';');
-    const std::size_t middle = last == std::string_view::npos || last == 0 ? std::string_view::npos
-                                                                           : value.rfind(';', last - 1);
+    const std::size_t middle =
+        last == std::string_view::npos || last == 0 ? std::string_view::npos : value.rfind(';', last - 1);
     if (middle == std::string_view::npos)
-        return {std::nullopt, "ожидается «название; теплопроводность; коэффициент поглощения солнечной радиации», "
-                              "а записано " + Quoted(value)};
+        return {std::nullopt,
+                "ожидается «название; теплопроводность; коэффициент поглощения солнечной радиации», "
+                "а записано " +
+                    Quoted(value)};
     OwnMaterial material;
     material.name = std::string(value.substr(0, middle));
     const auto trimmed = [](std::string_view text) {
         const std::size_t first = text.find_first_not_of(' ');
-        return first == std::string_view::npos ? std::string_view{} : text.substr(first, text.find_last_not_of(' ') - first + 1);
+        return first == std::string_view::npos ? std::string_view{}
+                                               : text.substr(first, text.find_last_not_of(' ') - first + 1);
     };
     const std::string_view conductivity = trimmed(value.substr(middle + 1, last - middle - 1));
     const std::string_view solarFactor = trimmed(value.substr(last + 1));

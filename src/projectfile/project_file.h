@@ -21,13 +21,13 @@ inline constexpr int kLineCount = 131;
 
 // How a line is written and read back.
 enum class LineKind {
-    Text,            // a control's text (a label's caption for lines 81-82)
-    Decimal,         // a field's text, converted to a number on load
-    Percent,         // as Decimal, the parameter holds the number / 100
-    Integer,         // a field's text, converted as a whole number
-    ListIndex,       // selected entry, 0-based
-    StateValue,      // surface flag or plan orientation, as held
-    Flag,            // 1 when the condition holds
+    Text,       // a control's text (a label's caption for lines 81-82)
+    Decimal,    // a field's text, converted to a number on load
+    Percent,    // as Decimal, the parameter holds the number / 100
+    Integer,    // a field's text, converted as a whole number
+    ListIndex,  // selected entry, 0-based
+    StateValue, // surface flag or plan orientation, as held
+    Flag,       // 1 when the condition holds
 };
 
 // For Flag lines: which condition of the control the line records.
@@ -36,18 +36,24 @@ enum class FlagCondition { None, Checked, Enabled, Visible, Red };
 struct LineSpec {
     LineKind kind;
     std::optional<Control> control; // the window's control, none for StateValue lines
-    std::string_view parameter; // parameter name ("StructureThicknessA", "SunlitA", "PlanOrientation")
+    std::string_view parameter;     // parameter name ("StructureThicknessA", "SunlitA", "PlanOrientation")
     FlagCondition condition = FlagCondition::None;
-    std::string_view meaning;   // what the line holds, in Russian, for messages
-                                // ("толщина изоляции стены А, мм")
+    std::string_view meaning; // what the line holds, in Russian, for messages
+                              // ("толщина изоляции стены А, мм")
 };
 
 // Lines 1..131 at indices 0..130.
 extern const std::array<LineSpec, kLineCount> kLines;
-inline const LineSpec& LineAt(int line) { return kLines[static_cast<std::size_t>(line - 1)]; }
+inline const LineSpec& LineAt(int line)
+{
+    return kLines[static_cast<std::size_t>(line - 1)];
+}
 
 // A Flag line's condition holds only for exactly 1; any other stored value means false.
-inline constexpr bool FlagHolds(std::int64_t stored) { return stored == 1; }
+inline constexpr bool FlagHolds(std::int64_t stored)
+{
+    return stored == 1;
+}
 
 // The file's content as UTF-8 texts, one per line (without line ends).
 using ProjectLines = std::array<std::string, kLineCount>;
@@ -61,9 +67,9 @@ struct FileProblem {
 
 // A checked project file: every line converted and every rule of a sound project met.
 struct LoadedProject {
-    ProjectLines lines;                          // texts as stored
-    std::array<double, kLineCount> numbers{};    // converted value of Decimal/Percent/Integer lines
-                                                 // (Percent already divided by 100)
+    ProjectLines lines;                              // texts as stored
+    std::array<double, kLineCount> numbers{};        // converted value of Decimal/Percent/Integer lines
+                                                     // (Percent already divided by 100)
     std::array<std::int64_t, kLineCount> integers{}; // value of ListIndex/StateValue/Flag lines
                                                      // as stored (Flag lines: see FlagHolds)
     double number(int line) const { return numbers[static_cast<std::size_t>(line - 1)]; }

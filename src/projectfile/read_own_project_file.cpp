@@ -282,8 +282,9 @@ std::variant<LoadedOwnProject, FileProblem> ReadOwnProjectFile(std::string_view 
     if (bytes.starts_with(kUtf8ByteOrderMark))
         bytes.remove_prefix(kUtf8ByteOrderMark.size());
     if (const std::optional<std::size_t> malformed = FirstMalformedByte(bytes))
-        return Problem(LineOfOffset(bytes, *malformed), "текст не в кодировке UTF-8, а файл проекта *.zlp "
-                                                        "записывается в UTF-8");
+        return Problem(LineOfOffset(bytes, *malformed),
+                       "текст не в кодировке UTF-8, а файл проекта *.zlp "
+                       "записывается в UTF-8");
     auto sorted = SortLines(bytes);
     if (auto* problem = std::get_if<FileProblem>(&sorted))
         return *std::move(problem);

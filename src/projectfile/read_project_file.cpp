@@ -119,8 +119,7 @@ std::string_view WithoutTrailingBlanks(std::string_view text)
 std::optional<FileProblem> CheckRule(const LineEntry& entry, int line, const std::string& text, double value)
 {
     switch (entry.rule) {
-    case ValueRule::None:
-        return std::nullopt;
+    case ValueRule::None: return std::nullopt;
     case ValueRule::LayerThickness:
         if (value < 0)
             return LineProblem(line, "толщина " + Quoted(text) + " не может быть отрицательной");
@@ -135,8 +134,8 @@ std::optional<FileProblem> CheckRule(const LineEntry& entry, int line, const std
             entry.lineSpec.control ? fields::FindNumericField(*entry.lineSpec.control) : nullptr;
         const double lowest = field ? field->lower : 0;
         if (value < lowest || value <= 0)
-            return LineProblem(line, "значение " + Quoted(text) + " должно быть не меньше " +
-                                         fields::FormatGeneral(lowest));
+            return LineProblem(line,
+                               "значение " + Quoted(text) + " должно быть не меньше " + fields::FormatGeneral(lowest));
         return std::nullopt;
     }
     case ValueRule::Humidity:
@@ -154,16 +153,14 @@ std::optional<FileProblem> CheckRule(const LineEntry& entry, int line, const std
         return std::nullopt;
     case ValueRule::Orientation:
         if (value < 0 || value >= 2 * detail::kFullTurnDegrees || std::fmod(value, 45) != 0)
-            return LineProblem(line, "угол " + Quoted(text) +
-                                         " недопустим (ожидается 0, 45, 90, … 315 градусов)");
+            return LineProblem(line, "угол " + Quoted(text) + " недопустим (ожидается 0, 45, 90, … 315 градусов)");
         return std::nullopt;
     }
     return std::nullopt;
 }
 
 // A numeric field's text (decimal, percent or whole): a finite number of a magnitude that a field can hold.
-std::optional<FileProblem> ReadFieldNumber(const LineEntry& entry, int line, const std::string& text,
-                                           double& number)
+std::optional<FileProblem> ReadFieldNumber(const LineEntry& entry, int line, const std::string& text, double& number)
 {
     std::optional<double> value;
     if (entry.lineSpec.kind == LineKind::Integer) {
@@ -206,16 +203,13 @@ std::optional<FileProblem> ReadLine(int line, LoadedProject& file)
     const LineEntry& entry = detail::kLineEntries[index];
     const std::string& text = file.lines[index];
     switch (entry.lineSpec.kind) {
-    case LineKind::Text:
-        return std::nullopt;
+    case LineKind::Text: return std::nullopt;
     case LineKind::Decimal:
     case LineKind::Percent:
-    case LineKind::Integer:
-        return ReadFieldNumber(entry, line, text, file.numbers[index]);
+    case LineKind::Integer: return ReadFieldNumber(entry, line, text, file.numbers[index]);
     case LineKind::ListIndex:
     case LineKind::StateValue:
-    case LineKind::Flag:
-        return ReadStoredInteger(entry, line, text, file.integers[index]);
+    case LineKind::Flag: return ReadStoredInteger(entry, line, text, file.integers[index]);
     }
     return std::nullopt;
 }
@@ -235,8 +229,8 @@ std::variant<LoadedProject, FileProblem> ReadProjectFile(std::string_view bytes)
         const int missing = static_cast<int>(raw.size()) + 1;
         return FileProblem{missing, "Файл проекта неполон: строк в нём " + std::to_string(raw.size()) +
                                         ", а должно быть " + std::to_string(kLineCount) +
-                                        "; первая недостающая — строка " + std::to_string(missing) +
-                                        " (" + std::string(LineAt(missing).meaning) + ")."};
+                                        "; первая недостающая — строка " + std::to_string(missing) + " (" +
+                                        std::string(LineAt(missing).meaning) + ")."};
     }
     LoadedProject file;
     for (std::size_t i = 0; i < raw.size(); ++i)

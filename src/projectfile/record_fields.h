@@ -46,36 +46,36 @@ inline constexpr RowControls kStructureMaterialLists{
 inline constexpr RowControls kInsulationMaterialLists{
     Control::InsulationMaterialA, Control::InsulationMaterialB,       Control::InsulationMaterialC,
     Control::InsulationMaterialD, Control::InsulationMaterialCeiling, Control::InsulationMaterialFloor};
-inline constexpr RowControls kSurfaceFinishLists{Control::SurfaceFinishA, Control::SurfaceFinishB,
-                                                 Control::SurfaceFinishC, Control::SurfaceFinishD,
+inline constexpr RowControls kSurfaceFinishLists{Control::SurfaceFinishA,       Control::SurfaceFinishB,
+                                                 Control::SurfaceFinishC,       Control::SurfaceFinishD,
                                                  Control::SurfaceFinishCeiling, std::nullopt};
 // The texts the surface tiles write and the flags they show: sunlit or not (solar tab), outside or
 // inside (enclosure tab).
-inline constexpr RowControls kSunlitTexts{Control::SunlitTextA, Control::SunlitTextB, Control::SunlitTextC,
+inline constexpr RowControls kSunlitTexts{Control::SunlitTextA, Control::SunlitTextB,       Control::SunlitTextC,
                                           Control::SunlitTextD, Control::SunlitTextCeiling, std::nullopt};
-inline constexpr RowControls kOutsideFacingTexts{Control::OutsideFacingTextA, Control::OutsideFacingTextB,
-                                                 Control::OutsideFacingTextC, Control::OutsideFacingTextD,
+inline constexpr RowControls kOutsideFacingTexts{Control::OutsideFacingTextA,       Control::OutsideFacingTextB,
+                                                 Control::OutsideFacingTextC,       Control::OutsideFacingTextD,
                                                  Control::OutsideFacingTextCeiling, std::nullopt};
 // The «Дополнительно» page: per row its U-value and three extra layers (material list, thickness).
 inline constexpr RowControls kUValueFields{Control::UValueA, Control::UValueB,       Control::UValueC,
                                            Control::UValueD, Control::UValueCeiling, Control::UValueFloor};
-inline constexpr RowControls kLayer1Lists{Control::ExtraLayerMaterial1A, Control::ExtraLayerMaterial1B,
-                                          Control::ExtraLayerMaterial1C, Control::ExtraLayerMaterial1D,
+inline constexpr RowControls kLayer1Lists{Control::ExtraLayerMaterial1A,       Control::ExtraLayerMaterial1B,
+                                          Control::ExtraLayerMaterial1C,       Control::ExtraLayerMaterial1D,
                                           Control::ExtraLayerMaterial1Ceiling, Control::ExtraLayerMaterial1Floor};
-inline constexpr RowControls kLayer1Fields{Control::ExtraLayerThickness1A, Control::ExtraLayerThickness1B,
-                                           Control::ExtraLayerThickness1C, Control::ExtraLayerThickness1D,
+inline constexpr RowControls kLayer1Fields{Control::ExtraLayerThickness1A,       Control::ExtraLayerThickness1B,
+                                           Control::ExtraLayerThickness1C,       Control::ExtraLayerThickness1D,
                                            Control::ExtraLayerThickness1Ceiling, Control::ExtraLayerThickness1Floor};
-inline constexpr RowControls kLayer2Lists{Control::ExtraLayerMaterial2A, Control::ExtraLayerMaterial2B,
-                                          Control::ExtraLayerMaterial2C, Control::ExtraLayerMaterial2D,
+inline constexpr RowControls kLayer2Lists{Control::ExtraLayerMaterial2A,       Control::ExtraLayerMaterial2B,
+                                          Control::ExtraLayerMaterial2C,       Control::ExtraLayerMaterial2D,
                                           Control::ExtraLayerMaterial2Ceiling, Control::ExtraLayerMaterial2Floor};
-inline constexpr RowControls kLayer2Fields{Control::ExtraLayerThickness2A, Control::ExtraLayerThickness2B,
-                                           Control::ExtraLayerThickness2C, Control::ExtraLayerThickness2D,
+inline constexpr RowControls kLayer2Fields{Control::ExtraLayerThickness2A,       Control::ExtraLayerThickness2B,
+                                           Control::ExtraLayerThickness2C,       Control::ExtraLayerThickness2D,
                                            Control::ExtraLayerThickness2Ceiling, Control::ExtraLayerThickness2Floor};
-inline constexpr RowControls kLayer3Lists{Control::ExtraLayerMaterial3A, Control::ExtraLayerMaterial3B,
-                                          Control::ExtraLayerMaterial3C, Control::ExtraLayerMaterial3D,
+inline constexpr RowControls kLayer3Lists{Control::ExtraLayerMaterial3A,       Control::ExtraLayerMaterial3B,
+                                          Control::ExtraLayerMaterial3C,       Control::ExtraLayerMaterial3D,
                                           Control::ExtraLayerMaterial3Ceiling, Control::ExtraLayerMaterial3Floor};
-inline constexpr RowControls kLayer3Fields{Control::ExtraLayerThickness3A, Control::ExtraLayerThickness3B,
-                                           Control::ExtraLayerThickness3C, Control::ExtraLayerThickness3D,
+inline constexpr RowControls kLayer3Fields{Control::ExtraLayerThickness3A,       Control::ExtraLayerThickness3B,
+                                           Control::ExtraLayerThickness3C,       Control::ExtraLayerThickness3D,
                                            Control::ExtraLayerThickness3Ceiling, Control::ExtraLayerThickness3Floor};
 
 namespace record_fields {
@@ -163,24 +163,17 @@ inline constexpr Field kFields[]{
 };
 
 inline constexpr RowColumn<double> kRowReals[]{
-    {&kStructureThicknessFields, &R::structureThickness},
-    {&kInsulationThicknessFields, &R::insulationThickness},
-    {&kOutsideTemperatureFields, &R::outsideTemperature},
-    {&kUValueFields, &R::uValue},
-    {&kLayer1Fields, &R::extraLayerThickness1},
-    {&kLayer2Fields, &R::extraLayerThickness2},
+    {&kStructureThicknessFields, &R::structureThickness}, {&kInsulationThicknessFields, &R::insulationThickness},
+    {&kOutsideTemperatureFields, &R::outsideTemperature}, {&kUValueFields, &R::uValue},
+    {&kLayer1Fields, &R::extraLayerThickness1},           {&kLayer2Fields, &R::extraLayerThickness2},
     {&kLayer3Fields, &R::extraLayerThickness3},
 };
 
 inline constexpr RowColumn<int> kRowWholes[]{
-    {&kStructureMaterialLists, &R::structureMaterial},
-    {&kInsulationMaterialLists, &R::insulationMaterial},
-    {&kSurfaceFinishLists, &R::surfaceFinish},
-    {&kSunlitTexts, &R::sunlit},
-    {&kOutsideFacingTexts, &R::outsideFacing},
-    {&kLayer1Lists, &R::extraLayerMaterial1},
-    {&kLayer2Lists, &R::extraLayerMaterial2},
-    {&kLayer3Lists, &R::extraLayerMaterial3},
+    {&kStructureMaterialLists, &R::structureMaterial}, {&kInsulationMaterialLists, &R::insulationMaterial},
+    {&kSurfaceFinishLists, &R::surfaceFinish},         {&kSunlitTexts, &R::sunlit},
+    {&kOutsideFacingTexts, &R::outsideFacing},         {&kLayer1Lists, &R::extraLayerMaterial1},
+    {&kLayer2Lists, &R::extraLayerMaterial2},          {&kLayer3Lists, &R::extraLayerMaterial3},
 };
 
 template <class T, std::size_t N>

@@ -116,7 +116,8 @@ std::string Write(const OwnProject& project, bool lossy)
         const LineSpec& lineSpec = LineAt(line);
         const std::string& text = project.lines[static_cast<std::size_t>(line - 1)];
         if (lineSpec.kind == LineKind::ListIndex)
-            out.add(LineKey(line), EntryName(*lineSpec.control, lineSpec.parameter, text, project.ownMaterials).value_or(text));
+            out.add(LineKey(line),
+                    EntryName(*lineSpec.control, lineSpec.parameter, text, project.ownMaterials).value_or(text));
         else
             out.add(LineKey(line), text);
     }

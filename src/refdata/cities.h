@@ -146,7 +146,7 @@ inline constexpr std::array<City, 127> kCities{{
     {"свой вариант", 22.5, 35, 45, 50},
 }};
 
-inline constexpr int kDefaultCity = 64;                              // "Москва"
+inline constexpr int kDefaultCity = 64;                                  // "Москва"
 inline constexpr int kCustomCity = static_cast<int>(kCities.size()) - 1; // "свой вариант"
 
 // Design temperature of the outside air in °C: the weighted mean 0.4 x mean maximum + 0.6 x

@@ -32,11 +32,11 @@ inline constexpr std::array<double, 5> kRespirationTemperatures{0, 5, 10, 15, 20
 
 struct Product {
     std::string_view name;
-    int group;                 // index into kProductGroups
-    int waterContent;          // %
-    int defaultPackaging;      // index into kPackagingMaterials
-    int defaultPackagingShare; // %
-    double cryoscopicPoint;    // °C
+    int group;                         // index into kProductGroups
+    int waterContent;                  // %
+    int defaultPackaging;              // index into kPackagingMaterials
+    int defaultPackagingShare;         // %
+    double cryoscopicPoint;            // °C
     std::array<double, 5> respiration; // W/t at kRespirationTemperatures
 };
 

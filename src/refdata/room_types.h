@@ -13,8 +13,8 @@ enum class RoomGroup { Store, Chamber, Rail };
 struct RoomType {
     std::string_view name;
     RoomGroup group;
-    double roomTemperature;       // °C
-    int roomHumidityPercent;      // %
+    double roomTemperature;         // °C
+    int roomHumidityPercent;        // %
     double productInletTemperature; // °C
     double productFinalTemperature; // °C
 };
@@ -32,12 +32,12 @@ inline constexpr std::array<RoomType, 8> kRoomTypes{{
 
 // Presets that a room type applies by its group.
 struct RoomGroupPreset {
-    double stackDensity;           // kg/m3
-    bool resetsTurnoverPercent;    // stores set the daily turnover back to 10 %
-    bool highTurnoverEnabled;      // chambers and rails disable and clear the box
+    double stackDensity;        // kg/m3
+    bool resetsTurnoverPercent; // stores set the daily turnover back to 10 %
+    bool highTurnoverEnabled;   // chambers and rails disable and clear the box
     std::string_view runningHoursCaption;
-    bool capacityFieldsVisible;    // stack height, density, packaging share, gross capacity
-    bool turnoverFieldsVisible;    // daily turnover in % and t/day
+    bool capacityFieldsVisible; // stack height, density, packaging share, gross capacity
+    bool turnoverFieldsVisible; // daily turnover in % and t/day
 };
 
 inline constexpr double kStoreDailyTurnoverPercent = 10;
@@ -78,8 +78,8 @@ inline constexpr std::array<FloorType, 4> kFloorTypes{{
     {"на грунте с  Э/П", 100000},
 }};
 
-inline constexpr int kFloorOnGround = 2;       // floor row by ground zones
-inline constexpr int kFloorOnHeatedGround = 3; // heated base kept at 1 °C
+inline constexpr int kFloorOnGround = 2;            // floor row by ground zones
+inline constexpr int kFloorOnHeatedGround = 3;      // heated base kept at 1 °C
 inline constexpr double kHeatedBaseTemperature = 1; // °C
 
 // Door protection: share of the door gain that the device stops.

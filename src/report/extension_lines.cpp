@@ -19,7 +19,10 @@ constexpr std::array<std::string_view, kRowCount> kRowNames{"Стена А", "С
                                                             "Стена Г", "Потолок", "Пол"};
 
 // A number as the report shows an input: general form, decimal comma ("0,22", "6", "9,3").
-std::string Number(double value) { return fields::FormatGeneral(value); }
+std::string Number(double value)
+{
+    return fields::FormatGeneral(value);
+}
 
 // A computed value rounded to `decimals` decimals, all of them shown ("0,190", "2,27").
 std::string Rounded(double value, int decimals)
@@ -53,21 +56,23 @@ void AddRowLines(std::vector<ExtensionLine>& lines, const ProjectState& s, const
         const bool onGround = row == Floor && s.floorType == refdata::kFloorOnGround;
         if (data.uValue > 0 && !onGround) {
             lines.push_back({ExtensionPlace::UnderEnclosureTotal,
-                             {name + ": k = " + Number(data.uValue) + " Вт/(м²·К) задан (панель)"}, {}});
+                             {name + ": k = " + Number(data.uValue) + " Вт/(м²·К) задан (панель)"},
+                             {}});
             continue;
         }
         const std::vector<calc::ExtraLayer> layers = calc::RowExtraLayers(data, s.ownMaterials);
         if (layers.empty())
             continue;
-        const std::string resistance =
-            "R = " + Rounded(calc::ExtraLayersResistance(layers), 2) + " м²·К/Вт";
-        const std::string tail = onGround ? " (" + resistance + ", к слоям пола)"
-                                          : " (" + resistance + "), k = "
-                                                + Rounded(v.heatTransferCoefficient[static_cast<std::size_t>(row)], 3)
-                                                + " Вт/(м²·К)";
+        const std::string resistance = "R = " + Rounded(calc::ExtraLayersResistance(layers), 2) + " м²·К/Вт";
+        const std::string tail =
+            onGround
+                ? " (" + resistance + ", к слоям пола)"
+                : " (" + resistance + "), k = " + Rounded(v.heatTransferCoefficient[static_cast<std::size_t>(row)], 3) +
+                      " Вт/(м²·К)";
         const std::string head = name + ": доп. слои: ";
         lines.push_back({ExtensionPlace::UnderEnclosureTotal,
-                         {head + LayerList(layers, true) + tail, head + LayerList(layers, false) + tail}, {}});
+                         {head + LayerList(layers, true) + tail, head + LayerList(layers, false) + tail},
+                         {}});
     }
 }
 
@@ -83,9 +88,9 @@ std::vector<ExtensionLine> ExtensionReportLines(const ProjectState& s, const cal
                          {}});
     if (DefrostUsed(s))
         lines.push_back({ExtensionPlace::AboveOperationalTotal,
-                         {"От оттайки воздухоохладителей (" + std::to_string(s.defrostCoolerCount) + " шт. по "
-                          + Number(s.defrostHeaterPower) + " кВт, " + Number(s.defrostsPerDay) + " раз/сут. по "
-                          + Number(s.defrostDuration) + " мин, в камеру - " + Number(s.defrostRoomShare) + ") :"},
+                         {"От оттайки воздухоохладителей (" + std::to_string(s.defrostCoolerCount) + " шт. по " +
+                          Number(s.defrostHeaterPower) + " кВт, " + Number(s.defrostsPerDay) + " раз/сут. по " +
+                          Number(s.defrostDuration) + " мин, в камеру - " + Number(s.defrostRoomShare) + ") :"},
                          "q7 = " + fields::StripBlanks(fields::ResultText(v.defrostHeatGain, 2)) + " кВт"});
     return lines;
 }

@@ -94,7 +94,7 @@ int LineHeight(const ChartArea& area, int lines)
 
 // The second page: the chart across the report's frame width, in its upper part.
 constexpr Point kPrintedChartTopLeft{60, 80};
-constexpr int kPrintedChartWidth = 2180;  // 1/300 inch
+constexpr int kPrintedChartWidth = 2180; // 1/300 inch
 constexpr int kPrintedChartHeight = 1900;
 constexpr int kPrintedChartMaxLine = 80;
 constexpr Point kPreviewChartTopLeft{25, 33};
@@ -107,7 +107,9 @@ constexpr int kPreviewChartMaxLine = 33;
 ChartArea PrintedChartArea(ScaleFactors f)
 {
     return {{kPrintedChartTopLeft.x * f.horizontal, kPrintedChartTopLeft.y * f.vertical},
-            kPrintedChartWidth * f.horizontal, kPrintedChartHeight * f.vertical, kPrintedChartMaxLine * f.vertical};
+            kPrintedChartWidth * f.horizontal,
+            kPrintedChartHeight * f.vertical,
+            kPrintedChartMaxLine * f.vertical};
 }
 
 ChartArea PreviewChartArea()

@@ -18,12 +18,12 @@ constexpr int kRight = 2300;
 constexpr int kTop = 80;
 constexpr int kBottom = 3330;
 
-constexpr int kTitleHeight = 50;   // cell height of the title font
-constexpr int kBodyHeight = 34;    // cell height of the body font
-constexpr int kLineStep = 38;      // from one body line to the next
-constexpr int kTitleStep = 66;     // from the title to the project line
-constexpr int kSectionGap = 18;    // blank space above a section heading
-constexpr int kRuleGap = 10;       // between the column headings' rule and the first row
+constexpr int kTitleHeight = 50; // cell height of the title font
+constexpr int kBodyHeight = 34;  // cell height of the body font
+constexpr int kLineStep = 38;    // from one body line to the next
+constexpr int kTitleStep = 66;   // from the title to the project line
+constexpr int kSectionGap = 18;  // blank space above a section heading
+constexpr int kRuleGap = 10;     // between the column headings' rule and the first row
 
 struct Column {
     int x = 0;
@@ -37,7 +37,10 @@ constexpr std::array<Column, 4> kColumns{{
     {1600, kRight - 1600, "Формула"},
 }};
 
-Font BodyFont(bool bold) { return CellFont(kBodyHeight, bold); }
+Font BodyFont(bool bold)
+{
+    return CellFont(kBodyHeight, bold);
+}
 
 // One row of the protocol, its four cells split into lines.
 using RowLines = std::array<std::vector<std::string>, kColumns.size()>;
@@ -52,10 +55,13 @@ public:
     // Without `page`, only measures (and counts the pages).
     ProtocolLayout(Canvas& measure, const ProtocolDocument& document, ScaleFactors factors, int pageCount,
                    const ProtocolPageCanvas* page)
-        : canvas_(measure), document_(document), factors_(factors), draw_(page != nullptr), pageCount_(pageCount)
+        : canvas_(measure)
+        , document_(document)
+        , factors_(factors)
+        , draw_(page != nullptr)
+        , pageCount_(pageCount)
         , page_canvas_(page)
-    {
-    }
+    {}
 
     int Run()
     {
@@ -183,8 +189,8 @@ private:
 std::size_t FittingCharacters(Canvas& canvas, const std::u32string& characters, std::size_t from, int width)
 {
     std::size_t count = 1;
-    while (from + count < characters.size()
-           && canvas.textWidth(fields::ToUtf8(std::u32string_view(characters).substr(from, count + 1))) <= width)
+    while (from + count < characters.size() &&
+           canvas.textWidth(fields::ToUtf8(std::u32string_view(characters).substr(from, count + 1))) <= width)
         ++count;
     return count;
 }

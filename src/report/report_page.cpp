@@ -5,9 +5,10 @@
 namespace zeltar::report {
 
 ReportPage::ReportPage(Canvas& canvas, Surface surface, ScaleFactors factors)
-    : canvas_(canvas), surface_(surface), factors_(factors)
-{
-}
+    : canvas_(canvas)
+    , surface_(surface)
+    , factors_(factors)
+{}
 
 Point ReportPage::scaled(Point point) const
 {

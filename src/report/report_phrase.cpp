@@ -33,9 +33,9 @@ std::string TurnoverText(const ReportSource& source)
 {
     if (!TurnoverIsNormalised(source.roomType()))
         return std::string(kTurnoverNotNormalised);
-    return Resolve(Join(Number(Control::DailyTurnoverPercent), Fixed(" %   =  "), Number(Control::DailyTurnover),
-                        Fixed(" т/сут")),
-                   source);
+    return Resolve(
+        Join(Number(Control::DailyTurnoverPercent), Fixed(" %   =  "), Number(Control::DailyTurnover), Fixed(" т/сут")),
+        source);
 }
 
 std::string Resolve(const Phrase& phrase, const ReportSource& source)

@@ -22,15 +22,17 @@ enum class PieceKind {
 
 struct Piece {
     PieceKind kind = PieceKind::Fixed;
-    std::string_view text;  // Fixed: the text
-    Control control{};      // Number, List, AsShown: the control whose text it is
+    std::string_view text; // Fixed: the text
+    Control control{};     // Number, List, AsShown: the control whose text it is
 };
 
+// clang-format off
 constexpr Piece Fixed(std::string_view text) { return {PieceKind::Fixed, text}; }
 constexpr Piece Number(Control control) { return {PieceKind::Number, {}, control}; }
 constexpr Piece List(Control control) { return {PieceKind::List, {}, control}; }
 constexpr Piece AsShown(Control control) { return {PieceKind::AsShown, {}, control}; }
 constexpr Piece Turnover() { return {PieceKind::Turnover, {}, {}}; }
+// clang-format on
 
 inline constexpr std::size_t kMaxPieces = 6;
 
@@ -40,13 +42,15 @@ struct Phrase {
 };
 
 template <typename... Pieces>
-    requires(std::same_as<Pieces, Piece> && ...)
-constexpr Phrase Join(Pieces... pieces)
+requires(std::same_as<Pieces, Piece>&&...) constexpr Phrase Join(Pieces... pieces)
 {
     static_assert(sizeof...(Pieces) <= kMaxPieces, "a phrase holds at most kMaxPieces pieces");
     return Phrase{{pieces...}, sizeof...(Pieces)};
 }
-constexpr Phrase Join(std::string_view fixedText) { return Join(Fixed(fixedText)); }
+constexpr Phrase Join(std::string_view fixedText)
+{
+    return Join(Fixed(fixedText));
+}
 
 // Room types whose daily turnover is a storage rate; the processing rooms (entries 2 to 5) have
 // none.

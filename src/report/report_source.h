@@ -37,9 +37,9 @@ public:
 class ReportWithLoadChart final : public ReportSource {
 public:
     ReportWithLoadChart(const ReportSource& report, calc::LoadBreakdown breakdown)
-        : report_(report), breakdown_(std::move(breakdown))
-    {
-    }
+        : report_(report)
+        , breakdown_(std::move(breakdown))
+    {}
     std::string text(Control control) const override { return report_.text(control); }
     int roomType() const override { return report_.roomType(); }
     std::vector<std::string> sourceFiles() const override { return report_.sourceFiles(); }

@@ -12,6 +12,8 @@
 #include <cstddef>
 #include <string_view>
 
+// Data rows aligned by hand:
+// clang-format off
 namespace zeltar::report {
 
 struct Box {
@@ -310,3 +312,4 @@ inline constexpr std::array<HeaderLine, 5> kHeaderLines{{
 }};
 
 } // namespace zeltar::report
+// clang-format on

@@ -10,9 +10,9 @@ namespace zeltar::gui {
 
 namespace {
 
-constexpr int kTabHeight = 22; // px
-constexpr int kTabGap = 2;     // px between tabs and between rows
-constexpr int kTabPadding = 20; // px beside the caption
+constexpr int kTabHeight = 22;              // px
+constexpr int kTabGap = 2;                  // px between tabs and between rows
+constexpr int kTabPadding = 20;             // px beside the caption
 constexpr int kMarkWidth = kTabPadding / 2; // px: the mark fills the margin right of the caption
 const QColor kMarkRed{0xE0, 0, 0};
 constexpr int kMarkPixelSize = 15; // px, larger than the caption
@@ -37,9 +37,8 @@ QWidget* ButtonTabs::addPage(const QString& caption)
     mark->setObjectName(QStringLiteral("TabWarningMark%1").arg(index + 1));
     mark->setAlignment(Qt::AlignCenter);
     // A style sheet: the window's button styling would otherwise give the label its text colour.
-    mark->setStyleSheet(QStringLiteral("color: %1; font-weight: bold; font-size: %2px;")
-                            .arg(kMarkRed.name())
-                            .arg(kMarkPixelSize));
+    mark->setStyleSheet(
+        QStringLiteral("color: %1; font-weight: bold; font-size: %2px;").arg(kMarkRed.name()).arg(kMarkPixelSize));
     mark->setAttribute(Qt::WA_TransparentForMouseEvents);
     mark->setToolTip(QStringLiteral("На этой странице есть предупреждение"));
     mark->hide();

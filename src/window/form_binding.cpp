@@ -52,8 +52,7 @@ void ShowListItems(QComboBox* combo, const std::vector<std::string>& items)
 bool IsClipboardShortcut(const QKeyEvent& event)
 {
     return event.matches(QKeySequence::Paste) || event.matches(QKeySequence::Cut) ||
-           event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Undo) ||
-           event.matches(QKeySequence::Redo);
+           event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo);
 }
 
 // The project's undo (Ctrl+Z) and redo (Ctrl+Y, Ctrl+Shift+Z) keys.
@@ -81,7 +80,8 @@ Widget* As(QWidget* widget, Control control)
 {
     auto* typed = qobject_cast<Widget*>(widget);
     if (typed == nullptr)
-        throw std::logic_error("the widget of control " + std::string(Name(control)) + " is not a " + Widget::staticMetaObject.className());
+        throw std::logic_error("the widget of control " + std::string(Name(control)) + " is not a " +
+                               Widget::staticMetaObject.className());
     return typed;
 }
 
@@ -150,7 +150,10 @@ void PaintBackground(QWidget* widget, ControlColor color, bool isList, bool isRe
 } // namespace
 
 FormBinding::FormBinding(FormModel& model, const WindowWidgets& widgets, ErrorPresenter showError, QObject* parent)
-    : QObject(parent), model_(model), tabs_(widgets.tabs), showError_(std::move(showError))
+    : QObject(parent)
+    , model_(model)
+    , tabs_(widgets.tabs)
+    , showError_(std::move(showError))
 {
     for (const ControlFacts& facts : AllControls()) {
         const auto it = widgets.controls.find(facts.control);
@@ -220,7 +223,8 @@ void FormBinding::bind(Control control, QWidget* widget)
                 [this, control, edit](const QString& text) { lineEditTextEdited(control, edit, text); });
         // A click or an arrow key moves the caret or the selection: the model follows, so that the
         // next key is judged on the text it will leave.
-        connect(edit, &QLineEdit::cursorPositionChanged, this, [this, control, edit] { selectionMoved(control, edit); });
+        connect(edit, &QLineEdit::cursorPositionChanged, this,
+                [this, control, edit] { selectionMoved(control, edit); });
         connect(edit, &QLineEdit::selectionChanged, this, [this, control, edit] { selectionMoved(control, edit); });
         break;
     }
@@ -237,9 +241,7 @@ void FormBinding::bind(Control control, QWidget* widget)
         });
         break;
     }
-    case ControlType::CheckBox:
-        connect(As<QCheckBox>(widget, control), &QCheckBox::clicked, this, clickInFocus);
-        break;
+    case ControlType::CheckBox: connect(As<QCheckBox>(widget, control), &QCheckBox::clicked, this, clickInFocus); break;
     case ControlType::Button:
     case ControlType::BitBtn:
         connect(As<QPushButton>(widget, control), &QPushButton::clicked, this, clickInFocus);
@@ -249,9 +251,7 @@ void FormBinding::bind(Control control, QWidget* widget)
         if (auto* tile = qobject_cast<plan::SurfaceTileWidget*>(widget))
             connect(tile, &plan::SurfaceTileWidget::clicked, this, [this, control] { click(control); });
         break;
-    case ControlType::Label:
-        As<QLabel>(widget, control);
-        break;
+    case ControlType::Label: As<QLabel>(widget, control); break;
     }
     widget->installEventFilter(this);
 }
@@ -287,8 +287,7 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -104,7 +104,7 @@ private:
     ButtonTabs* tabs_;
     ErrorPresenter showError_;
     std::map<Control, ControlColor> shownColors_; // background each widget shows
-    std::map<Control, QString> shownWarnings_;     // warning tooltip each widget shows
+    std::map<Control, QString> shownWarnings_;    // warning tooltip each widget shows
     std::vector<MessageLine*> messageLines_;
     QString shownMessage_;
     std::vector<std::string> pendingErrors_;

@@ -33,8 +33,8 @@ int ReleaseKeyCode(const QKeyEvent& event)
         return fields::kMinusKeyCode;
     // Digits, Latin letters and the space bar: the code is the key's character, as on the keyboard.
     const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
-    if ((event.key() >= Qt::Key_0 && event.key() <= Qt::Key_9) || (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z) ||
-        event.key() == Qt::Key_Space)
+    if ((event.key() >= Qt::Key_0 && event.key() <= Qt::Key_9) ||
+        (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z) || event.key() == Qt::Key_Space)
         return keypad ? kOtherKeyCode : event.key();
     return kOtherKeyCode;
 }

@@ -73,15 +73,17 @@ constexpr GridPage kExtraGrid{
 };
 
 // The small buttons right of the enclosure rows, in the free strip beside the heat gains.
-constexpr int kExtraRowButtonX = 784;   // px, right of the heat gain column (698 + 80)
+constexpr int kExtraRowButtonX = 784;    // px, right of the heat gain column (698 + 80)
 constexpr int kExtraRowButtonWidth = 26; // px
 template <const GridPage& Grid>
 constexpr std::array<ControlPlace, kRowCount> RowButtons()
 {
     std::array<ControlPlace, kRowCount> places{};
     for (std::size_t row = 0; row < kRowCount; ++row)
-        places[row] = {*kExtraRowButtons[row], Grid.page,
-                       {kExtraRowButtonX, Grid.firstRowY + kGridRowPitch * static_cast<int>(row), kExtraRowButtonWidth, 21}};
+        places[row] = {
+            *kExtraRowButtons[row],
+            Grid.page,
+            {kExtraRowButtonX, Grid.firstRowY + kGridRowPitch * static_cast<int>(row), kExtraRowButtonWidth, 21}};
     return places;
 }
 
@@ -126,8 +128,8 @@ constexpr std::array<CaptionPlace, Grid.rows> RowCaptions()
 {
     std::array<CaptionPlace, Grid.rows> captions{};
     for (std::size_t row = 0; row < Grid.rows; ++row) {
-        const Box box{Grid.columnX[0], Grid.firstRowY + 3 + kGridRowPitch * static_cast<int>(row),
-                      Grid.columnWidth[0], 16};
+        const Box box{Grid.columnX[0], Grid.firstRowY + 3 + kGridRowPitch * static_cast<int>(row), Grid.columnWidth[0],
+                      16};
         captions[row] = {std::nullopt, Grid.page, kRowCaptions[row], box, Bold};
     }
     return captions;

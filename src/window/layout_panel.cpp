@@ -18,11 +18,9 @@ constexpr std::array kAreas{
     AreaPlace{CityGroup, Window, AreaKind::Group, kCityCaption.caption, {8, 176, 281, 121}},
     AreaPlace{RoomGroup, Window, AreaKind::Group, "Параметры камеры", {296, 56, 713, 241}},
     AreaPlace{RoomTypeGroup, RoomGroup, AreaKind::Group, kRoomTypeCaption.caption, {500, 12, 205, 44}},
-    AreaPlace{RoomClimateGroup, RoomGroup, AreaKind::Group, "Температурно-влажностный режим ",
-              {500, 58, 205, 90}},
+    AreaPlace{RoomClimateGroup, RoomGroup, AreaKind::Group, "Температурно-влажностный режим ", {500, 58, 205, 90}},
     // Window position (760, 208): it lies in the lower right corner of the room group.
-    AreaPlace{EquipmentGroup, RoomGroup, AreaKind::Group, "Режим работы оборудования",
-              {464, 152, 241, 81}},
+    AreaPlace{EquipmentGroup, RoomGroup, AreaKind::Group, "Режим работы оборудования", {464, 152, 241, 81}},
     AreaPlace{SummaryGroup, Window, AreaKind::Group, kSummaryGroupCaption, {8, 308, 177, 337}},
     AreaPlace{TabArea, Window, AreaKind::Tabs, "", {192, 312, 825, 345}},
     AreaPlace{EnclosurePage, TabArea, AreaKind::Page, kTabPageCaptions[fields::kEnclosureTab], {}},
@@ -78,7 +76,8 @@ constexpr std::array<CaptionPlace, 2 * kSummaryRows.size()> SummaryRowCaptions()
 {
     std::array<CaptionPlace, 2 * kSummaryRows.size()> captions{};
     for (std::size_t row = 0; row < kSummaryRows.size(); ++row) {
-        captions[row] = {std::nullopt, SummaryGroup, kSummaryRows[row].caption, {8, SummaryRowY(row) + 3, 36, 16}, Bold};
+        captions[row] = {
+            std::nullopt, SummaryGroup, kSummaryRows[row].caption, {8, SummaryRowY(row) + 3, 36, 16}, Bold};
         captions[kSummaryRows.size() + row] = SummaryUnit(SummaryRowY(row));
     }
     return captions;
@@ -95,13 +94,13 @@ constexpr std::array kControls = Joined(
         ControlPlace{Control::OutsideRelativeHumidity, CityGroup, {216, 92, 57, 21}},
         // Plan with its compass, wall letters and tiles: sun tile and outside/inside tile of each wall.
         ControlPlace{Control::Plan, RoomGroup, {40, 48, 140, 140}},
-        ControlPlace{Control::SunTileC, RoomGroup, {64, 16, 30, 30}},   // wall В (top)
+        ControlPlace{Control::SunTileC, RoomGroup, {64, 16, 30, 30}}, // wall В (top)
         ControlPlace{Control::FacingTileC, RoomGroup, {126, 16, 30, 30}},
-        ControlPlace{Control::SunTileA, RoomGroup, {64, 190, 30, 30}},  // wall А (bottom)
+        ControlPlace{Control::SunTileA, RoomGroup, {64, 190, 30, 30}}, // wall А (bottom)
         ControlPlace{Control::FacingTileA, RoomGroup, {126, 190, 30, 30}},
-        ControlPlace{Control::SunTileD, RoomGroup, {6, 72, 30, 30}},    // wall Г (left)
+        ControlPlace{Control::SunTileD, RoomGroup, {6, 72, 30, 30}}, // wall Г (left)
         ControlPlace{Control::FacingTileD, RoomGroup, {6, 134, 30, 30}},
-        ControlPlace{Control::SunTileB, RoomGroup, {184, 72, 30, 30}},  // wall Б (right)
+        ControlPlace{Control::SunTileB, RoomGroup, {184, 72, 30, 30}}, // wall Б (right)
         ControlPlace{Control::FacingTileB, RoomGroup, {184, 134, 30, 30}},
         ControlPlace{Control::CompassButton, RoomGroup, {2, 17, 60, 24}},
         // Section sketch with the ceiling's tiles above the roof, the volume inside the room and the

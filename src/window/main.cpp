@@ -38,7 +38,8 @@ int main(int argc, char* argv[])
 
     // The date field starts with today's date as dd.MM.yyyy, whatever the locale.
     zeltar::FormModel model(zeltar::TodayText());
-    zeltar::gui::MainWindow window(model, screenshot ? zeltar::gui::ScreenshotDialogs() : zeltar::gui::StandardDialogs());
+    zeltar::gui::MainWindow window(model,
+                                   screenshot ? zeltar::gui::ScreenshotDialogs() : zeltar::gui::StandardDialogs());
     if (screenshot)
         return zeltar::gui::TakeScreenshot(window, options.projectPath, options.screenshotPath);
 

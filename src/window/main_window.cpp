@@ -80,7 +80,6 @@ const QRect kMessageLineBox(8, 54, 1008, 26);
 constexpr int kMessageStripHeight = 24; // px
 constexpr int kMessageStripMargin = 8;  // px left and right of its text
 
-
 } // namespace
 
 QString WindowCaption()
@@ -90,7 +89,9 @@ QString WindowCaption()
 }
 
 MainWindow::MainWindow(FormModel& model, WindowDialogs dialogs, QWidget* parent)
-    : QWidget(parent), model_(model), dialogs_(std::move(dialogs))
+    : QWidget(parent)
+    , model_(model)
+    , dialogs_(std::move(dialogs))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(WindowCaption());
@@ -159,10 +160,12 @@ void MainWindow::buildReportWindows()
     previewWindow_ = std::make_unique<report::PreviewWindow>(this, *reportSource_, [this] { runPrint(); });
     resolutionWarning_ = std::make_unique<report::ResolutionWarning>(this);
     previewWindow_->offerPdf([this] { writeReportPdf(); });
-    previewWindow_->offerDetailedReport([this] { return report::ProtocolOf(model_); }, [this] {
-        if (dialogs_.printDetailed)
-            dialogs_.printDetailed(this, report::ProtocolOf(model_), *resolutionWarning_);
-    });
+    previewWindow_->offerDetailedReport([this] { return report::ProtocolOf(model_); },
+                                        [this] {
+                                            if (dialogs_.printDetailed)
+                                                dialogs_.printDetailed(this, report::ProtocolOf(model_),
+                                                                       *resolutionWarning_);
+                                        });
     previewWindow_->offerLoadChart([this] { return calc::BreakDownLoad(model_.lastValues()); },
                                    [this] { runPrint(true); });
 }
@@ -354,9 +357,9 @@ void MainWindow::writeReportPdf()
 {
     if (!dialogs_.savePdf)
         return;
-    const std::optional<QString> target = ConfirmedSavePath(
-        dialogs_.savePdf(this, pdfFileName()), files::kPdfExtension,
-        [this](const QString& path) { return dialogs_.askReplace(this, path); });
+    const std::optional<QString> target =
+        ConfirmedSavePath(dialogs_.savePdf(this, pdfFileName()), files::kPdfExtension,
+                          [this](const QString& path) { return dialogs_.askReplace(this, path); });
     if (!target)
         return;
     const report::PrintResult result = report::WriteReportPdf(*reportSource_, target->toStdString());
@@ -375,8 +378,8 @@ void MainWindow::showMessage(const QString& message)
 QString MainWindow::pdfFileName() const
 {
     // A project never saved, with no folder used yet: its PDF goes to the working folder.
-    return QFileInfo(QString::fromStdString(files::WithExtension(model_.dialogFileName(FileDialog::Save),
-                                                                 files::kPdfExtension)))
+    return QFileInfo(QString::fromStdString(
+                         files::WithExtension(model_.dialogFileName(FileDialog::Save), files::kPdfExtension)))
         .absoluteFilePath();
 }
 

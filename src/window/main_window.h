@@ -23,7 +23,7 @@ class QTextBrowser;
 namespace zeltar::report {
 class FormModelReportSource;
 class LoadChartWindow;
-}
+} // namespace zeltar::report
 
 namespace zeltar::gui {
 

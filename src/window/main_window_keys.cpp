@@ -92,7 +92,8 @@ bool MainWindow::showGuide()
 {
     const QString path = GuidePath();
     if (path.isEmpty()) {
-        showMessage(QStringLiteral("Руководство пользователя не установлено (%1)").arg(QString::fromUtf8(kGuideFile.data())));
+        showMessage(
+            QStringLiteral("Руководство пользователя не установлено (%1)").arg(QString::fromUtf8(kGuideFile.data())));
         return false;
     }
     if (guide_ == nullptr) {
@@ -123,9 +124,8 @@ void MainWindow::addRecentProjects()
     recentMenu_->setObjectName(QStringLiteral("RecentProjectsMenu"));
     QPushButton* load = widgets_.commands.at(Command::Load);
     load->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(load, &QWidget::customContextMenuRequested, this, [this, load](const QPoint& at) {
-        recentProjectsMenu()->popup(load->mapToGlobal(at));
-    });
+    connect(load, &QWidget::customContextMenuRequested, this,
+            [this, load](const QPoint& at) { recentProjectsMenu()->popup(load->mapToGlobal(at)); });
 }
 
 QMenu* MainWindow::recentProjectsMenu()

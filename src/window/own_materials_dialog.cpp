@@ -47,7 +47,8 @@ QPushButton* Button(const QString& caption, const QString& name, QWidget* parent
 } // namespace
 
 OwnMaterialsDialog::OwnMaterialsDialog(const std::string& libraryPath, QWidget* parent)
-    : QDialog(parent), path_(libraryPath)
+    : QDialog(parent)
+    , path_(libraryPath)
 {
     setObjectName(QStringLiteral("OwnMaterialsDialog"));
     setWindowTitle(QStringLiteral("Свои материалы"));
@@ -147,10 +148,12 @@ std::optional<OwnMaterial> OwnMaterialsDialog::typedMaterial()
     const std::optional<double> conductivity = TypedNumber(conductivity_);
     const std::optional<double> solarFactor = TypedNumber(solarFactor_);
     if (!conductivity || !solarFactor) {
-        showProblem(QStringLiteral("«%1» — не число.").arg(!conductivity ? conductivity_->text() : solarFactor_->text()));
+        showProblem(
+            QStringLiteral("«%1» — не число.").arg(!conductivity ? conductivity_->text() : solarFactor_->text()));
         return std::nullopt;
     }
-    library::CheckedMaterial checked = library::CheckMaterial({name_->text().toStdString(), *conductivity, *solarFactor});
+    library::CheckedMaterial checked =
+        library::CheckMaterial({name_->text().toStdString(), *conductivity, *solarFactor});
     if (!checked.material)
         showProblem(QString::fromStdString(checked.problem));
     return checked.material;

@@ -30,7 +30,8 @@ ProgramOptions AddProgramOptions(QCommandLineParser& parser)
     // Not Qt's own help option, which would also offer the Qt options this parser does not take.
     ProgramOptions options{
         QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and end.")),
-        QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and end.")),
+        QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                           QStringLiteral("Show the version and end.")),
         QCommandLineOption(QStringLiteral("screenshot"),
                            QStringLiteral("Draw the window (with the project, if given) into the PNG file <file> "
                                           "without a display, and end."),
@@ -39,8 +40,10 @@ ProgramOptions AddProgramOptions(QCommandLineParser& parser)
     parser.addOption(options.help);
     parser.addOption(options.version);
     parser.addOption(options.screenshot);
-    parser.addPositionalArgument(QStringLiteral("project"), QStringLiteral("A project file (*.zlt or *.zlp) to open; an object file (*.zlo) opens in the summary window."),
-                                 QStringLiteral("[PROJECT.zlt]"));
+    parser.addPositionalArgument(
+        QStringLiteral("project"),
+        QStringLiteral("A project file (*.zlt or *.zlp) to open; an object file (*.zlo) opens in the summary window."),
+        QStringLiteral("[PROJECT.zlt]"));
     return options;
 }
 

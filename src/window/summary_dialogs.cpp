@@ -53,14 +53,16 @@ Answer Ask(QWidget* parent, const QString& question, bool withNo)
     return Answer::Cancel;
 }
 
-QString Print(QWidget* parent, const SummaryReportTexts& texts, const std::string& objectFile, const QString& pdfFileName)
+QString Print(QWidget* parent, const SummaryReportTexts& texts, const std::string& objectFile,
+              const QString& pdfFileName)
 {
     QPrinter printer(QPrinter::HighResolution);
     UseSummarySheet(printer);
     QString pdf;
     if (!report::RunPrintDialog(parent, printer, pdfFileName, pdf))
         return {};
-    const report::PrintResult result = PrintSummary(printer, texts, [](report::PrintAxis) {}, objectFile);
+    const report::PrintResult result = PrintSummary(
+        printer, texts, [](report::PrintAxis) {}, objectFile);
     if (result.status == report::PrintStatus::ResolutionRefused)
         QMessageBox::critical(parent, QStringLiteral("Ошибка печати"),
                               QStringLiteral("Разрешение принтера %1 x %2 dpi не подходит: выберите 300, 600 или "

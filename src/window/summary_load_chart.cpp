@@ -8,9 +8,9 @@ namespace zeltar::object {
 
 namespace {
 
-constexpr int kLineHeight = 22;  // px per bar and per legend line
-constexpr int kLegendLines = 2;  // as DrawStackedLoads lays them out
-constexpr int kMargin = 6;       // px round the chart
+constexpr int kLineHeight = 22; // px per bar and per legend line
+constexpr int kLegendLines = 2; // as DrawStackedLoads lays them out
+constexpr int kMargin = 6;      // px round the chart
 
 } // namespace
 

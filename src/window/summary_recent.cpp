@@ -57,7 +57,8 @@ bool SummaryWindow::openRecentObject(const QString& path)
     if (!settleUnsavedChanges())
         return false;
     openObjectFile(path);
-    return model_.filePath() == QFileInfo(path).absoluteFilePath().toStdString() || model_.filePath() == path.toStdString();
+    return model_.filePath() == QFileInfo(path).absoluteFilePath().toStdString() ||
+           model_.filePath() == path.toStdString();
 }
 
 void SummaryWindow::rememberObjectFile()

@@ -65,8 +65,7 @@ QVariant SummaryTableModel::data(const QModelIndex& index, int role) const
     const auto column = static_cast<std::size_t>(index.column());
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole:
-        return QString::fromStdString(LineCells(texts_, line)[column]).trimmed();
+    case Qt::EditRole: return QString::fromStdString(LineCells(texts_, line)[column]).trimmed();
     case Qt::ToolTipRole:
         if (IsFailed(line.kind))
             return QString::fromStdString(texts_.rooms[line.index].failure);

@@ -43,7 +43,7 @@ namespace {
 const QSize kWindowSize(1180, 640);
 const QString kRoomSuffix = QStringLiteral("zlt");
 const QString kOwnRoomSuffix = QStringLiteral("zlp"); // the own project file
-constexpr int kNumberFieldWidth = 60; // px
+constexpr int kNumberFieldWidth = 60;                 // px
 // The room name and type give up width down to this for the figures to stay in view (their texts
 // are then cut with "…"; a room's name is whole in its editor, its file in the tooltip).
 constexpr int kNarrowestTextColumn = 80; // px
@@ -94,8 +94,10 @@ QString DroppedObjectFile(const QMimeData* data)
 } // namespace
 
 SummaryWindow::SummaryWindow(gui::ProjectWindow& mainWindow, SummaryDialogs dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), mainWindow_(mainWindow), dialogs_(std::move(dialogs)),
-      date_(QString::fromStdString(TodayText()))
+    : QWidget(parent, Qt::Window)
+    , mainWindow_(mainWindow)
+    , dialogs_(std::move(dialogs))
+    , date_(QString::fromStdString(TodayText()))
 {
     setObjectName(QStringLiteral("SummaryWindow"));
     setWindowIcon(mainWindow_.widget().windowIcon());
@@ -106,7 +108,8 @@ SummaryWindow::SummaryWindow(gui::ProjectWindow& mainWindow, SummaryDialogs dial
     buildWidgets();
     for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Z)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &SummaryWindow::undoEdit);
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &SummaryWindow::redoEdit);
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &SummaryWindow::roomFileChanged);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &SummaryWindow::roomFileChanged);
@@ -274,12 +277,10 @@ QWidget* SummaryWindow::buildFieldBar(QWidget* content)
     factorField_ =
         addField(bar, QStringLiteral("FactorField"), FromUtf8(SimultaneityFactorCaption()), kNumberFieldWidth);
     connect(nameField_, &QLineEdit::editingFinished, this, &SummaryWindow::commitName);
-    connect(boundaryField_, &QLineEdit::editingFinished, this, [this] {
-        commitOption(boundaryField_, &ObjectModel::setLevelBoundary, LevelBoundaryRefusal);
-    });
-    connect(factorField_, &QLineEdit::editingFinished, this, [this] {
-        commitOption(factorField_, &ObjectModel::setSimultaneityFactor, SimultaneityFactorRefusal);
-    });
+    connect(boundaryField_, &QLineEdit::editingFinished, this,
+            [this] { commitOption(boundaryField_, &ObjectModel::setLevelBoundary, LevelBoundaryRefusal); });
+    connect(factorField_, &QLineEdit::editingFinished, this,
+            [this] { commitOption(factorField_, &ObjectModel::setSimultaneityFactor, SimultaneityFactorRefusal); });
     return bar;
 }
 
@@ -369,9 +370,9 @@ bool SummaryWindow::saveObjectAs()
     const std::string start = model_.filePath().empty()
                                   ? Utf8(QDir(FromUtf8(model_.folder())).filePath(FromUtf8(model_.document().name)))
                                   : model_.filePath();
-    const std::optional<QString> target = gui::ConfirmedSavePath(
-        dialogs_.saveObject(this, FromUtf8(start)), files::kObjectExtension,
-        [this](const QString& path) { return dialogs_.askReplace(this, path); });
+    const std::optional<QString> target =
+        gui::ConfirmedSavePath(dialogs_.saveObject(this, FromUtf8(start)), files::kObjectExtension,
+                               [this](const QString& path) { return dialogs_.askReplace(this, path); });
     if (!target)
         return false;
     const bool saved = model_.saveAs(Utf8(*target));
@@ -404,10 +405,11 @@ void SummaryWindow::addCurrentProject()
 {
     QString path = mainWindow_.projectPath();
     if (path.isEmpty() || mainWindow_.projectModified()) {
-        const QString question = path.isEmpty()
-                                     ? QStringLiteral("Проект главного окна ещё не сохранён в файл. Сохранить его и "
+        const QString question = path.isEmpty() ? QStringLiteral(
+                                                      "Проект главного окна ещё не сохранён в файл. Сохранить его и "
                                                       "добавить в объект?")
-                                     : QStringLiteral("В проекте главного окна есть несохранённые изменения. "
+                                                : QStringLiteral(
+                                                      "В проекте главного окна есть несохранённые изменения. "
                                                       "Сохранить его и добавить в объект?");
         if (dialogs_.ask(this, question, false) != Answer::Yes || !mainWindow_.saveProject())
             return;
@@ -574,7 +576,8 @@ void SummaryWindow::copyTable()
 
 void SummaryWindow::previewReport()
 {
-    dialogs_.preview(this, table_.texts(), [this] { printReport(); }, [this] { saveReportPdf(); });
+    dialogs_.preview(
+        this, table_.texts(), [this] { printReport(); }, [this] { saveReportPdf(); });
 }
 
 void SummaryWindow::printReport()
@@ -611,10 +614,11 @@ void SummaryWindow::refresh()
     spanLongTexts();
     fitColumnsToFigures();
     loadChart_->setBars(table_.texts().loadBars);
-    const QString file = model_.filePath().empty() ? QStringLiteral("новый объект")
-                                                   : QFileInfo(FromUtf8(model_.filePath())).fileName();
-    setWindowTitle(QStringLiteral("%1 - %2%3").arg(QString::fromUtf8(kSummaryWindowCaption), file,
-                                                    model_.modified() ? QStringLiteral(" *") : QString()));
+    const QString file =
+        model_.filePath().empty() ? QStringLiteral("новый объект") : QFileInfo(FromUtf8(model_.filePath())).fileName();
+    setWindowTitle(
+        QStringLiteral("%1 - %2%3")
+            .arg(QString::fromUtf8(kSummaryWindowCaption), file, model_.modified() ? QStringLiteral(" *") : QString()));
     watchRoomFiles();
     showMessages();
     rememberObjectFile();
@@ -676,12 +680,12 @@ void SummaryWindow::spanLongTexts()
         case SummaryLineKind::Room:
         case SummaryLineKind::FailedRoom: break;
         case SummaryLineKind::FailureReason:
-            view_->setSpan(row, column(SummaryColumn::RoomName),
-                           1, kSummaryColumnCount - column(SummaryColumn::RoomName));
+            view_->setSpan(row, column(SummaryColumn::RoomName), 1,
+                           kSummaryColumnCount - column(SummaryColumn::RoomName));
             break;
         default:
-            view_->setSpan(row, column(SummaryColumn::RoomName),
-                           1, column(SummaryColumn::TotalHeatGain) - column(SummaryColumn::RoomName));
+            view_->setSpan(row, column(SummaryColumn::RoomName), 1,
+                           column(SummaryColumn::TotalHeatGain) - column(SummaryColumn::RoomName));
         }
     }
 }

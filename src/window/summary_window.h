@@ -28,7 +28,7 @@ class QTableView;
 namespace zeltar::gui {
 class MainWindow;
 class ProjectWindow;
-}
+} // namespace zeltar::gui
 
 namespace zeltar::object {
 

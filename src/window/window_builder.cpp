@@ -24,7 +24,8 @@ namespace {
 
 using plan::SurfaceTileWidget;
 
-constexpr std::array<Control, 5> kSunTiles{Control::SunTileA, Control::SunTileB, Control::SunTileC, Control::SunTileD, Control::SunTileCeiling};
+constexpr std::array<Control, 5> kSunTiles{Control::SunTileA, Control::SunTileB, Control::SunTileC, Control::SunTileD,
+                                           Control::SunTileCeiling};
 
 constexpr int kWallLetterPixels = 20;
 constexpr int kCommandIconPixels = 24;

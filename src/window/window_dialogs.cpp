@@ -54,9 +54,9 @@ SaveChangesAnswer AskSaveChanges(QWidget* parent)
 std::unique_ptr<QFileDialog> CreateProjectFileDialog(QWidget* parent, const QString& fileName,
                                                      QFileDialog::AcceptMode mode)
 {
-    auto dialog = std::make_unique<QFileDialog>(parent, mode == QFileDialog::AcceptOpen
-                                                            ? QStringLiteral("Загрузить проект")
-                                                            : QStringLiteral("Сохранить проект"));
+    auto dialog =
+        std::make_unique<QFileDialog>(parent, mode == QFileDialog::AcceptOpen ? QStringLiteral("Загрузить проект")
+                                                                              : QStringLiteral("Сохранить проект"));
     dialog->setAcceptMode(mode);
     dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     const bool own = files::IsOwnProjectFileName(fileName.toStdString());

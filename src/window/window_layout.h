@@ -12,8 +12,8 @@
 
 namespace zeltar::gui {
 
-inline constexpr int kWindowWidth = 1024;  // px
-inline constexpr int kWindowHeight = 750;  // px
+inline constexpr int kWindowWidth = 1024; // px
+inline constexpr int kWindowHeight = 750; // px
 
 enum class Area {
     Window,
@@ -80,13 +80,13 @@ struct ControlPlace {
 };
 
 enum class CaptionStyle {
-    Plain,       // left aligned
-    Right,       // right aligned in its box
+    Plain, // left aligned
+    Right, // right aligned in its box
     Centered,
     Bold,
     BoldCentered,
-    OnBar,       // white bold on a dark blue bar
-    WallLetter,  // 20 px bold letter of a wall in the plan
+    OnBar,      // white bold on a dark blue bar
+    WallLetter, // 20 px bold letter of a wall in the plan
     WallLetterRegular,
 };
 

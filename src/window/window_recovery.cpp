@@ -46,9 +46,9 @@ std::string UserRecoveryFolder()
 }
 
 WindowRecovery::WindowRecovery(MainWindow& window, const std::string& folder, RestoreQuestion ask, RecoveryNotice tell)
-    : window_(window),
-      tell_(std::move(tell)),
-      copy_(folder, QCoreApplication::applicationPid())
+    : window_(window)
+    , tell_(std::move(tell))
+    , copy_(folder, QCoreApplication::applicationPid())
 {
     // The copies of windows that ended without a clean exit are settled before this window's copy
     // writes anything (its own files are new and locked: never offered).

@@ -102,9 +102,9 @@ TEST(FormCatalogue, EachControlCommitsIntoItsOwnMember)
     ProjectState state;
     std::set<const void*> members;
     for (const ControlFacts& facts : AllControls()) {
-        const ParameterSlot slot = RecordSlotOf(facts.control).index() == 0 ? ParameterSlot{}
-                                                                              : FindParameter(state, facts.control);
-        const void* member = slot.real ? static_cast<const void*>(slot.real)
+        const ParameterSlot slot =
+            RecordSlotOf(facts.control).index() == 0 ? ParameterSlot{} : FindParameter(state, facts.control);
+        const void* member = slot.real    ? static_cast<const void*>(slot.real)
                              : slot.whole ? static_cast<const void*>(slot.whole)
                                           : static_cast<const void*>(slot.text);
         if (member == nullptr)
@@ -127,7 +127,8 @@ TEST(FormCatalogue, EveryControlOfTheFileAndOfTheResultsExists)
     ProjectState state;
     for (const projectfile::LineSpec& line : projectfile::kLines) {
         if (line.kind == projectfile::LineKind::StateValue) {
-            EXPECT_NO_THROW(projectfile::StateLineValue(state, static_cast<int>(&line - projectfile::kLines.data()) + 1))
+            EXPECT_NO_THROW(
+                projectfile::StateLineValue(state, static_cast<int>(&line - projectfile::kLines.data()) + 1))
                 << line.parameter;
         } else {
             EXPECT_TRUE(line.control.has_value()) << line.parameter;

@@ -19,15 +19,14 @@ std::map<Control, std::string> States(const FormModel& form)
     for (const ControlFacts& facts : AllControls()) {
         const ControlState& c = form.control(facts.control);
         states[facts.control] = c.text + "|" + std::to_string(c.index) + "|" + std::to_string(c.enabled) +
-                       std::to_string(c.visible) + std::to_string(c.readOnly) + "|" +
-                       std::to_string(c.selectionStart) + "," + std::to_string(c.selectionLength) + "|" +
-                       std::to_string(static_cast<int>(c.color));
+                                std::to_string(c.visible) + std::to_string(c.readOnly) + "|" +
+                                std::to_string(c.selectionStart) + "," + std::to_string(c.selectionLength) + "|" +
+                                std::to_string(static_cast<int>(c.color));
     }
     return states;
 }
 
-ChangedControls Differences(const std::map<Control, std::string>& before,
-                            const std::map<Control, std::string>& after)
+ChangedControls Differences(const std::map<Control, std::string>& before, const std::map<Control, std::string>& after)
 {
     ChangedControls changed;
     for (const auto& [control, state] : after)
@@ -41,11 +40,12 @@ struct EventCase {
     std::function<void(FormModel&)> prepare;
     std::function<void(FormModel&)> event;
     std::optional<Control> oneChange; // a control the event changes (none: nullopt): the case tests something
-    bool turnsThePlan;     // the plan draws the orientation, which no control state holds
+    bool turnsThePlan;                // the plan draws the orientation, which no control state holds
 };
 
 TEST(FormChanges, EachEventReportsExactlyTheControlsItChanged)
 {
+    // clang-format off
     const EventCase cases[]{
         {"commit", [](FormModel& f) { Enter(f, Control::RoomWidth, "4"); Type(f, Control::RoomLength, "12"); },
          [](FormModel& f) { f.setFocus(Control::RoomHeight); }, Control::RoomArea, false}, // the area
@@ -60,6 +60,7 @@ TEST(FormChanges, EachEventReportsExactlyTheControlsItChanged)
         {"fan check box", [](FormModel&) {}, [](FormModel& f) { f.click(Control::FanDetailedCalculation); }, Control::FanPower, false},
         {"fill from row А", [](FormModel& f) { Type(f, Control::OutsideTemperatureA, "12"); }, [](FormModel& f) { f.pressSpace(); }, Control::OutsideTemperatureD, false},
     };
+    // clang-format on
     for (const EventCase& c : cases) {
         FormModel form{std::string(kToday)};
         c.prepare(form);

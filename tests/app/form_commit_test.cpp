@@ -106,7 +106,7 @@ TEST(FormCommit, DoorSizeIsBoundByTheRoundedRoom)
 {
     FormModel form{std::string(kToday)};
     Enter(form, Control::RoomHeight, "2,5"); // round half to even: 2
-    Enter(form, Control::RoomWidth, "3,5"); // 4
+    Enter(form, Control::RoomWidth, "3,5");  // 4
     Enter(form, Control::DoorHeight, "3");
     EXPECT_EQ(Text(form, Control::DoorHeight), "  2");
     Enter(form, Control::DoorWidth, "9");
@@ -180,7 +180,9 @@ TEST(FormCommit, DesignTemperatureReachesEveryRowButAHeatedFloor)
     ChooseCustomCity(form);
     Enter(form, Control::OutsideTemperatureB, "12");
     Enter(form, Control::OutsideDesignTemperature, "28");
-    for (const Control row : {Control::OutsideTemperatureA, Control::OutsideTemperatureB, Control::OutsideTemperatureC, Control::OutsideTemperatureD, Control::OutsideTemperatureCeiling, Control::OutsideTemperatureFloor})
+    for (const Control row :
+         {Control::OutsideTemperatureA, Control::OutsideTemperatureB, Control::OutsideTemperatureC,
+          Control::OutsideTemperatureD, Control::OutsideTemperatureCeiling, Control::OutsideTemperatureFloor})
         EXPECT_EQ(Text(form, row), "  28") << row;
     for (const EnclosureRow& row : form.state().rows)
         EXPECT_DOUBLE_EQ(row.outsideTemperature, 28);
@@ -200,7 +202,7 @@ TEST(FormCommit, PackagingShareShownAsZeroInARailRoomIsHeldAsZero)
     Enter(form, Control::RoomLength, "10");
     Enter(form, Control::RoomWidth, "10");
     Enter(form, Control::RoomHeight, "5");
-    form.choose(Control::RoomType, 4); // meat chilling on rails
+    form.choose(Control::RoomType, 4);     // meat chilling on rails
     form.choose(Control::ProductGroup, 2); // fruit: a product with a packaging share
     EXPECT_EQ(Text(form, Control::PackagingShare), "  0");
     EXPECT_EQ(form.state().packagingShare, 0);

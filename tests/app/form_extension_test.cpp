@@ -60,18 +60,23 @@ TEST_P(ExtensionCommit, StoresTheValueHeldToItsBounds)
 INSTANTIATE_TEST_SUITE_P(
     EveryKind, ExtensionCommit,
     ::testing::Values(
-        CommitRow{Control::UValueA, "0,235", "  0,235", 0.235, [](const ProjectState& s) { return s.rows[WallA].uValue; }},
-        CommitRow{Control::UValueCeiling, "12", "  10", 10, [](const ProjectState& s) { return s.rows[Ceiling].uValue; }},
+        CommitRow{Control::UValueA, "0,235", "  0,235", 0.235,
+                  [](const ProjectState& s) { return s.rows[WallA].uValue; }},
+        CommitRow{Control::UValueCeiling, "12", "  10", 10,
+                  [](const ProjectState& s) { return s.rows[Ceiling].uValue; }},
         CommitRow{Control::ExtraLayerThickness2D, "120", "  120", 120,
                   [](const ProjectState& s) { return s.rows[WallD].extraLayerThickness2; }},
         CommitRow{Control::ExtraLayerThickness3Floor, "1500", "  1000", 1000,
                   [](const ProjectState& s) { return s.rows[Floor].extraLayerThickness3; }},
-        CommitRow{Control::DefrostHeaterPower, "7,5", "  7,5", 7.5, [](const ProjectState& s) { return s.defrostHeaterPower; }},
+        CommitRow{Control::DefrostHeaterPower, "7,5", "  7,5", 7.5,
+                  [](const ProjectState& s) { return s.defrostHeaterPower; }},
         CommitRow{Control::DefrostCoolerCount, "60", "  50", 50,
                   [](const ProjectState& s) { return static_cast<double>(s.defrostCoolerCount); }},
         CommitRow{Control::DefrostsPerDay, "4", "  4", 4, [](const ProjectState& s) { return s.defrostsPerDay; }},
-        CommitRow{Control::DefrostDuration, "300", "  240", 240, [](const ProjectState& s) { return s.defrostDuration; }},
-        CommitRow{Control::DefrostRoomShare, "0,25", "  0,25", 0.25, [](const ProjectState& s) { return s.defrostRoomShare; }},
+        CommitRow{Control::DefrostDuration, "300", "  240", 240,
+                  [](const ProjectState& s) { return s.defrostDuration; }},
+        CommitRow{Control::DefrostRoomShare, "0,25", "  0,25", 0.25,
+                  [](const ProjectState& s) { return s.defrostRoomShare; }},
         CommitRow{Control::DefrostRoomShare, "3", "  1", 1, [](const ProjectState& s) { return s.defrostRoomShare; }}));
 
 // Enter walks the tab row by row: U-value, then each layer's list and thickness; the floor's
@@ -85,11 +90,11 @@ TEST(FormExtensions, EnterWalksTheTabRowByRow)
         ASSERT_TRUE(form.pressEnter());
         visited.push_back(*form.focusedControl());
     }
-    EXPECT_THAT(visited, ElementsAre(Control::ExtraLayerMaterial1D, Control::ExtraLayerThickness1D,
-                                     Control::ExtraLayerMaterial2D, Control::ExtraLayerThickness2D,
-                                     Control::ExtraLayerMaterial3D, Control::ExtraLayerThickness3D,
-                                     Control::UValueCeiling, Control::ExtraLayerMaterial1Ceiling,
-                                     Control::ExtraLayerThickness1Ceiling));
+    EXPECT_THAT(visited,
+                ElementsAre(Control::ExtraLayerMaterial1D, Control::ExtraLayerThickness1D,
+                            Control::ExtraLayerMaterial2D, Control::ExtraLayerThickness2D,
+                            Control::ExtraLayerMaterial3D, Control::ExtraLayerThickness3D, Control::UValueCeiling,
+                            Control::ExtraLayerMaterial1Ceiling, Control::ExtraLayerThickness1Ceiling));
 
     form.choose(Control::FloorType, refdata::kFloorOnGround);
     EXPECT_FALSE(form.control(Control::UValueFloor).enabled);
@@ -133,8 +138,7 @@ TEST(FormExtensions, InsulationListsOfferTheAddedMaterialsAfterTheBuiltInOnes)
     ASSERT_EQ(walls.size(), refdata::kWallInsulationMaterials.size() + 3);
     EXPECT_EQ(walls.back(), refdata::kAddedInsulationMaterials[2].name);
     // The built-in entries stay as the 131-line file's lists hold them, the last one unpadded.
-    EXPECT_EQ(walls[refdata::kWallInsulationMaterials.size() - 1],
-              refdata::kWallInsulationMaterials.back().name);
+    EXPECT_EQ(walls[refdata::kWallInsulationMaterials.size() - 1], refdata::kWallInsulationMaterials.back().name);
     EXPECT_EQ(form.listItems(Control::StructureMaterialA).size(), refdata::kWallStructureMaterials.size());
     EXPECT_EQ(form.listItems(Control::ExtraLayerMaterial2Floor).size(), refdata::kExtraLayerMaterials.size());
     EXPECT_EQ(BuiltInListLength(Control::InsulationMaterialFloor),
@@ -234,12 +238,12 @@ TEST_P(LightingDecimals, TheFlagLetsTheDensityTakeTwoDecimals)
     EXPECT_EQ(!messages.empty(), row.message) << ::testing::PrintToString(messages);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, LightingDecimals,
-                         ::testing::Values(LightingRow{false, "10,76", "  10,7", false}, // the fourth character is the last
-                                           LightingRow{false, "8,5", "  8,5", false},
-                                           LightingRow{true, "10,76", "  10,76", false},
-                                           LightingRow{true, "1,234", "  1,23", true},
-                                           LightingRow{true, "100,5", "  100", true})); // held to its bound
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LightingDecimals,
+    ::testing::Values(LightingRow{false, "10,76", "  10,7", false}, // the fourth character is the last
+                      LightingRow{false, "8,5", "  8,5", false}, LightingRow{true, "10,76", "  10,76", false},
+                      LightingRow{true, "1,234", "  1,23", true},
+                      LightingRow{true, "100,5", "  100", true})); // held to its bound
 
 TEST(FormExtensions, StaffHoursAreEnteredOnlyWithTheirCheckBox)
 {
@@ -276,8 +280,8 @@ TEST(FormExtensions, AnOwnMaterialJoinsTheMaterialListsMarked)
     const OwnMaterial brick{"кирпич клинкерный", 0.9, 0.7};
     EXPECT_EQ(form.useOwnMaterial(brick), 0);
     const ChangedControls changed = form.takeChangedControls();
-    for (const Control list : {Control::StructureMaterialA, Control::InsulationMaterialFloor,
-                               Control::ExtraLayerMaterial3Ceiling})
+    for (const Control list :
+         {Control::StructureMaterialA, Control::InsulationMaterialFloor, Control::ExtraLayerMaterial3Ceiling})
         EXPECT_TRUE(changed.contains(list)) << list; // the window fills them again
     EXPECT_FALSE(changed.contains(Control::City));
     EXPECT_EQ(form.listItems(Control::StructureMaterialA).back(), "★ кирпич клинкерный");
@@ -294,7 +298,8 @@ TEST(FormExtensions, AnOwnMaterialJoinsTheMaterialListsMarked)
     form.takeMessages();
     EXPECT_EQ(form.useOwnMaterial({"кирпич клинкерный", 0.8, 0.7}), 0);
     EXPECT_DOUBLE_EQ(form.state().ownMaterials[0].conductivity, 0.8);
-    EXPECT_THAT(form.takeMessages(), ElementsAre("Свой материал «кирпич клинкерный» в проекте изменён: λ = 0,8 Вт/(м·К)"));
+    EXPECT_THAT(form.takeMessages(),
+                ElementsAre("Свой материал «кирпич клинкерный» в проекте изменён: λ = 0,8 Вт/(м·К)"));
     EXPECT_EQ(form.useOwnMaterial({"пеностекло плитное", 0.06, 1}), 1);
 
     // Undone, the lists lose it again.
@@ -341,7 +346,8 @@ TEST(FormExtensions, AnExtensionInputChangedIsAnUnsavedChange)
     EXPECT_TRUE(form.modified());
     TempDir dir;
     const bool saved = form.saveProject({true, dir.file("saved.zlp")});
-    for (const auto& e : form.takeErrors()) ADD_FAILURE() << e;
+    for (const auto& e : form.takeErrors())
+        ADD_FAILURE() << e;
     ASSERT_TRUE(saved);
     EXPECT_FALSE(form.modified());
 }

@@ -161,7 +161,7 @@ TEST(FormFile, AMissingFileIsReportedAndChangesNothing)
     TempDir dir;
     FormModel form{std::string(kToday)};
     ASSERT_TRUE(form.setFocus(Control::ClientName)); // leaving the city list recalculates
-    form.click(Control::SunTileA);               // results now stale until the next recalculation
+    form.click(Control::SunTileA);                   // results now stale until the next recalculation
     const std::string before = Snapshot(form);
     EXPECT_FALSE(form.loadProject({true, dir.file("нет такого.zlt")}));
     const std::vector<std::string> errors = form.takeErrors();

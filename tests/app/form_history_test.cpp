@@ -76,15 +76,17 @@ bool Usable(const FormModel& form, Control control)
 }
 
 constexpr Control kClickable[]{
-    Control::SunTileA, Control::SunTileB, Control::SunTileD, Control::FacingTileC, Control::FacingTileCeiling,
-    Control::CompassButton, Control::FillRowsButton, Control::FillFinishesButton,
+    Control::SunTileA,          Control::SunTileB,      Control::SunTileD,       Control::FacingTileC,
+    Control::FacingTileCeiling, Control::CompassButton, Control::FillRowsButton, Control::FillFinishesButton,
 };
 
 // One random user action that ends with its step: a number committed, a list choice, a check box,
 // a tile or button, a header text left.
 void RandomAction(FormModel& form, std::mt19937& random)
 {
-    auto pick = [&random](std::size_t count) { return std::uniform_int_distribution<std::size_t>(0, count - 1)(random); };
+    auto pick = [&random](std::size_t count) {
+        return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
+    };
     switch (pick(5)) {
     case 0: {
         const auto numeric = fields::NumericFields();
@@ -189,7 +191,7 @@ TEST(FormHistory, TheFieldBeingEditedCommitsFirstAndANewStepDropsTheRedo)
     TypeInto(form, Control::RoomWidth, "8");
     ASSERT_TRUE(form.undo());
     EXPECT_EQ(form.focusedControl(), Control::RoomWidth);
-    EXPECT_EQ(Text(form, Control::RoomWidth), "");  // the zero it held, emptied for editing
+    EXPECT_EQ(Text(form, Control::RoomWidth), ""); // the zero it held, emptied for editing
     EXPECT_EQ(form.state().roomLength, 12);
     ASSERT_TRUE(form.redo());
     EXPECT_EQ(Text(form, Control::RoomWidth), "8");

@@ -49,15 +49,17 @@ TEST_P(ClampMessages, NameTheFieldAndItsBound)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ClampMessages,
-    ::testing::Values(ClampRow{Control::RoomLength, "300", "Длина камеры ограничена: не больше 250 м"},
-                      ClampRow{Control::RoomLength, "250", ""},                          // the bound itself is no clamp
-                      ClampRow{Control::LoadUnitMass, "2", "Масса грузового места ограничена: не меньше 5 кг"},
-                      ClampRow{Control::OutsideTemperatureA, "-80", "Температура снаружи стены А ограничена: не меньше −50 °C"},
-                      ClampRow{Control::EquipmentRunningHours, "30", "Время работы оборудования ограничено: не больше 24 ч"},
-                      ClampRow{Control::StructureThicknessA, "2000", "Толщина конструкции стены А ограничена: не больше 1000 мм"},
-                      // An empty room: 1 t a day is far more than 150 % of what it holds.
-                      ClampRow{Control::DailyTurnover, "1", "Суточный грузооборот ограничен: не больше 150 % ёмкости камеры, 0 т/сут"},
-                      ClampRow{Control::DailyTurnoverPercent, "150", ""}));
+    ::testing::Values(
+        ClampRow{Control::RoomLength, "300", "Длина камеры ограничена: не больше 250 м"},
+        ClampRow{Control::RoomLength, "250", ""}, // the bound itself is no clamp
+        ClampRow{Control::LoadUnitMass, "2", "Масса грузового места ограничена: не меньше 5 кг"},
+        ClampRow{Control::OutsideTemperatureA, "-80", "Температура снаружи стены А ограничена: не меньше −50 °C"},
+        ClampRow{Control::EquipmentRunningHours, "30", "Время работы оборудования ограничено: не больше 24 ч"},
+        ClampRow{Control::StructureThicknessA, "2000", "Толщина конструкции стены А ограничена: не больше 1000 мм"},
+        // An empty room: 1 t a day is far more than 150 % of what it holds.
+        ClampRow{Control::DailyTurnover, "1",
+                 "Суточный грузооборот ограничен: не больше 150 % ёмкости камеры, 0 т/сут"},
+        ClampRow{Control::DailyTurnoverPercent, "150", ""}));
 
 // The room temperature raised above the goods' final temperature takes it along.
 TEST(FormMessages, PresetRewriteIsSaid)
@@ -66,15 +68,17 @@ TEST(FormMessages, PresetRewriteIsSaid)
     Enter(form, Control::RoomTemperature, "-5");
     const std::vector<std::string> messages = form.takeMessages();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "Вместе с температурой камеры изменены: температура поступающего груза −4 °C; "
-                           "конечная температура груза −5 °C");
+    EXPECT_EQ(messages[0],
+              "Вместе с температурой камеры изменены: температура поступающего груза −4 °C; "
+              "конечная температура груза −5 °C");
 }
 
 TEST(FormMessages, OneRewrittenFieldIsOneSentence)
 {
     FormModel form{std::string(kToday)};
     Enter(form, Control::RoomHeight, "6");
-    EXPECT_THAT(form.takeMessages(), ElementsAre("Высота штабелирования груза изменена на 5 м вместе с высотой камеры"));
+    EXPECT_THAT(form.takeMessages(),
+                ElementsAre("Высота штабелирования груза изменена на 5 м вместе с высотой камеры"));
 }
 
 // Fields the user cannot see or type into are not reported; a choice that changes nothing says nothing.
@@ -156,11 +160,11 @@ TEST_P(ControlCaptions, NameWhatTheUserSees)
 
 INSTANTIATE_TEST_SUITE_P(
     FromEachSource, ControlCaptions,
-    ::testing::Values(CaptionRow{Control::RoomLength, "«Длина камеры»"},        // a field's name
-                      CaptionRow{Control::City, "«Город»"},                     // a list with presets
-                      CaptionRow{Control::ClientName, "«КЛИЕНТ»"},              // a free-text field's label
+    ::testing::Values(CaptionRow{Control::RoomLength, "«Длина камеры»"}, // a field's name
+                      CaptionRow{Control::City, "«Город»"},              // a list with presets
+                      CaptionRow{Control::ClientName, "«КЛИЕНТ»"},       // a free-text field's label
                       CaptionRow{Control::StructureMaterialB, "«Материал конструкции стены Б»"},
-                      CaptionRow{Control::RoomArea, "«площадь,кв.м»"},          // the panel's caption
+                      CaptionRow{Control::RoomArea, "«площадь,кв.м»"}, // the panel's caption
                       CaptionRow{Control::SummaryQ12, "«Q12»"},
                       CaptionRow{Control::DoorTimeMode, "«расчет по времени»"}, // a check box's text
                       CaptionRow{Control::PreviewButton, "«ПРОСМОТР ПЕЧАТИ»"},  // without its blanks
@@ -181,11 +185,10 @@ TEST(FormMessages, RefusalsNameTheControlByItsCaption)
     form.choose(Control::RoomType, 99);
     form.setFocus(Control::Latitude);
     const std::size_t roomTypes = form.listItems(Control::RoomType).size();
-    EXPECT_THAT(form.takeErrors(),
-                ElementsAre("Элемент «Высота штабелирования груза, м» не принимает фокус ввода.",
-                            "В списке «Тип камеры» нет строки с номером 99 (строки от 0 до " +
-                                std::to_string(roomTypes - 1) + ").",
-                            "Элемент «Географическая широта» недоступен: перейти в него нельзя."));
+    EXPECT_THAT(form.takeErrors(), ElementsAre("Элемент «Высота штабелирования груза, м» не принимает фокус ввода.",
+                                               "В списке «Тип камеры» нет строки с номером 99 (строки от 0 до " +
+                                                   std::to_string(roomTypes - 1) + ").",
+                                               "Элемент «Географическая широта» недоступен: перейти в него нельзя."));
 }
 
 TEST(FormWarnings, NegativeQ2IsExplained)

@@ -29,9 +29,10 @@ TEST(FormNavigation, EnterFromTheLastFieldOfATabShowsTheNextTab)
     form.pressEnter();
     EXPECT_EQ(form.focusedControl(), Control::StructureMaterialA);
     EXPECT_EQ(form.currentTab(), 0);
-    const std::pair<Control, std::pair<Control, int>> chain[]{
-        {Control::HeatGainQ1, {Control::SurfaceFinishA, 1}}, {Control::HeatGainQ12, {Control::AirExchangeRate, 2}}, {Control::HeatGainQ3, {Control::ProductGroup, 3}},
-        {Control::HeatGainQ5, {Control::DoorHeight, 4}}};
+    const std::pair<Control, std::pair<Control, int>> chain[]{{Control::HeatGainQ1, {Control::SurfaceFinishA, 1}},
+                                                              {Control::HeatGainQ12, {Control::AirExchangeRate, 2}},
+                                                              {Control::HeatGainQ3, {Control::ProductGroup, 3}},
+                                                              {Control::HeatGainQ5, {Control::DoorHeight, 4}}};
     for (const auto& [from, to] : chain) {
         ASSERT_TRUE(form.setFocus(from));
         form.pressEnter();
@@ -51,7 +52,10 @@ TEST(FormNavigation, EnterRoutesByRoomType)
         int roomType;
         Control afterFinal;
         Control afterShare;
-    } routes[]{{0, Control::StackHeight, Control::DailyTurnoverPercent}, {2, Control::StackHeight, Control::HeatGainQ5}, {4, Control::HeatGainQ5, Control::HeatGainQ5}, {6, Control::StackHeight, Control::DailyTurnoverPercent}};
+    } routes[]{{0, Control::StackHeight, Control::DailyTurnoverPercent},
+               {2, Control::StackHeight, Control::HeatGainQ5},
+               {4, Control::HeatGainQ5, Control::HeatGainQ5},
+               {6, Control::StackHeight, Control::DailyTurnoverPercent}};
     for (const auto& r : routes) {
         form.choose(Control::RoomType, r.roomType);
         ASSERT_TRUE(form.setFocus(Control::ProductFinalTemperature));
@@ -120,18 +124,22 @@ TEST(FormNavigation, SpaceInOutsideTemperatureOfWallACopiesTheFirstRow)
     ASSERT_TRUE(form.pressSpace());
     EXPECT_EQ(form.focusedControl(), Control::StructureMaterialB);
     EXPECT_EQ(Text(form, Control::OutsideTemperatureA), "  12");
-    for (const Control f : {Control::StructureThicknessB, Control::StructureThicknessC, Control::StructureThicknessD, Control::StructureThicknessCeiling, Control::StructureThicknessFloor})
+    for (const Control f : {Control::StructureThicknessB, Control::StructureThicknessC, Control::StructureThicknessD,
+                            Control::StructureThicknessCeiling, Control::StructureThicknessFloor})
         EXPECT_EQ(Text(form, f), "  250") << f;
-    for (const Control f : {Control::InsulationThicknessB, Control::InsulationThicknessC, Control::InsulationThicknessD, Control::InsulationThicknessCeiling, Control::InsulationThicknessFloor})
+    for (const Control f : {Control::InsulationThicknessB, Control::InsulationThicknessC, Control::InsulationThicknessD,
+                            Control::InsulationThicknessCeiling, Control::InsulationThicknessFloor})
         EXPECT_EQ(Text(form, f), "  100") << f;
-    for (const Control f : {Control::OutsideTemperatureB, Control::OutsideTemperatureC, Control::OutsideTemperatureD, Control::OutsideTemperatureCeiling})
+    for (const Control f : {Control::OutsideTemperatureB, Control::OutsideTemperatureC, Control::OutsideTemperatureD,
+                            Control::OutsideTemperatureCeiling})
         EXPECT_EQ(Text(form, f), "  12") << f;
     EXPECT_EQ(Text(form, Control::OutsideTemperatureFloor), "  -5");
     EXPECT_DOUBLE_EQ(form.state().rows[Floor].outsideTemperature, -5);
     EXPECT_DOUBLE_EQ(form.state().rows[Floor].insulationThickness, 100);
     for (const Control list : {Control::StructureMaterialB, Control::StructureMaterialC, Control::StructureMaterialD})
         EXPECT_EQ(form.control(list).index, 3) << list;
-    for (const Control list : {Control::InsulationMaterialB, Control::InsulationMaterialC, Control::InsulationMaterialD})
+    for (const Control list :
+         {Control::InsulationMaterialB, Control::InsulationMaterialC, Control::InsulationMaterialD})
         EXPECT_EQ(form.control(list).index, 2) << list;
     EXPECT_EQ(form.control(Control::StructureMaterialCeiling).index, 1);
     EXPECT_EQ(form.control(Control::InsulationMaterialCeiling).index, 5);

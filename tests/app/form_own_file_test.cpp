@@ -36,7 +36,8 @@ std::string Difference(const FormModel& expected, const FormModel& actual)
     for (const ControlFacts& facts : AllControls()) {
         const ControlState& e = expected.control(facts.control);
         const ControlState& a = actual.control(facts.control);
-        if (!(Shown{e.text, e.index, e.enabled, e.visible, e.color} == Shown{a.text, a.index, a.enabled, a.visible, a.color}))
+        if (!(Shown{e.text, e.index, e.enabled, e.visible, e.color} ==
+              Shown{a.text, a.index, a.enabled, a.visible, a.color}))
             return std::string(facts.name) + ": \"" + e.text + "\" " + std::to_string(e.index) + " expected, \"" +
                    a.text + "\" " + std::to_string(a.index) + " shown";
     }
@@ -59,8 +60,8 @@ void EnterInto(FormModel& form, Control control, std::string_view text)
     form.setFocus(Control::City);
 }
 
-constexpr Control kClickable[]{Control::SunTileA, Control::SunTileB, Control::SunTileD, Control::FacingTileC,
-                               Control::FacingTileCeiling, Control::CompassButton};
+constexpr Control kClickable[]{Control::SunTileA,    Control::SunTileB,          Control::SunTileD,
+                               Control::FacingTileC, Control::FacingTileCeiling, Control::CompassButton};
 
 // A number a field takes: whole, or with one or two decimals, from its lower bound up.
 std::string RandomNumberFor(const fields::NumericField& field, std::mt19937& random)
@@ -79,13 +80,16 @@ std::string RandomNumberFor(const fields::NumericField& field, std::mt19937& ran
 // text; every other time an input of the «Дополнительно» page.
 void RandomInput(FormModel& form, std::mt19937& random)
 {
-    auto pick = [&random](std::size_t count) { return std::uniform_int_distribution<std::size_t>(0, count - 1)(random); };
+    auto pick = [&random](std::size_t count) {
+        return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
+    };
     std::vector<Control> extensions;
     for (const ControlFacts& facts : AllControls())
         if (projectfile::IsExtensionControl(facts.control))
             extensions.push_back(facts.control);
     if (pick(8) == 0) { // a material of the user's library copied into the project
-        form.useOwnMaterial({"свой материал " + std::to_string(pick(3)), 0.01 + 0.01 * double(pick(50)), 0.5 + 0.1 * double(pick(10))});
+        form.useOwnMaterial(
+            {"свой материал " + std::to_string(pick(3)), 0.01 + 0.01 * double(pick(50)), 0.5 + 0.1 * double(pick(10))});
         return;
     }
     const bool extension = !extensions.empty() && pick(2) == 0;
@@ -222,7 +226,8 @@ TEST(OwnFile, ALossySaveAsA131LineFileAsksAndNoWritesNothing)
     });
     EXPECT_FALSE(form.saveProject({true, dir.file("old.zlt")}));
     ASSERT_EQ(questions.size(), 1u);
-    EXPECT_NE(questions[0].find(std::string(ExtensionText(Extension::OwnMaterials))), std::string::npos) << questions[0];
+    EXPECT_NE(questions[0].find(std::string(ExtensionText(Extension::OwnMaterials))), std::string::npos)
+        << questions[0];
     EXPECT_NE(questions[0].find("*.zlp"), std::string::npos);
     EXPECT_NE(questions[0].find("«old.zlt»"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.file("old.zlt")));
@@ -361,7 +366,8 @@ TEST(OwnFile, AddedAndOwnInsulationsLoadCalculateAndComeBack)
     form.setAskLossySave([](const std::string&) { return true; });
     ASSERT_TRUE(form.saveProject({true, dir.file("stand-ins.zlt")}));
     FormModel standIns{std::string(kToday)};
-    ASSERT_TRUE(standIns.loadProject({true, dir.file("stand-ins.zlt")})) << ::testing::PrintToString(standIns.takeErrors());
+    ASSERT_TRUE(standIns.loadProject({true, dir.file("stand-ins.zlt")}))
+        << ::testing::PrintToString(standIns.takeErrors());
     EXPECT_LT(standIns.state().rows[WallA].insulationMaterial, BuiltInInsulationCount(WallA));
     EXPECT_TRUE(UsedExtensions(standIns.state()).empty());
 }

@@ -7,7 +7,8 @@ namespace {
 
 std::vector<std::string> WallDirections(const FormModel& form)
 {
-    return {Text(form, Control::WallDirectionA), Text(form, Control::WallDirectionB), Text(form, Control::WallDirectionC), Text(form, Control::WallDirectionD)};
+    return {Text(form, Control::WallDirectionA), Text(form, Control::WallDirectionB),
+            Text(form, Control::WallDirectionC), Text(form, Control::WallDirectionD)};
 }
 
 TEST(FormPlan, CompassTurnsTheWallsClockwise)

@@ -10,12 +10,14 @@ TEST(FormPresets, CitySetsTheClimateAndEveryOutsideTemperature)
 {
     FormModel form{std::string(kToday)};
     Enter(form, Control::OutsideTemperatureC, "5"); // a wall changed by hand is overwritten by the next city
-    form.choose(Control::City, 2); // "Анадырь"
+    form.choose(Control::City, 2);                  // "Анадырь"
     EXPECT_EQ(Text(form, Control::OutsideDesignTemperature), "  22,7");
     EXPECT_EQ(Text(form, Control::Latitude), "  64");
     EXPECT_EQ(Text(form, Control::OutsideRelativeHumidity), "  81");
     EXPECT_DOUBLE_EQ(form.state().outsideRelativeHumidity, 0.81);
-    for (const Control row : {Control::OutsideTemperatureA, Control::OutsideTemperatureB, Control::OutsideTemperatureC, Control::OutsideTemperatureD, Control::OutsideTemperatureCeiling, Control::OutsideTemperatureFloor})
+    for (const Control row :
+         {Control::OutsideTemperatureA, Control::OutsideTemperatureB, Control::OutsideTemperatureC,
+          Control::OutsideTemperatureD, Control::OutsideTemperatureCeiling, Control::OutsideTemperatureFloor})
         EXPECT_EQ(Text(form, row), "  22,7") << row;
     form.choose(Control::City, 7); // "Ашхабад"
     EXPECT_EQ(Text(form, Control::OutsideDesignTemperature), "  44,1");
@@ -29,12 +31,14 @@ TEST(FormPresets, CustomCityEnablesTheClimateFields)
     EXPECT_EQ(Text(form, Control::OutsideDesignTemperature), "  30");
     EXPECT_EQ(Text(form, Control::Latitude), "  45");
     EXPECT_DOUBLE_EQ(form.state().outsideRelativeHumidity, 0.5);
-    for (const Control climate : {Control::Latitude, Control::OutsideDesignTemperature, Control::OutsideRelativeHumidity})
+    for (const Control climate :
+         {Control::Latitude, Control::OutsideDesignTemperature, Control::OutsideRelativeHumidity})
         EXPECT_TRUE(form.control(climate).enabled) << climate;
     Enter(form, Control::OutsideRelativeHumidity, "70");
     EXPECT_DOUBLE_EQ(form.state().outsideRelativeHumidity, 0.7);
     form.choose(Control::City, 64);
-    for (const Control climate : {Control::Latitude, Control::OutsideDesignTemperature, Control::OutsideRelativeHumidity})
+    for (const Control climate :
+         {Control::Latitude, Control::OutsideDesignTemperature, Control::OutsideRelativeHumidity})
         EXPECT_FALSE(form.control(climate).enabled) << climate;
     EXPECT_EQ(Text(form, Control::OutsideRelativeHumidity), "  56");
 }
@@ -84,14 +88,17 @@ TEST(FormPresets, RoomTypeGroupPresetsAndVisibility)
     EXPECT_FALSE(form.control(Control::HighTurnover).enabled);
     EXPECT_EQ(form.control(Control::HighTurnover).index, 0);
     EXPECT_EQ(form.state().highTurnover, 0);
-    for (const Control hidden : {Control::DailyTurnoverPercent, Control::DailyTurnover, Control::DailyTurnoverPercentLabel, Control::DailyTurnoverLabel})
+    for (const Control hidden : {Control::DailyTurnoverPercent, Control::DailyTurnover,
+                                 Control::DailyTurnoverPercentLabel, Control::DailyTurnoverLabel})
         EXPECT_FALSE(form.control(hidden).visible) << hidden;
-    for (const Control shown : {Control::StackHeight, Control::StackDensity, Control::PackagingShare, Control::GrossCapacity, Control::StackHeightLabel, Control::NetCapacity})
+    for (const Control shown : {Control::StackHeight, Control::StackDensity, Control::PackagingShare,
+                                Control::GrossCapacity, Control::StackHeightLabel, Control::NetCapacity})
         EXPECT_TRUE(form.control(shown).visible) << shown;
     EXPECT_DOUBLE_EQ(form.state().dailyTurnoverPercent, 40); // kept for the door's goods flow
 
     form.choose(Control::RoomType, 5); // rail
-    for (const Control hidden : {Control::StackHeight, Control::StackDensity, Control::PackagingShare, Control::GrossCapacity, Control::GrossCapacityLabel})
+    for (const Control hidden : {Control::StackHeight, Control::StackDensity, Control::PackagingShare,
+                                 Control::GrossCapacity, Control::GrossCapacityLabel})
         EXPECT_FALSE(form.control(hidden).visible) << hidden;
     EXPECT_TRUE(form.control(Control::NetCapacity).visible);
 
@@ -101,7 +108,8 @@ TEST(FormPresets, RoomTypeGroupPresetsAndVisibility)
     EXPECT_EQ(Text(form, Control::DailyTurnoverPercent), "  10");
     EXPECT_EQ(Text(form, Control::StackDensity), "  350");
     EXPECT_EQ(Text(form, Control::RunningHoursCaption), "Время работы оборуд., ч/сут");
-    for (const Control shown : {Control::StackHeight, Control::DailyTurnoverPercent, Control::DailyTurnover, Control::DailyTurnoverPercentLabel, Control::DailyTurnoverLabel})
+    for (const Control shown : {Control::StackHeight, Control::DailyTurnoverPercent, Control::DailyTurnover,
+                                Control::DailyTurnoverPercentLabel, Control::DailyTurnoverLabel})
         EXPECT_TRUE(form.control(shown).visible) << shown;
 }
 

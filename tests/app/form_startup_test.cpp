@@ -55,7 +55,8 @@ TEST(FormStartup, CityListHasTheFocusAndTheClimateFieldsAreDisabled)
     EXPECT_EQ(Text(form, Control::Latitude), "  56");
     EXPECT_EQ(Text(form, Control::OutsideDesignTemperature), "  31,6");
     EXPECT_EQ(Text(form, Control::OutsideRelativeHumidity), "  56");
-    for (const Control climate : {Control::Latitude, Control::OutsideDesignTemperature, Control::OutsideRelativeHumidity})
+    for (const Control climate :
+         {Control::Latitude, Control::OutsideDesignTemperature, Control::OutsideRelativeHumidity})
         EXPECT_FALSE(form.control(climate).enabled) << climate;
     EXPECT_EQ(Text(form, Control::ProjectDate), kToday);
     EXPECT_FALSE(form.modified());
@@ -83,10 +84,13 @@ TEST(FormStartup, EveryResultShowsZeroUntilTheFirstChange)
 TEST(FormStartup, ColoursAndEnabledStatesOfTheWindow)
 {
     FormModel form{std::string(kToday)};
-    for (const Control yellow : {Control::StructureMaterialA, Control::InsulationMaterialD, Control::SurfaceFinishA, Control::SurfaceFinishD, Control::StructureThicknessA, Control::InsulationThicknessFloor, Control::OutsideTemperatureA,
-                               Control::OutsideTemperatureCeiling})
+    for (const Control yellow :
+         {Control::StructureMaterialA, Control::InsulationMaterialD, Control::SurfaceFinishA, Control::SurfaceFinishD,
+          Control::StructureThicknessA, Control::InsulationThicknessFloor, Control::OutsideTemperatureA,
+          Control::OutsideTemperatureCeiling})
         EXPECT_EQ(form.control(yellow).color, ControlColor::Yellow) << yellow;
-    for (const Control plain : {Control::StructureMaterialCeiling, Control::StructureMaterialFloor, Control::SurfaceFinishCeiling, Control::OutsideTemperatureFloor})
+    for (const Control plain : {Control::StructureMaterialCeiling, Control::StructureMaterialFloor,
+                                Control::SurfaceFinishCeiling, Control::OutsideTemperatureFloor})
         EXPECT_EQ(form.control(plain).color, ControlColor::Default) << plain;
     EXPECT_TRUE(form.control(Control::FanSharePercent).enabled);
     for (const Control off : {Control::FanPower, Control::FanCount, Control::DoorOpenTime})

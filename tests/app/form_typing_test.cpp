@@ -81,7 +81,7 @@ Selection SelectionOf(const FormModel& form, Control control)
 TEST(FormTyping, KeyboardEntrySelectsTheTextAndTypingReplacesIt)
 {
     FormModel form{std::string(kToday)};
-    Enter(form, Control::RoomHeight, "6"); // the stacking height shows "  5"
+    Enter(form, Control::RoomHeight, "6");                                  // the stacking height shows "  5"
     ASSERT_TRUE(form.setFocus(Control::StackHeight, FocusRoute::Keyboard)); // Tab
     EXPECT_EQ(SelectionOf(form, Control::StackHeight), (Selection{0, 1}));
     form.typeCharacter(U'4');
@@ -108,16 +108,16 @@ TEST(FormTyping, KeysOverASelectionFollowTheTypingRules)
         const char* after;
         Selection selectionAfter;
     } cases[]{
-        {Control::RoomLength, "12,5", {0, 2}, U',', ",5", {1, 0}},          // one comma kept: the typed one
+        {Control::RoomLength, "12,5", {0, 2}, U',', ",5", {1, 0}}, // one comma kept: the typed one
         {Control::RoomLength, "12,5", {2, 2}, U',', "12,", {3, 0}},
-        {Control::RoomLength, "12,5", {0, 4}, U'x', "12,5", {0, 4}},        // refused: nothing changes
-        {Control::EquipmentRunningHours, "12345", {0, 5}, U'6', "6", {1, 0}},         // five characters, all selected
+        {Control::RoomLength, "12,5", {0, 4}, U'x', "12,5", {0, 4}},          // refused: nothing changes
+        {Control::EquipmentRunningHours, "12345", {0, 5}, U'6', "6", {1, 0}}, // five characters, all selected
         {Control::EquipmentRunningHours, "12345", {4, 1}, U'6', "12346", {5, 0}},
-        {Control::EquipmentRunningHours, "12345", {5, 0}, U'6', "12345", {5, 0}},      // full: the key inserts nothing
+        {Control::EquipmentRunningHours, "12345", {5, 0}, U'6', "12345", {5, 0}},   // full: the key inserts nothing
         {Control::RoomTemperature, "-20", {1, 2}, fields::kBackspace, "-", {1, 0}}, // Backspace deletes the selection
         {Control::RoomTemperature, "-20", {2, 0}, fields::kBackspace, "-0", {1, 0}},
-        {Control::RoomTemperature, "-20", {0, 1}, U'-', "-20", {1, 0}},          // a minus over the minus
-        {Control::ClientName, "ООО Юг", {4, 2}, U'С', "ООО С", {5, 0}},     // free text, by characters
+        {Control::RoomTemperature, "-20", {0, 1}, U'-', "-20", {1, 0}}, // a minus over the minus
+        {Control::ClientName, "ООО Юг", {4, 2}, U'С', "ООО С", {5, 0}}, // free text, by characters
     };
     for (const Case& c : cases) {
         Type(form, c.field, c.text);
@@ -159,10 +159,10 @@ TEST(FormTyping, FullStopIsTheDecimalCommaAndWholeFieldsRingTheBell)
         int rings;
     } cases[]{
         {Control::RoomLength, "12.5", "12,5", 0},
-        {Control::RoomLength, "1.2.3", "1,23", 0},  // a second separator goes, as a second comma does
+        {Control::RoomLength, "1.2.3", "1,23", 0}, // a second separator goes, as a second comma does
         {Control::RoomTemperature, "-0.5", "-0,5", 0},
-        {Control::StaffCount, "1.5", "15", 1},      // staff count: whole numbers only
-        {Control::StaffCount, "2,5-", "25", 1},     // a minus is no fraction: refused silently
+        {Control::StaffCount, "1.5", "15", 1},  // staff count: whole numbers only
+        {Control::StaffCount, "2,5-", "25", 1}, // a minus is no fraction: refused silently
         {Control::OutsideTemperatureFloor, "-1.5", "-15", 1},
         {Control::ClientName, "т.е.", "т.е.", 0}, // free text keeps its full stops
     };

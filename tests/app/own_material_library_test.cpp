@@ -41,28 +41,29 @@ TEST_P(MaterialCheck, KeepsOnlyWhatALineCanHold)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, MaterialCheck,
-    ::testing::Values(MaterialRow{{"пеностекло плитное", 0.06, 1}, ""}, MaterialRow{{"  пеностекло плитное ", 500, 3}, ""},
-                      MaterialRow{{"   ", 0.06, 1}, "пустое"}, MaterialRow{{"пено;стекло", 0.06, 1}, "«;»"},
-                      MaterialRow{{"пено\nстекло", 0.06, 1}, "переноса"},
+    ::testing::Values(MaterialRow{{"пеностекло плитное", 0.06, 1}, ""},
+                      MaterialRow{{"  пеностекло плитное ", 500, 3}, ""}, MaterialRow{{"   ", 0.06, 1}, "пустое"},
+                      MaterialRow{{"пено;стекло", 0.06, 1}, "«;»"}, MaterialRow{{"пено\nстекло", 0.06, 1}, "переноса"},
                       MaterialRow{{std::string(61, 'x'), 0.06, 1}, "длиннее 60"},
-                      MaterialRow{{"пеностекло плитное", 0, 1}, "больше 0"}, MaterialRow{{"пеностекло плитное", 501, 1}, "не больше 500"},
+                      MaterialRow{{"пеностекло плитное", 0, 1}, "больше 0"},
+                      MaterialRow{{"пеностекло плитное", 501, 1}, "не больше 500"},
                       MaterialRow{{"пеностекло плитное", 0.06, 0}, "больше 0"},
                       MaterialRow{{"пеностекло плитное", 0.06, 3.5}, "не больше 3"},
-                      MaterialRow{{"пенополиуретан", 0.03, 1}, "встроенных"},
-                      MaterialRow{{"\xff", 0.06, 1}, "UTF-8"}));
+                      MaterialRow{{"пенополиуретан", 0.03, 1}, "встроенных"}, MaterialRow{{"\xff", 0.06, 1}, "UTF-8"}));
 
 TEST(OwnMaterialLibrary, ReadsBackWhatItWrote)
 {
     TempDir dir;
     const std::string path = dir.file("data/zeltar/materials.txt");
-    const std::vector<OwnMaterial> materials{{"кирпич клинкерный", 0.9, 0.7}, {"пеностекло плитное", 0.06, 1},
-                                             {"PIR-панель завода", 0.0215, 0.65}};
+    const std::vector<OwnMaterial> materials{
+        {"кирпич клинкерный", 0.9, 0.7}, {"пеностекло плитное", 0.06, 1}, {"PIR-панель завода", 0.0215, 0.65}};
     EXPECT_EQ(library::ReadLibrary(path).problem, ""); // none yet: an empty library
     ASSERT_EQ(library::WriteLibrary(path, materials), std::nullopt);
-    EXPECT_EQ(FileBytes(path), "ZELTAR-MATERIALS 1\n"
-                               "material = кирпич клинкерный; 0,9; 0,7\n"
-                               "material = пеностекло плитное; 0,06; 1\n"
-                               "material = PIR-панель завода; 0,0215; 0,65\n");
+    EXPECT_EQ(FileBytes(path),
+              "ZELTAR-MATERIALS 1\n"
+              "material = кирпич клинкерный; 0,9; 0,7\n"
+              "material = пеностекло плитное; 0,06; 1\n"
+              "material = PIR-панель завода; 0,0215; 0,65\n");
     const LibraryContents read = library::ReadLibrary(path);
     EXPECT_EQ(read.problem, "");
     EXPECT_EQ(read.materials, materials);
@@ -83,14 +84,15 @@ TEST_P(FaultyLibrary, IsRefusedWithTheLineNamed)
     EXPECT_THAT(read.problem, HasSubstr(std::string(GetParam().problem)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, FaultyLibrary,
-    ::testing::Values(FaultyRow{"", "пуста"}, FaultyRow{"materials\n", "первая строка"},
-                      FaultyRow{"ZELTAR-MATERIALS 1\nmaterial = a; 1\n", "строка 2: ожидаются три части"},
-                      FaultyRow{"ZELTAR-MATERIALS 1\n\nname = a; 1; 1\n", "строка 3: ожидается"},
-                      FaultyRow{"ZELTAR-MATERIALS 1\nmaterial = a; x; 1\n", "«x» — не число"},
-                      FaultyRow{"ZELTAR-MATERIALS 1\nmaterial = a; 1; 4\n", "не больше 3"},
-                      FaultyRow{"ZELTAR-MATERIALS 1\nmaterial = a; 1; 1\nmaterial = a; 2; 1\n", "строка 3: материал «a» уже есть"}));
+INSTANTIATE_TEST_SUITE_P(Rows, FaultyLibrary,
+                         ::testing::Values(FaultyRow{"", "пуста"}, FaultyRow{"materials\n", "первая строка"},
+                                           FaultyRow{"ZELTAR-MATERIALS 1\nmaterial = a; 1\n",
+                                                     "строка 2: ожидаются три части"},
+                                           FaultyRow{"ZELTAR-MATERIALS 1\n\nname = a; 1; 1\n", "строка 3: ожидается"},
+                                           FaultyRow{"ZELTAR-MATERIALS 1\nmaterial = a; x; 1\n", "«x» — не число"},
+                                           FaultyRow{"ZELTAR-MATERIALS 1\nmaterial = a; 1; 4\n", "не больше 3"},
+                                           FaultyRow{"ZELTAR-MATERIALS 1\nmaterial = a; 1; 1\nmaterial = a; 2; 1\n",
+                                                     "строка 3: материал «a» уже есть"}));
 
 TEST(OwnMaterialLibrary, TakesCarriageReturnsAndBlankLines)
 {

@@ -12,6 +12,8 @@
 #include <sstream>
 #include <vector>
 
+// Data rows aligned by hand:
+// clang-format off
 namespace zeltar::test {
 namespace {
 
@@ -404,3 +406,4 @@ TEST(Play, UndoAndRedoWalkThroughTheStepsAndSayWhich)
 
 } // namespace
 } // namespace zeltar::test
+// clang-format on

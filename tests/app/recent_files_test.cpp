@@ -46,8 +46,9 @@ TEST(RecentFiles, TextRoundTripDropsBlankLinesRepeatsAndTheSurplus)
     files.use("/p/Проект №1.zlt");
     files.use("/p/b c.zlo");
     EXPECT_EQ(RecentFiles::FromText(files.text()).paths(), files.paths());
-    const RecentFiles stored = RecentFiles::FromText("/p/1.zlt\n\n/p/2.zlt\n/p/1.zlt\n/p/3.zlt\n/p/4.zlt\n/p/5.zlt\n"
-                                                     "/p/6.zlt\n/p/7.zlt\n/p/8.zlt\n/p/9.zlt");
+    const RecentFiles stored = RecentFiles::FromText(
+        "/p/1.zlt\n\n/p/2.zlt\n/p/1.zlt\n/p/3.zlt\n/p/4.zlt\n/p/5.zlt\n"
+        "/p/6.zlt\n/p/7.zlt\n/p/8.zlt\n/p/9.zlt");
     EXPECT_EQ(stored.paths(), Paths({1, 2, 3, 4, 5, 6, 7, 8}));
 }
 

@@ -44,11 +44,13 @@ TEST(RecoveryFolder, OnlyAFolderOfTheUserThatOthersCannotWriteToIsUsed)
         uid_t owner;
         Kind kind;
     };
-    for (const Row row : {Row{S_IFDIR | 0700, kUser, Kind::Usable}, Row{S_IFDIR | 0755, kUser, Kind::Usable},
-                          Row{S_IFDIR | 0770, kUser, Kind::OpenToOthers}, Row{S_IFDIR | 0702, kUser, Kind::OpenToOthers},
-                          Row{S_IFDIR | 01777, kUser, Kind::OpenToOthers}, Row{S_IFDIR | 0700, kOtherUser, Kind::ForeignOwner},
-                          Row{S_IFREG | 0600, kUser, Kind::NotAFolder}, Row{S_IFLNK | 0777, kUser, Kind::Link}})
-        EXPECT_EQ(recovery::JudgeFolder(row.mode, row.owner, kUser), row.kind) << std::oct << row.mode << " " << row.owner;
+    for (const Row row :
+         {Row{S_IFDIR | 0700, kUser, Kind::Usable}, Row{S_IFDIR | 0755, kUser, Kind::Usable},
+          Row{S_IFDIR | 0770, kUser, Kind::OpenToOthers}, Row{S_IFDIR | 0702, kUser, Kind::OpenToOthers},
+          Row{S_IFDIR | 01777, kUser, Kind::OpenToOthers}, Row{S_IFDIR | 0700, kOtherUser, Kind::ForeignOwner},
+          Row{S_IFREG | 0600, kUser, Kind::NotAFolder}, Row{S_IFLNK | 0777, kUser, Kind::Link}})
+        EXPECT_EQ(recovery::JudgeFolder(row.mode, row.owner, kUser), row.kind)
+            << std::oct << row.mode << " " << row.owner;
 }
 
 TEST(RecoveryFolder, FolderIsMade0700AndCopiesAre0600WhateverTheMask)
@@ -111,8 +113,9 @@ TEST(RecoveryFolder, AFolderThatCannotBePrivateIsRefusedAndSaidOnce)
         Enter(form, Control::RoomLength, "12");
         EXPECT_FALSE(copy.poll(form, kStart)) << row.what;
         EXPECT_EQ(copy.takeNotice(), "") << row.what << ": said once";
-        EXPECT_FALSE(recovery::SettleLeftCopies(folder, form, [](const std::string&) { return recovery::Answer::Restore; })
-                         .restored);
+        EXPECT_FALSE(recovery::SettleLeftCopies(folder, form, [](const std::string&) {
+                         return recovery::Answer::Restore;
+                     }).restored);
         EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(dir.path()), {}), before) << row.what;
     }
 }

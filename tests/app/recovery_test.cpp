@@ -158,9 +158,9 @@ TEST(LeftCopies, RestorePutsTheProjectInAsModifiedWithItsFile)
     FormModel form{std::string(kToday)};
     std::vector<std::string> questions;
     EXPECT_TRUE(recovery::SettleLeftCopies(folder, form, [&](const std::string& question) {
-        questions.push_back(question);
-        return Answer::Restore;
-    }).restored);
+                    questions.push_back(question);
+                    return Answer::Restore;
+                }).restored);
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_NE(questions[0].find("«" + dir.file("склад.zlt") + "»"), std::string::npos) << questions[0];
     EXPECT_NE(questions[0].find("Восстановить несохранённый проект?"), std::string::npos);
@@ -193,11 +193,11 @@ TEST(LeftCopies, DiscardRemovesKeepLeavesAndCleanCopiesGoSilently)
     std::vector<Answer> answers{Answer::Keep, Answer::Discard}; // newest change (window 2) first
     std::vector<std::string> asked;
     EXPECT_FALSE(recovery::SettleLeftCopies(folder, form, [&](const std::string& question) {
-        asked.push_back(question);
-        const Answer answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
-    }).restored);
+                     asked.push_back(question);
+                     const Answer answer = answers.front();
+                     answers.erase(answers.begin());
+                     return answer;
+                 }).restored);
     EXPECT_EQ(asked.size(), 2u);
     EXPECT_NE(asked[0].find("Новый проект, ещё не сохранённый в файл"), std::string::npos) << asked[0];
     EXPECT_EQ(Text(form, Control::RoomLength), before);
@@ -269,14 +269,14 @@ TEST(LeftCopies, CopiesOfRunningWindowsAreNeverTouched)
     FormModel starting{std::string(kToday)};
     WindowCopy second(folder, 6);
     EXPECT_FALSE(recovery::SettleLeftCopies(folder, starting, [](const std::string&) {
-        ADD_FAILURE() << "a running window's copy was offered";
-        return Answer::Discard;
-    }).restored);
+                     ADD_FAILURE() << "a running window's copy was offered";
+                     return Answer::Discard;
+                 }).restored);
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         names.insert(entry.path().string());
     EXPECT_EQ(names, (std::set<std::string>{copy.base() + ".info", copy.base() + ".lock", copy.base() + ".zlt",
-                                             second.base() + ".lock"}));
+                                            second.base() + ".lock"}));
 }
 
 } // namespace

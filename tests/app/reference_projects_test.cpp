@@ -106,7 +106,8 @@ TEST_P(ReferenceProject, LoadShowsTheExpectedResults)
             continue; // no reference project uses an extension
         const std::string parameter(calc::ResultFieldName(static_cast<calc::ResultField>(i)));
         ASSERT_TRUE(expected.contains(parameter)) << parameter;
-        EXPECT_EQ(Text(form, kResultControls[i]), expected.at(parameter)) << parameter << " in " << Name(kResultControls[i]);
+        EXPECT_EQ(Text(form, kResultControls[i]), expected.at(parameter))
+            << parameter << " in " << Name(kResultControls[i]);
     }
     EXPECT_EQ(ColorWord(form.control(kRoomTemperatureControl).color), expected.at("RoomTemperature.Color"));
     EXPECT_EQ(ColorWord(form.control(kProductInletTemperatureControl).color),

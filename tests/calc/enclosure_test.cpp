@@ -96,8 +96,8 @@ TEST(GroundZones, TwentyByFourteen)
     EXPECT_DOUBLE_EQ(z.widthStrips[1], 16);
     EXPECT_DOUBLE_EQ(z.widthStrips[2], 8);
     EXPECT_DOUBLE_EQ(z.centre, 16);
-    const double total = 2 * (z.lengthStrips[0] + z.lengthStrips[1] + z.lengthStrips[2])
-                         + 2 * (z.widthStrips[0] + z.widthStrips[1] + z.widthStrips[2]) + z.centre;
+    const double total = 2 * (z.lengthStrips[0] + z.lengthStrips[1] + z.lengthStrips[2]) +
+                         2 * (z.widthStrips[0] + z.widthStrips[1] + z.widthStrips[2]) + z.centre;
     EXPECT_DOUBLE_EQ(total, 296);
 }
 
@@ -175,10 +175,10 @@ TEST(Solar, EachDirectionTakesItsTableRow)
         Direction direction;
         SolarExposure exposure;
     } cases[] = {
-        {Direction::South, SolarExposure::South},         {Direction::SouthEast, SolarExposure::SouthWestEast},
-        {Direction::East, SolarExposure::WestEast},       {Direction::NorthEast, SolarExposure::NorthWestEast},
-        {Direction::North, SolarExposure::North},         {Direction::NorthWest, SolarExposure::NorthWestEast},
-        {Direction::West, SolarExposure::WestEast},       {Direction::SouthWest, SolarExposure::SouthWestEast},
+        {Direction::South, SolarExposure::South},   {Direction::SouthEast, SolarExposure::SouthWestEast},
+        {Direction::East, SolarExposure::WestEast}, {Direction::NorthEast, SolarExposure::NorthWestEast},
+        {Direction::North, SolarExposure::North},   {Direction::NorthWest, SolarExposure::NorthWestEast},
+        {Direction::West, SolarExposure::WestEast}, {Direction::SouthWest, SolarExposure::SouthWestEast},
     };
     for (const auto& c : cases)
         EXPECT_EQ(WallExposure(c.direction), c.exposure) << plan::DirectionText(c.direction);
@@ -210,6 +210,6 @@ TEST(Solar, ARowOutOfTheSunHasNoDifferenceAndNoGain)
     const double dt = SolarTemperatureDifference(8.5, 1.79, 0);
     EXPECT_EQ(dt, 0);
     EXPECT_EQ(SolarRowGain(0.3, 100, dt), 0);
-    EXPECT_DOUBLE_EQ(SolarRowGain(0.5, 25, 10), 0.125); // 125 W, whole already
+    EXPECT_DOUBLE_EQ(SolarRowGain(0.5, 25, 10), 0.125);  // 125 W, whole already
     EXPECT_DOUBLE_EQ(SolarRowGain(0.5, 25, 0.1), 0.001); // 1.25 W rounds to 1 W
 }

@@ -26,10 +26,10 @@ using namespace zeltar::calc;
 
 namespace {
 
-constexpr int kWallReinforcedConcrete = 8; // λ 1,7
-constexpr int kWallPolyurethane = 6;       // λ 0,035
-const int kWallPir = BuiltInInsulationCount(WallA);           // first added insulation, λ 0,022
-constexpr int kExtraLayerXps = 1;                            // λ 0,034
+constexpr int kWallReinforcedConcrete = 8;          // λ 1,7
+constexpr int kWallPolyurethane = 6;                // λ 0,035
+const int kWallPir = BuiltInInsulationCount(WallA); // first added insulation, λ 0,022
+constexpr int kExtraLayerXps = 1;                   // λ 0,034
 constexpr int kFirstOwnExtraLayer = static_cast<int>(refdata::kExtraLayerMaterials.size());
 
 // A room 8 m long, 6 m wide, 3 m high at -20 °C; every row 30 °C outside (Δt 50 K), out of the sun.
@@ -105,8 +105,7 @@ TEST(ExtensionEnclosure, SolarGainUsesTheTypedCoefficient)
     s.rows[WallA].uValue = 0.22;
     const RecalcValues v = Recalculate(s).values;
     ASSERT_GT(v.solarTemperatureDifference[WallA], 0);
-    EXPECT_DOUBLE_EQ(v.solarHeatGain[WallA],
-                     std::round(0.22 * 18 * v.solarTemperatureDifference[WallA]) / 1000);
+    EXPECT_DOUBLE_EQ(v.solarHeatGain[WallA], std::round(0.22 * 18 * v.solarTemperatureDifference[WallA]) / 1000);
 }
 
 // An own construction material on the ceiling: its conductivity, its name in the material field and
@@ -190,7 +189,8 @@ TEST(ExtensionOperational, DefrostGainByHand)
     EXPECT_DOUBLE_EQ(DefrostHeatGain(s), 0.3);
     s.defrostRoomShare = 1;
     EXPECT_DOUBLE_EQ(DefrostHeatGain(s), 1.0);
-    for (auto off : {&ProjectState::defrostHeaterPower, &ProjectState::defrostsPerDay, &ProjectState::defrostDuration}) {
+    for (auto off :
+         {&ProjectState::defrostHeaterPower, &ProjectState::defrostsPerDay, &ProjectState::defrostDuration}) {
         ProjectState without = s;
         without.*off = 0;
         EXPECT_EQ(DefrostHeatGain(without), 0);

@@ -82,7 +82,7 @@ TEST(Respiration, CountsOnlyAboveTheCryoscopicTemperature)
     const auto& apricots = zeltar::refdata::kProducts[19].respiration;
     const auto& cheese = zeltar::refdata::kProducts[12].respiration;
     EXPECT_DOUBLE_EQ(RespirationHeat(2.5, -1, bananas), 15);
-    EXPECT_DOUBLE_EQ(RespirationHeat(-1, -1.3, apricots), 17); // below 0 °C, above tcr
+    EXPECT_DOUBLE_EQ(RespirationHeat(-1, -1.3, apricots), 17);  // below 0 °C, above tcr
     EXPECT_DOUBLE_EQ(RespirationHeat(-1.3, -1.3, apricots), 0); // at tcr
     EXPECT_DOUBLE_EQ(RespirationHeat(30, -1.3, apricots), 199);
     EXPECT_DOUBLE_EQ(RespirationHeat(-5, -8.5, cheese), 68);
@@ -151,4 +151,3 @@ TEST(GoodsGains, StoresProcessTheDailyShareChambersTheWholeLoad)
     EXPECT_NEAR(chamber.packaging, 8.64 * 50 * 1000 / 36000, 1e-9);
     EXPECT_NEAR(chamber.respiration, 1.728, 1e-12);
 }
-

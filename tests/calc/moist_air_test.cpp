@@ -14,7 +14,10 @@ using namespace zeltar::calc;
 
 namespace {
 
-double Cubic(double t) { return t * t * t - 2 * t * t + t + 3; }
+double Cubic(double t)
+{
+    return t * t * t - 2 * t * t + t + 3;
+}
 
 } // namespace
 

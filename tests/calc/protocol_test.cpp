@@ -83,7 +83,10 @@ double Value(const std::vector<TraceLine>& lines, std::string_view symbol, std::
     return line->value;
 }
 
-bool Near(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(b)); }
+bool Near(double a, double b)
+{
+    return std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(b));
+}
 
 class ProtocolOfReferenceProject : public ::testing::TestWithParam<std::string> {};
 
@@ -98,9 +101,9 @@ TEST_P(ProtocolOfReferenceProject, TotalsAreTheResultsTheWindowShows)
     calc::Recalculate(state, &trace);
     const auto& lines = trace.lines();
     const std::pair<const char*, const char*> totals[] = {
-        {"Q1", "HeatGainQ1"}, {"Q12", "HeatGainQ12"}, {"Q2", "HeatGainQ2"},   {"Q3", "HeatGainQ3"},
-        {"Q4", "HeatGainQ4"}, {"Q5", "HeatGainQ5"},   {"Qсум", "TotalHeatGain"}, {"Q0", "EquipmentCapacity"},
-        {"Q21", "HeatGainQ21"}, {"Q22", "HeatGainQ22"}, {"Q_дв", "DoorHeatGain"}, {"Q_в", "FanHeatGain"},
+        {"Q1", "HeatGainQ1"},   {"Q12", "HeatGainQ12"}, {"Q2", "HeatGainQ2"},      {"Q3", "HeatGainQ3"},
+        {"Q4", "HeatGainQ4"},   {"Q5", "HeatGainQ5"},   {"Qсум", "TotalHeatGain"}, {"Q0", "EquipmentCapacity"},
+        {"Q21", "HeatGainQ21"}, {"Q22", "HeatGainQ22"}, {"Q_дв", "DoorHeatGain"},  {"Q_в", "FanHeatGain"},
     };
     for (const auto& [symbol, field] : totals) {
         std::string shown = fields::ResultText(Value(lines, symbol, symbol == std::string("Q3") ? "Итог" : ""));
@@ -109,8 +112,8 @@ TEST_P(ProtocolOfReferenceProject, TotalsAreTheResultsTheWindowShows)
         EXPECT_EQ(shown, expected.at(field)) << symbol;
     }
     const std::pair<const char*, const char*> rows[] = {
-        {"Q1: стена А", "EnclosureHeatGainA"}, {"Q1: стена Б", "EnclosureHeatGainB"},
-        {"Q1: стена В", "EnclosureHeatGainC"}, {"Q1: стена Г", "EnclosureHeatGainD"},
+        {"Q1: стена А", "EnclosureHeatGainA"},       {"Q1: стена Б", "EnclosureHeatGainB"},
+        {"Q1: стена В", "EnclosureHeatGainC"},       {"Q1: стена Г", "EnclosureHeatGainD"},
         {"Q1: потолок", "EnclosureHeatGainCeiling"}, {"Q1: пол", "EnclosureHeatGainFloor"},
     };
     for (const auto& [section, field] : rows) {
@@ -137,11 +140,13 @@ TEST_P(ProtocolOfReferenceProject, PartsAddUpToTheirTotals)
                 sum += line.value;
                 ++parts;
             }
-        const int expectedParts = std::string(total) == "Q1" ? 6 : std::string(total) == "Q12" ? 5
-                                  : std::string(total) == "Q2" ? 2 : 6;
+        const int expectedParts = std::string(total) == "Q1"    ? 6
+                                  : std::string(total) == "Q12" ? 5
+                                  : std::string(total) == "Q2"  ? 2
+                                                                : 6;
         EXPECT_EQ(parts, expectedParts) << total;
-        EXPECT_TRUE(Near(sum, Value(lines, total, "Итог"))) << total << ": parts " << sum << ", total "
-                                                             << Value(lines, total, "Итог");
+        EXPECT_TRUE(Near(sum, Value(lines, total, "Итог")))
+            << total << ": parts " << sum << ", total " << Value(lines, total, "Итог");
     }
 }
 
@@ -164,7 +169,10 @@ protected:
     {
         calc::Recalculate(LoadedState(std::filesystem::path(ZELTAR_SAMPLES_DIR) / "frozen-goods-store.zlt"), &trace);
     }
-    double At(std::string_view symbol, std::string_view section = {}) const { return Value(trace.lines(), symbol, section); }
+    double At(std::string_view symbol, std::string_view section = {}) const
+    {
+        return Value(trace.lines(), symbol, section);
+    }
     calc::CalcTrace trace;
 };
 

@@ -18,7 +18,10 @@ using namespace zeltar::calc;
 
 namespace {
 
-ProjectState Startup() { return StartupState("01.01.2025"); }
+ProjectState Startup()
+{
+    return StartupState("01.01.2025");
+}
 
 // A store of 10 x 10 x 3 m stacked 1 m high at 1000 kg/m3: 70 t net (0.7 of the floor used).
 ProjectState SeventyTonneStore()
@@ -74,7 +77,8 @@ TEST(RecalculateTexts, FieldsWithTheirOwnTextForm)
     EXPECT_EQ(Text(r, ResultField::NetCapacity), "  23,3");   // 23.3331 t cut to one decimal
     EXPECT_EQ(Text(r, ResultField::GrossCapacity), "  23,3"); // no packaging
     EXPECT_EQ(Text(r, ResultField::RespirationHeat), "  68");
-    EXPECT_EQ(Text(r, ResultField::ProductEnthalpyDifference), "  " + fields::FormatGeneral(r.values.productEnthalpyDifference));
+    EXPECT_EQ(Text(r, ResultField::ProductEnthalpyDifference),
+              "  " + fields::FormatGeneral(r.values.productEnthalpyDifference));
     EXPECT_EQ(Text(r, ResultField::SolarTemperatureDifferenceA), "  8,9"); // 5.6 x 1.6 = 8.96
 }
 
@@ -130,8 +134,8 @@ TEST(RecalculateDoor, VehiclePassesRoundHalfToEven)
         const char* text;
     };
     // Goods flow 35 t (50 %) or 21 t (30 %) of the 70 t store; passes = 2 x flow / load unit (t).
-    for (const Case c : {Case{50, 140000, "  0"}, Case{30, 28000, "  2"}, Case{50, 28000, "  2"},
-                         Case{50, 20000, "  4"}}) {
+    for (const Case c :
+         {Case{50, 140000, "  0"}, Case{30, 28000, "  2"}, Case{50, 28000, "  2"}, Case{50, 20000, "  4"}}) {
         ProjectState s = SeventyTonneStore();
         s.dailyTurnoverPercent = c.turnoverPercent;
         s.loadUnitMass = c.loadUnitMassKg;
@@ -180,8 +184,8 @@ TEST(RecalculateFans, ShareIsAbsoluteDetailedIsInstalledPower)
     s.fanSharePercent = 10;
     RecalcResult r = Recalculate(s);
     const RecalcValues& v = r.values;
-    const double others = v.q1 + v.q12 + v.q2 + v.q3 + v.q5 + v.doorHeatGain + v.lightingHeatGain
-                          + v.staffHeatGain + v.vehicleHeatGain + v.consumerHeatGain;
+    const double others = v.q1 + v.q12 + v.q2 + v.q3 + v.q5 + v.doorHeatGain + v.lightingHeatGain + v.staffHeatGain +
+                          v.vehicleHeatGain + v.consumerHeatGain;
     ASSERT_LT(others, 0);
     EXPECT_DOUBLE_EQ(v.fanHeatGain, -others / 10);
 

@@ -84,8 +84,8 @@ TEST(DecimalConversion, AcceptsCommaNumbersAndRefusesEverythingElse)
     EXPECT_EQ(ParseDecimal("12,50"), 12.5);
     EXPECT_EQ(ParseDecimal("5,"), 5);
     EXPECT_EQ(ParseDecimal("1E3"), 1000);
-    for (const char* bad : {"", " ", "-", ",", "1.5", "1-2", "1,,2", "--5", "nan", "NAN", "inf",
-                            "INF", "-inf", "1e400", "abc", "1 2", "0x10", "1e", "12a"})
+    for (const char* bad : {"", " ", "-", ",", "1.5", "1-2", "1,,2", "--5", "nan", "NAN", "inf", "INF", "-inf", "1e400",
+                            "abc", "1 2", "0x10", "1e", "12a"})
         EXPECT_FALSE(ParseDecimal(bad).has_value()) << bad;
 }
 
@@ -134,9 +134,9 @@ TEST(KeyFilter, RecordsTheCommaPositionBeforeTheKeyForCommaKindsOnly)
 TEST(TypingCleanup, KeepsOneLeadingMinusAndOneComma)
 {
     EXPECT_EQ(TypeAll(FieldKind::SignedDecimal, "5-"), "5");   // minus after a digit goes
-    EXPECT_EQ(TypeAll(FieldKind::SignedDecimal, "--5"), "-5");  // second minus at the start goes
+    EXPECT_EQ(TypeAll(FieldKind::SignedDecimal, "--5"), "-5"); // second minus at the start goes
     EXPECT_EQ(TypeAll(FieldKind::SignedDecimal, "-12,5"), "-12,5");
-    EXPECT_EQ(TypeAll(FieldKind::Decimal, "1,2,"), "1,2");      // second comma at the end goes
+    EXPECT_EQ(TypeAll(FieldKind::Decimal, "1,2,"), "1,2"); // second comma at the end goes
     EXPECT_EQ(TypeAll(FieldKind::Decimal, ",,"), ",");
     EXPECT_EQ(TypeAll(FieldKind::SignedDigits, "-1-0"), "-10");
     // A second comma typed in front of the first one disappears too.

@@ -21,17 +21,16 @@ TEST_P(CleanFileNameTest, MakesTextFitForAFileName)
     EXPECT_EQ(CleanFileName(GetParam().text), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, CleanFileNameTest,
-    ::testing::Values(CleanRow{"Камера заморозки № 7", "Камера заморозки № 7"},
-                      CleanRow{"Склад: камера 1/2", "Склад камера 1 2"},          // separators become one blank
-                      CleanRow{"a*b?c\"d<e>f|g\\h", "a b c d e f g h"},
-                      CleanRow{"  ..скрытый. ", "скрытый"},                       // leading dots hide a file
-                      CleanRow{"стр\tока\n", "стр ока"},                          // control characters
-                      CleanRow{"/:*?", ""},                                       // nothing left
-                      CleanRow{"con", "con_"},                                    // device names of Windows
-                      CleanRow{"Nul.txt", "Nul.txt_"},
-                      CleanRow{"console", "console"}));
+INSTANTIATE_TEST_SUITE_P(Rows, CleanFileNameTest,
+                         ::testing::Values(CleanRow{"Камера заморозки № 7", "Камера заморозки № 7"},
+                                           CleanRow{"Склад: камера 1/2",
+                                                    "Склад камера 1 2"}, // separators become one blank
+                                           CleanRow{"a*b?c\"d<e>f|g\\h", "a b c d e f g h"},
+                                           CleanRow{"  ..скрытый. ", "скрытый"}, // leading dots hide a file
+                                           CleanRow{"стр\tока\n", "стр ока"},    // control characters
+                                           CleanRow{"/:*?", ""},                 // nothing left
+                                           CleanRow{"con", "con_"},              // device names of Windows
+                                           CleanRow{"Nul.txt", "Nul.txt_"}, CleanRow{"console", "console"}));
 
 TEST(CleanFileName, CutsLongTextBetweenCharacters)
 {

@@ -115,7 +115,8 @@ std::string AccessControlList()
     };
     constexpr std::uint32_t kVersion = 2;
     constexpr std::uint32_t kNoId = 0xFFFFFFFF;
-    const Entry entries[] = {{0x01, 6, kNoId}, {0x02, 4, kNobody}, {0x04, 4, kNoId}, {0x10, 4, kNoId}, {0x20, 0, kNoId}};
+    const Entry entries[] = {
+        {0x01, 6, kNoId}, {0x02, 4, kNobody}, {0x04, 4, kNoId}, {0x10, 4, kNoId}, {0x20, 0, kNoId}};
     std::string bytes(reinterpret_cast<const char*>(&kVersion), sizeof kVersion);
     bytes.append(reinterpret_cast<const char*>(entries), sizeof entries);
     return bytes;

@@ -82,8 +82,9 @@ private slots:
     void mirrorsTheControlsTheModelReportsChanged()
     {
         WindowUnderTest w;
-        w.edit(Control::StructureThicknessA)->setText(QStringLiteral("999")); // no event below changes the wall's thickness
-        w.model.choose(Control::RoomType, 2);                 // "камера охлаждения"
+        w.edit(Control::StructureThicknessA)
+            ->setText(QStringLiteral("999")); // no event below changes the wall's thickness
+        w.model.choose(Control::RoomType, 2); // "камера охлаждения"
         w.window.binding().sync();
         QCOMPARE(w.comboBox(Control::RoomType)->currentIndex(), 2);
         QCOMPARE(w.text(Control::RoomTemperature), QStringLiteral("  -3"));
@@ -137,7 +138,8 @@ private slots:
     {
         WindowUnderTest w;
         QCOMPARE(QApplication::focusWidget(), w.widget(Control::City));
-        for (int presses = 0; presses < 12 && QApplication::focusWidget() != w.widget(Control::RoomTemperature); ++presses)
+        for (int presses = 0; presses < 12 && QApplication::focusWidget() != w.widget(Control::RoomTemperature);
+             ++presses)
             w.pressKey(Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), w.widget(Control::RoomTemperature));
         QCOMPARE(w.edit(Control::RoomTemperature)->selectedText(), QStringLiteral("-20"));
@@ -217,7 +219,8 @@ private slots:
         QCOMPARE(w.text(Control::RoomRelativeHumidity), QStringLiteral("  95"));
         QCOMPARE(w.text(Control::ProductInletTemperature), QStringLiteral("  35"));
         QCOMPARE(w.text(Control::StackDensity), QStringLiteral("  200"));
-        QCOMPARE(qobject_cast<QLabel*>(w.widget(Control::RunningHoursCaption))->text(), QStringLiteral("Время термообработки, ч"));
+        QCOMPARE(qobject_cast<QLabel*>(w.widget(Control::RunningHoursCaption))->text(),
+                 QStringLiteral("Время термообработки, ч"));
         QVERIFY(w.widget(Control::DailyTurnoverPercent)->isHidden());
         QVERIFY(w.widget(Control::DailyTurnoverPercentLabel)->isHidden());
         QVERIFY(!w.widget(Control::StackHeight)->isHidden());

@@ -17,11 +17,11 @@
 #include <QTest>
 #include <QTimer>
 
+using zeltar::Control;
 using zeltar::FormModel;
 using zeltar::gui::MainWindow;
 using zeltar::gui::SaveChangesAnswer;
 using zeltar::gui::test::ScriptedDialogs;
-using zeltar::Control;
 using zeltar::gui::test::WindowUnderTest;
 using zeltar::report::PreviewWindow;
 using zeltar::report::ResolutionWarning;

@@ -81,7 +81,8 @@ private slots:
         QCOMPARE(w.scripted.ownMaterialDialogs, 1);
         QCOMPARE(w.comboBox(Control::StructureMaterialA)->count(), before + 1);
         QCOMPARE(w.comboBox(Control::StructureMaterialA)->itemText(before), QStringLiteral("★ кирпич клинкерный"));
-        QCOMPARE(w.comboBox(Control::ExtraLayerMaterial2Floor)->itemText(w.comboBox(Control::ExtraLayerMaterial2Floor)->count() - 1),
+        QCOMPARE(w.comboBox(Control::ExtraLayerMaterial2Floor)
+                     ->itemText(w.comboBox(Control::ExtraLayerMaterial2Floor)->count() - 1),
                  QStringLiteral("★ кирпич клинкерный"));
         QVERIFY(w.model.canUndo());
         w.window.binding().undo();

@@ -80,10 +80,10 @@ private slots:
         Press(w, Qt::Key_F9, Qt::NoModifier);
         QCOMPARE(w.scripted.previewsShown.size(), 2);
         for (const auto& [command, button] : std::map<QString, Control>{{"Ctrl+O", Control::LoadButton},
-                                                                         {"Ctrl+Shift+S", Control::SaveButton},
-                                                                         {"F9", Control::PreviewButton},
-                                                                         {"Ctrl+P", Control::PrintButton},
-                                                                         {"Ctrl+Q", Control::ExitButton}})
+                                                                        {"Ctrl+Shift+S", Control::SaveButton},
+                                                                        {"F9", Control::PreviewButton},
+                                                                        {"Ctrl+P", Control::PrintButton},
+                                                                        {"Ctrl+Q", Control::ExitButton}})
             QVERIFY2(w.window.control(button)->toolTip().contains(command), qPrintable(command));
         Press(w, Qt::Key_Q);
         QVERIFY(!w.window.isVisible());
@@ -253,7 +253,11 @@ private slots:
         const QString project = dir.filePath("камера.zlt");
         w.scripted.saveAnswer = {true, project.toStdString()};
         QVERIFY(w.window.saveProject());
-        const QByteArray projectBytes = [&] { QFile f(project); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const QByteArray projectBytes = [&] {
+            QFile f(project);
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
         QPushButton* pdfButton = nullptr;
         w.scripted.onPreview = [&pdfButton](zeltar::report::PreviewWindow& preview) {
             pdfButton = preview.findChild<QPushButton*>(QStringLiteral("PdfButton"));

@@ -16,8 +16,8 @@
 #include <QPushButton>
 #include <QTest>
 
-using zeltar::ControlType;
 using zeltar::Control;
+using zeltar::ControlType;
 using zeltar::gui::test::WindowUnderTest;
 
 namespace {
@@ -83,17 +83,19 @@ private slots:
         // --version names all of it.
         const QStringList version = QStringLiteral(ZELTAR_VERSION).split(u'.');
         QCOMPARE(version.size(), 3);
-        QCOMPARE(w.window.windowTitle(), QStringLiteral("ЗЕЛТАР ") + version[0] + u'.' + version[1]
-                                             + QStringLiteral(" Free - Программа расчёта теплопритоков в холодильную камеру  "));
+        QCOMPARE(w.window.windowTitle(),
+                 QStringLiteral("ЗЕЛТАР ") + version[0] + u'.' + version[1] +
+                     QStringLiteral(" Free - Программа расчёта теплопритоков в холодильную камеру  "));
         QCOMPARE(zeltar::gui::ProgramVersion(), QStringLiteral(ZELTAR_VERSION));
         QCOMPARE(w.window.palette().color(QPalette::Window), QColor(0x94, 0x95, 0x96));
         const QImage shot = w.window.grab().toImage();
-        QCOMPARE(shot.pixelColor(1000, 2), QColor(0x00, 0x3C, 0x68));  // command bar
+        QCOMPARE(shot.pixelColor(1000, 2), QColor(0x00, 0x3C, 0x68));   // command bar
         QCOMPARE(shot.pixelColor(1000, 740), QColor(0x00, 0x3C, 0x68)); // header bar
         // Light yellow wall lists and thickness fields; the ceiling's list keeps the default.
         QCOMPARE(w.edit(Control::StructureThicknessA)->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xAA));
         QCOMPARE(w.comboBox(Control::StructureMaterialA)->palette().color(QPalette::Button), QColor(0xFF, 0xFF, 0xAA));
-        QVERIFY(w.comboBox(Control::StructureMaterialCeiling)->palette().color(QPalette::Button) != QColor(0xFF, 0xFF, 0xAA));
+        QVERIFY(w.comboBox(Control::StructureMaterialCeiling)->palette().color(QPalette::Button) !=
+                QColor(0xFF, 0xFF, 0xAA));
         QCOMPARE(w.comboBox(Control::City)->palette().color(QPalette::ButtonText), zeltar::gui::kHotTrack);
     }
 

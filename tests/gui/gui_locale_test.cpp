@@ -26,7 +26,7 @@ namespace {
 zeltar::calc::Warning WarningOf(const zeltar::FormModel& model, zeltar::Control control)
 {
     return model.control(control).color == zeltar::ControlColor::Red ? zeltar::calc::Warning::Red
-                                                                       : zeltar::calc::Warning::White;
+                                                                     : zeltar::calc::Warning::White;
 }
 
 // The result listing as the window's own fields show it, in the expected files' form.
@@ -37,7 +37,8 @@ QString WindowListing(const WindowUnderTest& w)
     };
     QString listing;
     for (const zeltar::calc::ListingLine& line : zeltar::calc::ResultListing(
-             shown, WarningOf(w.model, Control::RoomTemperature), WarningOf(w.model, Control::ProductInletTemperature), WarningOf(w.model, Control::ProductFinalTemperature)))
+             shown, WarningOf(w.model, Control::RoomTemperature), WarningOf(w.model, Control::ProductInletTemperature),
+             WarningOf(w.model, Control::ProductFinalTemperature)))
         listing += QString::fromStdString(line.name + "\t" + line.text + "\n");
     return listing;
 }
@@ -68,7 +69,8 @@ private slots:
     void committedNumbersReadAsTyped()
     {
         WindowUnderTest w;
-        for (const auto& [field, typed] : {std::pair{Control::RoomLength, "12,5"}, std::pair{Control::StructureThicknessA, "350"}}) {
+        for (const auto& [field, typed] :
+             {std::pair{Control::RoomLength, "12,5"}, std::pair{Control::StructureThicknessA, "350"}}) {
             QVERIFY(w.focus(field));
             w.retype(QString::fromLatin1(typed));
             w.pressKey(Qt::Key_Return);
@@ -87,7 +89,8 @@ private slots:
         for (const QString& name : names) {
             WindowUnderTest w;
             w.window.openProjectFile(projects.filePath(name));
-            QFile expected(projects.filePath(QString(name).replace(QStringLiteral(".zlt"), QStringLiteral(".expected"))));
+            QFile expected(
+                projects.filePath(QString(name).replace(QStringLiteral(".zlt"), QStringLiteral(".expected"))));
             QVERIFY2(expected.open(QIODevice::ReadOnly), qPrintable(name));
             QCOMPARE(WindowListing(w), QString::fromUtf8(expected.readAll()));
             SavedBytes(w, saved, "C"); // from now on the project name field holds the saved file's path

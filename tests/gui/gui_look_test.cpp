@@ -100,7 +100,8 @@ private slots:
         w.window.fitToScreen({0, 0, 1024, 600});
         QCoreApplication::processEvents();
         QVERIFY(w.focus(Control::ProjectName)); // the project name, at the window's foot
-        QCOMPARE(w.widget(Control::ProjectName)->visibleRegion().boundingRect().size(), w.widget(Control::ProjectName)->size());
+        QCOMPARE(w.widget(Control::ProjectName)->visibleRegion().boundingRect().size(),
+                 w.widget(Control::ProjectName)->size());
     }
 
     // The save dialog offers the own project file; a name typed without an extension gets the one
@@ -108,19 +109,19 @@ private slots:
     void saveDialogOffersBothProjectFiles()
     {
         WindowUnderTest w;
-        const auto dialog = zeltar::gui::CreateProjectFileDialog(&w.window, QStringLiteral("/tmp/склад.zlt"),
-                                                                 QFileDialog::AcceptSave);
+        const auto dialog =
+            zeltar::gui::CreateProjectFileDialog(&w.window, QStringLiteral("/tmp/склад.zlt"), QFileDialog::AcceptSave);
         const QString own = QStringLiteral("Проект ЗЕЛТАР (*.zlp)");
         QVERIFY(dialog->nameFilters().contains(own));
         QCOMPARE(dialog->defaultSuffix(), QStringLiteral("zlt"));
         emit dialog->filterSelected(own);
         QCOMPARE(dialog->defaultSuffix(), QStringLiteral("zlp"));
-        const auto fromOwn = zeltar::gui::CreateProjectFileDialog(&w.window, QStringLiteral("/tmp/склад.zlp"),
-                                                                  QFileDialog::AcceptSave);
+        const auto fromOwn =
+            zeltar::gui::CreateProjectFileDialog(&w.window, QStringLiteral("/tmp/склад.zlp"), QFileDialog::AcceptSave);
         QCOMPARE(fromOwn->selectedNameFilter(), own);
         QCOMPARE(fromOwn->defaultSuffix(), QStringLiteral("zlp"));
-        const auto load = zeltar::gui::CreateProjectFileDialog(&w.window, QStringLiteral("/tmp/склад.zlp"),
-                                                               QFileDialog::AcceptOpen);
+        const auto load =
+            zeltar::gui::CreateProjectFileDialog(&w.window, QStringLiteral("/tmp/склад.zlp"), QFileDialog::AcceptOpen);
         QVERIFY(load->selectedNameFilter().contains(QStringLiteral("*.zlt *.zlp")));
     }
 
@@ -140,8 +141,10 @@ private slots:
             const QHeaderView* header = view->header();
             const auto* texts = static_cast<const QAbstractItemView*>(view);
             for (int column = 0; column < 4; ++column) { // name, size, type, date: whole captions and texts
-                QVERIFY(header->sectionViewportPosition(column) + header->sectionSize(column) <= view->viewport()->width());
-                QVERIFY(header->sectionSize(column) >= std::max(header->sectionSizeHint(column), texts->sizeHintForColumn(column)));
+                QVERIFY(header->sectionViewportPosition(column) + header->sectionSize(column) <=
+                        view->viewport()->width());
+                QVERIFY(header->sectionSize(column) >=
+                        std::max(header->sectionSizeHint(column), texts->sizeHintForColumn(column)));
             }
         }
     }

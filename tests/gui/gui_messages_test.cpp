@@ -181,7 +181,9 @@ private slots:
         const QString warning =
             QStringLiteral("Температура поступающего груза ниже конечной: Q2 отрицательный и уменьшает Q сум.");
         // The warning first, then what the field is.
-        QVERIFY(w.widget(Control::ProductInletTemperature)->toolTip().startsWith(warning + QStringLiteral("\n\nТемпература")));
+        QVERIFY(w.widget(Control::ProductInletTemperature)
+                    ->toolTip()
+                    .startsWith(warning + QStringLiteral("\n\nТемпература")));
         QCOMPARE(MessageLine(w)->toolTip(), warning);
         // Another page shown: the goods tab keeps its mark.
         QPushButton* enclosureTab = nullptr;

@@ -44,7 +44,7 @@ private slots:
         QCOMPARE(upright.pixelColor(70, 50), kBlue); // north half above the centre
         QCOMPARE(upright.pixelColor(70, 90), kRed);
         const QImage east = Plan(90);
-        QCOMPARE(east.pixelColor(90, 70), kBlue);    // a quarter turn clockwise: north to the right
+        QCOMPARE(east.pixelColor(90, 70), kBlue); // a quarter turn clockwise: north to the right
         QCOMPARE(east.pixelColor(50, 70), kRed);
         QCOMPARE(Plan(360).pixelColor(70, 50), kBlue); // 360 from a file draws as 0
     }
@@ -53,10 +53,10 @@ private slots:
     void outlineAndDoorInWallA()
     {
         const QImage plan = Plan(0);
-        QCOMPARE(plan.pixelColor(10, 60), kLine);   // wall Г
-        QCOMPARE(plan.pixelColor(129, 60), kLine);  // wall Б, right edge exclusive at 130
+        QCOMPARE(plan.pixelColor(10, 60), kLine);  // wall Г
+        QCOMPARE(plan.pixelColor(129, 60), kLine); // wall Б, right edge exclusive at 130
         QCOMPARE(plan.pixelColor(130, 60), kBackground);
-        QCOMPARE(plan.pixelColor(50, 134), kLine);  // door box 50..89 x 129..134
+        QCOMPARE(plan.pixelColor(50, 134), kLine); // door box 50..89 x 129..134
         QCOMPARE(plan.pixelColor(89, 134), kLine);
         QCOMPARE(plan.pixelColor(70, 8), kBackground); // no door in wall В
         QCOMPARE(plan.pixelColor(36, 70), kSilver);    // disc (35, 35)-(105, 105)
@@ -74,7 +74,7 @@ private slots:
         for (int y = 72; y < 107; ++y)
             for (int x = 3; x < 157; ++x)
                 (sketch.pixelColor(x, y) == QColor(Qt::white) ? white : background) += 1;
-        QVERIFY(white > 200);      // hatch lines
+        QVERIFY(white > 200);       // hatch lines
         QVERIFY(background > 2000); // between them the background shows through
     }
 

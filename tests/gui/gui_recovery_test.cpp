@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using zeltar::gui::WindowRecovery;
 using zeltar::Control;
+using zeltar::gui::WindowRecovery;
 using zeltar::gui::test::WindowUnderTest;
 namespace recovery = zeltar::recovery;
 
@@ -48,7 +48,8 @@ private slots:
         w.pressKey(Qt::Key_Return);
         QTest::qWait(3 * recovery::kPollMilliseconds); // several polls find nothing written
         QCOMPARE(notices.size(), 1);
-        QVERIFY2(notices[0].startsWith(QStringLiteral("Копии несохранённой работы не ведутся")), qPrintable(notices[0]));
+        QVERIFY2(notices[0].startsWith(QStringLiteral("Копии несохранённой работы не ведутся")),
+                 qPrintable(notices[0]));
         QVERIFY(notices[0].contains(QStringLiteral("на месте папки «%1» находится файл").arg(folder)));
         QVERIFY(!recovery.copy().active());
     }
@@ -71,7 +72,8 @@ private slots:
         QTemporaryDir dir;
         const QString folder = dir.filePath("recovery");
         QVERIFY(QDir().mkpath(folder));
-        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        QVERIFY(
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
         // Line 23 (the room width) empty, as copies taken while it was being edited held it.
         QFile defaults(QStringLiteral(ZELTAR_TEST_DATA_DIR "/reference-projects/defaults.zlt"));
         QVERIFY(defaults.open(QIODevice::ReadOnly));
@@ -96,8 +98,8 @@ private slots:
         QVERIFY(!recovery.restored());
         QVERIFY(questions.isEmpty());
         QCOMPARE(notices.size(), 1);
-        QVERIFY2(notices[0].contains(QStringLiteral("Копия не восстановлена, сохранена как «%1/невосстановленный-проект-")
-                                         .arg(folder)),
+        QVERIFY2(notices[0].contains(
+                     QStringLiteral("Копия не восстановлена, сохранена как «%1/невосстановленный-проект-").arg(folder)),
                  qPrintable(notices[0]));
         QVERIFY(w.scripted.errors.isEmpty());
     }

@@ -10,6 +10,8 @@
 
 #include <random>
 
+// Data rows aligned by hand:
+// clang-format off
 namespace zeltar::object::testing {
 namespace {
 
@@ -327,3 +329,4 @@ TEST_F(ObjectFile, IsNeverWrittenOverOneOfItsRooms)
 
 } // namespace
 } // namespace zeltar::object::testing
+// clang-format on

@@ -28,8 +28,11 @@ struct Shown {
 
 Shown Show(const ObjectModel& m)
 {
-    Shown shown{m.summary().objectName, {}, m.summary().level(Level::Medium).rooms,
-                m.summary().level(Level::Low).rooms, m.summary().total.equipmentCapacityKw,
+    Shown shown{m.summary().objectName,
+                {},
+                m.summary().level(Level::Medium).rooms,
+                m.summary().level(Level::Low).rooms,
+                m.summary().total.equipmentCapacityKw,
                 m.summary().total.plantCapacityKw};
     for (const SummaryRow& row : m.summary().rows)
         shown.rows.push_back(row.text(SummaryColumn::Number) + " " + row.roomName);
@@ -44,12 +47,9 @@ TEST_F(ObjectHistory, EveryEditUndoesAndRedoesAsOneStep)
     ObjectModel m;
     std::vector<Shown> states{Show(m)};
     const std::vector<std::function<void()>> edits{
-        [&] { m.addRooms({a, b}); },
-        [&] { m.addRooms({c}); },
-        [&] { m.moveRoom(2, 0); },
-        [&] { m.setDisplayName(1, "Склад мороженых"); },
-        [&] { m.removeRooms({2, 0}); },
-        [&] { m.setSimultaneityFactor(0.7); },
+        [&] { m.addRooms({a, b}); },       [&] { m.addRooms({c}); },
+        [&] { m.moveRoom(2, 0); },         [&] { m.setDisplayName(1, "Склад мороженых"); },
+        [&] { m.removeRooms({2, 0}); },    [&] { m.setSimultaneityFactor(0.7); },
         [&] { m.setName("Холодильник"); },
     };
     for (const auto& edit : edits) {

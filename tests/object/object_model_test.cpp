@@ -106,7 +106,8 @@ TEST_F(ObjectEditing, ARoomWhoseFileNameStartsWithABlankIsTheSameRoomAfterSaving
     for (int row = 0; row < 3; ++row) {
         EXPECT_TRUE(opened.summary().rows[row].loaded) << row;
         EXPECT_EQ(opened.summary().rows[row].text(SummaryColumn::TotalHeatGain),
-                  m.summary().rows[row].text(SummaryColumn::TotalHeatGain)) << row;
+                  m.summary().rows[row].text(SummaryColumn::TotalHeatGain))
+            << row;
     }
 }
 

@@ -31,8 +31,8 @@ TEST(Summary, RowsShowTheWindowsTextsWithoutDisplayBlanks)
     const SummaryRow& store = s.rows[1];
     ASSERT_TRUE(store.loaded) << store.error;
     EXPECT_EQ(store.texts, (std::array<std::string, kSummaryColumnCount>{
-                               "2", "p0002", "хранение мороженых грузов", "-20", "725,4", "7399,08", "319,54",
-                               "35,36", "749,86", "118,28", "41,97", "0", "1265,03", "22,5", "1484,31"}));
+                               "2", "p0002", "хранение мороженых грузов", "-20", "725,4", "7399,08", "319,54", "35,36",
+                               "749,86", "118,28", "41,97", "0", "1265,03", "22,5", "1484,31"}));
     EXPECT_EQ(store.listedPath, "p0002.zlt");
     EXPECT_FALSE(store.leavesFolder);
     EXPECT_EQ(store.level, Level::Low);
@@ -117,8 +117,8 @@ TEST(Summary, RoomsThatCannotBeLoadedAreLeftOutAndCounted)
     EXPECT_TRUE(s.rows[3].leavesFolder);
     EXPECT_EQ(s.total.rooms, 2);
     EXPECT_EQ(s.total.excluded, 2);
-    EXPECT_EQ(s.total.totalHeatGainText, SummaryFigureText(s.rows[0].values.totalHeatGainKw +
-                                                           s.rows[2].values.totalHeatGainKw));
+    EXPECT_EQ(s.total.totalHeatGainText,
+              SummaryFigureText(s.rows[0].values.totalHeatGainKw + s.rows[2].values.totalHeatGainKw));
 }
 
 using HostileObject = ScratchFolder;
@@ -130,8 +130,9 @@ TEST_F(HostileObject, LinksLoopsRepeatsAndPathsOutsideTheFolder)
     std::filesystem::create_symlink("loop-2.zlt", path("o/loop-1.zlt"));
     std::filesystem::create_symlink("loop-1.zlt", path("o/loop-2.zlt"));
     std::filesystem::create_symlink("a.zlt", path("o/link-to-a.zlt"));
-    write("o/x.zlo", "ZELTAR-OBJECT 1\nroom = a.zlt\nroom = loop-1.zlt\nroom = a.zlt\nroom = link-to-a.zlt\n"
-                     "room = ../elsewhere/c.zlt\nroom = sub\nsimultaneity = много\n");
+    write("o/x.zlo",
+          "ZELTAR-OBJECT 1\nroom = a.zlt\nroom = loop-1.zlt\nroom = a.zlt\nroom = link-to-a.zlt\n"
+          "room = ../elsewhere/c.zlt\nroom = sub\nsimultaneity = много\n");
     std::filesystem::create_directories(path("o/sub"));
     const auto read = ReadObjectFile(path("o/x.zlo"));
     ASSERT_TRUE(std::holds_alternative<ParsedObject>(read));
@@ -172,8 +173,8 @@ TEST_F(HostileObject, AListIndexOnePastItsListLeavesTheRoomOutNamingTheLine)
     } rooms[] = {{83, "18", true}, {83, "19", false}, {95, "126", true}, {95, "127", false}};
     ObjectDocument document{"Тест", {}, {}};
     for (const auto& room : rooms)
-        document.rooms.push_back({write(std::to_string(room.line) + "-" + room.text + ".zlt",
-                                        withLine(room.line, room.text)), ""});
+        document.rooms.push_back(
+            {write(std::to_string(room.line) + "-" + room.text + ".zlt", withLine(room.line, room.text)), ""});
     const ObjectSummary s = SummarizeObject(document, root_.string());
     for (std::size_t k = 0; k < std::size(rooms); ++k) {
         EXPECT_EQ(s.rows[k].loaded, rooms[k].loads) << k << " " << s.rows[k].error;

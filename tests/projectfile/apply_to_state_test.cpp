@@ -38,17 +38,16 @@ std::vector<std::string> LineNumberedLines()
         if (kind == LineKind::Decimal || kind == LineKind::Percent || kind == LineKind::Integer)
             lines[static_cast<std::size_t>(line - 1)] = "  " + std::to_string(line);
     }
-    const int listSizes[] = {19, 19, 19, 19, 15, 15, 15, 15, 6, 15, 22, 15, 127,
-                             7, 7, 7, 7, 7, 4, 8, 61, 4, 3, 2, 3};
+    const int listSizes[] = {19, 19, 19, 19, 15, 15, 15, 15, 6, 15, 22, 15, 127, 7, 7, 7, 7, 7, 4, 8, 61, 4, 3, 2, 3};
     for (int line = 83; line <= 107; ++line)
         lines[static_cast<std::size_t>(line - 1)] = std::to_string(line % listSizes[line - 83]);
     const char* surfaceFlags[] = {"0", "1", "0", "1", "0", "1", "0", "1", "0", "0"};
     for (int line = 108; line <= 117; ++line)
         lines[static_cast<std::size_t>(line - 1)] = surfaceFlags[line - 108];
     lines[117] = "405";
-    lines[118] = "1"; // door time mode
-    lines[119] = "2"; // high turnover: only exactly 1 is true
-    lines[120] = "1"; // detailed fans
+    lines[118] = "1";  // door time mode
+    lines[119] = "2";  // high turnover: only exactly 1 is true
+    lines[120] = "1";  // detailed fans
     lines[53] = "  7"; // cryoscopic text, shown only
     // Texts go into the file as Windows-1251 bytes.
     lines[65] = *EncodeCp1251("Насос");

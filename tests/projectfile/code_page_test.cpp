@@ -40,12 +40,12 @@ TEST(CodePage1251, EveryByteSurvivesDecodeAndEncode)
 // other byte.
 TEST(CodePage1251, TextsTheCodePageCannotHoldFailToEncode)
 {
-    EXPECT_FALSE(EncodeCp1251("Müller"));     // ü is not in Windows-1251
+    EXPECT_FALSE(EncodeCp1251("Müller")); // ü is not in Windows-1251
     EXPECT_FALSE(EncodeCp1251("冷库"));
-    EXPECT_FALSE(EncodeCp1251("\xC2\x81"));  // U+0081: the code page uses 0x81 for Ѓ
-    EXPECT_FALSE(EncodeCp1251("abc\xD0"));   // cut-off sequence
-    EXPECT_FALSE(EncodeCp1251("\x80"));      // lone continuation byte
-    EXPECT_FALSE(EncodeCp1251("\xC0\xAF"));  // overlong "/"
+    EXPECT_FALSE(EncodeCp1251("\xC2\x81"));     // U+0081: the code page uses 0x81 for Ѓ
+    EXPECT_FALSE(EncodeCp1251("abc\xD0"));      // cut-off sequence
+    EXPECT_FALSE(EncodeCp1251("\x80"));         // lone continuation byte
+    EXPECT_FALSE(EncodeCp1251("\xC0\xAF"));     // overlong "/"
     EXPECT_FALSE(EncodeCp1251("\xED\xA0\x80")); // surrogate
     EXPECT_EQ(EncodeCp1251(""), "");
 }

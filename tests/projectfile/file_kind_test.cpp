@@ -59,10 +59,12 @@ TEST(FileKind, RecognisesWhatAFileIsAndRefusesItAsAWhole)
 {
     const std::string defaults = Defaults();
     const KindCase cases[] = {
-        {"object file", "ZELTAR-OBJECT 1\nname = Склад\nroom = a.zlt\n", FileKind::ObjectFile, "это файл объекта (*.zlo)"},
+        {"object file", "ZELTAR-OBJECT 1\nname = Склад\nroom = a.zlt\n", FileKind::ObjectFile,
+         "это файл объекта (*.zlo)"},
         {"object file of a later version, with UTF-8 mark", "\xEF\xBB\xBFZELTAR-OBJECT 7\r\n", FileKind::ObjectFile,
          "не является файлом проекта ЗЕЛТАР"},
-        {"PDF", "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n", FileKind::Binary, "не является файлом проекта ЗЕЛТАР: это документ PDF."},
+        {"PDF", "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n", FileKind::Binary,
+         "не является файлом проекта ЗЕЛТАР: это документ PDF."},
         {"PNG", "\x89PNG\r\n\x1A\n\0\0\0\rIHDR"s, FileKind::Binary, "это изображение PNG"},
         {"JPEG", "\xFF\xD8\xFF\xE0\0\x10JFIF"s, FileKind::Binary, "это изображение JPEG"},
         {"TIFF", "II*\0\x08\0\0\0"s, FileKind::Binary, "это изображение TIFF"},

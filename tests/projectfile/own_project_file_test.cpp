@@ -50,7 +50,8 @@ std::string DefaultsOwnText()
 std::vector<std::filesystem::path> EveryProjectFile()
 {
     std::vector<std::filesystem::path> files = ReferenceFiles();
-    for (const auto& entry : std::filesystem::directory_iterator(ReferenceDir().parent_path().parent_path().parent_path() / "samples"))
+    for (const auto& entry :
+         std::filesystem::directory_iterator(ReferenceDir().parent_path().parent_path().parent_path() / "samples"))
         if (entry.path().extension() == ".zlt")
             files.push_back(entry.path());
     return files;
@@ -134,8 +135,9 @@ TEST(OwnProjectFile, AddedInsulationsAndOwnMaterialsByName)
         return project.lines[static_cast<std::size_t>(Facts(control).fileLine - 1)];
     };
     const int wallInsulations = BuiltInInsulationCount(WallA);
-    line(Control::InsulationMaterialA) = std::to_string(wallInsulations);       // PIR
-    line(Control::InsulationMaterialCeiling) = std::to_string(BuiltInInsulationCount(Ceiling) + 3 + 1); // стекло пористое
+    line(Control::InsulationMaterialA) = std::to_string(wallInsulations); // PIR
+    line(Control::InsulationMaterialCeiling) =
+        std::to_string(BuiltInInsulationCount(Ceiling) + 3 + 1); // стекло пористое
     line(Control::StructureMaterialA) = std::to_string(refdata::kWallStructureMaterials.size()); // own № 1
     const std::string text = Write(project);
     EXPECT_NE(text.find("\nInsulationMaterialA = " + std::string(refdata::kAddedInsulationMaterials[0].name) + "\n"),
@@ -210,6 +212,7 @@ TEST_P(OwnProjectRefusal, NamesKeyAndLine)
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, OwnProjectRefusal,
     ::testing::Values(
@@ -261,6 +264,7 @@ INSTANTIATE_TEST_SUITE_P(
                 [](std::string text) { return ReplaceLine(text, "RoomTemperature", "RoomTemperature = -300"); },
                 {"«RoomTemperature»", "абсолютного нуля"}, At::Unchecked}),
     [](const auto& row) { return row.param.name; });
+// clang-format on
 
 // The inputs of the «Дополнительно» page by their parameter names: numbers as typed, an extra
 // layer's material by name (an own material too), flags as 0 or 1; written back in catalogue order.
@@ -324,7 +328,8 @@ TEST(OwnProjectFile, TextsThatCannotStandOnALineAreRefusedOrMadeSafe)
     const std::string lossy = WriteOwnProjectFileLossy(project);
     auto read = ReadOwnProjectFile(lossy);
     ASSERT_TRUE(std::holds_alternative<LoadedOwnProject>(read)) << std::get<FileProblem>(read).message;
-    EXPECT_EQ(std::get<LoadedOwnProject>(read).file.text(Facts(Control::ClientName).fileLine), "ООО «Север»?вторая строка");
+    EXPECT_EQ(std::get<LoadedOwnProject>(read).file.text(Facts(Control::ClientName).fileLine),
+              "ООО «Север»?вторая строка");
 }
 
 } // namespace

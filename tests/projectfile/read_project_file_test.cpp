@@ -58,12 +58,12 @@ TEST(ReadProjectFile, EveryReferenceFileWritesBackByteForByte)
 TEST(ReadProjectFile, ConvertsEachLineAsItsKindSays)
 {
     const LoadedProject file = ReadOk(ReadBytes(ReferenceDir() / "p0001.zlt"));
-    EXPECT_DOUBLE_EQ(file.number(9), 33.6);     // «  33,6»
-    EXPECT_DOUBLE_EQ(file.number(21), 0.44);    // «  44» %
-    EXPECT_DOUBLE_EQ(file.number(41), 0.85);    // «  85» %
+    EXPECT_DOUBLE_EQ(file.number(9), 33.6);  // «  33,6»
+    EXPECT_DOUBLE_EQ(file.number(21), 0.44); // «  44» %
+    EXPECT_DOUBLE_EQ(file.number(41), 0.85); // «  85» %
     EXPECT_DOUBLE_EQ(file.number(56), -0.32);
-    EXPECT_DOUBLE_EQ(file.number(51), 80);      // whole-number field
-    EXPECT_EQ(file.integer(95), 55);            // city index
+    EXPECT_DOUBLE_EQ(file.number(51), 80); // whole-number field
+    EXPECT_EQ(file.integer(95), 55);       // city index
     EXPECT_EQ(file.integer(118), 135);
     EXPECT_EQ(file.text(25), "   СВ");
     EXPECT_EQ(file.text(66), "Электропотребитель № 1");
@@ -167,11 +167,9 @@ TEST(ReadProjectFile, RefusesEachHostileValueNamingItsLine)
         SCOPED_TRACE(std::string(c.fault) + ", line " + std::to_string(c.line));
         const FileProblem problem = Refusal(DefaultsWithLine(c.line, c.text));
         EXPECT_EQ(problem.line, c.line) << problem.message;
-        EXPECT_NE(problem.message.find("Строка " + std::to_string(c.line) + " "), std::string::npos)
-            << problem.message;
+        EXPECT_NE(problem.message.find("Строка " + std::to_string(c.line) + " "), std::string::npos) << problem.message;
         EXPECT_NE(problem.message.find(LineAt(c.line).meaning), std::string::npos) << problem.message;
-        EXPECT_NE(problem.message.find("«" + std::string(c.text) + "»"), std::string::npos)
-            << problem.message;
+        EXPECT_NE(problem.message.find("«" + std::string(c.text) + "»"), std::string::npos) << problem.message;
     }
 }
 

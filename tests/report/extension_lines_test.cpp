@@ -41,7 +41,7 @@ ProjectState FreezerWithExtensions()
     s.rows[WallB].extraLayerMaterial2 = static_cast<int>(refdata::kExtraLayerMaterials.size());
     s.rows[WallB].extraLayerThickness2 = 40;
     s.floorType = refdata::kFloorOnGround;
-    s.rows[Floor].uValue = 0.3; // no say on the ground
+    s.rows[Floor].uValue = 0.3;              // no say on the ground
     s.rows[Floor].extraLayerThickness1 = 80; // PIR 0,022
     s.staffOwnHours = 1;
     s.staffHours = 12;
@@ -77,8 +77,9 @@ TEST(ExtensionReportLines, TextsOfAFreezerUsingEveryLine)
                   "От оттайки воздухоохладителей (2 шт. по 6 кВт, 4 раз/сут. по 30 мин, в камеру - 0,3) : | "
                   "q7 = 0,3 кВт",
               }));
-    EXPECT_EQ(lines[1].labels.at(1), "Стена Б: доп. слои: 50 мм (λ = 0,034); 40 мм (λ = 0,05) "
-                                     "(R = 2,27 м²·К/Вт), k = 0,190 Вт/(м²·К)");
+    EXPECT_EQ(lines[1].labels.at(1),
+              "Стена Б: доп. слои: 50 мм (λ = 0,034); 40 мм (λ = 0,05) "
+              "(R = 2,27 м²·К/Вт), k = 0,190 Вт/(м²·К)");
     EXPECT_EQ(lines[0].place, ExtensionPlace::UnderEnclosureTotal);
     EXPECT_EQ(lines[3].place, ExtensionPlace::UnderStaff);
     EXPECT_EQ(lines[4].place, ExtensionPlace::AboveOperationalTotal);
@@ -121,10 +122,12 @@ TEST(ExtensionReportLines, StandUnderTheirGainsAndThePageKeepsItsFrame)
         const int cell = ReportFont(FontUse::Body, surface).height;
         SCOPED_TRACE(print ? "printed" : "preview");
 
-        const int q1 = TopOf(canvas, "ИТОГО : Теплопритоки через строительную и теплоизоляционную конструкцию стен, потолка и пола :");
+        const int q1 = TopOf(
+            canvas, "ИТОГО : Теплопритоки через строительную и теплоизоляционную конструкцию стен, потолка и пола :");
         EXPECT_GT(TopOf(canvas, "ROW 0"), q1);
         for (int row = 1; row < kRowCount; ++row)
-            EXPECT_GE(TopOf(canvas, "ROW " + std::to_string(row)) - TopOf(canvas, "ROW " + std::to_string(row - 1)), cell);
+            EXPECT_GE(TopOf(canvas, "ROW " + std::to_string(row)) - TopOf(canvas, "ROW " + std::to_string(row - 1)),
+                      cell);
         EXPECT_GE(TopOf(canvas, "Освещенность") - TopOf(canvas, "ROW 5"), cell); // the solar table's header below
         EXPECT_GT(TopOf(canvas, "STAFF"), TopOf(canvas, "От персонала (количество работающих - 2)"));
         EXPECT_LT(TopOf(canvas, "STAFF"), TopOf(canvas, "Теплоприток от персонала :"));
@@ -154,8 +157,7 @@ TEST(ExtensionReportLines, StandUnderTheirGainsAndThePageKeepsItsFrame)
 TEST(ExtensionReportLines, ALabelTooWideTakesItsShorterForm)
 {
     FakeSource source = KnownProject();
-    source.extensions.push_back(
-        {ExtensionPlace::UnderEnclosureTotal, {std::string(300, 'W'), "SHORT"}, {}});
+    source.extensions.push_back({ExtensionPlace::UnderEnclosureTotal, {std::string(300, 'W'), "SHORT"}, {}});
     RecordingCanvas canvas;
     DrawPrintedReport(canvas, source, {1, 1});
     EXPECT_TRUE(canvas.textsEqualTo(std::string(300, 'W')).empty());

@@ -4,6 +4,8 @@
 
 #include "recording_canvas.h"
 
+// Data rows aligned by hand:
+// clang-format off
 namespace zeltar::report::testing {
 
 inline FakeSource KnownProject()
@@ -65,3 +67,4 @@ inline FakeSource KnownProject()
 }
 
 } // namespace zeltar::report::testing
+// clang-format on

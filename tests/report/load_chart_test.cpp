@@ -68,8 +68,7 @@ TEST_P(PartValueTexts, SayKwAndShare)
 INSTANTIATE_TEST_SUITE_P(Parts, PartValueTexts,
                          ::testing::Values(ValueTextCase{1.239, 4, "1,23 кВт  31 %"},
                                            ValueTextCase{-1.5, 4, "-1,5 кВт  -37,5 %"},
-                                           ValueTextCase{0.29, 3, "0,29 кВт  9,7 %"},
-                                           ValueTextCase{2, 0, "2 кВт"},
+                                           ValueTextCase{0.29, 3, "0,29 кВт  9,7 %"}, ValueTextCase{2, 0, "2 кВт"},
                                            ValueTextCase{0, -1, "0 кВт"}));
 
 // Guards the bars' geometry: every part has a bar; a positive gain runs right from the zero line,
@@ -117,11 +116,11 @@ TEST(StackedLoads, ComponentsStackFromTheZeroLine)
     ASSERT_EQ(drawn.size(), 6u + 2 * 6u); // the legend's swatches, then six parts per bar
     drawn.erase(drawn.begin(), drawn.begin() + 6);
 
-    EXPECT_EQ(drawn[0].points[0].x, zero);             // Q1 starts at zero
+    EXPECT_EQ(drawn[0].points[0].x, zero);                 // Q1 starts at zero
     EXPECT_EQ(drawn[1].points[0].x, drawn[0].points[1].x); // Q12 goes on where Q1 ends
-    EXPECT_EQ(drawn[2].points[1].x, zero);             // Q2 negative: ends at zero
+    EXPECT_EQ(drawn[2].points[1].x, zero);                 // Q2 negative: ends at zero
     EXPECT_LT(drawn[2].points[0].x, zero);
-    EXPECT_EQ(drawn[3].points[0].x, drawn[1].points[1].x); // Q3 after Q12, skipping Q2
+    EXPECT_EQ(drawn[3].points[0].x, drawn[1].points[1].x);     // Q3 after Q12, skipping Q2
     EXPECT_GT(drawn[6 + 4].points[1].x, drawn[4].points[1].x); // the total reaches further
     EXPECT_EQ(canvas.textsEqualTo("Итого по объекту").size(), 1u);
     EXPECT_EQ(canvas.textsEqualTo("9 кВт").size(), 1u);

@@ -45,10 +45,7 @@ public:
         drawn_.back().opaque = false;
     }
     void line(Point from, Point to) override { record(Call::Line, {from, to}); }
-    void polyline(std::span<const Point> points) override
-    {
-        record(Call::Polyline, {points.begin(), points.end()});
-    }
+    void polyline(std::span<const Point> points) override { record(Call::Polyline, {points.begin(), points.end()}); }
     void polygon(std::span<const Point> points) override { record(Call::Polygon, {points.begin(), points.end()}); }
     void rectangle(Point topLeft, Point bottomRight) override { record(Call::Rectangle, {topLeft, bottomRight}); }
     void ellipse(Point topLeft, Point bottomRight) override { record(Call::Ellipse, {topLeft, bottomRight}); }

@@ -66,7 +66,8 @@ std::string DrawList(const RecordingCanvas& canvas)
                 << (d.font.unit == FontHeightUnit::Points ? "pt" : "") << (d.font.bold ? " bold" : "")
                 << (d.opaque ? " opaque" : " transparent") << " \"" << d.text << '"';
         } else {
-            out << " pen " << std::to_string(d.pen.width) << ' ' << ColourText(d.pen.colour) << " brush " << ColourText(d.brush.colour);
+            out << " pen " << std::to_string(d.pen.width) << ' ' << ColourText(d.pen.colour) << " brush "
+                << ColourText(d.brush.colour);
         }
         out << '\n';
     }

@@ -41,9 +41,9 @@ using Texts = std::vector<std::string>;
 TEST(ReportTextRules, EmptyAndZeroNumericFieldsPrintZero)
 {
     FakeSource source = KnownProject();
-    source.texts[Control::RoomLength] = "";    // room length, empty
+    source.texts[Control::RoomLength] = "";   // room length, empty
     source.texts[Control::RoomWidth] = "  0"; // room width, shown as zero
-    source.texts[Control::RoomHeight] = "-,";  // room height, an unfinished number
+    source.texts[Control::RoomHeight] = "-,"; // room height, an unfinished number
     const RecordingCanvas canvas = Printed(source);
     EXPECT_EQ(TextsAt(canvas, {RightPlaced(1370, "0"), 380}), Texts{"0"});
     EXPECT_EQ(TextsAt(canvas, {RightPlaced(1370, "0"), 420}), Texts{"0"});

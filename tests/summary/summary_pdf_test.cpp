@@ -21,8 +21,10 @@ SummaryReportTexts Object(int rooms)
     SummaryReportTexts texts{"Хладокомбинат Север", "08.12.2026", "-5", "1,00", {}, {}, {}, {}};
     for (int k = 1; k <= rooms; ++k) {
         SummaryRoomTexts room;
+        // clang-format off
         room.cells = {std::to_string(k), "Камера" + std::to_string(k), "хранение охлажденных грузов", "2", "50",
                       "200", "1,5", "0,1", "0,4", "0,9", "0,3", "0,2", "3,4", "18", "4,5"};
+        // clang-format on
         texts.rooms.push_back(room);
     }
     texts.rooms.back().failure = "Файл «x.zlt» не найден.";
@@ -35,7 +37,8 @@ SummaryReportTexts Object(int rooms)
 std::string PageText(const QString& pdf, int page)
 {
     const std::string number = std::to_string(page);
-    return RunAndRead("pdftotext -layout -f " + number + " -l " + number + " '" + pdf.toStdString() + "' - 2>/dev/null");
+    return RunAndRead("pdftotext -layout -f " + number + " -l " + number + " '" + pdf.toStdString() +
+                      "' - 2>/dev/null");
 }
 
 TEST(SummaryPdf, PagesCarryHeaderRowsTotalsAndNumbers)
@@ -87,8 +90,8 @@ TEST(SummaryPdf, AFolderThatDoesNotExistFailsNamingTheFile)
 TEST(SummaryPrinting, AResolutionWithoutAWholeFactorPrintsNothing)
 {
     QTemporaryDir folder;
-    for (const auto& [dotsPerInch, status] : {std::pair{1200, report::PrintStatus::Printed},
-                                              std::pair{72, report::PrintStatus::ResolutionRefused}}) {
+    for (const auto& [dotsPerInch, status] :
+         {std::pair{1200, report::PrintStatus::Printed}, std::pair{72, report::PrintStatus::ResolutionRefused}}) {
         const QString pdf = folder.filePath(QString::number(dotsPerInch) + QStringLiteral(".pdf"));
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);

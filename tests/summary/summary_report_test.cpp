@@ -18,8 +18,10 @@ using report::testing::RecordingCanvas;
 SummaryRoomTexts Room(int number, std::string failure = {})
 {
     SummaryRoomTexts room;
+    // clang-format off
     room.cells = {std::to_string(number), "Камера " + std::to_string(number), "камера охлаждения",
                   "-20", "120", "480", "5,2", "0,3", "1,1", "2,4", "0,8", "0,6", "10,4", "18", "13,9"};
+    // clang-format on
     room.failure = std::move(failure);
     return room;
 }
@@ -126,7 +128,8 @@ TEST(SummaryReport, RoomRowTextsStandInTheirColumnsOneRowApart)
     const auto second = pages[0].textsEqualTo("Камера 2");
     ASSERT_EQ(first.size(), 1u);
     ASSERT_EQ(second.size(), 1u);
-    EXPECT_EQ(first[0].points[0], (report::Point{kSummaryColumnPlaces[1].left + kCellPadding, kHeaderBottomY + kRowTextOffset}));
+    EXPECT_EQ(first[0].points[0],
+              (report::Point{kSummaryColumnPlaces[1].left + kCellPadding, kHeaderBottomY + kRowTextOffset}));
     EXPECT_EQ(second[0].points[0].y - first[0].points[0].y, kRowStep);
     // Numbers stand right-aligned against their column's right line.
     const auto equipment = pages[0].textsEqualTo("13,9");
@@ -167,8 +170,7 @@ TEST(SummaryReport, LongTextsAreCutToTheirColumn)
     texts.rooms[0].cells[1] = std::string(200, 'W');
     const RecordingCanvas page = DrawPages(texts)[0];
     const std::vector<Drawn> drawn = page.texts();
-    const auto cut =
-        std::find_if(drawn.begin(), drawn.end(), [](const Drawn& d) { return d.text.starts_with("WWW"); });
+    const auto cut = std::find_if(drawn.begin(), drawn.end(), [](const Drawn& d) { return d.text.starts_with("WWW"); });
     ASSERT_NE(cut, drawn.end());
     EXPECT_TRUE(cut->text.ends_with("…"));
     EXPECT_LE(RecordingCanvas::MeasuredWidth(cut->text, cut->font), kSummaryColumnPlaces[1].width - 2 * kCellPadding);
@@ -180,7 +182,8 @@ TEST(SummaryReport, LongTextsAreCutToTheirColumn)
         std::find_if(withReason.begin(), withReason.end(), [](const Drawn& d) { return d.text.starts_with("RRR"); });
     ASSERT_NE(reason, withReason.end());
     EXPECT_TRUE(reason->text.ends_with("…"));
-    EXPECT_LE(reason->points[0].x + RecordingCanvas::MeasuredWidth(reason->text, reason->font), kTableRight - kCellPadding);
+    EXPECT_LE(reason->points[0].x + RecordingCanvas::MeasuredWidth(reason->text, reason->font),
+              kTableRight - kCellPadding);
 }
 
 TEST(SummaryReport, ANameThatFillsItsColumnPrintsWholeOneCharacterMoreIsCut)

@@ -60,7 +60,8 @@ protected:
         d.preview = [this](QWidget*, const SummaryReportTexts& texts, std::function<void()>, std::function<void()>) {
             previewedRooms = static_cast<int>(texts.rooms.size());
         };
-        d.print = [this](QWidget*, const SummaryReportTexts&, const std::string& objectFile, const QString& pdfFileName) {
+        d.print = [this](QWidget*, const SummaryReportTexts&, const std::string& objectFile,
+                         const QString& pdfFileName) {
             printedObjectFile = objectFile;
             printPdfName = pdfFileName;
             return printAnswer;
@@ -132,8 +133,7 @@ TEST_F(SummaryWindowTest, AddRemoveAndReorderRooms)
     EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0002", "p0003"}));
     // Three rooms, two lines per level and two for the total.
     EXPECT_EQ(summary.table().rowCount(), 3 + 4 + 2);
-    EXPECT_EQ(summary.table().index(7, 1).data().toString(),
-              QStringLiteral("Итого по объекту: камер 3"));
+    EXPECT_EQ(summary.table().index(7, 1).data().toString(), QStringLiteral("Итого по объекту: камер 3"));
     EXPECT_TRUE(summary.model().modified());
     EXPECT_TRUE(summary.windowTitle().endsWith(QStringLiteral(" *")));
     // The first added room is selected.
@@ -154,7 +154,8 @@ TEST_F(SummaryWindowTest, AddRemoveAndReorderRooms)
     selectRow(1);
     summary.button(QStringLiteral("RemoveButton"))->click();
     ASSERT_EQ(questions.size(), 1);
-    EXPECT_TRUE(questions.front().startsWith(QStringLiteral("Удалить из объекта камеру «p0003»?"))) << questions.front().toStdString();
+    EXPECT_TRUE(questions.front().startsWith(QStringLiteral("Удалить из объекта камеру «p0003»?")))
+        << questions.front().toStdString();
     EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0003", "p0002"}));
     answer = Answer::Yes;
     summary.button(QStringLiteral("RemoveButton"))->click();
@@ -219,11 +220,12 @@ TEST_F(SummaryWindowTest, KeysMoveAndRemoveTheSelectedRoom)
     QTest::keyClick(summary.view(), Qt::Key_Delete);
     EXPECT_EQ(roomNames(), (QStringList{"p0001", "p0002"}));
     for (const auto& [button, keys] : std::map<QString, QString>{{"OpenButton", "Ctrl+O"},
-                                                                  {"SaveButton", "Ctrl+S"},
-                                                                  {"PrintButton", "Ctrl+P"},
-                                                                  {"RemoveButton", "Del"},
-                                                                  {"UpButton", "Ctrl+Up"}})
-        EXPECT_TRUE(summary.button(button)->toolTip().contains(keys)) << summary.button(button)->toolTip().toStdString();
+                                                                 {"SaveButton", "Ctrl+S"},
+                                                                 {"PrintButton", "Ctrl+P"},
+                                                                 {"RemoveButton", "Del"},
+                                                                 {"UpButton", "Ctrl+Up"}})
+        EXPECT_TRUE(summary.button(button)->toolTip().contains(keys))
+            << summary.button(button)->toolTip().toStdString();
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
@@ -260,7 +262,8 @@ TEST_F(SummaryWindowTest, AMissingRoomIsRedWithItsReasonAndLeftOutOfTheSums)
     // The type column says only «не загружена»; the reason is on the line below, across the table.
     EXPECT_EQ(summary.table().index(1, 2).data().toString(), QStringLiteral("не загружена"));
     const QModelIndex reason = summary.table().index(2, 1);
-    EXPECT_TRUE(reason.data().toString().contains(QStringLiteral("нет такой.zlt"))) << reason.data().toString().toStdString();
+    EXPECT_TRUE(reason.data().toString().contains(QStringLiteral("нет такой.zlt")))
+        << reason.data().toString().toStdString();
     EXPECT_EQ(summary.view()->columnSpan(2, 1), kSummaryColumnCount - 1);
     EXPECT_EQ(reason.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(200, 0, 0));
     EXPECT_EQ(summary.table().roomOfRow(2), std::optional<std::size_t>(1));
@@ -412,8 +415,9 @@ TEST_F(SummaryWindowTest, LeavingTheFieldsUnchangedLeavesTheObjectUnmodified)
     const QString object = folder.filePath(QStringLiteral("o.zlo"));
     QFile file(object);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("ZELTAR-OBJECT 2\nname = \" Склад \"\nlevel-boundary = -2,12345678901234567\n"
-               "simultaneity = 0,855\nroom = \" a.zlt\"\n");
+    file.write(
+        "ZELTAR-OBJECT 2\nname = \" Склад \"\nlevel-boundary = -2,12345678901234567\n"
+        "simultaneity = 0,855\nroom = \" a.zlt\"\n");
     file.close();
     summary.openObjectFile(object);
     ASSERT_EQ(summary.model().roomCount(), 1);
@@ -502,7 +506,8 @@ TEST_F(SummaryWindowTest, FieldsCopyAndPdf)
     boundary->setText(QStringLiteral("абв"));
     emit boundary->editingFinished();
     ASSERT_EQ(errors.size(), 2);
-    EXPECT_TRUE(errors[1].contains(QStringLiteral("«абв» — не температура от -50 до 100 °C"))) << errors[1].toStdString();
+    EXPECT_TRUE(errors[1].contains(QStringLiteral("«абв» — не температура от -50 до 100 °C")))
+        << errors[1].toStdString();
     EXPECT_EQ(boundary->text(), QStringLiteral("-5"));
 
     summary.copyTable();
@@ -635,8 +640,8 @@ TEST_F(SummaryWindowTest, TheMainWindowOpensAnObjectFileInTheSummaryAndSaysWhatO
     QFile reference(Reference(QStringLiteral("p0001")));
     ASSERT_TRUE(reference.open(QIODevice::ReadOnly));
     const QString latin = QString::fromLatin1(reference.readAll());
-    const QByteArray utf16 = QByteArray("\xFF\xFE") +
-                             QByteArray(reinterpret_cast<const char*>(latin.utf16()), latin.size() * 2);
+    const QByteArray utf16 =
+        QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(latin.utf16()), latin.size() * 2);
     const struct {
         QString name;
         QByteArray bytes;
@@ -707,7 +712,8 @@ TEST_F(SummaryWindowTest, OnASmallScreenEveryNumberColumnAndCommandStaysInView)
     EXPECT_TRUE(inView(summary.findChild<QWidget*>(QStringLiteral("SumsNote"))));
 
     // Its preview opens within the screen's free area too (its buttons stand at the top right).
-    const SummaryPreview preview(&summary, summary.table().texts(), [] {}, [] {});
+    const SummaryPreview preview(
+        &summary, summary.table().texts(), [] {}, [] {});
     const QSize screen = summary.screen()->availableGeometry().size();
     EXPECT_LE(preview.width(), screen.width());
     EXPECT_LE(preview.height(), screen.height());

@@ -100,7 +100,8 @@ report::PrintResult WriteSummaryPdf(const SummaryReportTexts& texts, const std::
     printer.setOutputFileName(QString::fromUtf8(path));
     UseSummarySheet(printer);
     printer.setResolution(kPdfDotsPerInch);
-    return PrintSummary(printer, texts, [](report::PrintAxis) {}, objectFile, path);
+    return PrintSummary(
+        printer, texts, [](report::PrintAxis) {}, objectFile, path);
 }
 
 } // namespace zeltar::object

@@ -70,8 +70,8 @@ void PaintPlan(QPainter& painter, int orientation, const QColor& lineColor, cons
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Pen(lineColor, 1));
     painter.setBrush(background);
-    DrawBox(painter, 10, 10, 130, 130);  // the four walls
-    DrawBox(painter, 50, 129, 90, 135);  // the door, always in wall А (bottom)
+    DrawBox(painter, 10, 10, 130, 130); // the four walls
+    DrawBox(painter, 50, 129, 90, 135); // the door, always in wall А (bottom)
     PaintCompass(painter, NormalizedOrientation(orientation), lineColor);
 }
 

@@ -9,10 +9,10 @@ class QPainter;
 
 namespace zeltar::plan {
 
-inline constexpr int kPlanSize = 140;        // px, square plan surface
-inline constexpr int kSectionWidth = 160;    // px
-inline constexpr int kSectionHeight = 110;   // px
-inline constexpr int kTileSize = 30;         // px, square tile
+inline constexpr int kPlanSize = 140;      // px, square plan surface
+inline constexpr int kSectionWidth = 160;  // px
+inline constexpr int kSectionHeight = 110; // px
+inline constexpr int kTileSize = 30;       // px, square tile
 
 inline const QColor kSilver{192, 192, 192};
 inline const QColor kNeedleNorth{0, 0, 255};

@@ -27,8 +27,8 @@ QIcon ReturnGlyph()
     painter.setPen(Qt::NoPen);
     painter.setBrush(kButtonNavy);
     // An arrow pointing left: head and shaft.
-    painter.drawPolygon(QPolygon({QPoint(1, 10), QPoint(9, 3), QPoint(9, 7), QPoint(18, 7), QPoint(18, 13),
-                                  QPoint(9, 13), QPoint(9, 17)}));
+    painter.drawPolygon(QPolygon(
+        {QPoint(1, 10), QPoint(9, 3), QPoint(9, 7), QPoint(18, 7), QPoint(18, 13), QPoint(9, 13), QPoint(9, 17)}));
     return QIcon(pixmap);
 }
 

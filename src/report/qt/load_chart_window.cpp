@@ -14,13 +14,14 @@ namespace zeltar::report {
 namespace {
 
 constexpr QSize kChartImageSize{600, 470}; // px
-constexpr int kChartMargin = 10;        // px round the chart inside the image
-constexpr int kChartMaxLineHeight = 24; // px
+constexpr int kChartMargin = 10;           // px round the chart inside the image
+constexpr int kChartMaxLineHeight = 24;    // px
 
 } // namespace
 
 LoadChartWindow::LoadChartWindow(QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Tool), image_(kChartImageSize, QImage::Format_RGB32)
+    : QWidget(mainWindow, Qt::Tool)
+    , image_(kChartImageSize, QImage::Format_RGB32)
 {
     setObjectName(QStringLiteral("LoadChartWindow"));
     setWindowTitle(QStringLiteral("ZELTAR - Структура теплопритоков"));
@@ -38,7 +39,8 @@ LoadChartWindow::LoadChartWindow(QWidget* mainWindow)
 void LoadChartWindow::placeBeside(const QRect& mainFrame, const QRect& available)
 {
     const int x = std::min(mainFrame.right() + 1, available.right() + 1 - width());
-    const int y = std::clamp(mainFrame.top(), available.top(), std::max(available.top(), available.bottom() + 1 - height()));
+    const int y =
+        std::clamp(mainFrame.top(), available.top(), std::max(available.top(), available.bottom() + 1 - height()));
     move(std::max(x, available.left()), y);
 }
 
@@ -57,8 +59,10 @@ void LoadChartWindow::showBreakdown(const calc::LoadBreakdown& breakdown)
         QPainter painter(&image_);
         painter.setRenderHint(QPainter::TextAntialiasing);
         PainterCanvas canvas(painter);
-        const ChartArea area{{kChartMargin, kChartMargin}, kChartImageSize.width() - 2 * kChartMargin,
-                             kChartImageSize.height() - 2 * kChartMargin, kChartMaxLineHeight};
+        const ChartArea area{{kChartMargin, kChartMargin},
+                             kChartImageSize.width() - 2 * kChartMargin,
+                             kChartImageSize.height() - 2 * kChartMargin,
+                             kChartMaxLineHeight};
         DrawLoadChart(canvas, breakdown, area);
     }
     label_->setPixmap(QPixmap::fromImage(image_));

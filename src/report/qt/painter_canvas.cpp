@@ -82,9 +82,8 @@ void PainterCanvas::text(Point topLeft, std::string_view text)
     const QString string = QString::fromUtf8(text);
     const QFontMetricsF metrics(designFont_, painter_.device());
     // Opaque: the character cell is filled white, then the text is drawn in black on it.
-    painter_.fillRect(QRectF(topLeft.x, topLeft.y, metrics.horizontalAdvance(string) * scale_,
-                             metrics.height() * scale_),
-                      Qt::white);
+    painter_.fillRect(
+        QRectF(topLeft.x, topLeft.y, metrics.horizontalAdvance(string) * scale_, metrics.height() * scale_), Qt::white);
     drawGlyphs(topLeft, string);
 }
 

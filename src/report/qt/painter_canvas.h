@@ -31,8 +31,8 @@ private:
     void drawGlyphs(Point topLeft, const QString& text);
 
     QPainter& painter_;
-    QFont designFont_;  // the current face in kDesignPixels
-    double scale_ = 1;  // from the design size to the wanted size
+    QFont designFont_; // the current face in kDesignPixels
+    double scale_ = 1; // from the design size to the wanted size
 };
 
 } // namespace zeltar::report

@@ -71,8 +71,11 @@ QPushButton* MakeButton(QWidget* panel, const QString& name, const QString& capt
 } // namespace
 
 PreviewWindow::PreviewWindow(QWidget* mainWindow, const ReportSource& source, std::function<void()> printCommand)
-    : QDialog(mainWindow), mainWindow_(mainWindow), source_(source), printCommand_(std::move(printCommand)),
-      image_(kImageRect.size(), QImage::Format_RGB32)
+    : QDialog(mainWindow)
+    , mainWindow_(mainWindow)
+    , source_(source)
+    , printCommand_(std::move(printCommand))
+    , image_(kImageRect.size(), QImage::Format_RGB32)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("ZELTAR 1.0 - Предварительный просмотр печати"));
@@ -137,13 +140,17 @@ void PreviewWindow::addZoomButtons(QWidget* panel)
         button->setAutoDefault(false);
         return button;
     };
-    connect(small(QStringLiteral("ZoomOutButton"), QStringLiteral("−"), QStringLiteral("Уменьшить (Ctrl+−)"), kZoomOutRect),
-            &QPushButton::clicked, this, &PreviewWindow::zoomOut);
-    connect(small(QStringLiteral("ZoomInButton"), QStringLiteral("+"), QStringLiteral("Увеличить (Ctrl++)"), kZoomInRect),
-            &QPushButton::clicked, this, &PreviewWindow::zoomIn);
-    connect(small(QStringLiteral("FitPageButton"), QStringLiteral("Стр."), QStringLiteral("Страница целиком"), kFitPageRect),
+    connect(
+        small(QStringLiteral("ZoomOutButton"), QStringLiteral("−"), QStringLiteral("Уменьшить (Ctrl+−)"), kZoomOutRect),
+        &QPushButton::clicked, this, &PreviewWindow::zoomOut);
+    connect(
+        small(QStringLiteral("ZoomInButton"), QStringLiteral("+"), QStringLiteral("Увеличить (Ctrl++)"), kZoomInRect),
+        &QPushButton::clicked, this, &PreviewWindow::zoomIn);
+    connect(small(QStringLiteral("FitPageButton"), QStringLiteral("Стр."), QStringLiteral("Страница целиком"),
+                  kFitPageRect),
             &QPushButton::clicked, this, &PreviewWindow::fitPage);
-    connect(small(QStringLiteral("FitWidthButton"), QStringLiteral("Шир."), QStringLiteral("По ширине окна"), kFitWidthRect),
+    connect(small(QStringLiteral("FitWidthButton"), QStringLiteral("Шир."), QStringLiteral("По ширине окна"),
+                  kFitWidthRect),
             &QPushButton::clicked, this, &PreviewWindow::fitWidth);
     pdfButton_ = small(QStringLiteral("PdfButton"), QStringLiteral("PDF…"), QStringLiteral("Записать отчёт в PDF"),
                        kPdfButtonRect);
@@ -262,8 +269,7 @@ void PreviewWindow::drawDetailed()
     const std::vector<QImage> pages = ProtocolPageImages(protocol_(), kImageRect.width());
     const int pageHeight = pages.empty() ? kImageRect.height() : pages.front().height();
     const int count = static_cast<int>(pages.size());
-    image_ = QImage(kImageRect.width(), std::max(1, count * pageHeight + (count - 1) * kPageGap),
-                    QImage::Format_RGB32);
+    image_ = QImage(kImageRect.width(), std::max(1, count * pageHeight + (count - 1) * kPageGap), QImage::Format_RGB32);
     image_.fill(kButtonShadowGrey);
     {
         QPainter painter(&image_);
@@ -277,9 +283,9 @@ void PreviewWindow::drawDetailed()
 void PreviewWindow::showImage()
 {
     const QSize shown = (QSizeF(image_.size()) * zoom_).toSize();
-    imageLabel_->setPixmap(shown == image_.size()
-                               ? QPixmap::fromImage(image_)
-                               : QPixmap::fromImage(image_.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    imageLabel_->setPixmap(shown == image_.size() ? QPixmap::fromImage(image_)
+                                                  : QPixmap::fromImage(image_.scaled(shown, Qt::IgnoreAspectRatio,
+                                                                                     Qt::SmoothTransformation)));
     fitContent(shown.height());
     imageLabel_->resize(shown);
     const int width = std::max(kContentWidth, kImageMargin * 2 + shown.width());
@@ -320,8 +326,7 @@ void PreviewWindow::offerDetailedReport(std::function<ProtocolDocument()> protoc
     reportChoice_->setVisible(static_cast<bool>(protocol_));
 }
 
-void PreviewWindow::offerLoadChart(std::function<calc::LoadBreakdown()> breakdown,
-                                   std::function<void()> printWithChart)
+void PreviewWindow::offerLoadChart(std::function<calc::LoadBreakdown()> breakdown, std::function<void()> printWithChart)
 {
     breakdown_ = std::move(breakdown);
     printWithChart_ = std::move(printWithChart);

@@ -20,8 +20,7 @@ constexpr int kPrintableInsetDots = 42;
 
 // One preview image with its painter set to 1/300 inch from the printable area's corner.
 struct PageImage {
-    PageImage(int widthPixels, int heightPixels, double scale)
-        : image(widthPixels, heightPixels, QImage::Format_RGB32)
+    PageImage(int widthPixels, int heightPixels, double scale) : image(widthPixels, heightPixels, QImage::Format_RGB32)
     {
         image.fill(Qt::white);
         painter = std::make_unique<QPainter>(&image);
@@ -41,15 +40,18 @@ PrintResult PrintProtocol(QPrinter& printer, const ProtocolDocument& document,
 {
     PdfDestination withSources = destination;
     withSources.inputs.insert(withSources.inputs.end(), document.sourceFiles.begin(), document.sourceFiles.end());
-    return PrintWithFactors(printer, refusedAxis, [&document](QPainter& painter, ScaleFactors factors) {
-        PainterCanvas canvas(painter);
-        auto* paged = dynamic_cast<QPagedPaintDevice*>(painter.device());
-        DrawProtocolPages(canvas, document, factors, [&canvas, paged](int index) -> Canvas& {
-            if (index > 0 && paged != nullptr)
-                paged->newPage();
-            return canvas;
-        });
-    }, withSources);
+    return PrintWithFactors(
+        printer, refusedAxis,
+        [&document](QPainter& painter, ScaleFactors factors) {
+            PainterCanvas canvas(painter);
+            auto* paged = dynamic_cast<QPagedPaintDevice*>(painter.device());
+            DrawProtocolPages(canvas, document, factors, [&canvas, paged](int index) -> Canvas& {
+                if (index > 0 && paged != nullptr)
+                    paged->newPage();
+                return canvas;
+            });
+        },
+        withSources);
 }
 
 std::vector<QImage> ProtocolPageImages(const ProtocolDocument& document, int widthPixels)

@@ -26,8 +26,9 @@ bool PrintsToFile(const QPrinter& printer)
 
 QString StartFailure(const QPrinter& printer)
 {
-    return QStringLiteral("Не удалось начать печать на принтере «%1». Проверьте, что принтер подключён и "
-                          "доступен.")
+    return QStringLiteral(
+               "Не удалось начать печать на принтере «%1». Проверьте, что принтер подключён и "
+               "доступен.")
         .arg(printer.printerName());
 }
 
@@ -36,11 +37,10 @@ QString StartFailure(const QPrinter& printer)
 // the program's one file routine, so that a full disk or a planted link never leaves a broken or
 // misplaced PDF behind.
 PrintResult PrintToPdfFile(const QPrinter& printer, ScaleFactors factors,
-                           const std::function<void(QPainter&, ScaleFactors)>& paint,
-                           const PdfDestination& destination)
+                           const std::function<void(QPainter&, ScaleFactors)>& paint, const PdfDestination& destination)
 {
-    const std::string path = destination.path.empty() ? QFile::encodeName(printer.outputFileName()).toStdString()
-                                                      : destination.path;
+    const std::string path =
+        destination.path.empty() ? QFile::encodeName(printer.outputFileName()).toStdString() : destination.path;
     // Refused before the pages are drawn; the writer checks again when it writes.
     if (const std::optional<files::FileError> error = files::RefuseOutputOverInputs(path, destination.inputs))
         return {PrintStatus::Failed, QString::fromStdString(error->message)};
@@ -118,8 +118,8 @@ PrintResult PrintWithFactors(QPrinter& printer, const std::function<void(PrintAx
         return {PrintStatus::Failed, StartFailure(printer)};
     paint(painter, *factors);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return {PrintStatus::Failed, QStringLiteral("Печать на принтере «%1» завершилась с ошибкой.")
-                                         .arg(printer.printerName())};
+        return {PrintStatus::Failed,
+                QStringLiteral("Печать на принтере «%1» завершилась с ошибкой.").arg(printer.printerName())};
     return {PrintStatus::Printed, {}};
 }
 
@@ -131,8 +131,7 @@ PrintResult PrintOnPrinter(QPrinter& printer, const ReportSource& source,
         withSources.inputs.push_back(std::move(file));
     return PrintWithFactors(
         printer, refusedAxis,
-        [&source](QPainter& painter, ScaleFactors factors) { PaintReportPage(painter, source, factors); },
-        withSources);
+        [&source](QPainter& painter, ScaleFactors factors) { PaintReportPage(painter, source, factors); }, withSources);
 }
 
 } // namespace zeltar::report

@@ -63,7 +63,6 @@ PrintResult PrintWithFactors(QPrinter& printer, const std::function<void(PrintAx
 // sourceFiles) nor the destination's inputs. A resolution without a factor is refused before the job starts
 // (so no page and no blank sheet comes out) after `refusedAxis` was called for each such axis.
 PrintResult PrintOnPrinter(QPrinter& printer, const ReportSource& source,
-                           const std::function<void(PrintAxis)>& refusedAxis,
-                           const PdfDestination& destination = {});
+                           const std::function<void(PrintAxis)>& refusedAxis, const PdfDestination& destination = {});
 
 } // namespace zeltar::report

@@ -77,8 +77,8 @@ inline PdfPage ReadPdfWords(const std::string& pdfPath)
     const std::regex wordTag(
         R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
     for (auto it = std::sregex_iterator(html.begin(), html.end(), wordTag); it != std::sregex_iterator(); ++it) {
-        page.words.push_back({Number((*it)[1]), Number((*it)[2]), Number((*it)[3]), Number((*it)[4]),
-                              XmlUnescaped((*it)[5])});
+        page.words.push_back(
+            {Number((*it)[1]), Number((*it)[2]), Number((*it)[3]), Number((*it)[4]), XmlUnescaped((*it)[5])});
     }
     return page;
 }

@@ -19,8 +19,8 @@ ProtocolDocument LongProtocol()
 {
     ProtocolDocument document{"Камера", "08.12.2026", {}, {}};
     for (int i = 0; i < 160; ++i)
-        document.lines.push_back({"Часть " + std::to_string(i / 30), "величина " + std::to_string(i), "x", 1.25,
-                                  "кВт", "x = a·b", ""});
+        document.lines.push_back(
+            {"Часть " + std::to_string(i / 30), "величина " + std::to_string(i), "x", 1.25, "кВт", "x = a·b", ""});
     return document;
 }
 

@@ -58,8 +58,8 @@ TEST_P(DetailedReport, NoWordLeavesItsColumnOrTheSheet)
         EXPECT_LE(word.xMax, columns[4] + kTolerance) << word.text;
         EXPECT_LE(word.yMax, pdf.height) << word.text;
         for (int c = 0; c < 4; ++c) {
-            if (word.yMin >= headingsTop && word.xMin >= columns[c] - kTolerance
-                && word.xMin < columns[c + 1] - kTolerance) {
+            if (word.yMin >= headingsTop && word.xMin >= columns[c] - kTolerance &&
+                word.xMin < columns[c + 1] - kTolerance) {
                 EXPECT_LE(word.xMax, columns[c + 1] + kTolerance) << word.text << " runs out of column " << c;
             }
         }

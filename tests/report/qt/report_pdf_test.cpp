@@ -30,8 +30,8 @@ CliRun RunReport(const std::string& name, const std::string& project, const std:
     run.pdf = std::filesystem::temp_directory_path() /
               ("zeltar-report-test-" + std::to_string(getpid()) + "-" + name + ".pdf");
     std::filesystem::remove(run.pdf);
-    const std::string command =
-        std::string("'") + ZELTAR_CLI + "' report " + option + " '" + project + "' '" + run.pdf.string() + "' 2>/dev/null";
+    const std::string command = std::string("'") + ZELTAR_CLI + "' report " + option + " '" + project + "' '" +
+                                run.pdf.string() + "' 2>/dev/null";
     const int status = std::system(command.c_str());
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
@@ -76,12 +76,12 @@ TEST(ReportPdf, OneA4PageWithTextsAtTheirPlaces)
     // The eight totals (Q1, Q12, Q3, Q2, Q5, Q4, Q сум., Q об.) end at x 2270.
     std::vector<PdfWord> units = Find(page, "кВт");
     ASSERT_FALSE(units.empty());
-    const double rightEdge =
-        std::max_element(units.begin(), units.end(), [](const PdfWord& a, const PdfWord& b) { return a.xMax < b.xMax; })
-            ->xMax;
-    EXPECT_EQ(std::count_if(units.begin(), units.end(),
-                            [&](const PdfWord& w) { return std::abs(w.xMax - rightEdge) < 0.5; }),
-              8);
+    const double rightEdge = std::max_element(units.begin(), units.end(), [](const PdfWord& a, const PdfWord& b) {
+                                 return a.xMax < b.xMax;
+                             })->xMax;
+    EXPECT_EQ(
+        std::count_if(units.begin(), units.end(), [&](const PdfWord& w) { return std::abs(w.xMax - rightEdge) < 0.5; }),
+        8);
     EXPECT_NEAR(rightEdge - city[0].xMin, (2270 - 70) * k, 1.5);
 
     // Each total's value stands on the baseline of its «ИТОГО» label, as in the preview (Q12 and Q3
@@ -128,8 +128,8 @@ TEST(ReportPdf, ChartOnASecondPageOnlyWhenAskedFor)
     ASSERT_EQ(plain.pages, 1);
     EXPECT_EQ(Find(charted, "Структура").size(), 1u);
     // The chart's own words come once more than on the report page.
-    for (const std::string caption : {"ограждения", "радиации", "груза", "воздухом", "эксплуатационный",
-                                      "дыхания", "освещение", "вентиляторы", "стена"})
+    for (const std::string caption : {"ограждения", "радиации", "груза", "воздухом", "эксплуатационный", "дыхания",
+                                      "освещение", "вентиляторы", "стена"})
         EXPECT_GT(Find(charted, caption).size(), Find(plain, caption).size()) << caption;
     EXPECT_EQ(Find(charted, "Город").size(), Find(plain, "Город").size());
 }
@@ -192,8 +192,7 @@ TEST(ReportCommand, AFullDiskFailsAndKeepsTheOldReport)
     EXPECT_EQ(Bash("trap '' XFSZ; ulimit -f 8; exec " + Cli() + " report '" + folder.project() + "' '" +
                    folder.file("out.pdf") + "' 2>'" + log + "'"),
               1);
-    EXPECT_NE(Bytes(log).find("«" + folder.file("out.pdf") + "»: файл больше допустимого размера"),
-              std::string::npos)
+    EXPECT_NE(Bytes(log).find("«" + folder.file("out.pdf") + "»: файл больше допустимого размера"), std::string::npos)
         << Bytes(log);
     EXPECT_EQ(Bytes(folder.file("out.pdf")), old);
     std::filesystem::remove(log);

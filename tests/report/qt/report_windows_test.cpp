@@ -154,7 +154,7 @@ TEST_F(PreviewWindowTest, RedrawnAndPlacedAtEachActivation)
     EXPECT_EQ(preview.pos(), mainWindow.frameGeometry().topLeft());
 
     source.texts[Control::HeatGainQ1] = "  123,45"; // the Q1 total changed in the main window
-    preview.move(400, 300);              // the user moved the preview
+    preview.move(400, 300);                         // the user moved the preview
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(&preview, &activate);
     EXPECT_NE(preview.image(), first);
