@@ -1,6 +1,7 @@
 // Undo and redo on the form: random edit sequences undone and redone step by step, a list choice
 // with its presets as one step, the unsaved-changes flag, the field being edited, the depth.
 #include "form_test_support.h"
+#include "random_form_input.h"
 
 #include "app/field_names.h"
 #include "fields/control_catalogue.h"
@@ -53,6 +54,7 @@ std::string Difference(const Form& expected, const Form& actual)
     return expected.state == actual.state ? "" : "the project record differs";
 }
 
+// Types as the user does, leaving the field focused.
 void TypeInto(FormModel& form, Control control, std::string_view text)
 {
     ASSERT_TRUE(form.setFocus(control)) << Name(control);
@@ -60,19 +62,6 @@ void TypeInto(FormModel& form, Control control, std::string_view text)
     form.pressBackspace();
     for (const char32_t c : fields::Characters(text))
         form.typeCharacter(c);
-}
-
-// Leaving a field by clicking the city list commits it.
-void EnterInto(FormModel& form, Control control, std::string_view text)
-{
-    TypeInto(form, control, text);
-    form.setFocus(Control::City);
-}
-
-bool Usable(const FormModel& form, Control control)
-{
-    const ControlState& c = form.control(control);
-    return c.enabled && c.visible && !c.readOnly;
 }
 
 constexpr Control kClickable[]{
@@ -87,42 +76,9 @@ void RandomAction(FormModel& form, std::mt19937& random)
     auto pick = [&random](std::size_t count) {
         return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
     };
-    switch (pick(5)) {
-    case 0: {
-        const auto numeric = fields::NumericFields();
-        const Control field = numeric[pick(numeric.size())].control;
-        if (Usable(form, field))
-            EnterInto(form, field, std::to_string(1 + pick(40)));
-        break;
-    }
-    case 1: {
-        const auto lists = fields::ListFields();
-        const Control list = lists[pick(lists.size())].control;
-        if (Usable(form, list))
-            form.choose(list, static_cast<int>(pick(form.listItems(list).size())));
-        break;
-    }
-    case 2: {
-        const auto boxes = fields::CheckBoxFields();
-        const Control box = boxes[pick(boxes.size())].control;
-        if (Usable(form, box))
-            form.click(box);
-        break;
-    }
-    case 3: {
-        const Control control = kClickable[pick(std::size(kClickable))];
-        if (Usable(form, control))
-            form.click(control);
-        break;
-    }
-    default: {
-        const auto texts = fields::TextFields();
-        const Control field = texts[pick(texts.size())].control;
-        if (Usable(form, field))
-            EnterInto(form, field, "Камера " + std::to_string(pick(1000)));
-        break;
-    }
-    }
+    const RandomInputs inputs{[&pick](const fields::NumericField&) { return std::to_string(1 + pick(40)); }, kClickable,
+                              [&pick] { return "Камера " + std::to_string(pick(1000)); }};
+    RandomFormInput(form, pick(5), pick, inputs);
     form.setFocus(Control::City);
     form.takeErrors();
 }

@@ -1,6 +1,7 @@
 // The own project file on the form: random projects come back from it whole, a save as a 131-line
 // file that would lose inputs asks first, and the recovery copy keeps what only the own file holds.
 #include "form_test_support.h"
+#include "random_form_input.h"
 
 #include "app/project_convert.h"
 #include "fields/field_table.h"
@@ -44,22 +45,6 @@ std::string Difference(const FormModel& expected, const FormModel& actual)
     return expected.state() == actual.state() ? "" : "the project record differs";
 }
 
-bool Usable(const FormModel& form, Control control)
-{
-    const ControlState& c = form.control(control);
-    return c.enabled && c.visible && !c.readOnly;
-}
-
-void EnterInto(FormModel& form, Control control, std::string_view text)
-{
-    ASSERT_TRUE(form.setFocus(control)) << Name(control);
-    form.selectText(0, static_cast<int>(fields::CharacterCount(form.control(control).text)));
-    form.pressBackspace();
-    for (const char32_t c : fields::Characters(text))
-        form.typeCharacter(c);
-    form.setFocus(Control::City);
-}
-
 constexpr Control kClickable[]{Control::SunTileA,    Control::SunTileB,          Control::SunTileD,
                                Control::FacingTileC, Control::FacingTileCeiling, Control::CompassButton};
 
@@ -94,51 +79,19 @@ void RandomInput(FormModel& form, std::mt19937& random)
     }
     const bool extension = !extensions.empty() && pick(2) == 0;
     const Control control = extension ? extensions[pick(extensions.size())] : Control::City;
-    switch (extension ? 5 : pick(5)) {
-    case 0: {
-        const auto numeric = fields::NumericFields();
-        const fields::NumericField& field = numeric[pick(numeric.size())];
-        if (Usable(form, field.control))
-            EnterInto(form, field.control, RandomNumberFor(field, random));
-        break;
-    }
-    case 1: {
-        const auto lists = fields::ListFields();
-        const Control list = lists[pick(lists.size())].control;
-        if (Usable(form, list))
-            form.choose(list, static_cast<int>(pick(form.listItems(list).size())));
-        break;
-    }
-    case 2: {
-        const auto boxes = fields::CheckBoxFields();
-        const Control box = boxes[pick(boxes.size())].control;
-        if (Usable(form, box))
-            form.click(box);
-        break;
-    }
-    case 3: {
-        const Control clicked = kClickable[pick(std::size(kClickable))];
-        if (Usable(form, clicked))
-            form.click(clicked);
-        break;
-    }
-    case 4: {
-        const auto texts = fields::TextFields();
-        const Control field = texts[pick(texts.size())].control;
-        if (Usable(form, field))
-            EnterInto(form, field, "Камера № " + std::to_string(pick(1000)) + "; «север»");
-        break;
-    }
-    default:
-        if (!Usable(form, control))
-            break;
+    const std::size_t kind = extension ? 5 : pick(5);
+    if (kind < 5) {
+        const RandomInputs inputs{
+            [&random](const fields::NumericField& field) { return RandomNumberFor(field, random); }, kClickable,
+            [&pick] { return "Камера № " + std::to_string(pick(1000)) + "; «север»"; }};
+        RandomFormInput(form, kind, pick, inputs);
+    } else if (Usable(form, control)) {
         if (const fields::NumericField* field = fields::FindNumericField(control))
             EnterInto(form, control, RandomNumberFor(*field, random));
         else if (Facts(control).type == ControlType::ComboBox && !form.listItems(control).empty())
             form.choose(control, static_cast<int>(pick(form.listItems(control).size())));
         else if (Facts(control).type == ControlType::CheckBox)
             form.click(control);
-        break;
     }
     form.setFocus(Control::City);
     form.takeErrors();
